@@ -1,0 +1,56 @@
+#include "forms/frmMenu.h"
+
+#include <QMenu>
+
+#include "app/Program.h"
+#include "forms/frmRollkin.h"
+#include "state/Dice.h"
+
+namespace rollkin {
+
+FormTimer::FormTimer(std::function<void()> onTimer) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(DesignRefreshInterval);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(onTimer));
+}
+
+void FormTimer::SetEnabled(bool enabled) {
+    if (enabled) {
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+frmMenu::frmMenu(Program& program) : program_(program) {
+    setObjectName(QStringLiteral("frmMenu"));
+    setWindowTitle(QStringLiteral("Form1"));
+
+    mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
+    mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
+    mnuConfigure = mnuHidden->addAction(QStringLiteral("Configure..."));
+    mnuConfigure->setObjectName(QStringLiteral("mnuConfigure"));
+    mnuExit = mnuHidden->addAction(QStringLiteral("Exit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuAbout = mnuHidden->addAction(QStringLiteral("About..."));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        timers_(i) = std::make_unique<FormTimer>([this, i] { tmrRefresh_Timer(i); });
+    }
+}
+
+frmMenu::~frmMenu() = default;
+
+void frmMenu::tmrRefresh_Timer(int index) {
+    program_.Rollkin().cmdDice(index).SetCaption(
+        QString::fromStdString(FaceLabel(program_.State, index)));
+    tmrRefresh(index).SetEnabled(false);
+}
+
+void frmMenu::StopTimers() {
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        tmrRefresh(i).SetEnabled(false);
+}
+
+}  // namespace rollkin

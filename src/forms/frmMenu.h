@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "state/AppState.h"
+
+class QAction;
+class QMenu;
+
+namespace rollkin {
+
+class Program;
+
+// A timer of the forms kind: fires every Interval milliseconds while Enabled.
+class FormTimer {
+public:
+    explicit FormTimer(std::function<void()> onTimer);
+
+    bool Enabled() const { return timer_.isActive(); }
+    // Enabling a running timer starts its count afresh, so a second throw's total stays the
+    // full interval too.
+    void SetEnabled(bool enabled);
+    int Interval() const { return timer_.interval(); }
+    void SetInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+
+private:
+    QTimer timer_;
+};
+
+// The hidden host of the popup menu and of the ten refresh timers that put a button's face label
+// back after a throw. Never shown.
+class frmMenu final : public QWidget {
+public:
+    explicit frmMenu(Program& program);
+    ~frmMenu() override;
+
+    QMenu* mnuHidden;
+    QAction* mnuConfigure;
+    QAction* mnuExit;
+    QAction* mnuAbout;
+
+    FormTimer& tmrRefresh(int index) { return *timers_(index); }
+
+    void tmrRefresh_Timer(int index);
+
+    // Stops every timer; the program is ending.
+    void StopTimers();
+
+private:
+    Program& program_;
+    BoundedArray<std::unique_ptr<FormTimer>, FirstSlot, LastSlot> timers_;
+};
+
+// The timers' interval until the configuration dialog has first closed, in milliseconds.
+constexpr int DesignRefreshInterval = 1000;
+
+}  // namespace rollkin

@@ -1,0 +1,345 @@
+#include "forms/frmRollkin.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QSlider>
+
+#include "app/Program.h"
+#include "forms/frmMenu.h"
+#include "forms/frmScroller.h"
+#include "layout/functions.h"
+#include "platform/MouseArgs.h"
+#include "platform/Units.h"
+#include "state/Dice.h"
+
+namespace rollkin {
+
+namespace {
+
+struct ButtonDesign {
+    const char* caption;
+    int red, green, blue;
+};
+
+constexpr ButtonDesign Design[] = {
+    {"d2", 224, 224, 224},  {"d3", 192, 255, 192}, {"d4", 255, 255, 128},  {"d5", 255, 192, 255},
+    {"d6", 0, 255, 255},    {"d8", 128, 255, 128}, {"d10", 255, 128, 128}, {"d12", 192, 192, 0},
+    {"d20", 128, 128, 255}, {"d100", 0, 192, 0},
+};
+
+const ButtonDesign& DesignOf(int slot) {
+    return Design[slot - FirstSlot];
+}
+
+// The raised and sunken 3-D edge of a classic flat-colour button.
+void DrawEdge(QPainter& p, const QRect& r, bool sunken) {
+    const QColor highlight(255, 255, 255), light(227, 227, 227), shadow(160, 160, 160),
+        dark(105, 105, 105);
+    const QColor outerTopLeft = sunken ? dark : highlight;
+    const QColor outerBottomRight = sunken ? highlight : dark;
+    const QColor innerTopLeft = sunken ? shadow : light;
+    const QColor innerBottomRight = sunken ? light : shadow;
+    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
+    p.setPen(outerTopLeft);
+    p.drawLine(l, t, rr - 1, t);
+    p.drawLine(l, t, l, b - 1);
+    p.setPen(outerBottomRight);
+    p.drawLine(l, b, rr, b);
+    p.drawLine(rr, t, rr, b);
+    p.setPen(innerTopLeft);
+    p.drawLine(l + 1, t + 1, rr - 2, t + 1);
+    p.drawLine(l + 1, t + 1, l + 1, b - 2);
+    p.setPen(innerBottomRight);
+    p.drawLine(l + 1, b - 1, rr - 1, b - 1);
+    p.drawLine(rr - 1, t + 1, rr - 1, b - 1);
+}
+
+}  // namespace
+
+QColor DiceColour(int slot) {
+    const ButtonDesign& d = DesignOf(slot);
+    return {d.red, d.green, d.blue};
+}
+
+// ---------------------------------------------------------------------------------------------
+// DiceButton
+
+DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
+    : QPushButton(&form), form_(form), index_(index), background_(background) {
+    setObjectName(QStringLiteral("cmdDice%1").arg(index));
+    // Keyboard focus only by Tab: a click leaves no focus rectangle behind on the strip.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DiceButton::SetCaption(const QString& caption) {
+    if (caption != text()) setText(caption);  // setText repaints this button only
+}
+
+void DiceButton::SetTop(float twips) {
+    top_ = twips;
+    const float tpp = form_.TwipsPerPixelY();
+    move(x(), TwipsToPixels(twips, tpp));
+}
+
+void DiceButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const bool sunken = isDown();
+    p.fillRect(r, background_);
+    DrawEdge(p, r, sunken);
+    p.setPen(Qt::black);
+    p.setFont(font());
+    p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
+    if (keyboardFocus_ && hasFocus()) {
+        QPen dotted(Qt::black, 1, Qt::DotLine);
+        p.setPen(dotted);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
+}
+
+// The focus rectangle shows only when the keyboard brought the focus here, so that a strip
+// worked with the mouse looks the same before and after a click.
+void DiceButton::focusInEvent(QFocusEvent* event) {
+    keyboardFocus_ =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    QPushButton::focusInEvent(event);
+}
+
+void DiceButton::focusOutEvent(QFocusEvent* event) {
+    keyboardFocus_ = false;
+    QPushButton::focusOutEvent(event);
+}
+
+// Qt's events become the handlers' arguments here, once. The event is always accepted and never
+// handed to QPushButton, so the press keeps Qt's implicit grab: every move and the release of the
+// press come to this button wherever the cursor goes, also over the scroller.
+void DiceButton::mousePressEvent(QMouseEvent* event) {
+    Press(event);
+}
+
+// The second press of a double click is a press like any other.
+void DiceButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    Press(event);
+}
+
+void DiceButton::Press(QMouseEvent* event) {
+    event->accept();
+    const Integer button = ButtonOf(event->button());
+    if (button == vbLeftButton) setDown(true);
+    const QPointF at = event->position();
+    form_.cmdDice_MouseDown(index_, button, ShiftOf(event->modifiers()),
+                            static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
+                            static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+    // A menu or message box opened by the press may have taken its release.
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) setDown(false);
+}
+
+void DiceButton::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const QPointF at = event->position();
+    form_.cmdDice_MouseMove(index_, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+                            static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
+                            static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+}
+
+void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const Integer button = ButtonOf(event->button());
+    if (button == vbLeftButton) setDown(false);
+    const QPointF at = event->position();
+    form_.cmdDice_MouseUp(index_, button, ShiftOf(event->modifiers()),
+                          static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
+                          static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+}
+
+// ---------------------------------------------------------------------------------------------
+// frmRollkin
+
+frmRollkin::frmRollkin(Program& program)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      program_(program) {
+    setObjectName(QStringLiteral("frmRollkin"));
+    setWindowTitle(QStringLiteral("Dice Rollkin"));
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
+
+    QFont font(QStringLiteral("Arial Narrow"), 24, QFont::Bold);
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        auto* b = new DiceButton(*this, i, DiceColour(i));
+        b->setFont(font);
+        b->setText(QString::fromLatin1(DesignOf(i).caption));
+        b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
+        b->SetTop(static_cast<float>(i - 1) * ButtonPitch);
+        b->installEventFilter(this);  // the strip sees keys before its buttons
+        buttons_(i) = b;
+    }
+}
+
+frmRollkin::~frmRollkin() = default;
+
+float frmRollkin::TwipsPerPixelX() const {
+    return program_.Screen.TwipsPerPixelX();
+}
+float frmRollkin::TwipsPerPixelY() const {
+    return program_.Screen.TwipsPerPixelY();
+}
+
+float frmRollkin::Left() const {
+    return PixelsToTwips(x(), TwipsPerPixelX());
+}
+float frmRollkin::Top() const {
+    return PixelsToTwips(y(), TwipsPerPixelY());
+}
+float frmRollkin::Width() const {
+    return PixelsToTwips(width(), TwipsPerPixelX());
+}
+float frmRollkin::Height() const {
+    return PixelsToTwips(height(), TwipsPerPixelY());
+}
+
+void frmRollkin::SetLeft(float twips) {
+    move(TwipsToPixels(twips, TwipsPerPixelX()), y());
+}
+void frmRollkin::SetTop(float twips) {
+    move(x(), TwipsToPixels(twips, TwipsPerPixelY()));
+}
+void frmRollkin::SetHeight(float twips) {
+    resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
+}
+
+void frmRollkin::Refresh() {
+    repaint();
+}
+
+void frmRollkin::Form_Load() {
+    AppState& s = program_.State;
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        s.DiceMultiplier(i) = 1;
+        s.DiceDragged(i) = False;
+        s.RightPressState(i) = 0;
+        s.DiceEnabled(i) = True;
+    }
+    s.MultiplierRange = 20;
+    s.RefreshSeconds = 1;
+    // The scroller's range; this first reference creates the scroller, hidden.
+    QSlider* slider = program_.Scroller().sldScroller;
+    slider->setMinimum(1);
+    slider->setMaximum(s.MultiplierRange);
+    s.MultiplierPermanent = False;
+    s.ResultPermanent = False;
+    s.StayOnTop = True;
+    s.AnchorPosition = 1;
+    s.FreePosition = False;
+    program_.Rnd.Randomize(SecondsSinceMidnight());
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
+    functions::PlaceMainWindow(program_);
+}
+
+void frmRollkin::Form_KeyDown(Integer, Integer) {}
+
+void frmRollkin::Form_Unload() {
+    program_.End();
+}
+
+void frmRollkin::GetCursorPosInto(PointL& pt) {
+    if (!program_.Screen.GetCursorPos(pt)) {
+        program_.Screen.MsgBox(QStringLiteral("Error getting cursor pos"), MsgOkOnly);
+    }
+}
+
+void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, float, float) {
+    AppState& s = program_.State;
+    if (button == vbLeftButton && shift == vbShiftMask) {
+        program_.Screen.PopupMenu(*program_.Menu().mnuHidden);
+    } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
+        GetCursorPosInto(s.PressCursor);
+        s.PressWindowOrigin.x = TwipsToPixels(Left(), TwipsPerPixelX());
+        s.PressWindowOrigin.y = TwipsToPixels(Top(), TwipsPerPixelY());
+        program_.Screen.SetMousePointer(PointerMove);
+    } else if (button == vbLeftButton) {
+        const Integer total = Throw(s, index, program_.Rnd);
+        cmdDice(index).SetCaption(QString::fromStdString(ResultCaption(total)));
+    } else if (button == vbRightButton) {
+        GetCursorPosInto(s.PressCursor);
+        s.RightPressState(index) = 1;
+    }
+}
+
+void frmRollkin::cmdDice_MouseMove(int index, Integer button, Integer shift, float, float) {
+    AppState& s = program_.State;
+    if (shift == vbCtrlMask && button == vbLeftButton && s.FreePosition) {
+        GetCursorPosInto(s.DragCursor);
+        // Whole pixels first, then twips; 64 bits so that no cursor value can overflow the sum.
+        const auto dx =
+            static_cast<std::int64_t>(s.DragCursor.x) + s.PressWindowOrigin.x - s.PressCursor.x;
+        const auto dy =
+            static_cast<std::int64_t>(s.DragCursor.y) + s.PressWindowOrigin.y - s.PressCursor.y;
+        SetLeft(TwipsPerPixelX() * static_cast<float>(dx));
+        SetTop(TwipsPerPixelY() * static_cast<float>(dy));
+    } else if (button == vbRightButton) {
+        GetCursorPosInto(s.DragCursor);
+        frmScroller& scroller = program_.Scroller();
+        scroller.TrackScroller();
+        if (s.DragCursor != s.PressCursor) {
+            s.DiceDragged(index) = True;
+            if (s.RightPressState(index) == 1) s.RightPressState(index) = 2;
+        }
+        if (s.RightPressState(index) == 2) {
+            s.RightPressState(index) = 0;
+            scroller.OpenScroller(index);
+        }
+    }
+}
+
+void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float, float) {
+    AppState& s = program_.State;
+    if (button == vbLeftButton && shift == 0) {
+        if (!s.MultiplierPermanent) s.DiceMultiplier(index) = 1;
+        if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).SetEnabled(true);
+    } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
+        program_.Screen.SetMousePointer(PointerDefault);
+    } else if (button == vbRightButton) {
+        if (s.DiceDragged(index)) {
+            program_.Scroller().EndScrollerDrag(index);
+            s.DiceDragged(index) = False;
+        } else if (shift == vbShiftMask) {
+            if (s.DiceMultiplier(index) > 1) --s.DiceMultiplier(index);
+        } else {
+            if (s.DiceMultiplier(index) < s.MultiplierRange) ++s.DiceMultiplier(index);
+        }
+        s.RightPressState(index) = 0;
+        program_.Scroller().hide();
+        cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
+    }
+}
+
+void frmRollkin::closeEvent(QCloseEvent* event) {
+    // A close request from the desktop unloads the strip, which ends the program.
+    event->accept();
+    Form_Unload();
+}
+
+void frmRollkin::keyPressEvent(QKeyEvent* event) {
+    // Keys that a focused button passed on have been seen already, by eventFilter.
+    QWidget* focus = focusWidget();
+    if (focus == nullptr || focus == this) {
+        Form_KeyDown(KeyCodeOf(event->key()), ShiftOf(event->modifiers()));
+    }
+}
+
+bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        Form_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace rollkin

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QPushButton>
+#include <QWidget>
+
+#include "state/AppState.h"
+
+namespace rollkin {
+
+class Program;
+class frmRollkin;
+
+// One dice button of the strip: a flat button in its own colour. Mouse input is handed, as the
+// handlers' Button and Shift values, to frmRollkin's cmdDice_Mouse* handlers and nowhere else,
+// so the press keeps the mouse for every move and the release of that press.
+class DiceButton final : public QPushButton {
+public:
+    DiceButton(frmRollkin& form, int index, const QColor& background);
+
+    int Index() const { return index_; }
+    QColor BackColor() const { return background_; }
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+
+    // Top edge in twips within the strip.
+    float Top() const { return top_; }
+    void SetTop(float twips);
+
+    // Whether the button is set to show (true even while the strip itself is hidden).
+    bool Visible() const { return !isHidden(); }
+    void SetVisible(bool visible) { setVisible(visible); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Press(QMouseEvent* event);
+
+    frmRollkin& form_;
+    int index_;
+    QColor background_;
+    float top_ = 0;
+    bool keyboardFocus_ = false;
+};
+
+// The main window: a borderless strip of the ten dice buttons, slot 1 at the top.
+class frmRollkin final : public QWidget {
+public:
+    explicit frmRollkin(Program& program);
+    ~frmRollkin() override;
+
+    DiceButton& cmdDice(int index) const { return *buttons_(index); }
+
+    float TwipsPerPixelX() const;
+    float TwipsPerPixelY() const;
+
+    // Geometry in twips, from the window's whole-pixel position and size.
+    float Left() const;
+    float Top() const;
+    float Width() const;
+    float Height() const;
+    void SetLeft(float twips);
+    void SetTop(float twips);
+    void SetHeight(float twips);
+
+    // Repaints at once.
+    void Refresh();
+
+    void Form_Load();
+    void Form_KeyDown(Integer keyCode, Integer shift);
+    void Form_Unload();
+
+    void cmdDice_MouseDown(int index, Integer button, Integer shift, float x, float y);
+    void cmdDice_MouseMove(int index, Integer button, Integer shift, float x, float y);
+    void cmdDice_MouseUp(int index, Integer button, Integer shift, float x, float y);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // GetCursorPos into pt; on failure the message, then the handler goes on.
+    void GetCursorPosInto(PointL& pt);
+
+    Program& program_;
+    BoundedArray<DiceButton*, FirstSlot, LastSlot> buttons_;
+};
+
+// Design values of the strip, in twips.
+constexpr float StripWidth = 1200;
+constexpr float StripHeight = 6000;
+constexpr float DiceButtonWidth = 1215;
+constexpr float DiceButtonHeight = 615;
+constexpr float ButtonPitch = 600;
+
+// The design background colour of a slot's button.
+QColor DiceColour(int slot);
+
+}  // namespace rollkin

@@ -1,0 +1,150 @@
+#include "forms/frmScroller.h"
+
+#include <QLabel>
+#include <QSlider>
+#include <cmath>
+
+#include "app/Program.h"
+#include "forms/frmRollkin.h"
+
+namespace rollkin {
+
+frmScroller::frmScroller(Program& program)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                           Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
+      program_(program),
+      slider_{0, 0, 3135, 255},
+      label_{3135, 10, 365, 225} {
+    setObjectName(QStringLiteral("frmScroller"));
+    // Never takes the focus from the strip or from the user's other windows.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    resize(TwipsToPixels(ScrollerWidth, tppX), TwipsToPixels(ScrollerHeight, tppY));
+
+    sldScroller = new QSlider(Qt::Horizontal, this);
+    sldScroller->setObjectName(QStringLiteral("sldScroller"));
+    sldScroller->setRange(1, 20);
+    sldScroller->setValue(1);
+    sldScroller->setPageStep(5);
+    sldScroller->setSingleStep(1);
+    sldScroller->setTickPosition(QSlider::TicksBelow);
+    sldScroller->setTickInterval(1);
+    sldScroller->setFocusPolicy(Qt::NoFocus);
+    sldScroller->setGeometry(ToPixels(slider_, tppX, tppY));
+
+    lblValue = new QLabel(QStringLiteral("1"), this);
+    lblValue->setObjectName(QStringLiteral("lblValue"));
+    lblValue->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    lblValue->setFont(font);
+    lblValue->setGeometry(ToPixels(label_, tppX, tppY));
+
+    connect(sldScroller, &QSlider::valueChanged, this, [this] { sldScroller_Change(); });
+}
+
+frmScroller::~frmScroller() = default;
+
+float frmScroller::TwipsPerPixelX() const {
+    return program_.Screen.TwipsPerPixelX();
+}
+float frmScroller::TwipsPerPixelY() const {
+    return program_.Screen.TwipsPerPixelY();
+}
+
+float frmScroller::Left() const {
+    return PixelsToTwips(x(), TwipsPerPixelX());
+}
+float frmScroller::Top() const {
+    return PixelsToTwips(y(), TwipsPerPixelY());
+}
+float frmScroller::Width() const {
+    return PixelsToTwips(width(), TwipsPerPixelX());
+}
+float frmScroller::Height() const {
+    return PixelsToTwips(height(), TwipsPerPixelY());
+}
+void frmScroller::SetLeft(float twips) {
+    move(TwipsToPixels(twips, TwipsPerPixelX()), y());
+}
+void frmScroller::SetTop(float twips) {
+    move(x(), TwipsToPixels(twips, TwipsPerPixelY()));
+}
+
+void frmScroller::SetSliderLeft(float twips) {
+    slider_.Left = twips;
+    sldScroller->move(TwipsToPixels(twips, TwipsPerPixelX()), sldScroller->y());
+}
+
+void frmScroller::SetLabelLeft(float twips) {
+    label_.Left = twips;
+    lblValue->move(TwipsToPixels(twips, TwipsPerPixelX()), lblValue->y());
+}
+
+Integer frmScroller::ShownMultiplier(int sliderValue) const {
+    const AppState& s = program_.State;
+    return static_cast<Integer>(s.ScrollerMirrored ? s.MultiplierRange - sliderValue + 1
+                                                   : sliderValue);
+}
+
+int frmScroller::SliderValueFor(Integer multiplier) const {
+    const AppState& s = program_.State;
+    return s.ScrollerMirrored ? s.MultiplierRange - multiplier + 1 : multiplier;
+}
+
+void frmScroller::TrackScroller() {
+    const AppState& s = program_.State;
+    frmRollkin& strip = program_.Rollkin();
+    const double cx = static_cast<double>(TwipsPerPixelX()) * s.DragCursor.x;
+    const double left = strip.Left();
+    const double d = s.ScrollerMirrored ? (left - SliderEndInset) - cx
+                                        : cx - (left + strip.Width()) + SliderEndInset;
+    const double usable = static_cast<double>(SliderWidth()) - 2 * SliderEndInset;
+    const double raw = d / usable * (s.MultiplierRange - 1);
+    // Far outside the slider the value is simply out of range; keep it clear of overflow.
+    if (!(std::fabs(raw) < 1e6)) return;
+    const Long v = RoundHalfEven(raw) + 1;
+    if (v >= 1 && v <= s.MultiplierRange) {
+        sldScroller->setValue(SliderValueFor(static_cast<Integer>(v)));
+    }
+}
+
+void frmScroller::OpenScroller(int slot) {
+    AppState& s = program_.State;
+    frmRollkin& strip = program_.Rollkin();
+    hide();
+    const float a = strip.Width() / 2 + strip.Left();
+    const float b = program_.Screen.ScreenWidth() / 2;
+    s.ScrollerMirrored = b < a ? True : False;
+    if (s.ScrollerMirrored) {
+        SetSliderLeft(Width() - SliderWidth());
+        SetLabelLeft(0);
+        SetLeft(strip.Left() - Width());
+    } else {
+        SetSliderLeft(0);
+        SetLabelLeft(Width() - LabelWidth());
+        SetLeft(strip.Left() + strip.Width());
+    }
+    SetTop(TwipsPerPixelY() * static_cast<float>(s.PressCursor.y) - std::floor(Height() / 2));
+    const int before = sldScroller->value();
+    sldScroller->setValue(SliderValueFor(s.DiceMultiplier(slot)));
+    // The slider raises no change for the value it already holds, but after a change of side
+    // (or of range) that value stands for another multiplier: the label must still say which.
+    if (sldScroller->value() == before) sldScroller_Change();
+    show();
+}
+
+void frmScroller::EndScrollerDrag(int slot) {
+    AppState& s = program_.State;
+    s.DiceMultiplier(slot) = ShownMultiplier(sldScroller->value());
+    if (!program_.Screen.SetCursorPos(s.PressCursor.x, s.PressCursor.y)) {
+        program_.Screen.MsgBox(QStringLiteral("Errore in setting cursor pos"), MsgOkOnly);
+    }
+}
+
+void frmScroller::sldScroller_Change() {
+    lblValue->setText(QString::number(ShownMultiplier(sldScroller->value())));
+}
+
+}  // namespace rollkin

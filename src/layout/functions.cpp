@@ -1,0 +1,90 @@
+#include "layout/functions.h"
+
+#include "app/Program.h"
+#include "forms/frmRollkin.h"
+#include "platform/Units.h"
+
+namespace rollkin::functions {
+
+namespace {
+
+enum class Band { Start, Middle, End, None };
+
+// Column (for AnchorLeft) or row (for AnchorTop) of an anchor position.
+Band ColumnOf(Integer position) {
+    switch (position) {
+        case 1:
+        case 4:
+        case 7:
+            return Band::Start;
+        case 2:
+        case 5:
+        case 8:
+            return Band::Middle;
+        case 3:
+        case 6:
+        case 9:
+            return Band::End;
+        default:
+            return Band::None;
+    }
+}
+
+Band RowOf(Integer position) {
+    switch (position) {
+        case 1:
+        case 2:
+        case 3:
+            return Band::Start;
+        case 4:
+        case 5:
+        case 6:
+            return Band::Middle;
+        case 7:
+        case 8:
+        case 9:
+            return Band::End;
+        default:
+            return Band::None;
+    }
+}
+
+Long Anchor(Band band, float screen, float window) {
+    const double free = static_cast<double>(screen) - static_cast<double>(window);
+    switch (band) {
+        case Band::Middle:
+            return RoundHalfEven(free / 2);
+        case Band::End:
+            return RoundHalfEven(free);
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+Long AnchorLeft(Program& program, Integer position) {
+    return Anchor(ColumnOf(position), program.Screen.ScreenWidth(), program.Rollkin().Width());
+}
+
+Long AnchorTop(Program& program, Integer position) {
+    return Anchor(RowOf(position), program.Screen.ScreenHeight(), program.Rollkin().Height());
+}
+
+void PlaceMainWindow(Program& program) {
+    const AppState& s = program.State;
+    frmRollkin& form = program.Rollkin();
+    const InsertAfter after = s.StayOnTop ? InsertAfter::Topmost : InsertAfter::NoTopmost;
+    // Both candidates are computed; only one is used.
+    const Long anchorLeft = AnchorLeft(program, s.AnchorPosition);
+    const Long anchorTop = AnchorTop(program, s.AnchorPosition);
+    const double left = s.FreePosition ? static_cast<double>(form.Left()) : anchorLeft;
+    const double top = s.FreePosition ? static_cast<double>(form.Top()) : anchorTop;
+    const float tppX = program.Screen.TwipsPerPixelX();
+    const float tppY = program.Screen.TwipsPerPixelY();
+    program.Screen.SetWindowPos(form, after, TwipsToPixels(left, tppX), TwipsToPixels(top, tppY),
+                                TwipsToPixels(form.Width(), tppX),
+                                TwipsToPixels(form.Height(), tppY), PlacementFlags);
+}
+
+}  // namespace rollkin::functions

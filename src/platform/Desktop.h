@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+
+#include "state/AppState.h"
+
+class QDialog;
+class QMenu;
+class QWidget;
+
+namespace rollkin {
+
+// Insert-after handles of the placement call.
+enum class InsertAfter { Topmost = -1, NoTopmost = -2 };
+
+// Placement flags.
+constexpr unsigned SWP_NOACTIVATE = 0x10;
+constexpr unsigned SWP_SHOWWINDOW = 0x40;
+constexpr unsigned PlacementFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+
+// Program-wide mouse pointers.
+constexpr int PointerDefault = 0;
+constexpr int PointerMove = 5;
+
+// Message box styles.
+constexpr int MsgOkOnly = 0;
+constexpr int MsgInformation = 64;
+
+// Every window title of a message box.
+inline constexpr const char* AppTitle = "DiceRollkin";
+
+// What the program needs of the desktop, in the units it needs. The Qt implementation is the
+// only code that knows the window system; tests use a recording double.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Screen size in twips (full screen, no allowance for panels).
+    virtual float ScreenWidth() const = 0;
+    virtual float ScreenHeight() const = 0;
+    // Twips per pixel: 1440 / the desktop's logical dots per inch.
+    virtual float TwipsPerPixelX() const = 0;
+    virtual float TwipsPerPixelY() const = 0;
+
+    // Cursor position in screen pixels; false when it cannot be read (pt is then left as it was).
+    virtual bool GetCursorPos(PointL& pt) = 0;
+    // Moves the cursor; false when it did not get there.
+    virtual bool SetCursorPos(Long x, Long y) = 0;
+
+    // Shows, moves and sizes a top-level window in pixels, in or out of the topmost band.
+    virtual void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
+                              unsigned flags) = 0;
+
+    // The pointer shape for every window of the program (PointerDefault or PointerMove).
+    virtual void SetMousePointer(int pointer) = 0;
+    virtual int MousePointer() const = 0;
+
+    // A message box titled AppTitle; returns when dismissed.
+    virtual void MsgBox(const QString& prompt, int style) = 0;
+
+    // Pops the menu's items up at the cursor; returns once the menu has closed and the chosen
+    // item's handler has run.
+    virtual void PopupMenu(QMenu& menu) = 0;
+
+    // Shows a dialog modally, centred on the screen; returns once it has been closed.
+    virtual void ShowModal(QDialog& dialog) = 0;
+
+    // Ends the run: every window closes and the event loop returns with status 0.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace rollkin

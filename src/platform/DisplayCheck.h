@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+namespace rollkin {
+
+// What start-up makes of the environment's display settings.
+struct DisplayChoice {
+    std::string platform;  // Qt platform plugin to ask for; empty leaves the user's own choice
+    std::string error;     // set when no usable display exists: one line for standard error
+};
+
+// The display environment, as read from QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY (null or
+// empty when unset), and a probe that tells whether an X server answers on a display.
+struct DisplayEnvironment {
+    const char* qpaPlatform = nullptr;
+    const char* display = nullptr;
+    const char* waylandDisplay = nullptr;
+    bool (*canConnectX11)(const char* display) = nullptr;
+};
+
+// Chooses how to reach the desktop before QApplication exists (Qt aborts when it finds no
+// display). Cursor warping and placing windows at screen coordinates need X11, so X11 is used
+// whenever it answers, also through XWayland; an explicit QT_QPA_PLATFORM is respected.
+DisplayChoice ChooseDisplay(const DisplayEnvironment& env);
+
+// Whether an X server accepts a connection on the display (null: $DISPLAY).
+bool CanConnectX11(const char* display);
+
+}  // namespace rollkin

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/Desktop.h"
+
+namespace rollkin {
+
+// The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
+class QtDesktop final : public Desktop {
+public:
+    float ScreenWidth() const override;
+    float ScreenHeight() const override;
+    float TwipsPerPixelX() const override;
+    float TwipsPerPixelY() const override;
+    bool GetCursorPos(PointL& pt) override;
+    bool SetCursorPos(Long x, Long y) override;
+    void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
+                      unsigned flags) override;
+    void SetMousePointer(int pointer) override;
+    int MousePointer() const override { return pointer_; }
+    void MsgBox(const QString& prompt, int style) override;
+    void PopupMenu(QMenu& menu) override;
+    void ShowModal(QDialog& dialog) override;
+    void EndProgram() override;
+
+private:
+    int pointer_ = PointerDefault;
+};
+
+}  // namespace rollkin

@@ -1,0 +1,52 @@
+#include "platform/Units.h"
+
+#include <cmath>
+#include <limits>
+
+namespace rollkin {
+
+namespace {
+// A twips value computed as pixels x twips-per-pixel in single precision may come back a hair
+// below the pixel it stands for when the twips-per-pixel figure is not a whole number (110 dpi:
+// 13.0909...). Rounding such a value down would move a window a pixel at every placement, so
+// values within this fraction of a pixel below a whole pixel count as that pixel.
+constexpr double PixelSnap = 1.0 / 1024.0;
+}  // namespace
+
+Long TwipsToPixels(double twips, float twipsPerPixel) {
+    const double pixels = std::floor(twips / static_cast<double>(twipsPerPixel) + PixelSnap);
+    // Saturate rather than overflow: no screen is two billion pixels wide.
+    if (!(pixels > std::numeric_limits<Long>::min())) {
+        return std::isnan(pixels) ? 0 : std::numeric_limits<Long>::min();
+    }
+    if (pixels >= static_cast<double>(std::numeric_limits<Long>::max())) {
+        return std::numeric_limits<Long>::max();
+    }
+    return static_cast<Long>(pixels);
+}
+
+float PixelsToTwips(Long pixels, float twipsPerPixel) {
+    return static_cast<float>(pixels) * twipsPerPixel;
+}
+
+Long RoundHalfEven(double value) {
+    if (std::isnan(value)) return 0;
+    if (value <= std::numeric_limits<Long>::min()) return std::numeric_limits<Long>::min();
+    if (value >= std::numeric_limits<Long>::max()) return std::numeric_limits<Long>::max();
+    const double down = std::floor(value);
+    const double fraction = value - down;
+    double result = down;
+    if (fraction > 0.5) {
+        result = down + 1;
+    } else if (fraction == 0.5) {
+        result = std::fmod(down, 2.0) == 0.0 ? down : down + 1;
+    }
+    return static_cast<Long>(result);
+}
+
+QRect ToPixels(const TwipsRect& r, float tppX, float tppY) {
+    return {TwipsToPixels(r.Left, tppX), TwipsToPixels(r.Top, tppY), TwipsToPixels(r.Width, tppX),
+            TwipsToPixels(r.Height, tppY)};
+}
+
+}  // namespace rollkin

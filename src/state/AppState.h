@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+namespace rollkin {
+
+// The program's own scalar types: 16-bit integers, 32-bit longs and 16-bit Booleans
+// (true = -1, false = 0, any non-zero value tests true).
+using Integer = std::int16_t;
+using Long = std::int32_t;
+using Boolean = std::int16_t;
+constexpr Boolean True = -1;
+constexpr Boolean False = 0;
+
+constexpr int FirstSlot = 1;
+constexpr int LastSlot = 10;
+
+// A fixed array with the bounds Lo..Hi, so that slot i reads as `DiceSides(i)`.
+// An index outside the bounds is a programming error and throws.
+template <typename T, int Lo, int Hi>
+class BoundedArray {
+public:
+    static_assert(Lo <= Hi);
+    static constexpr int Lower = Lo;
+    static constexpr int Upper = Hi;
+
+    T& operator()(int i) { return items_.at(Offset(i)); }
+    const T& operator()(int i) const { return items_.at(Offset(i)); }
+
+    friend bool operator==(const BoundedArray&, const BoundedArray&) = default;
+
+private:
+    static std::size_t Offset(int i) {
+        if (i < Lo || i > Hi) throw std::out_of_range("index outside the array's bounds");
+        return static_cast<std::size_t>(i - Lo);
+    }
+    std::array<T, Hi - Lo + 1> items_{};
+};
+
+template <typename T>
+using SlotArray = BoundedArray<T, FirstSlot, LastSlot>;
+
+// A point in whole screen pixels.
+struct PointL {
+    Long x = 0;
+    Long y = 0;
+    friend bool operator==(const PointL&, const PointL&) = default;
+};
+
+// The one record of settings and per-slot working state, shared by every window.
+// Fields start at zero ("not set"); frmRollkin's Form_Load gives them their start values.
+struct AppState {
+    SlotArray<Integer> DiceSides;
+    PointL PressCursor;
+    PointL DragCursor;
+    PointL PressWindowOrigin;
+    SlotArray<Integer> DiceMultiplier;
+    SlotArray<Boolean> DiceDragged;
+    SlotArray<Integer> RightPressState;
+    SlotArray<Boolean> DiceEnabled;
+    Integer RefreshSeconds = 0;
+    Integer MultiplierRange = 0;
+    Boolean MultiplierPermanent = False;
+    Boolean ResultPermanent = False;
+    Boolean StayOnTop = False;
+    Boolean ScrollerMirrored = False;
+    Integer AnchorPosition = 0;
+    Boolean FreePosition = False;
+
+    friend bool operator==(const AppState&, const AppState&) = default;
+};
+
+// Faces of each slot's die, slot 1 to 10.
+constexpr std::array<Integer, 10> DesignDiceSides{2, 3, 4, 5, 6, 8, 10, 12, 20, 100};
+
+}  // namespace rollkin

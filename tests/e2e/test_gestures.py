@@ -1,0 +1,111 @@
+"""Every gesture of the strip, with real input events in a real X server."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+
+D6 = (0, 160, 80, 40)  # the d6 button's visible region: x, y, w, h
+D6_CENTRE = (40, 180)
+
+
+def region(x, rect):
+    return x.screenshot().region(*rect)
+
+
+def test_left_click_shows_a_total_that_goes_after_about_a_second(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            pristine = region(x, D6)
+            x.click(*D6_CENTRE)
+            clicked = time.monotonic()
+            wait_for(lambda: region(x, D6) != pristine, 2, what="the total")
+            time.sleep(max(0.0, 0.6 - (time.monotonic() - clicked)))
+            assert region(x, D6) != pristine, "the total went before its second was up"
+            wait_for(lambda: region(x, D6) == pristine, 3, what="the face label to return")
+            elapsed = time.monotonic() - clicked
+            assert 0.8 <= elapsed <= 2.5, elapsed
+        finally:
+            app.stop()
+
+
+def test_right_click_and_shift_right_click_step_the_multiplier(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            pristine = region(x, D6)
+            x.click(*D6_CENTRE, button=3)
+            wait_for(lambda: region(x, D6) != pristine, 2, what="the label 2d6")
+            two = region(x, D6)
+            time.sleep(1.3)  # no timer runs after a right click
+            assert region(x, D6) == two
+            x.click(*D6_CENTRE, button=3, keys=("shift",))
+            wait_for(lambda: region(x, D6) == pristine, 2, what="the label d6")
+            x.click(*D6_CENTRE, button=3, keys=("shift",))  # never below 1
+            time.sleep(0.2)
+            assert region(x, D6) == pristine
+        finally:
+            app.stop()
+
+
+def test_right_drag_opens_the_scroller_and_returns_the_cursor(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            pristine = region(x, D6)
+            x.move(*D6_CENTRE)
+            x.xdotool("mousedown", 3)
+            time.sleep(0.05)
+            x.move(41, 180)
+            # Beside the strip on the right (it sits left of the screen's centre), centred on
+            # the press height: 15 x 180 - 127 twips = 171 px.
+            scroller = wait_for(lambda: next((w for w in x.mapped_windows()
+                                              if (w.w, w.h) == (234, 17)), None), 5,
+                                what="the scroller")
+            assert (scroller.x, scroller.y) == (80, 171), scroller
+            for px in (60, 100, 140, 180):
+                x.move(px, 185)
+            x.xdotool("mouseup", 3)
+            wait_for(lambda: all((w.w, w.h) != (234, 17) for w in x.mapped_windows()), 5,
+                     what="the scroller to hide")
+            assert x.mouse_location() == D6_CENTRE, x.mouse_location()
+            # x = 180 px stands for 11: the button reads 11d6, not d6.
+            assert region(x, D6) != pristine
+            # Shift+right click takes it back to 10, the slider's value less one.
+            x.click(*D6_CENTRE, button=3, keys=("shift",))
+            for _ in range(9):
+                x.click(*D6_CENTRE, button=3, keys=("shift",))
+            wait_for(lambda: region(x, D6) == pristine, 2, what="the label d6 again")
+        finally:
+            app.stop()
+
+
+def test_shift_left_press_pops_up_the_menu_at_the_cursor(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            before = {w.id for w in x.mapped_windows()}
+            x.move(40, 100)
+            x.xdotool("keydown", "shift", "mousedown", "1")
+            menu = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before),
+                                         None), 5, what="the popup menu")
+            x.xdotool("keyup", "shift", "mouseup", "1")
+            assert (menu.x, menu.y) == (40, 100), menu
+            assert menu.h > 40 and menu.w > 60, menu
+            time.sleep(0.2)
+            assert any(w.id == menu.id for w in x.mapped_windows()), "the release closed the menu"
+            x.xdotool("key", "Escape")
+            wait_for(lambda: all(w.id != menu.id for w in x.mapped_windows()), 5,
+                     what="the menu to close")
+        finally:
+            app.stop()
+
+
+if __name__ == "__main__":
+    sys.exit(run_tests([test_left_click_shows_a_total_that_goes_after_about_a_second,
+                        test_right_click_and_shift_right_click_step_the_multiplier,
+                        test_right_drag_opens_the_scroller_and_returns_the_cursor,
+                        test_shift_left_press_pops_up_the_menu_at_the_cursor], sys.argv[1]))

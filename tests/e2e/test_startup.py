@@ -1,0 +1,58 @@
+"""The strip starts: where, how big, on top, in which colours; how it ends."""
+
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
+
+
+def test_strip_appears_topmost_in_the_upper_left_corner(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            assert app.window.geometry == (0, 0, 80, 400), app.window
+            state = x.property(app.window, "_NET_WM_STATE")
+            assert "_NET_WM_STATE_ABOVE" in state, state
+            assert "_MOTIF_WM_HINTS" in x.property(app.window, "_MOTIF_WM_HINTS")
+            # Shown without taking the keyboard focus.
+            assert x.focused_window() != app.window.id
+            shot = x.screenshot()
+            for i, colour in enumerate(DESIGN_COLOURS):
+                row = [shot.pixel(px, 40 * i + 20) for px in (4, 75)]
+                assert row == [colour, colour], f"row {i + 1}: {row} != {colour}"
+            # Each row carries its caption: dark text pixels across the middle of the button.
+            for i in range(10):
+                line = [shot.pixel(px, 40 * i + 20) for px in range(10, 70)]
+                assert any(sum(p) < 150 for p in line), f"no caption on row {i + 1}"
+        finally:
+            app.stop()
+
+
+def test_close_request_ends_the_program_with_status_0(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        x.close_request(app.window)
+        status = app.wait_exit()
+        assert status == 0, (status, app.error_output()[-3000:])
+        wait_for(lambda: x.find_window("Dice Rollkin") is None, what="the strip to go")
+
+
+def test_without_a_display_one_clear_line_and_status_1(binary):
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=60)
+    assert result.returncode == 1, (result.returncode, result.stderr)
+    lines = result.stderr.strip().splitlines()
+    assert len(lines) == 1 and "DISPLAY" in lines[0], result.stderr
+    # A display that does not answer is no display either.
+    env["DISPLAY"] = ":97531"
+    result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=60)
+    assert result.returncode == 1 and len(result.stderr.strip().splitlines()) == 1, result
+
+
+if __name__ == "__main__":
+    sys.exit(run_tests([test_strip_appears_topmost_in_the_upper_left_corner,
+                        test_close_request_ends_the_program_with_status_0,
+                        test_without_a_display_one_clear_line_and_status_1], sys.argv[1]))

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/Desktop.h"
+#include "state/Random.h"
+
+namespace rollkin::test {
+
+// A desktop that records what the program asks of it. Screen 1024 x 768 pixels at 15 twips per
+// pixel unless a test says otherwise; placing a window sets its geometry without showing it.
+class FakeDesktop final : public Desktop {
+public:
+    struct Placement {
+        QWidget* window;
+        InsertAfter after;
+        Long x, y, cx, cy;
+        unsigned flags;
+    };
+    struct Message {
+        QString prompt;
+        int style;
+    };
+
+    int screenWidthPixels = 1024;
+    int screenHeightPixels = 768;
+    float tppX = 15;
+    float tppY = 15;
+
+    PointL cursor;
+    bool failGetCursor = false;
+    bool failSetCursor = false;
+    int getCursorCalls = 0;
+    std::vector<PointL> cursorSets;
+
+    std::vector<Placement> placements;
+    std::vector<int> pointerCalls;
+    std::vector<Message> messages;
+    int popups = 0;
+    std::vector<QString> modals;
+    int ends = 0;
+
+    // Runs inside PopupMenu / ShowModal in place of the user (e.g. triggers an item, clicks OK).
+    std::function<void(QMenu&)> onPopup;
+    std::function<void(QDialog&)> onModal;
+
+    float ScreenWidth() const override { return static_cast<float>(screenWidthPixels) * tppX; }
+    float ScreenHeight() const override { return static_cast<float>(screenHeightPixels) * tppY; }
+    float TwipsPerPixelX() const override { return tppX; }
+    float TwipsPerPixelY() const override { return tppY; }
+    bool GetCursorPos(PointL& pt) override;
+    bool SetCursorPos(Long x, Long y) override;
+    void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
+                      unsigned flags) override;
+    void SetMousePointer(int pointer) override;
+    int MousePointer() const override { return pointer_; }
+    void MsgBox(const QString& prompt, int style) override { messages.push_back({prompt, style}); }
+    void PopupMenu(QMenu& menu) override;
+    void ShowModal(QDialog& dialog) override;
+    void EndProgram() override { ++ends; }
+
+private:
+    int pointer_ = PointerDefault;
+};
+
+// A generator that returns the draws a test scripts, then falls back to a seeded sequence.
+class ScriptedRandom final : public Random {
+public:
+    std::deque<float> draws;
+    int drawn = 0;
+    float Rnd() override;
+};
+
+}  // namespace rollkin::test

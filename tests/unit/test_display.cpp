@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "platform/DisplayCheck.h"
+
+namespace rollkin::test {
+namespace {
+
+bool Answers(const char*) {
+    return true;
+}
+bool Silent(const char*) {
+    return false;
+}
+
+TEST(DisplayChoice, UsesX11WheneverItAnswers) {
+    EXPECT_EQ(ChooseDisplay({nullptr, ":0", nullptr, Answers}).platform, "xcb");
+    // A Wayland session with XWayland: still X11.
+    EXPECT_EQ(ChooseDisplay({"", ":1", "wayland-0", Answers}).platform, "xcb");
+}
+
+TEST(DisplayChoice, RespectsTheUsersPlatform) {
+    const DisplayChoice c = ChooseDisplay({"offscreen", nullptr, nullptr, Silent});
+    EXPECT_EQ(c.platform, "offscreen");
+    EXPECT_TRUE(c.error.empty());
+    EXPECT_EQ(ChooseDisplay({"wayland", nullptr, "wayland-0", Silent}).platform, "wayland");
+}
+
+TEST(DisplayChoice, NoUsableDisplayIsOneClearLine) {
+    for (const DisplayEnvironment& env : {
+             DisplayEnvironment{nullptr, nullptr, nullptr, Answers},
+             DisplayEnvironment{nullptr, "", "", Answers},
+             DisplayEnvironment{nullptr, ":9", nullptr, Silent},
+             DisplayEnvironment{nullptr, nullptr, "wayland-0", Answers},
+             DisplayEnvironment{"xcb", nullptr, nullptr, Answers},
+             DisplayEnvironment{"xcb", ":9", nullptr, Silent},
+         }) {
+        const DisplayChoice c = ChooseDisplay(env);
+        EXPECT_TRUE(c.platform.empty());
+        ASSERT_FALSE(c.error.empty());
+        EXPECT_EQ(c.error.find('\n'), std::string::npos);
+        EXPECT_EQ(c.error.rfind("dicerollkin: ", 0), 0u) << c.error;
+    }
+    EXPECT_NE(ChooseDisplay({nullptr, nullptr, nullptr, Answers}).error.find("DISPLAY is not set"),
+              std::string::npos);
+    EXPECT_NE(ChooseDisplay({nullptr, ":9", nullptr, Silent}).error.find("\":9\""),
+              std::string::npos);
+}
+
+TEST(DisplayChoice, AnUnreachableServerIsNoDisplay) {
+    EXPECT_FALSE(CanConnectX11(":98765"));
+}
+
+}  // namespace
+}  // namespace rollkin::test

@@ -1,0 +1,432 @@
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <string>
+
+#include "Gestures.h"
+
+namespace rollkin::test {
+namespace {
+
+constexpr int Slot = 5;  // d6
+
+// What one event did, read off the program and the desktop.
+struct Observed {
+    int popups, draws, pointerCalls, getCursorCalls, placements;
+    AppState state;
+    QString caption;
+    bool timer, scrollerShown;
+    QPoint stripAt;
+};
+
+class Dispatch : public GestureFixture {
+protected:
+    void SetUp() override {
+        GestureFixture::SetUp();
+        state().DiceMultiplier(Slot) = 3;
+        state().PressCursor = {10, 10};
+        desktop.cursor = {30, 40};  // away from the press point
+    }
+    Observed Snapshot() {
+        return {desktop.popups,
+                rng.drawn,
+                static_cast<int>(desktop.pointerCalls.size()),
+                desktop.getCursorCalls,
+                static_cast<int>(desktop.placements.size()),
+                state(),
+                caption(Slot),
+                program.MenuLoaded() && menu().tmrRefresh(Slot).Enabled(),
+                program.ScrollerLoaded() && !scroller().isHidden(),
+                strip().pos()};
+    }
+    // Checks that the event with this code did exactly its own work:
+    //  T throw  M menu  V window move begins  R right press  W window follows
+    //  D right drag  E end of throw  P pointer back  A add one  S take one  - nothing
+    void Expect(char action, const Observed& before) {
+        const Observed after = Snapshot();
+        AppState expected = before.state;
+        switch (action) {
+            case 'T':
+                EXPECT_EQ(after.draws, before.draws + 3);
+                EXPECT_TRUE(after.caption.toInt() >= 3 && after.caption.toInt() <= 18)
+                    << after.caption.toStdString();
+                break;
+            case 'M':
+                EXPECT_EQ(after.popups, before.popups + 1);
+                break;
+            case 'V':
+                expected.PressCursor = {30, 40};
+                expected.PressWindowOrigin = {strip().x(), strip().y()};
+                ASSERT_FALSE(desktop.pointerCalls.empty());
+                EXPECT_EQ(desktop.pointerCalls.back(), PointerMove);
+                EXPECT_EQ(after.pointerCalls, before.pointerCalls + 1);
+                break;
+            case 'R':
+                expected.PressCursor = {30, 40};
+                expected.RightPressState(Slot) = 1;
+                EXPECT_EQ(after.getCursorCalls, before.getCursorCalls + 1);
+                break;
+            case 'W':
+                expected.DragCursor = {30, 40};
+                EXPECT_NE(after.stripAt, before.stripAt);
+                break;
+            case 'D':
+                expected.DragCursor = {30, 40};
+                expected.DiceDragged(Slot) = True;
+                break;
+            case 'E':
+                expected.DiceMultiplier(Slot) = 1;
+                EXPECT_TRUE(after.timer);
+                break;
+            case 'P':
+                ASSERT_FALSE(desktop.pointerCalls.empty());
+                EXPECT_EQ(desktop.pointerCalls.back(), PointerDefault);
+                EXPECT_EQ(after.pointerCalls, before.pointerCalls + 1);
+                break;
+            case 'A':
+                expected.DiceMultiplier(Slot) = 4;
+                EXPECT_EQ(after.caption, "4d6");
+                break;
+            case 'S':
+                expected.DiceMultiplier(Slot) = 2;
+                EXPECT_EQ(after.caption, "2d6");
+                break;
+            case '-':
+                break;
+            default:
+                FAIL() << "unknown action " << action;
+        }
+        EXPECT_EQ(after.state, expected);
+        if (action != 'M') {
+            EXPECT_EQ(after.popups, before.popups);
+        }
+        if (action != 'T') {
+            EXPECT_EQ(after.draws, before.draws);
+        }
+        if (action != 'T' && action != 'A' && action != 'S') {
+            EXPECT_EQ(after.caption, before.caption);
+        }
+        if (action != 'V' && action != 'P') {
+            EXPECT_EQ(after.pointerCalls, before.pointerCalls);
+        }
+        if (action != 'E') {
+            EXPECT_EQ(after.timer, before.timer);
+        }
+        if (action != 'W') {
+            EXPECT_EQ(after.stripAt, before.stripAt);
+        }
+        EXPECT_FALSE(after.scrollerShown);
+    }
+};
+
+// One row per Button and FreePosition: the action for Shift 0 to 7, in that order.
+struct Row {
+    Integer button;
+    bool free;
+    const char* byShift;
+};
+
+TEST_F(Dispatch, PressesFirstMatchingRuleWins) {
+    const Row rows[] = {
+        {1, false, "TMTTTTTT"}, {1, true, "TMVTTTTT"},  {2, false, "RRRRRRRR"},
+        {2, true, "RRRRRRRR"},  {4, false, "--------"}, {4, true, "--------"},
+        {0, true, "--------"},
+    };
+    for (const Row& row : rows) {
+        for (Integer shift = 0; shift <= 7; ++shift) {
+            SCOPED_TRACE("button " + std::to_string(row.button) + " free " +
+                         std::to_string(row.free) + " shift " + std::to_string(shift));
+            state().FreePosition = row.free ? True : False;
+            const Observed before = Snapshot();
+            Down(Slot, row.button, shift);
+            Expect(row.byShift[shift], before);
+            // Put the program back as it was for the next cell.
+            state() = before.state;
+            strip().cmdDice(Slot).SetCaption(before.caption);
+        }
+    }
+}
+
+TEST_F(Dispatch, MovesFirstMatchingRuleWins) {
+    // Button is the mask of the buttons held: 3 is left and right together.
+    const Row rows[] = {
+        {0, true, "--------"},  {1, false, "--------"}, {1, true, "--W-----"},
+        {2, false, "DDDDDDDD"}, {2, true, "DDDDDDDD"},  {3, true, "--------"},
+        {4, true, "--------"},  {5, true, "--------"},  {6, true, "--------"},
+        {7, true, "--------"},
+    };
+    for (const Row& row : rows) {
+        for (Integer shift = 0; shift <= 7; ++shift) {
+            SCOPED_TRACE("buttons " + std::to_string(row.button) + " free " +
+                         std::to_string(row.free) + " shift " + std::to_string(shift));
+            state().FreePosition = row.free ? True : False;
+            const Observed before = Snapshot();
+            Move(Slot, row.button, shift, {30, 40});
+            Expect(row.byShift[shift], before);
+            state() = before.state;
+            strip().move(before.stripAt);
+        }
+    }
+}
+
+TEST_F(Dispatch, ReleasesFirstMatchingRuleWins) {
+    const Row rows[] = {
+        {1, false, "E-------"}, {1, true, "E-P-----"}, {2, false, "ASAAAAAA"},
+        {2, true, "ASAAAAAA"},  {4, true, "--------"},
+    };
+    for (const Row& row : rows) {
+        for (Integer shift = 0; shift <= 7; ++shift) {
+            SCOPED_TRACE("button " + std::to_string(row.button) + " free " +
+                         std::to_string(row.free) + " shift " + std::to_string(shift));
+            state().FreePosition = row.free ? True : False;
+            const Observed before = Snapshot();
+            Up(Slot, row.button, shift);
+            Expect(row.byShift[shift], before);
+            state() = before.state;
+            strip().cmdDice(Slot).SetCaption(before.caption);
+            if (program.MenuLoaded()) menu().tmrRefresh(Slot).SetEnabled(false);
+        }
+    }
+}
+
+using Gestures = GestureFixture;
+
+TEST_F(Gestures, AThrowShowsItsTotalAtThePressAndKeepsItAtThePlainRelease) {
+    state().DiceMultiplier(Slot) = 3;
+    rng.draws = {0.0f, 0.5f, 0.99f};  // faces 1, 4, 6
+    Down(Slot, vbLeftButton);
+    EXPECT_EQ(caption(Slot), "11");
+    Up(Slot, vbLeftButton);
+    EXPECT_EQ(caption(Slot), "11");
+    EXPECT_EQ(state().DiceMultiplier(Slot), 1);
+    EXPECT_TRUE(menu().tmrRefresh(Slot).Enabled());
+}
+
+TEST_F(Gestures, PermanentSettingsKeepTheMultiplierAndStartNoTimer) {
+    state().MultiplierPermanent = True;
+    state().ResultPermanent = True;
+    state().DiceMultiplier(Slot) = 3;
+    Down(Slot, vbLeftButton);
+    Up(Slot, vbLeftButton);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 3);
+    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).Enabled());
+}
+
+TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing) {
+    state().DiceMultiplier(Slot) = 2;
+    Down(Slot, vbLeftButton, vbCtrlMask);
+    const QString total = caption(Slot);
+    EXPECT_NE(total, "2d6");
+    Up(Slot, vbLeftButton, vbCtrlMask);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 2);
+    EXPECT_EQ(caption(Slot), total);
+    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).Enabled());
+    EXPECT_TRUE(desktop.pointerCalls.empty());
+}
+
+TEST_F(Gestures, ShiftLeftPressPopsUpTheMenuAndThrowsNothing) {
+    QMenu* shown = nullptr;
+    desktop.onPopup = [&](QMenu& m) { shown = &m; };
+    Down(Slot, vbLeftButton, vbShiftMask);
+    ASSERT_EQ(shown, menu().mnuHidden);
+    EXPECT_EQ(rng.drawn, 0);
+    EXPECT_EQ(caption(Slot), "d6");
+    QStringList items;
+    for (QAction* a : shown->actions())
+        items << a->text();
+    EXPECT_EQ(items, (QStringList{"Configure...", "Exit", "About..."}));
+    EXPECT_EQ(shown->title(), "Hidden");
+}
+
+TEST_F(Gestures, RightClicksStepTheMultiplierWithinItsRange) {
+    RightClick(Slot);
+    EXPECT_EQ(caption(Slot), "2d6");
+    RightClick(Slot, vbCtrlMask);
+    RightClick(Slot, vbAltMask);
+    RightClick(Slot, vbShiftMask | vbCtrlMask);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 5);
+    for (int k = 0; k < 30; ++k)
+        RightClick(Slot);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 20);
+    EXPECT_EQ(caption(Slot), "20d6");
+    for (int k = 0; k < 30; ++k)
+        RightClick(Slot, vbShiftMask);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 1);
+    EXPECT_EQ(caption(Slot), "d6");
+    EXPECT_FALSE(program.ScrollerLoaded() && scroller().isVisible());
+}
+
+TEST_F(Gestures, AMultiplierAboveALoweredRangeIsLeftByAddAndLoweredBySubtract) {
+    state().DiceMultiplier(Slot) = 30;
+    state().MultiplierRange = 20;
+    RightClick(Slot);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 30);
+    RightClick(Slot, vbShiftMask);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 29);
+}
+
+TEST_F(Gestures, ARightClickRewritesTheLabelOverATotalAndLeavesTheTimerRunning) {
+    Down(Slot, vbLeftButton);
+    Up(Slot, vbLeftButton);
+    ASSERT_TRUE(menu().tmrRefresh(Slot).Enabled());
+    RightClick(Slot);
+    EXPECT_EQ(caption(Slot), "2d6");
+    EXPECT_TRUE(menu().tmrRefresh(Slot).Enabled());
+}
+
+TEST_F(Gestures, APressAndReleaseWithoutMotionNeverOpensTheScroller) {
+    desktop.cursor = {40, 180};
+    Down(Slot, vbRightButton);
+    Move(Slot, vbRightButton, 0, {40, 180});  // a move event with no pixel of motion
+    EXPECT_EQ(state().RightPressState(Slot), 1);
+    EXPECT_TRUE(scroller().isHidden());
+    Up(Slot, vbRightButton);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 2);
+    EXPECT_TRUE(desktop.cursorSets.empty());
+}
+
+TEST_F(Gestures, OnePixelOfRightDragOpensTheScrollerAtTheCurrentMultiplier) {
+    state().DiceMultiplier(Slot) = 7;
+    desktop.cursor = {40, 180};
+    Down(Slot, vbRightButton);
+    Move(Slot, vbRightButton, 0, {41, 180});
+    EXPECT_FALSE(scroller().isHidden());
+    EXPECT_EQ(state().RightPressState(Slot), 0);
+    EXPECT_EQ(state().DiceDragged(Slot), True);
+    EXPECT_EQ(scroller().sldScroller->value(), 7);
+    Up(Slot, vbRightButton);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 7);
+    EXPECT_EQ(caption(Slot), "7d6");
+    EXPECT_TRUE(scroller().isHidden());
+    EXPECT_EQ(state().DiceDragged(Slot), False);
+    ASSERT_EQ(desktop.cursorSets.size(), 1u);
+    EXPECT_EQ(desktop.cursorSets.back(), (PointL{40, 180}));
+}
+
+TEST_F(Gestures, TheScrollerOpensOncePerPressAndTheReleaseTakesItsValue) {
+    desktop.cursor = {40, 180};
+    Down(Slot, vbRightButton);
+    Move(Slot, vbRightButton, 0, {45, 180});
+    ASSERT_FALSE(scroller().isHidden());
+    // At 15 twips per pixel, x = 180 maps to 11 (see the scroller tests).
+    Move(Slot, vbRightButton, vbShiftMask, {180, 300});
+    EXPECT_EQ(scroller().sldScroller->value(), 11);
+    EXPECT_EQ(scroller().lblValue->text(), "11");
+    Up(Slot, vbRightButton, vbShiftMask);  // Shift plays no part after a drag
+    EXPECT_EQ(state().DiceMultiplier(Slot), 11);
+    EXPECT_EQ(caption(Slot), "11d6");
+    EXPECT_EQ(desktop.cursor, (PointL{40, 180}));
+}
+
+TEST_F(Gestures, ADragBegunOutsideTheProgramTakesTheScrollerPathAtTheNextRelease) {
+    state().PressCursor = {5, 5};  // from some earlier press
+    scroller().sldScroller->setValue(4);
+    // Right button held since outside the program: a move arrives with no press before it.
+    Move(Slot, vbRightButton, 0, {300, 300});
+    EXPECT_EQ(state().DiceDragged(Slot), True);
+    EXPECT_EQ(state().RightPressState(Slot), 0);
+    EXPECT_TRUE(scroller().isHidden());
+    // A right press now keeps DiceDragged, and its release takes the slider's value.
+    desktop.cursor = {40, 180};
+    Down(Slot, vbRightButton);
+    EXPECT_EQ(state().RightPressState(Slot), 1);
+    EXPECT_EQ(state().DiceDragged(Slot), True);
+    const int held = scroller().sldScroller->value();
+    Up(Slot, vbRightButton);
+    EXPECT_EQ(state().DiceMultiplier(Slot), held);
+    EXPECT_EQ(desktop.cursorSets.back(), (PointL{40, 180}));
+    EXPECT_EQ(state().DiceDragged(Slot), False);
+}
+
+TEST_F(Gestures, ALeftPressDuringARightGestureThrowsAndTheRightReleaseStillEndsIt) {
+    desktop.cursor = {40, 180};
+    Down(Slot, vbRightButton);
+    Down(Slot, vbLeftButton);
+    EXPECT_EQ(rng.drawn, 1);
+    Move(Slot, vbLeftButton | vbRightButton, 0, {90, 190});  // both held: nothing
+    EXPECT_EQ(state().RightPressState(Slot), 1);
+    EXPECT_TRUE(scroller().isHidden());
+    Up(Slot, vbLeftButton);
+    Up(Slot, vbRightButton);
+    EXPECT_EQ(state().RightPressState(Slot), 0);
+    EXPECT_EQ(caption(Slot), "2d6");
+}
+
+TEST_F(Gestures, CursorFailuresAreReportedAndTheHandlerCarriesOn) {
+    desktop.cursor = {40, 180};
+    desktop.failGetCursor = true;
+    state().PressCursor = {7, 8};
+    Down(Slot, vbRightButton);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].prompt, "Error getting cursor pos");
+    EXPECT_EQ(desktop.messages[0].style, 0);
+    EXPECT_EQ(state().RightPressState(Slot), 1);
+    EXPECT_EQ(state().PressCursor, (PointL{7, 8}));  // the point keeps what it held
+
+    Move(Slot, vbRightButton, 0, {100, 100});
+    EXPECT_EQ(desktop.messages.size(), 2u);
+    desktop.failGetCursor = false;
+    Move(Slot, vbRightButton, 0, {100, 100});
+    ASSERT_FALSE(scroller().isHidden());
+
+    desktop.failSetCursor = true;
+    const int value = scroller().sldScroller->value();
+    Up(Slot, vbRightButton);
+    ASSERT_EQ(desktop.messages.size(), 3u);
+    EXPECT_EQ(desktop.messages[2].prompt, "Errore in setting cursor pos");
+    EXPECT_EQ(desktop.messages[2].style, 0);
+    EXPECT_EQ(state().DiceMultiplier(Slot), value);
+    EXPECT_TRUE(scroller().isHidden());
+    EXPECT_EQ(state().RightPressState(Slot), 0);
+    EXPECT_EQ(caption(Slot), QString::fromStdString(FaceLabel(state(), Slot)));
+}
+
+TEST_F(Gestures, AFreeStripFollowsTheCursorPixelForPixel) {
+    state().FreePosition = True;
+    strip().move(100, 50);
+    desktop.cursor = {120, 60};
+    Down(Slot, vbLeftButton, vbCtrlMask);
+    EXPECT_EQ(state().PressWindowOrigin, (PointL{100, 50}));
+    EXPECT_EQ(desktop.MousePointer(), PointerMove);
+    EXPECT_EQ(rng.drawn, 0);
+    Move(Slot, vbLeftButton, vbCtrlMask, {150, 40});
+    EXPECT_EQ(strip().pos(), QPoint(130, 30));
+    EXPECT_EQ(strip().Left(), 1950.0f);
+    Move(Slot, vbLeftButton, vbCtrlMask, {0, 0});
+    EXPECT_EQ(strip().pos(), QPoint(-20, -10));
+    // Ctrl let go: the moves stop moving; Ctrl again: back to the offset from the press point.
+    Move(Slot, vbLeftButton, 0, {300, 300});
+    EXPECT_EQ(strip().pos(), QPoint(-20, -10));
+    Move(Slot, vbLeftButton, vbCtrlMask, {121, 62});
+    EXPECT_EQ(strip().pos(), QPoint(101, 52));
+    Up(Slot, vbLeftButton, vbCtrlMask);
+    EXPECT_EQ(desktop.MousePointer(), PointerDefault);
+    EXPECT_EQ(state().AnchorPosition, 1);  // the anchor is not touched
+}
+
+TEST_F(Gestures, AMoveReleasedWithoutCtrlEndsAsAThrowAndKeepsTheMovePointer) {
+    state().FreePosition = True;
+    state().DiceMultiplier(Slot) = 4;
+    Down(Slot, vbLeftButton, vbCtrlMask);
+    Move(Slot, vbLeftButton, vbCtrlMask, {10, 10});
+    Up(Slot, vbLeftButton, 0);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 1);
+    EXPECT_TRUE(menu().tmrRefresh(Slot).Enabled());
+    EXPECT_EQ(desktop.MousePointer(), PointerMove);
+    Down(Slot, vbLeftButton, vbCtrlMask);
+    Up(Slot, vbLeftButton, vbCtrlMask);
+    EXPECT_EQ(desktop.MousePointer(), PointerDefault);
+}
+
+TEST_F(Gestures, MiddleButtonClicksDoNothing) {
+    const AppState before = state();
+    Down(Slot, vbMiddleButton);
+    Move(Slot, vbMiddleButton, 0, {99, 99});
+    Up(Slot, vbMiddleButton);
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(rng.drawn, 0);
+    EXPECT_EQ(caption(Slot), "d6");
+}
+
+}  // namespace
+}  // namespace rollkin::test

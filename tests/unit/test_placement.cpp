@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "ProgramFixture.h"
+#include "layout/functions.h"
+
+namespace rollkin::test {
+namespace {
+
+class Placement : public ProgramFixture {
+protected:
+    // Where PlaceMainWindow puts the strip for an anchor position, in pixels.
+    QPoint PlacedAt(Integer position) {
+        state().AnchorPosition = position;
+        functions::PlaceMainWindow(program);
+        const auto& p = desktop.placements.back();
+        return {p.x, p.y};
+    }
+};
+
+TEST_F(Placement, StartUpPlacesTheStripTopmostInTheUpperLeftCornerWithoutFocus) {
+    ASSERT_EQ(desktop.placements.size(), 1u);
+    const auto& p = desktop.placements.front();
+    EXPECT_EQ(p.window, &strip());
+    EXPECT_EQ(p.after, InsertAfter::Topmost);
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, 0);
+    EXPECT_EQ(p.cx, 80);
+    EXPECT_EQ(p.cy, 400);
+    EXPECT_EQ(p.flags, 0x50u);
+    EXPECT_EQ(strip().Width(), 1200.0f);
+    EXPECT_EQ(strip().Height(), 6000.0f);
+}
+
+TEST_F(Placement, TheNineAnchorsOnA1024By768Screen) {
+    EXPECT_EQ(PlacedAt(1), QPoint(0, 0));
+    EXPECT_EQ(PlacedAt(2), QPoint(472, 0));
+    EXPECT_EQ(PlacedAt(3), QPoint(944, 0));
+    EXPECT_EQ(PlacedAt(4), QPoint(0, 184));
+    EXPECT_EQ(PlacedAt(5), QPoint(472, 184));
+    EXPECT_EQ(PlacedAt(6), QPoint(944, 184));
+    EXPECT_EQ(PlacedAt(7), QPoint(0, 368));
+    EXPECT_EQ(PlacedAt(8), QPoint(472, 368));
+    EXPECT_EQ(PlacedAt(9), QPoint(944, 368));
+    EXPECT_EQ(functions::AnchorLeft(program, 9), 14160);
+    EXPECT_EQ(functions::AnchorTop(program, 9), 5520);
+}
+
+TEST_F(Placement, AShorterStripKeepsItsBottomEdgeOnTheScreensBottom) {
+    strip().SetHeight(3000);
+    EXPECT_EQ(PlacedAt(9), QPoint(944, 568));
+    EXPECT_EQ(desktop.placements.back().cy, 200);
+    EXPECT_EQ(PlacedAt(5), QPoint(472, 284));
+}
+
+TEST_F(Placement, PositionsOutsideOneToNineGiveTheUpperLeftCorner) {
+    EXPECT_EQ(PlacedAt(0), QPoint(0, 0));
+    EXPECT_EQ(PlacedAt(10), QPoint(0, 0));
+    EXPECT_EQ(PlacedAt(-1), QPoint(0, 0));
+    EXPECT_EQ(functions::AnchorLeft(program, 10), 0);
+    EXPECT_EQ(functions::AnchorTop(program, 0), 0);
+}
+
+TEST_F(Placement, AnOddDifferenceRoundsHalfToEvenBeforeThePixelDivision) {
+    // 1025 px: (15375 - 1200) / 2 = 7087.5 -> 7088; 1023 px: 7072.5 -> 7072.
+    desktop.screenWidthPixels = 1025;
+    EXPECT_EQ(functions::AnchorLeft(program, 2), 7088);
+    EXPECT_EQ(PlacedAt(2).x(), 472);
+    desktop.screenWidthPixels = 1023;
+    EXPECT_EQ(functions::AnchorLeft(program, 5), 7072);
+    // At one twip per pixel the half-even step is visible in pixels: 1001 - 80 = 921 -> 460.5.
+    desktop.tppX = desktop.tppY = 1;
+    desktop.screenWidthPixels = 1001;
+    strip().resize(80, 400);
+    EXPECT_EQ(functions::AnchorLeft(program, 2), 460);
+    desktop.screenWidthPixels = 1003;  // 923 / 2 = 461.5 -> 462
+    EXPECT_EQ(functions::AnchorLeft(program, 2), 462);
+}
+
+TEST_F(Placement, AFreeStripStaysWhereItWasEvenPartlyOffTheScreen) {
+    state().FreePosition = True;
+    state().AnchorPosition = 9;
+    strip().move(-7, 123);
+    functions::PlaceMainWindow(program);
+    const auto& p = desktop.placements.back();
+    EXPECT_EQ(p.x, -7);
+    EXPECT_EQ(p.y, 123);
+    EXPECT_EQ(strip().Left(), -105.0f);
+    // A left edge of -1 twip is floored to pixel -1, not truncated to 0.
+    strip().SetLeft(-1);
+    functions::PlaceMainWindow(program);
+    EXPECT_EQ(desktop.placements.back().x, -1);
+}
+
+TEST_F(Placement, WithoutStayOnTopTheStripLeavesTheTopmostBand) {
+    state().StayOnTop = False;
+    functions::PlaceMainWindow(program);
+    EXPECT_EQ(desktop.placements.back().after, InsertAfter::NoTopmost);
+    state().StayOnTop = 1;  // any non-zero value tests true
+    functions::PlaceMainWindow(program);
+    EXPECT_EQ(desktop.placements.back().after, InsertAfter::Topmost);
+}
+
+}  // namespace
+}  // namespace rollkin::test

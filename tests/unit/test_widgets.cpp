@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "ProgramFixture.h"
+#include "platform/QtDesktop.h"
+
+namespace rollkin::test {
+namespace {
+
+using Strip = ProgramFixture;
+
+TEST_F(Strip, IsABorderlessTopmostWindowNamedDiceRollkin) {
+    EXPECT_EQ(strip().windowTitle(), "Dice Rollkin");
+    EXPECT_TRUE(strip().windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(strip().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(strip().size(), QSize(80, 400));
+}
+
+TEST_F(Strip, ButtonsSitAtTheDesignPitchInTheDesignColours) {
+    const QColor colours[] = {{224, 224, 224}, {192, 255, 192}, {255, 255, 128}, {255, 192, 255},
+                              {0, 255, 255},   {128, 255, 128}, {255, 128, 128}, {192, 192, 0},
+                              {128, 128, 255}, {0, 192, 0}};
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        SCOPED_TRACE(i);
+        const DiceButton& b = strip().cmdDice(i);
+        EXPECT_EQ(b.geometry(), QRect(0, (i - 1) * 40, 81, 41));
+        EXPECT_EQ(b.Top(), static_cast<float>((i - 1) * 600));
+        EXPECT_EQ(b.BackColor(), colours[i - 1]);
+        EXPECT_EQ(b.font().family(), "Arial Narrow");
+        EXPECT_EQ(b.font().pointSize(), 24);
+        EXPECT_TRUE(b.font().bold());
+    }
+    // Later buttons lie above earlier ones, so each covers the one-pixel overhang above it.
+    EXPECT_EQ(strip().childAt(40, 40), &strip().cmdDice(2));
+}
+
+TEST_F(Strip, PaintsEachButtonInItsOwnColour) {
+    const QImage image = strip().grab().toImage();
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        EXPECT_EQ(image.pixelColor(5, (i - 1) * 40 + 20), DiceColour(i)) << i;
+    }
+}
+
+TEST_F(Strip, ACloseRequestUnloadsTheStripAndEndsTheProgram) {
+    strip().close();
+    EXPECT_EQ(desktop.ends, 1);
+    EXPECT_TRUE(program.Ended());
+}
+
+TEST_F(Strip, QtMouseEventsReachTheHandlersAsButtonAndShift) {
+    DiceButton& d6 = strip().cmdDice(5);
+    QTest::mouseClick(&d6, Qt::RightButton);
+    EXPECT_EQ(d6.Caption(), "2d6");
+    QTest::mouseClick(&d6, Qt::RightButton, Qt::ControlModifier | Qt::MetaModifier);
+    EXPECT_EQ(d6.Caption(), "3d6");
+    QTest::mouseClick(&d6, Qt::RightButton, Qt::ShiftModifier);
+    EXPECT_EQ(d6.Caption(), "2d6");
+    QTest::mouseClick(&d6, Qt::LeftButton);
+    EXPECT_EQ(rng.drawn, 2);
+    EXPECT_EQ(state().DiceMultiplier(5), 1);
+    EXPECT_TRUE(menu().tmrRefresh(5).Enabled());
+    EXPECT_FALSE(d6.isDown());
+}
+
+TEST_F(Strip, TheSecondClickOfADoubleClickThrowsToo) {
+    // What the window system delivers for a double click: press, release, double click, release.
+    DiceButton& d20 = strip().cmdDice(9);
+    QTest::mouseClick(&d20, Qt::LeftButton);
+    const QPointF at(10, 10);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, at, d20.mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&d20, &dbl);
+    QTest::mouseRelease(&d20, Qt::LeftButton);
+    EXPECT_EQ(rng.drawn, 2);
+    EXPECT_FALSE(d20.isDown());
+}
+
+TEST_F(Strip, ALeftPressShowsTheButtonDownUntilItsRelease) {
+    DiceButton& d4 = strip().cmdDice(3);
+    QTest::mousePress(&d4, Qt::LeftButton);
+    EXPECT_TRUE(d4.isDown());
+    QTest::mouseRelease(&d4, Qt::LeftButton);
+    EXPECT_FALSE(d4.isDown());
+    QTest::mousePress(&d4, Qt::RightButton);
+    EXPECT_FALSE(d4.isDown());
+    QTest::mouseRelease(&d4, Qt::RightButton);
+}
+
+TEST(QtDesktopPointer, TheProgramsPointerDoesNotStack) {
+    QtDesktop desktop;
+    desktop.SetMousePointer(PointerMove);
+    desktop.SetMousePointer(PointerMove);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::SizeAllCursor);
+    desktop.SetMousePointer(PointerDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(desktop.MousePointer(), PointerDefault);
+}
+
+TEST(QtDesktopCursor, SetsAndReadsTheCursorInScreenPixels) {
+    QtDesktop desktop;
+    ASSERT_TRUE(desktop.SetCursorPos(123, 45));
+    PointL p;
+    ASSERT_TRUE(desktop.GetCursorPos(p));
+    EXPECT_EQ(p, (PointL{123, 45}));
+    EXPECT_EQ(
+        desktop.TwipsPerPixelX(),
+        1440.0f / static_cast<float>(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
+}
+
+}  // namespace
+}  // namespace rollkin::test
