@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/Program.h"
+#include "forms/ProgramIcon.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtDesktop.h"
 #include "state/Random.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(ProgramIcon());
 
     QtDesktop desktop;
     Random rng;

@@ -3,7 +3,11 @@
 #include <QMenu>
 
 #include "app/Program.h"
+#include "forms/ProgramIcon.h"
+#include "forms/frmAbout.h"
+#include "forms/frmConfig.h"
 #include "forms/frmRollkin.h"
+#include "layout/functions.h"
 #include "state/Dice.h"
 
 namespace rollkin {
@@ -25,6 +29,7 @@ void FormTimer::SetEnabled(bool enabled) {
 frmMenu::frmMenu(Program& program) : program_(program) {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Form1"));
+    setWindowIcon(ProgramIcon());
 
     mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
@@ -34,6 +39,10 @@ frmMenu::frmMenu(Program& program) : program_(program) {
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuAbout = mnuHidden->addAction(QStringLiteral("About..."));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    connect(mnuConfigure, &QAction::triggered, this, [this] { mnuConfigure_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         timers_(i) = std::make_unique<FormTimer>([this, i] { tmrRefresh_Timer(i); });
@@ -46,6 +55,24 @@ void frmMenu::tmrRefresh_Timer(int index) {
     program_.Rollkin().cmdDice(index).SetCaption(
         QString::fromStdString(FaceLabel(program_.State, index)));
     tmrRefresh(index).SetEnabled(false);
+}
+
+void frmMenu::mnuConfigure_Click() {
+    {
+        frmConfig config(program_);  // loaded, hidden: Form_Load has filled its controls
+        program_.Screen.ShowModal(config);
+    }  // unloaded
+    if (program_.Ended()) return;
+    functions::ApplyLayout(program_);
+}
+
+void frmMenu::mnuExit_Click() {
+    program_.End();
+}
+
+void frmMenu::mnuAbout_Click() {
+    frmAbout about(program_);
+    program_.Screen.ShowModal(about);
 }
 
 void frmMenu::StopTimers() {

@@ -45,6 +45,9 @@ public:
     FormTimer& tmrRefresh(int index) { return *timers_(index); }
 
     void tmrRefresh_Timer(int index);
+    void mnuConfigure_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
 
     // Stops every timer; the program is ending.
     void StopTimers();

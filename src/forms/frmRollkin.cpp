@@ -9,6 +9,7 @@
 #include <QSlider>
 
 #include "app/Program.h"
+#include "forms/frmAbout.h"
 #include "forms/frmMenu.h"
 #include "forms/frmScroller.h"
 #include "layout/functions.h"
@@ -242,7 +243,12 @@ void frmRollkin::Form_Load() {
     functions::PlaceMainWindow(program_);
 }
 
-void frmRollkin::Form_KeyDown(Integer, Integer) {}
+void frmRollkin::Form_KeyDown(Integer keyCode, Integer) {
+    if (keyCode == vbKeyF1) {
+        frmAbout about(program_);
+        program_.Screen.ShowModal(about);
+    }
+}
 
 void frmRollkin::Form_Unload() {
     program_.End();

@@ -1,7 +1,11 @@
 #include "layout/functions.h"
 
+#include <QSlider>
+
 #include "app/Program.h"
+#include "forms/frmMenu.h"
 #include "forms/frmRollkin.h"
+#include "forms/frmScroller.h"
 #include "platform/Units.h"
 
 namespace rollkin::functions {
@@ -85,6 +89,34 @@ void PlaceMainWindow(Program& program) {
     program.Screen.SetWindowPos(form, after, TwipsToPixels(left, tppX), TwipsToPixels(top, tppY),
                                 TwipsToPixels(form.Width(), tppX),
                                 TwipsToPixels(form.Height(), tppY), PlacementFlags);
+}
+
+int RefreshInterval(Integer refreshSeconds) {
+    return refreshSeconds * 1000 + 1;
+}
+
+void ApplyLayout(Program& program) {
+    const AppState& s = program.State;
+    frmRollkin& strip = program.Rollkin();
+    frmMenu& menu = program.Menu();
+    float top = 0;
+    for (int slot = FirstSlot; slot <= LastSlot; ++slot) {
+        DiceButton& button = strip.cmdDice(slot);
+        if (s.DiceEnabled(slot)) {
+            button.SetTop(top);
+            button.SetVisible(true);
+            top += ButtonPitch;
+        } else {
+            button.SetVisible(false);  // keeps its Top; the next visible button takes its place
+        }
+        menu.tmrRefresh(slot).SetInterval(RefreshInterval(s.RefreshSeconds));
+    }
+    QSlider* slider = program.Scroller().sldScroller;
+    slider->setMinimum(1);
+    slider->setMaximum(s.MultiplierRange);
+    strip.SetHeight(top);
+    strip.Refresh();
+    PlaceMainWindow(program);
 }
 
 }  // namespace rollkin::functions

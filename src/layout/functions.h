@@ -19,4 +19,13 @@ Long AnchorTop(Program& program, Integer position);
 // out of the topmost band, without taking the focus.
 void PlaceMainWindow(Program& program);
 
+// Puts the settings into effect on the strip: packs the offered buttons from the top in slot
+// order, sets every refresh timer's interval and the scroller's range, sizes the strip to its
+// buttons, repaints it and places it again.
+void ApplyLayout(Program& program);
+
+// The refresh timers' interval for a refresh time in seconds: one millisecond more than the
+// whole seconds, so that 0 seconds still gives a timer that fires.
+int RefreshInterval(Integer refreshSeconds);
+
 }  // namespace rollkin::functions

@@ -1,0 +1,13 @@
+#include "forms/ProgramIcon.h"
+
+namespace rollkin {
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/dicerollkin-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+}  // namespace rollkin

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+#include "state/AppState.h"
+
+class QLabel;
+class QPushButton;
+
+namespace rollkin {
+
+class Program;
+
+// The help window: the program's name, credit and web address, and what each gesture does.
+// Shown modally from F1 and from the menu's "About..."; built afresh at every showing.
+class frmAbout final : public QDialog {
+public:
+    explicit frmAbout(Program& program);
+    ~frmAbout() override;
+
+    QLabel* imgIcon;
+    QLabel* lblRollkin;
+    QPushButton* cmdOK;
+    QLabel* lblCopyright;
+    BoundedArray<QLabel*, 0, 16> Label1;
+
+    void cmdOk_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect shape1_, shape2_;
+};
+
+// The credit line and the web-address line of the About window.
+inline constexpr const char* CreditLine = "by the DiceRollkin developers";
+inline constexpr const char* WebAddressLine = "News and help: dicerollkin.example.org";
+
+}  // namespace rollkin

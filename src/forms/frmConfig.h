@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+
+#include "platform/Units.h"
+#include "state/AppState.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+namespace rollkin {
+
+class Program;
+
+// The modal configuration dialog. Loading it copies the settings into its controls; OK checks
+// them and copies them back; Cancel drops them; "Apply Default" resets the controls only.
+// Each opening builds it afresh.
+class frmConfig final : public QDialog {
+public:
+    // Creates the dialog from its design values and runs Form_Load (it is not shown yet).
+    explicit frmConfig(Program& program);
+    ~frmConfig() override;
+
+    QLabel* lblRefresh;
+    QSlider* sldRefresh;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* lblMultiplier;
+    QSlider* sldMultiplier;
+    QLabel* Label3;
+    QLabel* Label4;
+    QGroupBox* frmDices;
+    BoundedArray<QCheckBox*, 1, 10> chkDice;
+    QCheckBox* chkMultipPermanence;
+    QCheckBox* chkResultPermanence;
+    QCheckBox* chkStayOnTop;
+    QGroupBox* frmPositions;
+    QCheckBox* chkFreePos;
+    QCheckBox* chkBoundPos;
+    BoundedArray<QRadioButton*, 1, 9> optPos;
+    QPushButton* cmdOk;
+    QPushButton* cmdDefault;
+    QPushButton* cmdCancel;
+
+    void Form_Load();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void cmdDefault_Click();
+    void chkFreePos_Click();
+    void chkBoundPos_Click();
+
+    // Whether OK or Cancel (or the title bar) has closed the dialog.
+    bool Unloaded() const { return unloaded_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
+
+private:
+    template <typename W>
+    W* Place(W* widget, const char* name, TwipsRect design);
+
+    Program& program_;
+    float tppX_, tppY_;
+    bool unloaded_ = false;
+};
+
+// A check box's value: 0 unchecked, 1 checked.
+int Value(const QCheckBox* box);
+// Sets a check box's value; a change raises its Click handler, the same value raises nothing.
+void SetValue(QCheckBox* box, int value);
+
+}  // namespace rollkin

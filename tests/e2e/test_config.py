@@ -1,0 +1,136 @@
+"""Configuration dialog, layout refresh, menu commands and the About window, with real clicks."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
+
+CONFIG = "Dice Rollkin Configuration"
+ABOUT = "About Dice Rollkin"
+ITEMS = {"Configure...": 0, "Exit": 1, "About...": 2}
+
+
+def choose(x, strip, item):
+    """Shift+left press on the strip's top button, then a left click on the menu item."""
+    before = {w.id for w in x.mapped_windows()}
+    x.move(strip.x + 40, strip.y + 20)
+    x.xdotool("keydown", "shift", "mousedown", 1)
+    menu = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before), None),
+                    5, what="the menu")
+    x.xdotool("keyup", "shift", "mouseup", 1)
+    row = ITEMS[item]
+    x.click(menu.x + menu.w // 2, menu.y + menu.h * (2 * row + 1) // 6)
+
+
+def dialog_click(x, dialog, px, py):
+    x.click(dialog.x + px, dialog.y + py)
+
+
+def check_box(x, dialog, frame, box):
+    """Clicks a check box or option by its design place in twips (frame-relative if framed)."""
+    left = (frame[0] + box[0]) // 15 if frame else box[0] // 15
+    top = (frame[1] + box[1]) // 15 if frame else box[1] // 15
+    dialog_click(x, dialog, left + 7, top + 8)
+
+
+DICES = (120, 1440)
+POSITIONS = (2160, 2760)
+OK, CANCEL = (148, 308), (308, 308)
+
+
+def strip_at(x):
+    return x.find_window("Dice Rollkin")
+
+
+def test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            choose(x, app.window, "Configure...")
+            dialog = x.wait_window(CONFIG)
+            assert dialog.geometry == (336, 220, 351, 327), dialog  # centred, design size
+            for i in range(1, 6):  # d2 .. d6 off
+                check_box(x, dialog, DICES, (120, 240 * i))
+            check_box(x, dialog, POSITIONS, (2040, 1080))  # LR
+            dialog_click(x, dialog, *OK)
+            wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+            strip = wait_for(lambda: (s := strip_at(x)) and s.geometry == (944, 568, 80, 200)
+                             and s, 5, what="the strip at the lower right")
+            shot = x.screenshot()
+            for row, colour in enumerate(DESIGN_COLOURS[5:]):
+                assert shot.pixel(strip.x + 4, strip.y + 40 * row + 20) == colour, row
+            assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
+        finally:
+            app.stop()
+
+
+def test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            choose(x, app.window, "Configure...")
+            dialog = x.wait_window(CONFIG)
+            check_box(x, dialog, POSITIONS, (120, 240))  # Free
+            dialog_click(x, dialog, *OK)
+            wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+            # Ctrl+left drag: the strip follows the cursor pixel for pixel.
+            x.move(40, 100)
+            x.xdotool("keydown", "ctrl", "mousedown", 1)
+            for step in range(1, 11):
+                x.move(40 + 30 * step, 100 + 20 * step)
+            x.xdotool("mouseup", 1, "keyup", "ctrl")
+            wait_for(lambda: strip_at(x).geometry == (300, 200, 80, 400), 5,
+                     what="the strip to follow the drag")
+            choose(x, strip_at(x), "Configure...")
+            dialog = x.wait_window(CONFIG)
+            dialog_click(x, dialog, *CANCEL)
+            wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+            time.sleep(0.2)
+            assert strip_at(x).geometry == (300, 200, 80, 400), strip_at(x)
+            # Bound again: back to its anchor.
+            choose(x, strip_at(x), "Configure...")
+            dialog = x.wait_window(CONFIG)
+            check_box(x, dialog, POSITIONS, (1320, 240))  # Corner Bounded
+            dialog_click(x, dialog, *OK)
+            wait_for(lambda: strip_at(x).geometry == (0, 0, 80, 400), 5,
+                     what="the strip back at the upper left")
+        finally:
+            app.stop()
+
+
+def test_f1_maps_the_about_window_centred_and_its_ok_closes_it(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            x.xdotool("windowfocus", "--sync", app.window.id)
+            x.xdotool("key", "shift+F1")
+            about = x.wait_window(ABOUT)
+            assert about.geometry == (358, 262, 307, 243), about
+            x.click(about.x + 264, about.y + 20)  # its OK button
+            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="the About window to close")
+            choose(x, app.window, "About...")
+            about = x.wait_window(ABOUT)
+            assert about.geometry == (358, 262, 307, 243), about
+            x.xdotool("key", "Return")
+            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="the About window to close")
+        finally:
+            app.stop()
+
+
+def test_exit_ends_the_program_with_status_0_while_a_total_shows(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        x.click(40, 180)  # a total shows and its timer runs
+        choose(x, app.window, "Exit")
+        status = app.wait_exit()
+        assert status == 0, (status, app.error_output()[-3000:])
+
+
+if __name__ == "__main__":
+    sys.exit(run_tests([test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok,
+                        test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands,
+                        test_f1_maps_the_about_window_centred_and_its_ok_closes_it,
+                        test_exit_ends_the_program_with_status_0_while_a_total_shows],
+                       sys.argv[1]))

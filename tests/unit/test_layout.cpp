@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "Gestures.h"
+#include "forms/frmConfig.h"
+#include "layout/functions.h"
+
+namespace rollkin::test {
+namespace {
+
+using Layout = GestureFixture;
+
+std::vector<float> VisibleTops(frmRollkin& strip) {
+    std::vector<float> tops;
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        if (strip.cmdDice(i).Visible()) tops.push_back(strip.cmdDice(i).Top());
+    }
+    return tops;
+}
+
+TEST_F(Layout, EverySlotOfferedStacksTheTenButtonsAtTheDesignPitch) {
+    functions::ApplyLayout(program);
+    EXPECT_EQ(VisibleTops(strip()),
+              (std::vector<float>{0, 600, 1200, 1800, 2400, 3000, 3600, 4200, 4800, 5400}));
+    EXPECT_EQ(strip().Height(), 6000.0f);
+    EXPECT_EQ(desktop.placements.back().cy, 400);
+}
+
+TEST_F(Layout, HiddenSlotsTakeNoSpace) {
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        state().DiceEnabled(i) = (i == 3 || i == 9);
+    functions::ApplyLayout(program);
+    EXPECT_EQ(strip().cmdDice(3).Top(), 0.0f);
+    EXPECT_EQ(strip().cmdDice(9).Top(), 600.0f);
+    EXPECT_EQ(strip().cmdDice(9).y(), 40);
+    EXPECT_EQ(VisibleTops(strip()).size(), 2u);
+    EXPECT_FALSE(strip().cmdDice(1).Visible());
+    EXPECT_EQ(strip().cmdDice(10).Top(), 5400.0f);  // a hidden button keeps its place
+    EXPECT_EQ(strip().Height(), 1200.0f);
+    EXPECT_EQ(strip().height(), 80);
+    // Offered again, a slot takes the place its rank among the visible slots gives it.
+    state().DiceEnabled(5) = True;
+    functions::ApplyLayout(program);
+    EXPECT_EQ(strip().cmdDice(5).Top(), 600.0f);
+    EXPECT_EQ(strip().cmdDice(9).Top(), 1200.0f);
+    EXPECT_EQ(strip().Height(), 1800.0f);
+}
+
+TEST_F(Layout, TimersOfEverySlotGetTheRefreshInterval) {
+    EXPECT_EQ(menu().tmrRefresh(1).Interval(), 1000);  // design value until the first layout
+    state().DiceEnabled(4) = False;
+    for (auto [seconds, interval] : {std::pair{0, 1}, std::pair{1, 1001}, std::pair{5, 5001}}) {
+        state().RefreshSeconds = static_cast<Integer>(seconds);
+        functions::ApplyLayout(program);
+        for (int i = FirstSlot; i <= LastSlot; ++i) {
+            EXPECT_EQ(menu().tmrRefresh(i).Interval(), interval) << i;
+        }
+    }
+}
+
+TEST_F(Layout, LayoutNeverStartsOrStopsATimerNorTouchesACaption) {
+    Down(2, vbLeftButton);
+    Up(2, vbLeftButton);
+    const QString total = caption(2);
+    functions::ApplyLayout(program);
+    EXPECT_TRUE(menu().tmrRefresh(2).Enabled());
+    EXPECT_FALSE(menu().tmrRefresh(3).Enabled());
+    EXPECT_EQ(caption(2), total);
+}
+
+TEST_F(Layout, TheScrollersRangeFollowsTheMultiplierRange) {
+    for (Integer range : {5, 40}) {
+        state().MultiplierRange = range;
+        functions::ApplyLayout(program);
+        EXPECT_EQ(scroller().sldScroller->minimum(), 1);
+        EXPECT_EQ(scroller().sldScroller->maximum(), range);
+    }
+}
+
+TEST_F(Layout, ABottomAnchorKeepsTheStripsBottomOnTheScreensBottom) {
+    for (int i = 1; i <= 5; ++i)
+        state().DiceEnabled(i) = False;
+    state().AnchorPosition = 9;
+    functions::ApplyLayout(program);
+    const auto& p = desktop.placements.back();
+    EXPECT_EQ(QPoint(p.x, p.y), QPoint(944, 568));
+    EXPECT_EQ(p.cy, 200);
+    EXPECT_EQ(p.y + p.cy, 768);
+}
+
+TEST_F(Layout, AFreeStripIsResizedWhereItStands) {
+    state().FreePosition = True;
+    strip().move(300, 200);
+    state().DiceEnabled(1) = False;
+    functions::ApplyLayout(program);
+    const auto& p = desktop.placements.back();
+    EXPECT_EQ(QPoint(p.x, p.y), QPoint(300, 200));
+    EXPECT_EQ(p.cy, 360);
+}
+
+// --- the menu's commands and F1 ------------------------------------------------------------
+
+using Commands = GestureFixture;
+
+TEST_F(Commands, ConfigureThenCancelChangesNoSettingButAppliesTheLayout) {
+    const AppState before = state();
+    desktop.onModal = [](QDialog& d) {
+        auto& config = dynamic_cast<frmConfig&>(d);
+        SetValue(config.chkDice(1), 0);
+        config.cmdCancel->click();
+    };
+    desktop.onPopup = [this](QMenu&) { menu().mnuConfigure->trigger(); };
+    const size_t placed = desktop.placements.size();
+    Down(5, vbLeftButton, vbShiftMask);
+    EXPECT_EQ(desktop.modals, (std::vector<QString>{"Dice Rollkin Configuration"}));
+    EXPECT_EQ(state(), before);
+    EXPECT_EQ(menu().tmrRefresh(7).Interval(), 1001);
+    EXPECT_EQ(desktop.placements.size(), placed + 1);
+}
+
+TEST_F(Commands, ConfigureThenOkPutsTheSettingsIntoEffect) {
+    desktop.onModal = [](QDialog& d) {
+        auto& config = dynamic_cast<frmConfig&>(d);
+        for (int i = 6; i <= 10; ++i)
+            SetValue(config.chkDice(i), 0);
+        config.optPos(9)->setChecked(true);
+        config.cmdOk->click();
+    };
+    menu().mnuConfigure->trigger();
+    EXPECT_EQ(strip().Height(), 3000.0f);
+    const auto& p = desktop.placements.back();
+    EXPECT_EQ(QPoint(p.x, p.y), QPoint(944, 568));
+}
+
+TEST_F(Commands, ExitEndsTheProgramEvenWhileTimersRun) {
+    Down(1, vbLeftButton);
+    Up(1, vbLeftButton);
+    menu().mnuExit->trigger();
+    EXPECT_EQ(desktop.ends, 1);
+    EXPECT_TRUE(program.Ended());
+}
+
+TEST_F(Commands, AboutAndF1ShowTheSameWindow) {
+    bool okClosed = false;
+    desktop.onModal = [&](QDialog& d) {
+        d.findChild<QPushButton*>("cmdOK")->click();
+        okClosed = d.result() == QDialog::Accepted;
+    };
+    menu().mnuAbout->trigger();
+    EXPECT_TRUE(okClosed);
+    strip().Form_KeyDown(vbKeyF1, 0);
+    strip().Form_KeyDown(vbKeyF1, vbShiftMask);
+    strip().Form_KeyDown(vbKeyF1, vbCtrlMask);
+    strip().Form_KeyDown(65, 0);
+    EXPECT_EQ(desktop.modals, std::vector<QString>(4, "About Dice Rollkin"));
+}
+
+TEST_F(Commands, F1ReachesTheStripWhicheverButtonHasTheFocus) {
+    strip().show();
+    strip().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&strip()));
+    strip().cmdDice(7).setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&strip().cmdDice(7), Qt::Key_F1, Qt::ShiftModifier);
+    strip().cmdDice(2).setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&strip().cmdDice(2), Qt::Key_F1);
+    strip().cmdDice(2).clearFocus();
+    QTest::keyClick(&strip(), Qt::Key_F1, Qt::ControlModifier);
+    QTest::keyClick(&strip(), Qt::Key_Escape);
+    EXPECT_EQ(desktop.modals.size(), 3u);
+}
+
+}  // namespace
+}  // namespace rollkin::test
