@@ -66,8 +66,10 @@ def test_right_drag_opens_the_scroller_and_returns_the_cursor(binary):
                                               if (w.w, w.h) == (234, 17)), None), 5,
                                 what="the scroller")
             assert (scroller.x, scroller.y) == (80, 171), scroller
-            for px in (60, 100, 140, 180):
-                x.move(px, 185)
+            # Out over the scroller, beyond every window of the program, and back: the pressed
+            # button keeps every move and gets the release.
+            for px, py in ((60, 185), (100, 185), (600, 500), (900, 700), (140, 185), (180, 185)):
+                x.move(px, py)
             x.xdotool("mouseup", 3)
             wait_for(lambda: all((w.w, w.h) != (234, 17) for w in x.mapped_windows()), 5,
                      what="the scroller to hide")
