@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSlider>
+#include <QToolTip>
 
 #include "app/Program.h"
 #include "forms/frmAbout.h"
@@ -79,6 +80,42 @@ DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
 
 void DiceButton::SetCaption(const QString& caption) {
     if (caption != text()) setText(caption);  // setText repaints this button only
+    if (showsThrow_ && QToolTip::isVisible()) QToolTip::hideText();  // its dice are gone
+    showsThrow_ = false;
+    Describe();
+}
+
+void DiceButton::ShowThrow(const ThrowRecord& record) {
+    const QString caption = QString::fromStdString(ResultCaption(record.total));
+    if (caption != text()) setText(caption);
+    lastThrow_ = record;
+    showsThrow_ = true;
+    Describe();
+}
+
+void DiceButton::Describe() {
+    if (showsThrow_) {
+        const QString dice = QString::fromStdString(lastThrow_.dice);
+        setToolTip(QString::fromStdString(ThrowTooltip(lastThrow_)));
+        // Setting them raises the name and description change events that screen readers
+        // announce.
+        setAccessibleName(dice + QStringLiteral(": ") + text());
+        setAccessibleDescription(QString::fromStdString(ThrowDescription(lastThrow_)));
+    } else {
+        setToolTip(text());
+        setAccessibleName(text());
+        setAccessibleDescription(QStringLiteral("Throws %1").arg(text()));
+    }
+}
+
+bool DiceButton::event(QEvent* e) {
+    // No tooltip while a button is held: it would cover the strip during a throw or a drag.
+    if (e->type() == QEvent::ToolTip &&
+        (held_ || QGuiApplication::mouseButtons() != Qt::NoButton)) {
+        e->ignore();
+        return true;
+    }
+    return QPushButton::event(e);
 }
 
 void DiceButton::SetTop(float twips) {
@@ -131,6 +168,8 @@ void DiceButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DiceButton::Press(QMouseEvent* event) {
     event->accept();
+    held_ = true;
+    QToolTip::hideText();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(true);
     const QPointF at = event->position();
@@ -139,6 +178,7 @@ void DiceButton::Press(QMouseEvent* event) {
                             static_cast<float>(at.y()) * form_.TwipsPerPixelY());
     // A menu or message box opened by the press may have taken its release.
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) setDown(false);
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) held_ = false;
 }
 
 void DiceButton::mouseMoveEvent(QMouseEvent* event) {
@@ -151,6 +191,7 @@ void DiceButton::mouseMoveEvent(QMouseEvent* event) {
 
 void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    held_ = event->buttons() != Qt::NoButton;
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(false);
     const QPointF at = event->position();
@@ -174,7 +215,7 @@ frmRollkin::frmRollkin(Program& program)
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
         b->setFont(font);
-        b->setText(QString::fromLatin1(DesignOf(i).caption));
+        b->SetCaption(QString::fromLatin1(DesignOf(i).caption));
         b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
         b->SetTop(static_cast<float>(i - 1) * ButtonPitch);
         b->installEventFilter(this);  // the strip sees keys before its buttons
@@ -270,8 +311,9 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         s.PressWindowOrigin.y = TwipsToPixels(Top(), TwipsPerPixelY());
         program_.Screen.SetMousePointer(PointerMove);
     } else if (button == vbLeftButton) {
-        const Integer total = Throw(s, index, program_.Rnd);
-        cmdDice(index).SetCaption(QString::fromStdString(ResultCaption(total)));
+        ThrowRecord record{FaceLabel(s, index), {}, 0};
+        record.total = Throw(s, index, program_.Rnd, &record.faces);
+        cmdDice(index).ShowThrow(record);
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "state/AppState.h"
+#include "state/Dice.h"
 
 namespace rollkin {
 
@@ -21,7 +22,13 @@ public:
     QColor BackColor() const { return background_; }
 
     QString Caption() const { return text(); }
+    // Writes a face label (or any caption that is not a throw's total).
     void SetCaption(const QString& caption);
+    // Shows a throw's total, keeping its dice for the tooltip and for screen readers.
+    void ShowThrow(const ThrowRecord& record);
+    // Whether the caption is the total of the last throw.
+    bool ShowsThrow() const { return showsThrow_; }
+    const ThrowRecord& LastThrow() const { return lastThrow_; }
 
     // Top edge in twips within the strip.
     float Top() const { return top_; }
@@ -32,6 +39,7 @@ public:
     void SetVisible(bool visible) { setVisible(visible); }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -42,12 +50,17 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
+    // Tooltip, accessible name and description for what the button shows now.
+    void Describe();
 
     frmRollkin& form_;
     int index_;
     QColor background_;
     float top_ = 0;
     bool keyboardFocus_ = false;
+    bool held_ = false;  // a mouse button went down on this button and is not yet released
+    bool showsThrow_ = false;
+    ThrowRecord lastThrow_;
 };
 
 // The main window: a borderless strip of the ten dice buttons, slot 1 at the top.

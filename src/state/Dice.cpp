@@ -1,5 +1,6 @@
 #include "state/Dice.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rollkin {
@@ -11,12 +12,18 @@ Integer DieFace(float sides, float r) {
     return static_cast<Integer>(static_cast<Integer>(std::floor(product)) + 1);
 }
 
-Integer Throw(const AppState& state, int slot, Random& rng) {
+Integer Throw(const AppState& state, int slot, Random& rng, std::vector<Integer>* faces) {
     const Integer n = state.DiceMultiplier(slot);
     const auto sides = static_cast<float>(state.DiceSides(slot));
+    if (faces != nullptr) {
+        faces->clear();
+        faces->reserve(n > 0 ? static_cast<std::size_t>(n) : 0);
+    }
     Integer total = 0;
     for (Integer k = 1; k <= n; ++k) {
-        total = static_cast<Integer>(total + DieFace(sides, rng.Rnd()));
+        const Integer face = DieFace(sides, rng.Rnd());
+        if (faces != nullptr) faces->push_back(face);
+        total = static_cast<Integer>(total + face);
     }
     return total;
 }
@@ -31,6 +38,47 @@ std::string FaceLabel(const AppState& state, int slot) {
     label += 'd';
     label += std::to_string(state.DiceSides(slot));
     return label;
+}
+
+}  // namespace rollkin
+
+namespace rollkin {
+
+namespace {
+
+constexpr std::size_t DiceToALine = 10;
+
+std::string Faces(const ThrowRecord& r, bool markup) {
+    if (r.faces.empty()) return {};
+    const auto [low, high] = std::minmax_element(r.faces.begin(), r.faces.end());
+    const bool marked = markup && *low != *high;
+    std::string out;
+    for (std::size_t k = 0; k < r.faces.size(); ++k) {
+        if (k > 0) out += (markup && k % DiceToALine == 0) ? " +</nobr><br><nobr>" : " + ";
+        const std::string face = std::to_string(r.faces[k]);
+        if (marked && r.faces[k] == *high) {
+            out += "<b>" + face + "</b>";
+        } else if (marked && r.faces[k] == *low) {
+            out += "<u>" + face + "</u>";
+        } else {
+            out += face;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string ThrowTooltip(const ThrowRecord& r) {
+    if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
+    return "<nobr>" + r.dice + ": " + Faces(r, true) + " = " + std::to_string(r.total) + "</nobr>";
+}
+
+std::string ThrowDescription(const ThrowRecord& r) {
+    if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
+    const auto [low, high] = std::minmax_element(r.faces.begin(), r.faces.end());
+    return r.dice + ": " + Faces(r, false) + " = " + std::to_string(r.total) + ", highest " +
+           std::to_string(*high) + ", lowest " + std::to_string(*low);
 }
 
 }  // namespace rollkin

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QHelpEvent>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
+#include <numeric>
+
+#include "Gestures.h"
+
+namespace rollkin::test {
+namespace {
+
+TEST(ThrowFaces, SumToTheTotalAndLeaveTheTotalAsItWas) {
+    AppState s;
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        s.DiceSides(i) = DesignDiceSides[i - 1];
+    for (int seed = 1; seed <= 200; ++seed) {
+        const int slot = 1 + seed % 10;
+        s.DiceMultiplier(slot) = static_cast<Integer>(1 + (seed * 7) % 40);
+        Random a, b;
+        a.Randomize(static_cast<float>(seed) * 3.25f);
+        b.Randomize(static_cast<float>(seed) * 3.25f);
+        std::vector<Integer> faces;
+        const Integer total = Throw(s, slot, a, &faces);
+        ASSERT_EQ(total, Throw(s, slot, b)) << seed;  // the same draws, the same total
+        ASSERT_EQ(static_cast<int>(faces.size()), s.DiceMultiplier(slot));
+        EXPECT_EQ(std::accumulate(faces.begin(), faces.end(), 0), total) << seed;
+        for (Integer f : faces) {
+            ASSERT_GE(f, 1);
+            ASSERT_LE(f, s.DiceSides(slot));
+        }
+        EXPECT_EQ(a.Rnd(), b.Rnd());  // both generators moved on by the same draws
+    }
+}
+
+TEST(ThrowFaces, KeepTheOrderOfTheDraws) {
+    AppState s;
+    s.DiceSides(5) = 6;
+    s.DiceMultiplier(5) = 3;
+    ScriptedRandom rng;
+    rng.draws = {0.99f, 0.0f, 0.5f};
+    std::vector<Integer> faces;
+    EXPECT_EQ(Throw(s, 5, rng, &faces), 11);
+    EXPECT_EQ(faces, (std::vector<Integer>{6, 1, 4}));
+}
+
+TEST(ThrowTexts, OneDieNamesItsFaceOnly) {
+    EXPECT_EQ(ThrowTooltip({"d20", {17}, 17}), "d20: 17");
+    EXPECT_EQ(ThrowDescription({"d20", {17}, 17}), "d20: 17");
+}
+
+TEST(ThrowTexts, TwoDiceMarkTheHighestAndTheLowest) {
+    EXPECT_EQ(ThrowTooltip({"2d20", {3, 18}, 21}), "<nobr>2d20: <u>3</u> + <b>18</b> = 21</nobr>");
+    EXPECT_EQ(ThrowDescription({"2d20", {3, 18}, 21}), "2d20: 3 + 18 = 21, highest 18, lowest 3");
+    // Equal faces have no highest or lowest to mark.
+    EXPECT_EQ(ThrowTooltip({"2d6", {4, 4}, 8}), "<nobr>2d6: 4 + 4 = 8</nobr>");
+    // Every face that ties for highest or lowest is marked.
+    EXPECT_EQ(ThrowTooltip({"3d6", {6, 1, 6}, 13}),
+              "<nobr>3d6: <b>6</b> + <u>1</u> + <b>6</b> = 13</nobr>");
+}
+
+TEST(ThrowTexts, FortyDiceWrapTenToALine) {
+    ThrowRecord r{"40d6", {}, 0};
+    for (int k = 0; k < 40; ++k)
+        r.faces.push_back(static_cast<Integer>(1 + k % 6));
+    r.total = static_cast<Integer>(std::accumulate(r.faces.begin(), r.faces.end(), 0));
+    QTextDocument doc;
+    doc.setHtml(QString::fromStdString(ThrowTooltip(r)));
+    const QStringList lines = doc.toPlainText().split(QRegularExpression("[\n\u2028]"));
+    ASSERT_EQ(lines.size(), 4) << doc.toPlainText().toStdString();
+    EXPECT_TRUE(lines[0].startsWith("40d6: 1 + 2 + 3 + 4 + 5 + 6 + 1 + 2 + 3 + 4 +"));
+    EXPECT_EQ(lines[3], "1 + 2 + 3 + 4 + 5 + 6 + 1 + 2 + 3 + 4 = " + QString::number(r.total));
+    EXPECT_TRUE(Qt::mightBeRichText(QString::fromStdString(ThrowTooltip(r))));
+}
+
+class ThrowOnTheStrip : public GestureFixture {
+protected:
+    void ThrowD6() {
+        state().DiceMultiplier(5) = 3;
+        rng.draws = {0.2f, 0.7f, 0.9f};  // faces 2, 5, 6
+        Down(5, vbLeftButton);
+        Up(5, vbLeftButton);
+    }
+    DiceButton& d6() { return strip().cmdDice(5); }
+};
+
+TEST_F(ThrowOnTheStrip, TheButtonKeepsItsDiceUntilTheFaceLabelReturns) {
+    EXPECT_EQ(d6().toolTip(), "d6");
+    ThrowD6();
+    EXPECT_EQ(d6().Caption(), "13");
+    EXPECT_EQ(d6().toolTip(), "<nobr>3d6: <u>2</u> + 5 + <b>6</b> = 13</nobr>");
+    EXPECT_EQ(d6().accessibleName(), "3d6: 13");
+    EXPECT_EQ(d6().accessibleDescription(), "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
+    menu().tmrRefresh_Timer(5);
+    EXPECT_EQ(d6().Caption(), "d6");
+    EXPECT_EQ(d6().toolTip(), "d6");
+    EXPECT_EQ(d6().accessibleName(), "d6");
+    EXPECT_FALSE(d6().ShowsThrow());
+}
+
+TEST_F(ThrowOnTheStrip, ARightClickOverATotalNamesTheNewDice) {
+    ThrowD6();
+    RightClick(5);
+    EXPECT_EQ(d6().toolTip(), "2d6");
+    EXPECT_EQ(d6().accessibleName(), "2d6");
+}
+
+TEST_F(ThrowOnTheStrip, NoTooltipWhileAButtonIsHeld) {
+    strip().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
+    ThrowD6();
+    const QPoint at(20, 20);
+    auto hover = [&] {
+        QHelpEvent help(QEvent::ToolTip, at, d6().mapToGlobal(at));
+        QApplication::sendEvent(&d6(), &help);
+    };
+    QTest::mousePress(&d6(), Qt::RightButton, {}, at);
+    hover();
+    EXPECT_FALSE(QToolTip::isVisible());
+    QTest::mouseRelease(&d6(), Qt::RightButton, {}, at);
+    ThrowD6();
+    hover();
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), d6().toolTip());
+    // A press hides it at once.
+    QTest::mousePress(&d6(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(QToolTip::isVisible());
+    QTest::mouseRelease(&d6(), Qt::LeftButton, {}, at);
+    menu().tmrRefresh_Timer(5);
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
+}  // namespace
+}  // namespace rollkin::test
