@@ -5,43 +5,14 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
+from strip import (ABOUT, BOUNDED, CANCEL, CONFIG, DICES, FREE, OK, POSITIONS, STRIP,  # noqa: E402
+                   anchor_option, choose, click_box, click_button, dice_box, wait_closed)
 from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
 
-CONFIG = "Dice Rollkin Configuration"
-ABOUT = "About Dice Rollkin"
-ITEMS = {"Configure...": 0, "Exit": 1, "About...": 2}
-
-
-def choose(x, strip, item):
-    """Shift+left press on the strip's top button, then a left click on the menu item."""
-    before = {w.id for w in x.mapped_windows()}
-    x.move(strip.x + 40, strip.y + 20)
-    x.xdotool("keydown", "shift", "mousedown", 1)
-    menu = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before), None),
-                    5, what="the menu")
-    x.xdotool("keyup", "shift", "mouseup", 1)
-    row = ITEMS[item]
-    x.click(menu.x + menu.w // 2, menu.y + menu.h * (2 * row + 1) // 6)
-
-
-def dialog_click(x, dialog, px, py):
-    x.click(dialog.x + px, dialog.y + py)
-
-
-def check_box(x, dialog, frame, box):
-    """Clicks a check box or option by its design place in twips (frame-relative if framed)."""
-    left = (frame[0] + box[0]) // 15 if frame else box[0] // 15
-    top = (frame[1] + box[1]) // 15 if frame else box[1] // 15
-    dialog_click(x, dialog, left + 7, top + 8)
-
-
-DICES = (120, 1440)
-POSITIONS = (2160, 2760)
-OK, CANCEL = (148, 308), (308, 308)
 
 
 def strip_at(x):
-    return x.find_window("Dice Rollkin")
+    return x.find_window(STRIP)
 
 
 def test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok(binary):
@@ -52,10 +23,10 @@ def test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok(binary):
             dialog = x.wait_window(CONFIG)
             assert dialog.geometry == (336, 220, 351, 327), dialog  # centred, design size
             for i in range(1, 6):  # d2 .. d6 off
-                check_box(x, dialog, DICES, (120, 240 * i))
-            check_box(x, dialog, POSITIONS, (2040, 1080))  # LR
-            dialog_click(x, dialog, *OK)
-            wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+                click_box(x, dialog, dice_box(i), DICES)
+            click_box(x, dialog, anchor_option(9), POSITIONS)
+            click_button(x, dialog, OK)
+            wait_closed(x, CONFIG)
             strip = wait_for(lambda: (s := strip_at(x)) and s.geometry == (944, 568, 80, 200)
                              and s, 5, what="the strip at the lower right")
             shot = x.screenshot()
@@ -72,9 +43,9 @@ def test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands(binary):
         try:
             choose(x, app.window, "Configure...")
             dialog = x.wait_window(CONFIG)
-            check_box(x, dialog, POSITIONS, (120, 240))  # Free
-            dialog_click(x, dialog, *OK)
-            wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+            click_box(x, dialog, FREE, POSITIONS)
+            click_button(x, dialog, OK)
+            wait_closed(x, CONFIG)
             # Ctrl+left drag: the strip follows the cursor pixel for pixel.
             x.move(40, 100)
             x.xdotool("keydown", "ctrl", "mousedown", 1)
@@ -85,15 +56,15 @@ def test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands(binary):
                      what="the strip to follow the drag")
             choose(x, strip_at(x), "Configure...")
             dialog = x.wait_window(CONFIG)
-            dialog_click(x, dialog, *CANCEL)
-            wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+            click_button(x, dialog, CANCEL)
+            wait_closed(x, CONFIG)
             time.sleep(0.2)
             assert strip_at(x).geometry == (300, 200, 80, 400), strip_at(x)
             # Bound again: back to its anchor.
             choose(x, strip_at(x), "Configure...")
             dialog = x.wait_window(CONFIG)
-            check_box(x, dialog, POSITIONS, (1320, 240))  # Corner Bounded
-            dialog_click(x, dialog, *OK)
+            click_box(x, dialog, BOUNDED, POSITIONS)
+            click_button(x, dialog, OK)
             wait_for(lambda: strip_at(x).geometry == (0, 0, 80, 400), 5,
                      what="the strip back at the upper left")
         finally:
@@ -109,12 +80,12 @@ def test_f1_maps_the_about_window_centred_and_its_ok_closes_it(binary):
             about = x.wait_window(ABOUT)
             assert about.geometry == (358, 262, 307, 243), about
             x.click(about.x + 264, about.y + 20)  # its OK button
-            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="the About window to close")
+            wait_closed(x, ABOUT)
             choose(x, app.window, "About...")
             about = x.wait_window(ABOUT)
             assert about.geometry == (358, 262, 307, 243), about
             x.xdotool("key", "Return")
-            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="the About window to close")
+            wait_closed(x, ABOUT)
         finally:
             app.stop()
 

@@ -58,7 +58,7 @@ def test_right_drag_opens_the_scroller_and_returns_the_cursor(binary):
             pristine = region(x, D6)
             x.move(*D6_CENTRE)
             x.xdotool("mousedown", 3)
-            time.sleep(0.05)
+            time.sleep(0.2)  # the press reads the cursor when it is handled
             x.move(41, 180)
             # Beside the strip on the right (it sits left of the screen's centre), centred on
             # the press height: 15 x 180 - 127 twips = 171 px.
