@@ -111,7 +111,7 @@ void DiceButton::Describe() {
 bool DiceButton::event(QEvent* e) {
     // No tooltip while a button is held: it would cover the strip during a throw or a drag.
     if (e->type() == QEvent::ToolTip &&
-        (held_ || QGuiApplication::mouseButtons() != Qt::NoButton)) {
+        (down_ != Qt::NoButton || QGuiApplication::mouseButtons() != Qt::NoButton)) {
         e->ignore();
         return true;
     }
@@ -168,7 +168,7 @@ void DiceButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DiceButton::Press(QMouseEvent* event) {
     event->accept();
-    held_ = true;
+    down_ |= event->button();
     QToolTip::hideText();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(true);
@@ -176,9 +176,16 @@ void DiceButton::Press(QMouseEvent* event) {
     form_.cmdDice_MouseDown(index_, button, ShiftOf(event->modifiers()),
                             static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
                             static_cast<float>(at.y()) * form_.TwipsPerPixelY());
-    // A menu or message box opened by the press may have taken its release.
-    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) setDown(false);
-    if (QGuiApplication::mouseButtons() == Qt::NoButton) held_ = false;
+    // A menu or message box opened by the press may have taken releases meant for the strip.
+    form_.SettleLostReleases();
+}
+
+void DiceButton::SettleLostReleases() {
+    const Qt::MouseButtons lost = down_ & ~QGuiApplication::mouseButtons();
+    if (lost == Qt::NoButton) return;
+    down_ &= ~lost;
+    if (lost & Qt::LeftButton) setDown(false);
+    if (lost & Qt::RightButton) form_.RightGestureLost(index_);
 }
 
 void DiceButton::mouseMoveEvent(QMouseEvent* event) {
@@ -191,7 +198,7 @@ void DiceButton::mouseMoveEvent(QMouseEvent* event) {
 
 void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    held_ = event->buttons() != Qt::NoButton;
+    down_ &= ~event->button();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(false);
     const QPointF at = event->position();
@@ -246,10 +253,10 @@ float frmRollkin::Height() const {
 }
 
 void frmRollkin::SetLeft(float twips) {
-    move(TwipsToPixels(twips, TwipsPerPixelX()), y());
+    move(WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelX())), y());
 }
 void frmRollkin::SetTop(float twips) {
-    move(x(), TwipsToPixels(twips, TwipsPerPixelY()));
+    move(x(), WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelY())));
 }
 void frmRollkin::SetHeight(float twips) {
     resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
@@ -349,7 +356,14 @@ void frmRollkin::cmdDice_MouseMove(int index, Integer button, Integer shift, flo
 void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float, float) {
     AppState& s = program_.State;
     if (button == vbLeftButton && shift == 0) {
-        if (!s.MultiplierPermanent) s.DiceMultiplier(index) = 1;
+        if (!s.MultiplierPermanent && s.DiceMultiplier(index) != 1) {
+            s.DiceMultiplier(index) = 1;
+            // A total stays until its timer; but a face label (the press threw nothing, as when
+            // Ctrl was let go during a move) would go on naming dice the button no longer throws.
+            if (!cmdDice(index).ShowsThrow()) {
+                cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
+            }
+        }
         if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).SetEnabled(true);
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
         program_.Screen.SetMousePointer(PointerDefault);
@@ -368,6 +382,18 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
     }
 }
 
+void frmRollkin::RightGestureLost(int index) {
+    AppState& s = program_.State;
+    s.RightPressState(index) = 0;
+    s.DiceDragged(index) = False;
+    if (program_.ScrollerLoaded()) program_.Scroller().hide();
+}
+
+void frmRollkin::SettleLostReleases() {
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        cmdDice(i).SettleLostReleases();
+}
+
 void frmRollkin::closeEvent(QCloseEvent* event) {
     // A close request from the desktop unloads the strip, which ends the program.
     event->accept();
@@ -379,6 +405,7 @@ void frmRollkin::keyPressEvent(QKeyEvent* event) {
     QWidget* focus = focusWidget();
     if (focus == nullptr || focus == this) {
         Form_KeyDown(KeyCodeOf(event->key()), ShiftOf(event->modifiers()));
+        SettleLostReleases();
     }
 }
 
@@ -386,6 +413,7 @@ bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         Form_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
+        SettleLostReleases();
     }
     return QWidget::eventFilter(watched, event);
 }

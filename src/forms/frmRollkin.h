@@ -30,6 +30,9 @@ public:
     bool ShowsThrow() const { return showsThrow_; }
     const ThrowRecord& LastThrow() const { return lastThrow_; }
 
+    // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
+    void SettleLostReleases();
+
     // Top edge in twips within the strip.
     float Top() const { return top_; }
     void SetTop(float twips);
@@ -58,7 +61,7 @@ private:
     QColor background_;
     float top_ = 0;
     bool keyboardFocus_ = false;
-    bool held_ = false;  // a mouse button went down on this button and is not yet released
+    Qt::MouseButtons down_;  // pressed on this button and not yet released here
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
 };
@@ -93,6 +96,12 @@ public:
     void cmdDice_MouseDown(int index, Integer button, Integer shift, float x, float y);
     void cmdDice_MouseMove(int index, Integer button, Integer shift, float x, float y);
     void cmdDice_MouseUp(int index, Integer button, Integer shift, float x, float y);
+
+    // A right gesture whose release went to a menu or dialog opened meanwhile is abandoned:
+    // the slot's drag state is cleared and the scroller hidden; the multiplier stays.
+    void RightGestureLost(int index);
+    // Asks every button to forget releases that a menu or dialog took.
+    void SettleLostReleases();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -66,10 +66,10 @@ float frmScroller::Height() const {
     return PixelsToTwips(height(), TwipsPerPixelY());
 }
 void frmScroller::SetLeft(float twips) {
-    move(TwipsToPixels(twips, TwipsPerPixelX()), y());
+    move(WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelX())), y());
 }
 void frmScroller::SetTop(float twips) {
-    move(x(), TwipsToPixels(twips, TwipsPerPixelY()));
+    move(x(), WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelY())));
 }
 
 void frmScroller::SetSliderLeft(float twips) {

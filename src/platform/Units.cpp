@@ -1,5 +1,6 @@
 #include "platform/Units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -23,6 +24,11 @@ Long TwipsToPixels(double twips, float twipsPerPixel) {
         return std::numeric_limits<Long>::max();
     }
     return static_cast<Long>(pixels);
+}
+
+Long WindowCoordinate(Long pixels) {
+    constexpr Long Limit = 1 << 24;  // far beyond any screen, far below the 32-bit edge
+    return std::clamp(pixels, -Limit, Limit);
 }
 
 float PixelsToTwips(Long pixels, float twipsPerPixel) {

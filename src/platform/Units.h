@@ -12,6 +12,10 @@ Long TwipsToPixels(double twips, float twipsPerPixel);
 // Whole pixels to twips, as the single-precision value the windows report.
 float PixelsToTwips(Long pixels, float twipsPerPixel);
 
+// A window's pixel coordinate kept within what a desktop can hold: a cursor read gone wrong
+// must not place a window where its far edge overflows.
+Long WindowCoordinate(Long pixels);
+
 // Nearest whole number, an exact half going to the even neighbour (12.5 -> 12, 13.5 -> 14).
 Long RoundHalfEven(double value);
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <limits>
 #include <string>
 
 #include "Gestures.h"
@@ -416,6 +417,53 @@ TEST_F(Gestures, AMoveReleasedWithoutCtrlEndsAsAThrowAndKeepsTheMovePointer) {
     Down(Slot, vbLeftButton, vbCtrlMask);
     Up(Slot, vbLeftButton, vbCtrlMask);
     EXPECT_EQ(desktop.MousePointer(), PointerDefault);
+}
+
+TEST_F(Gestures, AReleaseThatResetsTheMultiplierNeverLeavesAStaleFaceLabel) {
+    // A right click shows "2d6"; a Ctrl+left move of a free strip throws nothing, and Ctrl is
+    // let go before the button: the release puts the multiplier back to one die, and with no
+    // total on the button the label must say so (no timer would, with permanent results).
+    state().FreePosition = True;
+    state().ResultPermanent = True;
+    RightClick(Slot);
+    ASSERT_EQ(caption(Slot), "2d6");
+    desktop.cursor = {100, 100};
+    Down(Slot, vbLeftButton, vbCtrlMask);
+    Move(Slot, vbLeftButton, vbCtrlMask, {120, 110});
+    Up(Slot, vbLeftButton, 0);
+    EXPECT_EQ(state().DiceMultiplier(Slot), 1);
+    EXPECT_EQ(caption(Slot), "d6");
+    // A total on the button stays until its timer, as always.
+    RightClick(Slot);
+    Down(Slot, vbLeftButton);
+    const QString total = caption(Slot);
+    Up(Slot, vbLeftButton);
+    EXPECT_EQ(caption(Slot), total);
+}
+
+TEST_F(Gestures, CursorReadsAtTheEdgeOfTheRangeKeepEveryWindowPlaceable) {
+    constexpr Long Top = std::numeric_limits<Long>::max();
+    constexpr Long Bottom = std::numeric_limits<Long>::min();
+    desktop.cursor = {40, Top};
+    Down(Slot, vbRightButton);
+    Move(Slot, vbRightButton, 0, {41, Top});
+    ASSERT_FALSE(scroller().isHidden());
+    EXPECT_EQ(scroller().height(), 17);
+    EXPECT_LE(scroller().y(), 1 << 24);
+    Up(Slot, vbRightButton);
+    Down(Slot, vbRightButton);
+    Move(Slot, vbRightButton, 0, {Bottom, Bottom});
+    Move(Slot, vbRightButton, 0, {Top, Bottom});
+    EXPECT_EQ(scroller().size(), QSize(234, 17));
+    Up(Slot, vbRightButton);
+    // A free strip dragged by wild cursor reads stays where a desktop can hold it.
+    state().FreePosition = True;
+    desktop.cursor = {0, 0};
+    Down(Slot, vbLeftButton, vbCtrlMask);
+    Move(Slot, vbLeftButton, vbCtrlMask, {Top, Bottom});
+    EXPECT_EQ(strip().size(), QSize(80, 400));
+    EXPECT_EQ(strip().pos(), QPoint(1 << 24, -(1 << 24)));
+    Up(Slot, vbLeftButton, vbCtrlMask);
 }
 
 TEST_F(Gestures, MiddleButtonClicksDoNothing) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -89,6 +90,37 @@ TEST_F(Strip, ALeftPressShowsTheButtonDownUntilItsRelease) {
     QTest::mousePress(&d4, Qt::RightButton);
     EXPECT_FALSE(d4.isDown());
     QTest::mouseRelease(&d4, Qt::RightButton);
+}
+
+TEST_F(Strip, AMenuThatTakesTheRightReleaseEndsTheRightGesture) {
+    // Shift+left press during a right drag pops up the menu, and the right button is let go
+    // over it: the strip never hears that release, yet the scroller must not stay behind.
+    strip().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
+    QWidget elsewhere;  // stands for the menu's window
+    elsewhere.setGeometry(300, 300, 50, 50);
+    elsewhere.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&elsewhere));
+    DiceButton& d6 = strip().cmdDice(5);
+    desktop.cursor = {40, 180};
+    QTest::mousePress(&d6, Qt::RightButton, {}, QPoint(20, 20));
+    desktop.cursor = {60, 180};
+    QTest::mouseMove(&d6, QPoint(40, 20));
+    ASSERT_FALSE(scroller().isHidden());
+    desktop.onPopup = [&](QMenu&) {
+        QTest::mouseRelease(&elsewhere, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&elsewhere, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 10));
+    };
+    QTest::mousePress(&d6, Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 20));
+    EXPECT_EQ(desktop.popups, 1);
+    EXPECT_TRUE(scroller().isHidden());
+    EXPECT_EQ(state().RightPressState(5), 0);
+    EXPECT_EQ(state().DiceDragged(5), False);
+    EXPECT_EQ(state().DiceMultiplier(5), 1);  // abandoned, not applied
+    EXPECT_FALSE(d6.isDown());
+    // The next right click works as ever.
+    QTest::mouseClick(&d6, Qt::RightButton);
+    EXPECT_EQ(d6.Caption(), "2d6");
 }
 
 TEST(QtDesktopPointer, TheProgramsPointerDoesNotStack) {
