@@ -1,5 +1,6 @@
 """Installs the package with apt-get as a user would, starts the installed program, removes it
-with apt-get remove and checks that nothing of it is left. Needs root; without it, says SKIPPED and exits 77.
+with apt-get remove and checks that nothing of it is left. Needs root; without it, says SKIPPED
+and exits 77.
 
 Usage: test_deb_apt.py VERSION DEB_DIR
 """
