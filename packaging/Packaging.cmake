@@ -1,0 +1,43 @@
+# Installation into a prefix (cmake --install) and the Debian package built from it (cpack).
+include(GNUInstallDirs)
+
+set(ROLLKIN_APP_ID org.example.dicerollkin)
+
+# Every library the program needs lives in the system's directories. Without this the install
+# RUNPATH from qt_standard_project_setup ($ORIGIN:$ORIGIN/../lib) would also pad the build
+# tree's RUNPATH with empty entries, and the loader reads an empty entry as the working directory.
+set_target_properties(dicerollkin PROPERTIES INSTALL_RPATH "")
+install(TARGETS dicerollkin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The desktop entry is named after QGuiApplication::desktopFileName, by which desktops match the
+# running program to its entry, name and icon.
+install(FILES packaging/dicerollkin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES packaging/${ROLLKIN_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES resources/icons/dicerollkin.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES resources/icons/dicerollkin-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME dicerollkin.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME dicerollkin)
+set(CPACK_PACKAGE_VENDOR "The DiceRollkin developers")
+set(CPACK_PACKAGE_CONTACT "The DiceRollkin developers <developers@dicerollkin.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION [[
+A narrow strip of ten dice buttons, from d2 to d100, that floats above
+your other windows beside a virtual tabletop or a character sheet and
+is worked with the mouse alone: click to throw, right click or drag to
+choose how many dice.]])
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dicerollkin.example.org/")
+# Depends from dpkg-shlibdeps. Qt's X11 platform plugin, loaded at run time, ships in libqt6gui6
+# on Debian 12, which the binary links anyway; the package test checks that this still holds.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows ask for Arial; Liberation Sans is its metric twin, so captions fit as designed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+include(CPack)
