@@ -1,12 +1,54 @@
 #include <QApplication>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/Program.h"
 #include "forms/ProgramIcon.h"
+#include "forms/frmRollkin.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtDesktop.h"
 #include "state/Random.h"
+
+namespace {
+
+// Gives the application its icon once the strip's first frame is out: decoding eight images
+// and sending them to the window system would otherwise hold that frame back by milliseconds.
+// A strip that is never exposed (mapped on another desktop, say) gets it a little later.
+class IconAfterFirstFrame final : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWindow* strip) : strip_(strip) {
+        if (strip_ == nullptr) {
+            SetIcon();
+            return;
+        }
+        strip_->installEventFilter(this);
+        QTimer::singleShot(FallbackMs, this, [this] { SetIcon(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        // Queued, so that the frame this exposure paints is sent first.
+        if (event->type() == QEvent::Expose) QTimer::singleShot(0, this, [this] { SetIcon(); });
+        return false;
+    }
+
+private:
+    static constexpr int FallbackMs = 500;
+
+    void SetIcon() {
+        if (done_) return;
+        done_ = true;
+        if (strip_ != nullptr) strip_->removeEventFilter(this);
+        QApplication::setWindowIcon(rollkin::ProgramIcon());
+    }
+
+    QWindow* strip_;
+    bool done_ = false;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using namespace rollkin;
@@ -24,11 +66,10 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ProgramIcon());
 
     QtDesktop desktop;
     Random rng;
     Program program(desktop, rng);
-    program.Rollkin();
+    IconAfterFirstFrame icon(program.Rollkin().windowHandle());
     return QApplication::exec();
 }
