@@ -3,49 +3,52 @@
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 #include "app/Program.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
+#include "forms/frmScroller.h"
 #include "platform/DisplayCheck.h"
 #include "platform/QtDesktop.h"
 #include "state/Random.h"
 
 namespace {
 
-// Gives the application its icon once the strip's first frame is out: decoding eight images
-// and sending them to the window system would otherwise hold that frame back by milliseconds.
-// A strip that is never exposed (mapped on another desktop, say) gets it a little later.
-class IconAfterFirstFrame final : public QObject {
+// Runs work that the strip's first frame does not need once that frame is out, so that it does
+// not hold the frame back. A strip that is never exposed (mapped on another desktop, say) gets
+// it after half a second.
+class AfterFirstFrame final : public QObject {
 public:
-    explicit IconAfterFirstFrame(QWindow* strip) : strip_(strip) {
+    AfterFirstFrame(QWindow* strip, std::function<void()> work)
+        : strip_(strip), work_(std::move(work)) {
         if (strip_ == nullptr) {
-            SetIcon();
+            Run();
             return;
         }
         strip_->installEventFilter(this);
-        QTimer::singleShot(FallbackMs, this, [this] { SetIcon(); });
+        QTimer::singleShot(FallbackMs, this, [this] { Run(); });
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
         // Queued, so that the frame this exposure paints is sent first.
-        if (event->type() == QEvent::Expose) QTimer::singleShot(0, this, [this] { SetIcon(); });
+        if (event->type() == QEvent::Expose) QTimer::singleShot(0, this, [this] { Run(); });
         return false;
     }
 
 private:
     static constexpr int FallbackMs = 500;
 
-    void SetIcon() {
-        if (done_) return;
-        done_ = true;
+    void Run() {
+        if (!work_) return;
         if (strip_ != nullptr) strip_->removeEventFilter(this);
-        QApplication::setWindowIcon(rollkin::ProgramIcon());
+        std::exchange(work_, nullptr)();
     }
 
     QWindow* strip_;
-    bool done_ = false;
+    std::function<void()> work_;
 };
 
 }  // namespace
@@ -70,6 +73,11 @@ int main(int argc, char** argv) {
     QtDesktop desktop;
     Random rng;
     Program program(desktop, rng);
-    IconAfterFirstFrame icon(program.Rollkin().windowHandle());
+    AfterFirstFrame later(program.Rollkin().windowHandle(), [&program] {
+        // Eight images decoded and sent to the X server: milliseconds the frame need not wait.
+        QApplication::setWindowIcon(ProgramIcon());
+        // After the icon, which the scroller's window then takes at its creation.
+        program.Scroller().Prepare();
+    });
     return QApplication::exec();
 }
