@@ -27,7 +27,6 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
