@@ -1,11 +1,22 @@
 #include "forms/ProgramIcon.h"
 
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
+
 namespace rollkin {
 
 QIcon ProgramIcon() {
+    // Once the application has its icon, every window shares those decoded images: decoding
+    // them again would cost each new window about a millisecond and half a megabyte.
+    if (QIcon shared = QGuiApplication::windowIcon(); !shared.isNull()) return shared;
     QIcon icon;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/dicerollkin-%1.png").arg(size), QSize(size, size));
+        // The files are PNG: left to guess, the reader would first load every image format
+        // plugin to ask it.
+        QImageReader reader(QStringLiteral(":/icons/dicerollkin-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }

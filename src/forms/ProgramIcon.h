@@ -5,7 +5,7 @@
 namespace rollkin {
 
 // The program's icon, from 16 x 16 up: the strip's taskbar icon, frmMenu's icon, the About
-// window's picture.
+// window's picture. Once set as the application's icon, that same icon is returned.
 QIcon ProgramIcon();
 
 }  // namespace rollkin

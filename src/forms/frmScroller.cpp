@@ -1,5 +1,6 @@
 #include "forms/frmScroller.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QSlider>
 #include <cmath>
@@ -141,6 +142,14 @@ void frmScroller::EndScrollerDrag(int slot) {
     if (!program_.Screen.SetCursorPos(s.PressCursor.x, s.PressCursor.y)) {
         program_.Screen.MsgBox(QStringLiteral("Errore in setting cursor pos"), MsgOkOnly);
     }
+}
+
+void frmScroller::Prepare() {
+    // The native window and the first paint (the style's slider, the label's font) would
+    // otherwise cost the first opening some three milliseconds more than the later ones.
+    winId();
+    QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
+    render(&scratch);
 }
 
 void frmScroller::sldScroller_Change() {

@@ -47,6 +47,10 @@ public:
     // Stores the slider's multiplier for the slot and puts the cursor back at PressCursor.
     void EndScrollerDrag(int slot);
 
+    // Creates the window, still hidden, and paints it once off screen, so that the first right
+    // drag opens it as fast as any later one.
+    void Prepare();
+
     void sldScroller_Change();
 
 private:
