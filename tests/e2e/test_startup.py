@@ -16,7 +16,9 @@ def test_strip_appears_topmost_in_the_upper_left_corner(binary):
             state = x.property(app.window, "_NET_WM_STATE")
             assert "_NET_WM_STATE_ABOVE" in state, state
             assert "_MOTIF_WM_HINTS" in x.property(app.window, "_MOTIF_WM_HINTS")
-            assert "Icon (16 x 16)" in x.property(app.window, "_NET_WM_ICON")  # taskbar icon
+            # The taskbar icon follows the first frame.
+            wait_for(lambda: "Icon (16 x 16)" in x.property(app.window, "_NET_WM_ICON"), 5,
+                     what="the taskbar icon")
             # Shown without taking the keyboard focus.
             assert x.focused_window() != app.window.id
             shot = x.screenshot()
