@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <sstream>
 
@@ -44,6 +45,20 @@ bool ParseTotal(const QString& caption, int& total) {
 }
 
 }  // namespace
+
+EventMix MixFromEnvironment() {
+    EventMix mix;
+    mix.plainLeftReleaseOverALabel = false;
+    mix.windowsOpenedDuringADrag = false;
+    mix.cursorsBeyondSixteenBits = false;
+    const char* v = std::getenv("ROLLKIN_GESTURE_MIX");
+    const std::string on = v != nullptr ? v : "";
+    const bool all = on == "all";
+    if (all || on.find("label") != std::string::npos) mix.plainLeftReleaseOverALabel = true;
+    if (all || on.find("drag") != std::string::npos) mix.windowsOpenedDuringADrag = true;
+    if (all || on.find("wide") != std::string::npos) mix.cursorsBeyondSixteenBits = true;
+    return mix;
+}
 
 std::uint32_t SeededChoices::Below(std::uint32_t n) {
     return n == 0 ? 0 : static_cast<std::uint32_t>(engine_() % n);

@@ -84,6 +84,10 @@ struct EventMix {
     bool cursorsBeyondSixteenBits = true;
 };
 
+// The mix the CI runs: everything but the kinds of event whose faults are known (see
+// tests/unit/test_known_faults.cpp). ROLLKIN_GESTURE_MIX=label,drag,wide (or all) puts them back.
+EventMix MixFromEnvironment();
+
 // One program on the recording desktop, started, with a deterministic generator.
 struct Session {
     explicit Session(std::uint64_t seed, int screenW = 1024, int screenH = 768, float tpp = 15);

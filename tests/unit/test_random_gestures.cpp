@@ -21,22 +21,6 @@ std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
     return v != nullptr && *v != '\0' ? std::strtoull(v, nullptr, 0) : fallback;
 }
 
-// The mix the CI runs: everything but the three kinds of event whose faults are known (see
-// test_known_faults.cpp). ROLLKIN_GESTURE_MIX=label,drag,wide (or all) puts them back.
-EventMix MixFromEnvironment() {
-    EventMix mix;
-    mix.plainLeftReleaseOverALabel = false;
-    mix.windowsOpenedDuringADrag = false;
-    mix.cursorsBeyondSixteenBits = false;
-    const char* v = std::getenv("ROLLKIN_GESTURE_MIX");
-    const std::string on = v != nullptr ? v : "";
-    const bool all = on == "all";
-    if (all || on.find("label") != std::string::npos) mix.plainLeftReleaseOverALabel = true;
-    if (all || on.find("drag") != std::string::npos) mix.windowsOpenedDuringADrag = true;
-    if (all || on.find("wide") != std::string::npos) mix.cursorsBeyondSixteenBits = true;
-    return mix;
-}
-
 struct Screen {
     int w, h;
     float tpp;
