@@ -86,6 +86,8 @@ struct EventMix {
 
 // The mix the CI runs: everything but the kinds of event whose faults are known (see
 // tests/unit/test_known_faults.cpp). ROLLKIN_GESTURE_MIX=label,drag,wide (or all) puts them back.
+// "drag" can only pass through Qt's mouse events: calling the handlers, this driver cannot show
+// the program that a menu took a release.
 EventMix MixFromEnvironment();
 
 // One program on the recording desktop, started, with a deterministic generator.

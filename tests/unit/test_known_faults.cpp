@@ -4,6 +4,8 @@
 //   unit_tests --gtest_also_run_disabled_tests --gtest_filter='KnownFaults.*'
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QTest>
 #include <limits>
 
 #include "Gestures.h"
@@ -34,13 +36,27 @@ TEST_F(KnownFaults, DISABLED_APlainLeftReleaseAfterAMoveLeavesAStaleMultiplierLa
 // Randomized run: ROLLKIN_GESTURE_MIX=drag, seeds 1, 2, 3 break at events #1111, #1075, #2386.
 // The menu (Shift+left press) or the About window (F1) opened during a right drag takes the
 // mouse: the releases go to it, the strip never hears of them, and the scroller stays on the
-// screen with no button held, until the next right release on that button.
+// screen with no button held, until the next right release on that button. Seen on the real
+// program under Xvfb too. The releases are taken by a window of Qt's, so this goes through Qt's
+// mouse events rather than the handlers.
 TEST_F(KnownFaults, DISABLED_TheMenuOpenedDuringARightDragLeavesTheScrollerOpen) {
+    strip().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
+    QWidget menuWindow;  // where the releases go
+    menuWindow.setGeometry(300, 300, 50, 50);
+    menuWindow.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menuWindow));
+    DiceButton& d6 = strip().cmdDice(5);
     desktop.cursor = {40, 180};
-    Down(5, vbRightButton);
-    Move(5, vbRightButton, 0, {60, 180});
+    QTest::mousePress(&d6, Qt::RightButton, {}, QPoint(20, 20));
+    desktop.cursor = {60, 180};
+    QTest::mouseMove(&d6, QPoint(40, 20));
     ASSERT_TRUE(scroller().isVisible());
-    Down(5, vbLeftButton, vbShiftMask);  // the menu pops up and takes both releases
+    desktop.onPopup = [&](QMenu&) {
+        QTest::mouseRelease(&menuWindow, Qt::RightButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&menuWindow, Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 10));
+    };
+    QTest::mousePress(&d6, Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 20));
     ASSERT_EQ(desktop.popups, 1);
     EXPECT_FALSE(scroller().isVisible());  // fails: still shown
 }

@@ -159,6 +159,11 @@ struct LongRun {
     Screen screen;
 };
 
+// How ctest names each run.
+void PrintTo(const LongRun& run, std::ostream* out) {
+    *out << "seed " << run.seed << ", " << run.screen.w << "x" << run.screen.h;
+}
+
 class RandomGesturesLong : public ::testing::TestWithParam<LongRun> {};
 
 // Two halves of the million events the CI run asks for, so that ctest runs them side by side.
@@ -187,7 +192,10 @@ TEST_P(RandomGesturesLong, EveryInvariantHoldsAfterEveryEvent) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomGesturesLong,
                          ::testing::Values(LongRun{20240601, {1024, 768, 15}},
-                                           LongRun{7001, {1920, 1080, 12}}));
+                                           LongRun{7001, {1920, 1080, 12}}),
+                         [](const ::testing::TestParamInfo<LongRun>& p) {
+                             return "Seed" + std::to_string(p.param.seed);
+                         });
 
 // Replays one seed given in the environment, e.g. a seed that a longer run reported.
 TEST(RandomGestures, ReplayFromTheEnvironment) {
