@@ -57,8 +57,11 @@ bool QtDesktop::GetCursorPos(PointL& pt) {
 bool QtDesktop::SetCursorPos(Long x, Long y) {
     if (PrimaryScreen() == nullptr) return false;
     QCursor::setPos(x, y);
-    // Qt reports no failure of its own: read the cursor back. A pixel of slack allows for a
-    // fractional scale factor rounding the position through device pixels and back.
+    // An X server warps the pointer unconditionally; reading it back there would only race the
+    // hand that moves it on, and report that as a failure.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) return true;
+    // Elsewhere (a compositor may refuse) Qt reports nothing: read the cursor back. A pixel of
+    // slack allows for a fractional scale factor rounding through device pixels and back.
     const QPoint p = QCursor::pos();
     return std::abs(p.x() - x) <= 1 && std::abs(p.y() - y) <= 1;
 }

@@ -1,0 +1,86 @@
+"""A whole session of the sanitizer build, ended through the menu: LeakSanitizer finds nothing."""
+
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+
+D6 = (0, 160, 80, 40)
+SCROLLER = (234, 17)
+CONFIG = "Dice Rollkin Configuration"
+ABOUT = "About Dice Rollkin"
+MENU_ROWS = {"Configure...": 0, "Exit": 1, "About...": 2}
+OK, CANCEL = (148, 308), (308, 308)  # centres of the dialog's buttons, in pixels
+
+
+def choose(x, item):
+    """Shift+left press on the strip's top button, then a left click on the menu item."""
+    before = {w.id for w in x.mapped_windows()}
+    x.move(40, 20)
+    x.xdotool("keydown", "shift", "mousedown", 1)
+    menu = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before), None),
+                    5, what="the menu")
+    x.xdotool("keyup", "shift", "mouseup", 1)
+    row = MENU_ROWS[item]
+    x.click(menu.x + menu.w // 2, menu.y + menu.h * (2 * row + 1) // 6)
+
+
+def region(x, rect):
+    return x.screenshot().region(*rect)
+
+
+def test_a_session_with_every_window_leaks_nothing(binary):
+    # atexit=1: the sanitizer prints its statistics at exit, which shows it was there to look.
+    options = os.environ.get("ASAN_OPTIONS", "")
+    env = {"ASAN_OPTIONS": ":".join(filter(None, [options, "detect_leaks=1", "atexit=1"]))}
+    with XServer() as x:
+        app = App(x, binary, env)
+        try:
+            # A throw, and its label back.
+            pristine = region(x, D6)
+            x.click(40, 180)
+            x.move(600, 600)  # off the strip, where no tooltip covers the button
+            wait_for(lambda: region(x, D6) != pristine, 2, what="the total")
+            wait_for(lambda: region(x, D6) == pristine, 3, what="the face label")
+            # A right drag with the scroller.
+            x.move(40, 180)
+            x.xdotool("mousedown", 3)
+            x.move(45, 180)
+            wait_for(lambda: any((w.w, w.h) == SCROLLER for w in x.mapped_windows()), 5,
+                     what="the scroller")
+            x.move(150, 185)
+            x.xdotool("mouseup", 3)
+            wait_for(lambda: all((w.w, w.h) != SCROLLER for w in x.mapped_windows()), 5,
+                     what="the scroller to hide")
+            # The dialog, cancelled and then confirmed.
+            for button in (CANCEL, OK):
+                choose(x, "Configure...")
+                dialog = x.wait_window(CONFIG)
+                x.click(dialog.x + button[0], dialog.y + button[1])
+                wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+            # About, from the menu and from F1.
+            choose(x, "About...")
+            about = x.wait_window(ABOUT)
+            x.click(about.x + 264, about.y + 20)
+            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="About to close")
+            x.xdotool("windowfocus", "--sync", app.window.id)
+            x.xdotool("key", "F1")
+            x.wait_window(ABOUT)
+            x.xdotool("key", "Return")
+            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="About to close")
+            time.sleep(0.2)
+            choose(x, "Exit")
+            status = app.wait_exit(timeout=60)
+        finally:
+            app.stop()
+        errors = app.error_output()
+        for report in ("LeakSanitizer", "ERROR: AddressSanitizer", "runtime error"):
+            assert report not in errors, errors[-6000:]
+        assert "AddressSanitizer exit stats" in errors, "not a sanitizer build: " + errors[-2000:]
+        assert status == 0, (status, errors[-3000:])
+
+
+if __name__ == "__main__":
+    sys.exit(run_tests([test_a_session_with_every_window_leaks_nothing], sys.argv[1]))
