@@ -5,26 +5,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
+from strip import ABOUT, CANCEL, CONFIG, OK, choose, click_button, wait_closed  # noqa: E402
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
 
 D6 = (0, 160, 80, 40)
 SCROLLER = (234, 17)
-CONFIG = "Dice Rollkin Configuration"
-ABOUT = "About Dice Rollkin"
-MENU_ROWS = {"Configure...": 0, "Exit": 1, "About...": 2}
-OK, CANCEL = (148, 308), (308, 308)  # centres of the dialog's buttons, in pixels
-
-
-def choose(x, item):
-    """Shift+left press on the strip's top button, then a left click on the menu item."""
-    before = {w.id for w in x.mapped_windows()}
-    x.move(40, 20)
-    x.xdotool("keydown", "shift", "mousedown", 1)
-    menu = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before), None),
-                    5, what="the menu")
-    x.xdotool("keyup", "shift", "mouseup", 1)
-    row = MENU_ROWS[item]
-    x.click(menu.x + menu.w // 2, menu.y + menu.h * (2 * row + 1) // 6)
 
 
 def region(x, rect):
@@ -56,22 +41,21 @@ def test_a_session_with_every_window_leaks_nothing(binary):
                      what="the scroller to hide")
             # The dialog, cancelled and then confirmed.
             for button in (CANCEL, OK):
-                choose(x, "Configure...")
-                dialog = x.wait_window(CONFIG)
-                x.click(dialog.x + button[0], dialog.y + button[1])
-                wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog to close")
+                choose(x, app.window, "Configure...")
+                click_button(x, x.wait_window(CONFIG), button)
+                wait_closed(x, CONFIG)
             # About, from the menu and from F1.
-            choose(x, "About...")
+            choose(x, app.window, "About...")
             about = x.wait_window(ABOUT)
             x.click(about.x + 264, about.y + 20)
-            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="About to close")
+            wait_closed(x, ABOUT)
             x.xdotool("windowfocus", "--sync", app.window.id)
             x.xdotool("key", "F1")
             x.wait_window(ABOUT)
             x.xdotool("key", "Return")
-            wait_for(lambda: x.find_window(ABOUT) is None, 5, what="About to close")
+            wait_closed(x, ABOUT)
             time.sleep(0.2)
-            choose(x, "Exit")
+            choose(x, app.window, "Exit")
             status = app.wait_exit(timeout=60)
         finally:
             app.stop()
