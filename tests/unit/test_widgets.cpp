@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 
 #include "ProgramFixture.h"
 #include "platform/QtDesktop.h"
@@ -121,6 +122,23 @@ TEST_F(Strip, AMenuThatTakesTheRightReleaseEndsTheRightGesture) {
     // The next right click works as ever.
     QTest::mouseClick(&d6, Qt::RightButton);
     EXPECT_EQ(d6.Caption(), "2d6");
+}
+
+TEST(QtDesktopPlacement, LeavesAndRejoinsTheTopmostBandWithoutHidingTheWindow) {
+    QtDesktop desktop;
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    desktop.SetWindowPos(window, InsertAfter::Topmost, 10, 20, 80, 400, PlacementFlags);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QWindow* native = window.windowHandle();
+    desktop.SetWindowPos(window, InsertAfter::NoTopmost, 30, 40, 80, 200, PlacementFlags);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowHandle(), native);  // the same native window, not a new one
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(window.geometry(), QRect(30, 40, 80, 200));
+    desktop.SetWindowPos(window, InsertAfter::Topmost, 30, 40, 80, 200, PlacementFlags);
+    EXPECT_TRUE(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
 TEST(QtDesktopPointer, TheProgramsPointerDoesNotStack) {
