@@ -49,5 +49,10 @@ def click_button(x, dialog, button, scale=1):
             dialog.y + int((top + height / 2) / 15 * scale))
 
 
+def region(x, rect):
+    """The pixels of a rectangle (x, y, w, h) of the screen, for comparing before and after."""
+    return x.screenshot().region(*rect)
+
+
 def wait_closed(x, name):
     wait_for(lambda: x.find_window(name) is None, 5, what=f"{name!r} to close")

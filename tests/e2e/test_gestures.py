@@ -5,14 +5,12 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
+from strip import region  # noqa: E402
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
 
 D6 = (0, 160, 80, 40)  # the d6 button's visible region: x, y, w, h
 D6_CENTRE = (40, 180)
 
-
-def region(x, rect):
-    return x.screenshot().region(*rect)
 
 
 def test_left_click_shows_a_total_that_goes_after_about_a_second(binary):

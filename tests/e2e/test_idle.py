@@ -6,6 +6,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
+from strip import region  # noqa: E402
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
 
 WINDOW = 10.0            # seconds measured
@@ -36,9 +37,6 @@ def measure(pid, seconds):
     cpu1, sw1 = usage(pid)
     return cpu1 - cpu0, sw1 - sw0
 
-
-def region(x, rect):
-    return x.screenshot().region(*rect)
 
 
 def test_no_cpu_after_start_and_after_a_throws_label_is_back(binary):

@@ -5,15 +5,13 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from strip import ABOUT, CANCEL, CONFIG, OK, choose, click_button, wait_closed  # noqa: E402
+from strip import (ABOUT, CANCEL, CONFIG, OK, choose, click_button, region,  # noqa: E402
+                   wait_closed)
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
 
 D6 = (0, 160, 80, 40)
 SCROLLER = (234, 17)
 
-
-def region(x, rect):
-    return x.screenshot().region(*rect)
 
 
 def test_a_session_with_every_window_leaks_nothing(binary):

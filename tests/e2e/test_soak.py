@@ -10,6 +10,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
+from strip import region  # noqa: E402
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
 
 GESTURES = 10000
@@ -70,9 +71,6 @@ def gesture(rng):
         return at + click(1) + click(1) + pause
     return at + click(2) + pause  # the middle button does nothing
 
-
-def region(x, rect):
-    return x.screenshot().region(*rect)
 
 
 def catch_up(x):
