@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <utility>
 
 #include "app/Program.h"
+#include "app/Translation.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
@@ -69,6 +71,9 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before the first window, whose texts are translated as it is built.
+    QTranslator catalogue;
+    if (LoadDesktopCatalogue(catalogue)) QCoreApplication::installTranslator(&catalogue);
 
     QtDesktop desktop;
     Random rng;

@@ -100,11 +100,16 @@ void DiceButton::Describe() {
         // Setting them raises the name and description change events that screen readers
         // announce.
         setAccessibleName(dice + QStringLiteral(": ") + text());
-        setAccessibleDescription(QString::fromStdString(ThrowDescription(lastThrow_)));
+        //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
+        //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
+        const QString extremes = frmRollkin::tr("%1, highest %2, lowest %3");
+        setAccessibleDescription(
+            QString::fromStdString(ThrowDescription(lastThrow_, extremes.toStdString())));
     } else {
         setToolTip(text());
         setAccessibleName(text());
-        setAccessibleDescription(QStringLiteral("Throws %1").arg(text()));
+        //: A dice button's description for screen readers; %1 is what it throws ("3d6").
+        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(text()));
     }
 }
 
@@ -214,7 +219,7 @@ frmRollkin::frmRollkin(Program& program)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       program_(program) {
     setObjectName(QStringLiteral("frmRollkin"));
-    setWindowTitle(QStringLiteral("Dice Rollkin"));
+    setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
@@ -304,7 +309,7 @@ void frmRollkin::Form_Unload() {
 
 void frmRollkin::GetCursorPosInto(PointL& pt) {
     if (!program_.Screen.GetCursorPos(pt)) {
-        program_.Screen.MsgBox(QStringLiteral("Error getting cursor pos"), MsgOkOnly);
+        program_.Screen.MsgBox(tr("Error getting cursor pos"), MsgOkOnly);
     }
 }
 

@@ -140,7 +140,7 @@ void frmScroller::EndScrollerDrag(int slot) {
     AppState& s = program_.State;
     s.DiceMultiplier(slot) = ShownMultiplier(sldScroller->value());
     if (!program_.Screen.SetCursorPos(s.PressCursor.x, s.PressCursor.y)) {
-        program_.Screen.MsgBox(QStringLiteral("Errore in setting cursor pos"), MsgOkOnly);
+        program_.Screen.MsgBox(tr("Errore in setting cursor pos"), MsgOkOnly);
     }
 }
 

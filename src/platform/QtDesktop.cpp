@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -105,6 +106,8 @@ void QtDesktop::SetMousePointer(int pointer) {
 void QtDesktop::MsgBox(const QString& prompt, int style) {
     const auto icon = (style & MsgInformation) ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromLatin1(AppTitle), prompt, QMessageBox::Ok);
+    // Qt would name the button from its own catalogues, which the program does not load.
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
     box.exec();
 }
 

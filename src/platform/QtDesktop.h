@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "platform/Desktop.h"
 
 namespace rollkin {
 
 // The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
 class QtDesktop final : public Desktop {
+    Q_DECLARE_TR_FUNCTIONS(QtDesktop)
+
 public:
     float ScreenWidth() const override;
     float ScreenHeight() const override;

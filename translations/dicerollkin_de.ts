@@ -1,0 +1,281 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Würfelanzahl wählen</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Einen Würfel mehr</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Verschieben (wenn frei)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Einen Würfel weniger</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Linksklick</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Rechts ziehen</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 / Umschalt + Linksklick</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Umschalt + Linksklick</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Rechtsklick</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Strg + Links ziehen</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Umschalt + Rechtsklick</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Über Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>von den DiceRollkin-Entwicklern</translation>
+    </message>
+    <message>
+        <source>News and help: dicerollkin.example.org</source>
+        <translation>Neues und Hilfe: dicerollkin.example.org</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 Seiten</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 Seiten</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 Seiten</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 Seiten</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 Seiten</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 Seiten</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 Seiten</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 Seiten</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 Seiten</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 Seiten</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>OL</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>OM</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>ML</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>MR</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>UL</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>UM</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>UR</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Dice Rollkin – Einstellungen</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Höchstzahl Würfel</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Würfelanzahl beibehalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Position der Leiste</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Ergebnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Verankert</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Bitte mindestens einen Würfel wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, höchster Wurf %2, niedrigster %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <translation>Wirft %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Mausposition nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Mauszeiger nicht setzbar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,281 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Tirar los dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Elegir cuántos dados</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Añadir un dado</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Mover (si está libre)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Quitar un dado</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Arrastrar con el derecho</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 o Mayús + clic izquierdo</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Mayús + clic izquierdo</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clic derecho</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + arrastrar (izquierdo)</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Mayús + clic derecho</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Acerca de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>por el equipo de DiceRollkin</translation>
+    </message>
+    <message>
+        <source>News and help: dicerollkin.example.org</source>
+        <translation>Novedades y ayuda: dicerollkin.example.org</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 caras</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 caras</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 caras</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 caras</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 caras</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 caras</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 caras</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 caras</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 caras</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 caras</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>SC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>CI</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>CC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>IC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Configuración de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Tiempo visible</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Máximo de dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Conservar cuántos dados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Posición de la barra</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Conservar el resultado</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Anclada</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Elige al menos un dado.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, el más alto %2, el más bajo %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>No se pudo leer la posición del puntero</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>No se pudo colocar el puntero</translation>
+    </message>
+</context>
+</TS>

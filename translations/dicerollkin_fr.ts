@@ -1,0 +1,281 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Lancer les dés</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Choisir le nombre de dés</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Ajouter un dé</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Déplacer (si libre)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Retirer un dé</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clic gauche</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Glisser clic droit</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 ou Maj + clic gauche</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Maj + clic gauche</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clic droit</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + glisser clic gauche</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Maj + clic droit</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>À propos de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>par l'équipe DiceRollkin</translation>
+    </message>
+    <message>
+        <source>News and help: dicerollkin.example.org</source>
+        <translation>Actualités et aide : dicerollkin.example.org</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 faces</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 faces</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 faces</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 faces</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 faces</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 faces</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 faces</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 faces</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 faces</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 faces</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>HG</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>HC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>MG</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>BG</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>BC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>BD</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Configuration de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Durée d'affichage</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Nombre de dés max.</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Garder le nombre de dés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Position de la barre</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Garder le résultat</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dés proposés</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Ancrée</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Choisissez au moins un dé.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurer...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, le plus haut %2, le plus bas %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <translation>Lance %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Position du pointeur illisible</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Impossible de placer le pointeur</translation>
+    </message>
+</context>
+</TS>

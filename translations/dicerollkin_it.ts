@@ -1,0 +1,281 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Tirare i dadi</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Scegliere quanti dadi</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Informazioni...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Aggiungere un dado</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Spostare (se libera)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Togliere un dado</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clic sinistro</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Trascinare col destro</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 o Maiusc + clic sinistro</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Maiusc + clic sinistro</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clic destro</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + trascinare (sinistro)</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Maiusc + clic destro</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Informazioni su Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>dal team di DiceRollkin</translation>
+    </message>
+    <message>
+        <source>News and help: dicerollkin.example.org</source>
+        <translation>Novità e aiuto: dicerollkin.example.org</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 facce</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 facce</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 facce</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 facce</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 facce</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 facce</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 facce</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 facce</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 facce</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 facce</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>AS</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>AD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>CS</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>CC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>BS</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>BC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>BD</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Impostazioni di Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Durata risultato</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Massimo di dadi</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Mantieni quanti dadi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Posizione della barra</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Mantieni il risultato</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Sempre in primo piano</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dadi</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libera</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Ancorata</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Predefiniti</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Scegli almeno un dado.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Informazioni...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, il più alto %2, il più basso %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Impossibile leggere la posizione del puntatore</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Impossibile spostare il puntatore</translation>
+    </message>
+</context>
+</TS>

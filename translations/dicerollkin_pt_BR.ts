@@ -1,0 +1,281 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Rolar os dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Escolher quantos dados</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Adicionar um dado</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Mover (se estiver livre)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Remover um dado</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Arrastar com o direito</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 / Shift + clique esquerdo</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Shift + clique esquerdo</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clique direito</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + arrastar (esquerdo)</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Shift + clique direito</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Sobre o Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>pela equipe do DiceRollkin</translation>
+    </message>
+    <message>
+        <source>News and help: dicerollkin.example.org</source>
+        <translation>Novidades e ajuda: dicerollkin.example.org</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 faces</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 faces</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 faces</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 faces</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 faces</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 faces</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 faces</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 faces</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 faces</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 faces</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>SC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>ME</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>IE</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>IC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Configurações do Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Tempo de exibição</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Máximo de dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Manter quantos dados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Posição da barra</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Manter o resultado</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Sempre visível</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Ancorada</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Escolha pelo menos um dado.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, o mais alto %2, o mais baixo %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <translation>Rola %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Não foi possível ler a posição do ponteiro</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Não foi possível posicionar o ponteiro</translation>
+    </message>
+</context>
+</TS>
