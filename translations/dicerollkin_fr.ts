@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>by the DiceRollkin developers</source>
-        <translation>par l'équipe DiceRollkin</translation>
+        <translation>par l&apos;équipe DiceRollkin</translation>
     </message>
     <message>
         <source>News and help: dicerollkin.example.org</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Throw Refresh Time</source>
-        <translation>Durée d'affichage</translation>
+        <translation>Durée d&apos;affichage</translation>
     </message>
     <message>
         <source>0 sec</source>
@@ -258,12 +258,12 @@
     <name>frmRollkin</name>
     <message>
         <source>%1, highest %2, lowest %3</source>
-        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
         <translation>%1, le plus haut %2, le plus bas %3</translation>
     </message>
     <message>
         <source>Throws %1</source>
-        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
         <translation>Lance %1</translation>
     </message>
     <message>

@@ -258,12 +258,12 @@
     <name>frmRollkin</name>
     <message>
         <source>%1, highest %2, lowest %3</source>
-        <extracomment>Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
         <translation>%1, il più alto %2, il più basso %3</translation>
     </message>
     <message>
         <source>Throws %1</source>
-        <extracomment>A dice button's description for screen readers; %1 is what it throws ("3d6").</extracomment>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
         <translation>Tira %1</translation>
     </message>
     <message>
