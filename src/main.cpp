@@ -57,9 +57,13 @@ private:
 
 int main(int argc, char** argv) {
     using namespace rollkin;
-    const DisplayChoice choice =
-        ChooseDisplay({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                       std::getenv("WAYLAND_DISPLAY"), &CanConnectX11});
+    // Loaded before the display check, whose error line is translated too; installed once the
+    // application exists, before the first window, whose texts are translated as it is built.
+    QTranslator catalogue;
+    const bool translated = LoadDesktopCatalogue(catalogue);
+    const DisplayChoice choice = ChooseDisplay(
+        {std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+         &CanConnectX11, translated ? &catalogue : nullptr});
     if (!choice.error.empty()) {
         std::fprintf(stderr, "%s\n", choice.error.c_str());
         return 1;
@@ -71,9 +75,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Before the first window, whose texts are translated as it is built.
-    QTranslator catalogue;
-    if (LoadDesktopCatalogue(catalogue)) QCoreApplication::installTranslator(&catalogue);
+    if (translated) QCoreApplication::installTranslator(&catalogue);
 
     QtDesktop desktop;
     Random rng;

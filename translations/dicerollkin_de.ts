@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>kann das X-Display „%1“ nicht öffnen (läuft der X-Server, und darf dieser Benutzer ihn verwenden?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM verlangt X11, aber DISPLAY ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>braucht X11, um seine Fenster zu platzieren und den Mauszeiger zu bewegen, und diese Wayland-Sitzung bietet kein XWayland (DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>kein Display gefunden (DISPLAY ist nicht gesetzt); aus einer grafischen Sitzung oder mit xvfb-run starten.</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>no se puede abrir la pantalla X «%1» (¿está en marcha el servidor X y puede usarlo este usuario?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM pide X11, pero DISPLAY no está definido.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>necesita X11 para colocar sus ventanas y mover el puntero, y esta sesión de Wayland no ofrece XWayland (DISPLAY no está definido).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>no se encontró ninguna pantalla (DISPLAY no está definido); inícialo desde una sesión gráfica o con xvfb-run.</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>impossible d&apos;ouvrir l&apos;écran X « %1 » (le serveur X tourne-t-il, et cet utilisateur a-t-il le droit de l&apos;utiliser ?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM demande X11, mais DISPLAY n&apos;est pas défini.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>a besoin de X11 pour placer ses fenêtres et déplacer le pointeur, et cette session Wayland n&apos;offre pas XWayland (DISPLAY n&apos;est pas défini).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>aucun écran trouvé (DISPLAY n&apos;est pas défini) ; lancez-le depuis une session graphique, ou avec xvfb-run.</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>impossibile aprire il display X «%1» (il server X è in esecuzione e questo utente può usarlo?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM richiede X11, ma DISPLAY non è impostato.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>ha bisogno di X11 per posizionare le sue finestre e spostare il puntatore, e questa sessione Wayland non offre XWayland (DISPLAY non è impostato).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>nessun display trovato (DISPLAY non è impostato); avvialo da una sessione grafica o con xvfb-run.</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

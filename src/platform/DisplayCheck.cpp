@@ -1,6 +1,7 @@
 #include "platform/DisplayCheck.h"
 
 #include <xcb/xcb.h>
+#include <QTranslator>
 
 #include <string_view>
 
@@ -19,36 +20,44 @@ bool WantsX11(std::string_view platform) {
 }  // namespace
 
 DisplayChoice ChooseDisplay(const DisplayEnvironment& env) {
-    const std::string prefix = "dicerollkin: ";
+    // One line for standard error: the program's name, then the text in the user's language
+    // with %1 standing for the display.
+    auto error = [&env](const char* text) -> DisplayChoice {
+        std::string line = text;
+        if (env.catalogue != nullptr) {
+            const QString translated = env.catalogue->translate("DisplayCheck", text);
+            if (!translated.isEmpty()) line = translated.toStdString();
+        }
+        if (const auto at = line.find("%1"); at != std::string::npos)
+            line.replace(at, 2, IsSet(env.display) ? env.display : "");
+        return {{}, "dicerollkin: " + line};
+    };
+    const char* const unreachable = QT_TRANSLATE_NOOP(
+        "DisplayCheck",
+        "cannot open the X display \"%1\" (is the X server running, and may this user use it?).");
     if (IsSet(env.qpaPlatform)) {
         if (WantsX11(env.qpaPlatform)) {
             if (!IsSet(env.display)) {
-                return {{}, prefix + "QT_QPA_PLATFORM asks for X11 but DISPLAY is not set."};
+                return error(QT_TRANSLATE_NOOP(
+                    "DisplayCheck", "QT_QPA_PLATFORM asks for X11 but DISPLAY is not set."));
             }
-            if (!env.canConnectX11(env.display)) {
-                return {{},
-                        prefix + "cannot open the X display \"" + env.display +
-                            "\" (is the X server running, and may this user use it?)."};
-            }
+            if (!env.canConnectX11(env.display)) return error(unreachable);
         }
         return {env.qpaPlatform, {}};
     }
     if (IsSet(env.display)) {
         if (env.canConnectX11(env.display)) return {"xcb", {}};
-        return {{},
-                prefix + "cannot open the X display \"" + env.display +
-                    "\" (is the X server running, and may this user use it?)."};
+        return error(unreachable);
     }
     if (IsSet(env.waylandDisplay)) {
-        return {{},
-                prefix +
-                    "needs X11 to place its windows and move the cursor, and this "
-                    "Wayland session offers no XWayland (DISPLAY is not set)."};
+        return error(QT_TRANSLATE_NOOP("DisplayCheck",
+                                       "needs X11 to place its windows and move the cursor, and "
+                                       "this Wayland session offers no XWayland (DISPLAY is not "
+                                       "set)."));
     }
-    return {{},
-            prefix +
-                "no display found (DISPLAY is not set); start it from a graphical "
-                "session, or under xvfb-run."};
+    return error(QT_TRANSLATE_NOOP("DisplayCheck",
+                                   "no display found (DISPLAY is not set); start it from a "
+                                   "graphical session, or under xvfb-run."));
 }
 
 bool CanConnectX11(const char* display) {
