@@ -102,9 +102,12 @@ void DiceButton::Describe() {
         setAccessibleName(dice + QStringLiteral(": ") + text());
         //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
         //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
-        const QString extremes = frmRollkin::tr("%1, highest %2, lowest %3");
-        setAccessibleDescription(
-            QString::fromStdString(ThrowDescription(lastThrow_, extremes.toStdString())));
+        const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
+        // One die has no highest and lowest to name, and needs no translation.
+        setAccessibleDescription(QString::fromStdString(
+            lastThrow_.faces.size() <= 1
+                ? ThrowDescription(lastThrow_)
+                : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
     } else {
         setToolTip(text());
         setAccessibleName(text());

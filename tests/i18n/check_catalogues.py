@@ -1,14 +1,10 @@
 #!/usr/bin/env python3
-"""Fails unless every catalogue translates every text of the sources as they are now.
+"""Fails unless every catalogue has a finished translation, placeholders kept, of every text in
+the sources as they are now: a scratch copy of each is brought up to date by lupdate first, so
+a text added without translations shows as unfinished, a text gone from the code as vanished.
 
     check_catalogues.py LUPDATE SOURCE_DIR CATALOGUE.ts...
-
-Each catalogue is brought up to date with the sources in a scratch copy (the committed file is
-left alone), and then every entry must have a finished translation that keeps the source's
-%1-style placeholders. A text added without translations shows up as unfinished, a text gone
-from the sources as vanished: `cmake --build ... --target update_translations` and translate.
 """
-
 import re
 import shutil
 import subprocess
@@ -16,35 +12,24 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-
-def problems(lupdate, sources, catalogue):
+lupdate, sources, catalogues = sys.argv[1], sys.argv[2], sys.argv[3:]
+problems = 0
+for catalogue in catalogues:
     with tempfile.TemporaryDirectory() as scratch:
         copy = shutil.copy(catalogue, scratch)
         subprocess.run([lupdate, "-silent", "-locations", "none", "-source-language", "en",
                         sources, "-ts", copy], check=True)
         for context in ET.parse(copy).getroot().iter("context"):
             for message in context.iter("message"):
-                source = message.findtext("source")
-                where = f"{context.findtext('name')}: {source!r}"
-                translation = message.find("translation")
-                kind = translation.get("type")
-                if kind or not (translation.text or "").strip():
-                    yield f"{where} is {kind or 'empty'}"
-                elif sorted(re.findall(r"%\d", source)) != sorted(
-                        re.findall(r"%\d", translation.text)):
-                    yield f"{where}: placeholders differ in {translation.text!r}"
-
-
-def main():
-    lupdate, sources, catalogues = sys.argv[1], sys.argv[2], sys.argv[3:]
-    failed = 0
-    for catalogue in catalogues:
-        for problem in problems(lupdate, sources, catalogue):
-            print(f"{catalogue}: {problem}")
-            failed += 1
-    print(f"{len(catalogues)} catalogues, {failed} problem(s)")
-    return 1 if failed or not catalogues else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+                source, translation = message.findtext("source"), message.find("translation")
+                text = translation.text or ""
+                state = translation.get("type") or (None if text.strip() else "empty")
+                if not state and sorted(re.findall(r"%\d", source)) != sorted(
+                        re.findall(r"%\d", text)):
+                    state = f"translated with other placeholders: {text!r}"
+                if state:
+                    print(f"{catalogue}: {context.findtext('name')}: {source!r} is {state}")
+                    problems += 1
+print(f"{len(catalogues)} catalogues, {problems} problem(s)"
+      + ("; update them with the build target update_translations" if problems else ""))
+sys.exit(1 if problems or not catalogues else 0)

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLocale>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStyle>
 #include <QTranslator>
-#include <cstdlib>
 
 #include "ProgramFixture.h"
 #include "app/Translation.h"
@@ -17,64 +15,43 @@
 namespace rollkin::test {
 namespace {
 
-// The catalogue of a locale, installed for the scope.
+// The catalogue of a locale, installed for the scope (an empty one translates nothing).
 struct Installed {
-    explicit Installed(const QLocale& locale) : loaded(LoadCatalogue(catalogue, locale)) {
-        if (loaded) QCoreApplication::installTranslator(&catalogue);
+    explicit Installed(const QLocale& locale) : loaded(LoadCatalogue(qm, locale)) {
+        QCoreApplication::installTranslator(&qm);
     }
-    ~Installed() { QCoreApplication::removeTranslator(&catalogue); }
-    QTranslator catalogue;
+    ~Installed() { QCoreApplication::removeTranslator(&qm); }
+    QTranslator qm;
     bool loaded;
 };
-
-// Pixels a control needs for its caption: the text, with a check box's indicator, a button's
-// frame or a group box's indent.
-int Needed(QWidget* w) {
-    const QFontMetrics m = w->fontMetrics();
-    if (auto* g = qobject_cast<QGroupBox*>(w)) return m.horizontalAdvance(g->title()) + 16;
-    if (auto* b = qobject_cast<QPushButton*>(w)) return m.horizontalAdvance(b->text()) + 4;
-    const QStyle* s = w->style();
-    if (auto* c = qobject_cast<QCheckBox*>(w))
-        return s->pixelMetric(QStyle::PM_IndicatorWidth) +
-               s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + m.horizontalAdvance(c->text());
-    if (auto* r = qobject_cast<QRadioButton*>(w))
-        return s->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
-               s->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + m.horizontalAdvance(r->text());
-    return w->sizeHint().width();
-}
-
-void UncheckAllAndConfirm(frmConfig& dialog) {
-    for (int i = 1; i <= 10; ++i)
-        SetValue(dialog.chkDice(i), 0);
-    dialog.cmdOk_Click();
-}
 
 using Translation = ProgramFixture;
 
 TEST_F(Translation, GermanCatalogueSpeaksGermanAndTheCLocaleEnglish) {
+    auto noDice = [this](Program& p) {  // the dialog's caption and its no-dice message
+        frmConfig dialog(p);
+        for (int i = 1; i <= 10; ++i)
+            SetValue(dialog.chkDice(i), 0);
+        dialog.cmdOk_Click();
+        return dialog.windowTitle() + " | " + desktop.messages.back().prompt;
+    };
     {
         Installed german(QLocale(QLocale::German, QLocale::Germany));
         ASSERT_TRUE(german.loaded);
         EXPECT_EQ(menu().mnuConfigure->text(), "Einstellungen...");
-        EXPECT_EQ(menu().mnuExit->text(), "Beenden");
-        frmConfig dialog(program);
-        EXPECT_EQ(dialog.windowTitle(), "Dice Rollkin – Einstellungen");
-        UncheckAllAndConfirm(dialog);
-        EXPECT_EQ(desktop.messages.at(0).prompt, "Bitte mindestens einen Würfel wählen.");
+        EXPECT_EQ(noDice(program),
+                  "Dice Rollkin – Einstellungen | Bitte mindestens einen Würfel wählen.");
     }
-    for (const QLocale& english : {QLocale::c(), QLocale(QLocale::English, QLocale::Ireland)})
-        EXPECT_FALSE(Installed(english).loaded) << english.name().toStdString();
+    Installed c(QLocale::c());
+    EXPECT_FALSE(c.loaded);
     Program english{desktop, rng};
     EXPECT_EQ(english.Menu().mnuConfigure->text(), "Configure...");
-    frmConfig dialog(english);
-    EXPECT_EQ(dialog.windowTitle(), "Dice Rollkin Configuration");
-    UncheckAllAndConfirm(dialog);
-    EXPECT_EQ(desktop.messages.at(1).prompt, "Select at least one dice...");
+    EXPECT_EQ(noDice(english), "Dice Rollkin Configuration | Select at least one dice...");
 
-    // The C locale speaks English, also when LANGUAGE asks for another language (as gettext).
-    setenv("LC_ALL", "C.UTF-8", 1);
-    setenv("LANGUAGE", "de", 1);
+    // The desktop's locale decides; LANGUAGE does not override the C locale (as in gettext).
     QTranslator desktopCatalogue;
+    setenv("LANGUAGE", "de", 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
     EXPECT_FALSE(LoadDesktopCatalogue(desktopCatalogue));
     setenv("LC_ALL", "de_DE.UTF-8", 1);
     EXPECT_TRUE(LoadDesktopCatalogue(desktopCatalogue));
@@ -82,17 +59,25 @@ TEST_F(Translation, GermanCatalogueSpeaksGermanAndTheCLocaleEnglish) {
     unsetenv("LANGUAGE");
 }
 
+// Each caption of the dialog and of About fits its control at 96 dpi in every language: its text,
+// after a group box's indent, inside a button's frame or beside a check box's or option's mark.
 TEST_F(Translation, EveryCaptionFitsItsControlAt96DpiInEveryLanguage) {
     for (const char* name : {"en", "de", "es", "fr", "it", "pt_BR"}) {
         Installed language{QLocale(QString::fromLatin1(name))};
-        EXPECT_EQ(language.loaded, name != std::string("en")) << name;
+        ASSERT_EQ(language.loaded, name != std::string("en")) << name;
         frmConfig dialog(program);
         frmAbout about(program);
-        for (QWidget* form : std::initializer_list<QWidget*>{&dialog, &about}) {
-            for (QWidget* w : form->findChildren<QWidget*>())
-                EXPECT_LE(Needed(w), w->width())
-                    << name << " " << w->objectName().toStdString() << " "
-                    << w->property("text").toString().toStdString();
+        for (QWidget* w : dialog.findChildren<QWidget*>() + about.findChildren<QWidget*>()) {
+            auto* group = qobject_cast<QGroupBox*>(w);
+            const int mark = w->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                             w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            const int extra = group                               ? 16
+                              : qobject_cast<QPushButton*>(w)     ? 4
+                              : qobject_cast<QAbstractButton*>(w) ? mark
+                                                                  : 0;
+            const QString text = group ? group->title() : w->property("text").toString();
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(text) + extra, w->width())
+                << name << " " << w->objectName().toStdString();
         }
     }
 }
