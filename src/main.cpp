@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <utility>
 
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
@@ -55,6 +57,10 @@ private:
 
 int main(int argc, char** argv) {
     using namespace rollkin;
+    // --help, --version or a wrong argument: answered before any display is looked for.
+    if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr))
+        return *status;
+
     const DisplayChoice choice =
         ChooseDisplay({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                        std::getenv("WAYLAND_DISPLAY"), &CanConnectX11});
