@@ -3,7 +3,7 @@ include(GNUInstallDirs)
 
 set(ROLLKIN_APP_ID org.example.dicerollkin)
 # A game, where Debian keeps games: the program in games/ beside bin/ (/usr/games in the
-# package, on every user's PATH), its manual page in section 6.
+# package, on the PATH of every user but root), its manual page in section 6.
 set(ROLLKIN_INSTALL_GAMESDIR games CACHE STRING "Where the program goes, under the prefix")
 # The manual page, the changelog, the copyright file and the metainfo, made by Documents.cmake.
 set(ROLLKIN_DOC_DIR ${CMAKE_CURRENT_BINARY_DIR}/doc)

@@ -37,9 +37,10 @@ def status(package):
 def leftovers():
     """Anything named after the program where a package or its scripts would put files, and
     dpkg's own records of it."""
-    patterns = ["/usr/bin/*dicerollkin*", "/usr/games/*dicerollkin*", "/usr/share/*dicerollkin*", "/usr/share/*/*dicerollkin*",
+    patterns = ["/usr/bin/*dicerollkin*", "/usr/share/*dicerollkin*", "/usr/share/*/*dicerollkin*",
                 "/usr/share/icons/*/*/apps/*dicerollkin*", "/usr/share/man/*/*dicerollkin*",
-                "/etc/*dicerollkin*", "/var/lib/*dicerollkin*", "/var/lib/dpkg/info/dicerollkin*"]
+                "/usr/games/*dicerollkin*", "/etc/*dicerollkin*", "/var/lib/*dicerollkin*",
+                "/var/lib/dpkg/info/dicerollkin*"]
     return sorted({p for pattern in patterns for p in glob.glob(pattern)})
 
 
@@ -82,10 +83,9 @@ def main(version, deb_dir):
         binary = shutil.which(entry["Exec"].split()[0], path="/usr/bin:/bin:/usr/games")
         assert binary == "/usr/games/dicerollkin", binary
         common.check_starts(binary, entry)
-        print(f"PASS {binary} starts from the menu entry and closes with status 0")
-        manual = subprocess.run(["man", "-w", "dicerollkin"], capture_output=True, text=True)
-        assert manual.stdout.strip() == "/usr/share/man/man6/dicerollkin.6.gz", manual
-        print("PASS man dicerollkin finds its manual page")
+        manual = subprocess.check_output(["man", "-w", "dicerollkin"], text=True).strip()
+        assert manual == "/usr/share/man/man6/dicerollkin.6.gz", manual
+        print(f"PASS {binary} starts from the menu entry, closes with status 0; man finds {manual}")
     finally:
         # Packages apt pulled in for it should be marked automatic, as apt-get autoremove
         # expects; take them out too, so that the machine is as it was.

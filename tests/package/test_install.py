@@ -37,8 +37,8 @@ def main(cmake, build_dir, version):
         print("PASS desktop entry, metainfo and icons valid and consistent")
 
         program = os.path.join(prefix, common.PROGRAM)
-        assert subprocess.check_output([program, "--version"], text=True) == \
-            f"dicerollkin {version}\n"
+        version_line = subprocess.check_output([program, "--version"], text=True)
+        assert version_line == f"dicerollkin {version}\n", version_line
         common.check_starts(program, entry)
         print("PASS installed program gives its version, starts, closes with status 0")
     return 0
