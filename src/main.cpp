@@ -56,11 +56,10 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace rollkin;
     // --help, --version or a wrong argument: answered before any display is looked for.
-    if (const std::optional<int> status = AnswerCommandLine(argc, argv, stdout, stderr))
+    if (const std::optional<int> status = rollkin::AnswerCommandLine(argc, argv, stdout, stderr))
         return *status;
-
+    using namespace rollkin;
     const DisplayChoice choice =
         ChooseDisplay({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                        std::getenv("WAYLAND_DISPLAY"), &CanConnectX11});

@@ -75,7 +75,7 @@ frmAbout::frmAbout(Program& program)
     lblCopyright->setAlignment(Qt::AlignCenter);
     lblCopyright->setFont(Arial(12));
 
-    Label1(16) = new QLabel(QString::fromLatin1(HelpLine), this);
+    Label1(16) = new QLabel(QString::fromLatin1(WebAddressLine), this);
     place(Label1(16), "Label1_16", {720, 960, 3255, 255});
 
     for (int k = 0; k < 16; ++k) {

@@ -11,7 +11,7 @@ namespace rollkin {
 
 class Program;
 
-// The help window: the program's name, credit and where its help is, and what each gesture does.
+// The help window: the program's name, credit and web address, and what each gesture does.
 // Shown modally from F1 and from the menu's "About..."; built afresh at every showing.
 class frmAbout final : public QDialog {
 public:
@@ -33,9 +33,9 @@ private:
     QRect shape1_, shape2_;
 };
 
-// The credit line of the About window, and the line under it, in the place of a web address:
-// the project has no web site, so it points at the manual page.
+// The credit line and the web-address line of the About window. The project has no web site,
+// so that line points at the manual page.
 inline constexpr const char* CreditLine = "by the DiceRollkin developers";
-inline constexpr const char* HelpLine = "Help: man dicerollkin";
+inline constexpr const char* WebAddressLine = "Help: man dicerollkin";
 
 }  // namespace rollkin
