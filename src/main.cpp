@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <optional>
 #include <utility>
 
 #include "app/CommandLine.h"
