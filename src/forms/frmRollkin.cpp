@@ -174,7 +174,10 @@ void DiceButton::focusOutEvent(QFocusEvent* event) {
 void DiceButton::keyPressEvent(QKeyEvent* event) {
     const DiceKey key = DiceKeyOf(event->key(), event->modifiers());
     if (key == DiceKey::None) {
-        QPushButton::keyPressEvent(event);
+        // QPushButton would show a press for Space with a modifier that then throws nothing.
+        if (event->key() != Qt::Key_Space && event->key() != Qt::Key_Select) {
+            QPushButton::keyPressEvent(event);
+        }
         return;
     }
     event->accept();
