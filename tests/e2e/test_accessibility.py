@@ -97,11 +97,7 @@ def test_buttons_are_named_and_each_throw_is_announced(binary):
             def act(name, pattern):
                 events.clear()
                 assert action.doAction(names.index(name))
-                deadline = time.monotonic() + 5
-                while not seen(pattern) and time.monotonic() < deadline:
-                    pump(0.1)
-                assert seen(pattern), (name, events)
-                return seen(pattern)[-1][1]
+                return wait_for(lambda: pump(0.1) or seen(pattern), 5, what=pattern)[-1][1]
 
             assert 1 <= int(act("Press", r"d6: \d+").split(": ")[1]) <= 6
             act("Increase", r"2d6")

@@ -557,10 +557,7 @@ TEST_F(Keys, MenuKeysOpenTheMenuBesideTheButtonAndArrowsMoveAmongVisibleButtons)
         Key(QEvent::KeyPress, key);
         EXPECT_EQ(QApplication::focusWidget(), &strip().cmdDice(slot)) << key;
     }
-    // The focus frame shows on a button the keyboard reached, not on one the mouse reached.
-    EXPECT_EQ(strip().cmdDice(1).grab().toImage().pixelColor(4, 4), QColor(Qt::black));
-    strip().cmdDice(2).setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(strip().cmdDice(2).grab().toImage().pixelColor(4, 4), DiceColour(2));
+    EXPECT_EQ(strip().cmdDice(1).grab().toImage().pixelColor(4, 4), QColor(Qt::black));  // frame
 }
 
 }  // namespace
