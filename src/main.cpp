@@ -7,6 +7,7 @@
 #include <functional>
 #include <utility>
 
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/Translation.h"
 #include "forms/ProgramIcon.h"
@@ -57,10 +58,15 @@ private:
 
 int main(int argc, char** argv) {
     using namespace rollkin;
-    // Loaded before the display check, whose error line is translated too; installed once the
-    // application exists, before the first window, whose texts are translated as it is built.
+    // Loaded first, for the answers to the command line and the display check's error line;
+    // installed once the application exists, before the first window, whose texts are
+    // translated as it is built.
     QTranslator catalogue;
     const bool translated = LoadDesktopCatalogue(catalogue);
+    // --help, --version or a wrong argument: answered before any display is looked for.
+    if (const std::optional<int> status =
+            AnswerCommandLine(argc, argv, stdout, stderr, translated ? &catalogue : nullptr))
+        return *status;
     const DisplayChoice choice = ChooseDisplay(
         {std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
          &CanConnectX11, translated ? &catalogue : nullptr});

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Aufruf: dicerollkin [OPTION]
+Eine Würfelleiste von d2 bis d100, die über den anderen Fenstern schwebt.
+Ohne Option zeigt es die Leiste: ein Linksklick auf einen Knopf wirft seine
+Würfel, Rechtsklick oder Ziehen mit der rechten Taste wählt ihre Anzahl,
+Umschalt und Linksklick öffnen das Menü.
+
+Optionen:
+  -h, --help     diese Hilfe anzeigen und beenden
+      --version  Versionsinformation anzeigen und beenden
+
+Das Handbuch: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: unbekanntes Argument „%1“; „dicerollkin --help“ zeigt die Optionen
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: kann nicht auf die Standardausgabe schreiben
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Umschalt+F10</translation>
+    </message>
+</context>
+<context>
     <name>DisplayCheck</name>
     <message>
         <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
@@ -102,8 +157,8 @@
         <translation>von den DiceRollkin-Entwicklern</translation>
     </message>
     <message>
-        <source>News and help: dicerollkin.example.org</source>
-        <translation>Neues und Hilfe: dicerollkin.example.org</translation>
+        <source>Help: man dicerollkin</source>
+        <translation>Hilfe: man dicerollkin</translation>
     </message>
 </context>
 <context>
@@ -257,6 +312,42 @@
         <source>Select at least one dice...</source>
         <translation>Bitte mindestens einen Würfel wählen.</translation>
     </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Ecke oben links</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Oberer Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Ecke oben rechts</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Linker Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Bildschirmmitte</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Rechter Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Ecke unten links</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Unterer Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Ecke unten rechts</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>
@@ -295,6 +386,10 @@
     <message>
         <source>Errore in setting cursor pos</source>
         <translation>Mauszeiger nicht setzbar</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Würfelanzahl</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPCIÓN]
+Una barra de botones de dados, del d2 al d100, que flota sobre tus ventanas.
+Sin opciones muestra la barra: clic izquierdo en un botón para tirar sus dados,
+clic derecho o arrastrar con el botón derecho para elegir cuántos, Mayús y clic
+izquierdo para el menú.
+
+Opciones:
+  -h, --help     muestra esta ayuda y termina
+      --version  muestra la versión y termina
+
+El manual: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argumento desconocido «%1»; «dicerollkin --help» muestra las opciones
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: no se puede escribir en la salida estándar
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Mayús+F10</translation>
+    </message>
+</context>
+<context>
     <name>DisplayCheck</name>
     <message>
         <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
@@ -102,8 +157,8 @@
         <translation>por el equipo de DiceRollkin</translation>
     </message>
     <message>
-        <source>News and help: dicerollkin.example.org</source>
-        <translation>Novedades y ayuda: dicerollkin.example.org</translation>
+        <source>Help: man dicerollkin</source>
+        <translation>Ayuda: man dicerollkin</translation>
     </message>
 </context>
 <context>
@@ -257,6 +312,42 @@
         <source>Select at least one dice...</source>
         <translation>Elige al menos un dado.</translation>
     </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Esquina superior izquierda</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Borde superior, centrado</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Esquina superior derecha</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Borde izquierdo, centrado</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centro de la pantalla</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Borde derecho, centrado</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Esquina inferior izquierda</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Borde inferior, centrado</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Esquina inferior derecha</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>
@@ -295,6 +386,10 @@
     <message>
         <source>Errore in setting cursor pos</source>
         <translation>No se pudo colocar el puntero</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Número de dados</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Utilisation : dicerollkin [OPTION]
+Une barre de boutons de dés, du d2 au d100, qui flotte au-dessus des fenêtres.
+Sans option, le programme affiche la barre : un clic gauche sur un bouton lance
+ses dés, un clic droit ou un glisser avec le bouton droit choisit leur nombre,
+Maj et clic gauche ouvrent le menu.
+
+Options :
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+
+Le manuel : man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argument inconnu « %1 » ; « dicerollkin --help » liste les options
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: impossible d&apos;écrire sur la sortie standard
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Maj+F10</translation>
+    </message>
+</context>
+<context>
     <name>DisplayCheck</name>
     <message>
         <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
@@ -102,8 +157,8 @@
         <translation>par l&apos;équipe DiceRollkin</translation>
     </message>
     <message>
-        <source>News and help: dicerollkin.example.org</source>
-        <translation>Actualités et aide : dicerollkin.example.org</translation>
+        <source>Help: man dicerollkin</source>
+        <translation>Aide : man dicerollkin</translation>
     </message>
 </context>
 <context>
@@ -257,6 +312,42 @@
         <source>Select at least one dice...</source>
         <translation>Choisissez au moins un dé.</translation>
     </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Bord supérieur, centré</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Coin supérieur droit</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Bord gauche, centré</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centre de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Bord droit, centré</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Coin inférieur gauche</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Bord inférieur, centré</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Coin inférieur droit</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>
@@ -295,6 +386,10 @@
     <message>
         <source>Errore in setting cursor pos</source>
         <translation>Impossible de placer le pointeur</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Nombre de dés</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPZIONE]
+Una barra di pulsanti di dadi, dal d2 al d100, sempre sopra le altre finestre.
+Senza opzioni mostra la barra: clic sinistro su un pulsante per lanciare i suoi
+dadi, clic destro o trascinamento col destro per scegliere quanti, Maiusc e
+clic sinistro per il menu.
+
+Opzioni:
+  -h, --help     mostra questo aiuto ed esce
+      --version  mostra la versione ed esce
+
+Il manuale: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argomento sconosciuto «%1»; «dicerollkin --help» elenca le opzioni
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: impossibile scrivere sullo standard output
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Maiusc+F10</translation>
+    </message>
+</context>
+<context>
     <name>DisplayCheck</name>
     <message>
         <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
@@ -102,8 +157,8 @@
         <translation>dal team di DiceRollkin</translation>
     </message>
     <message>
-        <source>News and help: dicerollkin.example.org</source>
-        <translation>Novità e aiuto: dicerollkin.example.org</translation>
+        <source>Help: man dicerollkin</source>
+        <translation>Aiuto: man dicerollkin</translation>
     </message>
 </context>
 <context>
@@ -257,6 +312,42 @@
         <source>Select at least one dice...</source>
         <translation>Scegli almeno un dado.</translation>
     </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Angolo in alto a sinistra</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Bordo superiore, al centro</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Angolo in alto a destra</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Bordo sinistro, al centro</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centro dello schermo</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Bordo destro, al centro</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Angolo in basso a sinistra</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Bordo inferiore, al centro</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Angolo in basso a destra</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>
@@ -295,6 +386,10 @@
     <message>
         <source>Errore in setting cursor pos</source>
         <translation>Impossibile spostare il puntatore</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Numero di dadi</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPÇÃO]
+Uma barra de botões de dados, do d2 ao d100, que flutua sobre suas janelas.
+Sem opção, mostra a barra: clique esquerdo num botão para rolar os dados dele,
+clique direito ou arraste com o botão direito para escolher quantos, Shift e
+clique esquerdo para o menu.
+
+Opções:
+  -h, --help     mostra esta ajuda e sai
+      --version  mostra a versão e sai
+
+O manual: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argumento desconhecido &quot;%1&quot;; &quot;dicerollkin --help&quot; lista as opções
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: não foi possível escrever na saída padrão
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Shift+F10</translation>
+    </message>
+</context>
+<context>
     <name>DisplayCheck</name>
     <message>
         <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
@@ -102,8 +157,8 @@
         <translation>pela equipe do DiceRollkin</translation>
     </message>
     <message>
-        <source>News and help: dicerollkin.example.org</source>
-        <translation>Novidades e ajuda: dicerollkin.example.org</translation>
+        <source>Help: man dicerollkin</source>
+        <translation>Ajuda: man dicerollkin</translation>
     </message>
 </context>
 <context>
@@ -257,6 +312,42 @@
         <source>Select at least one dice...</source>
         <translation>Escolha pelo menos um dado.</translation>
     </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Canto superior esquerdo</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Borda superior, centralizado</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Canto superior direito</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Borda esquerda, centralizado</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centro da tela</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Borda direita, centralizado</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Canto inferior esquerdo</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Borda inferior, centralizado</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Canto inferior direito</translation>
+    </message>
 </context>
 <context>
     <name>frmMenu</name>
@@ -295,6 +386,10 @@
     <message>
         <source>Errore in setting cursor pos</source>
         <translation>Não foi possível posicionar o ponteiro</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Número de dados</translation>
     </message>
 </context>
 </TS>

@@ -36,10 +36,11 @@ private:
     QRect shape1_, shape2_;
 };
 
-// The credit line and the web-address line of the About window.
+// The credit line and the web-address line of the About window. The project has no web site,
+// so that line points at the manual page.
 inline constexpr const char* CreditLine =
     QT_TRANSLATE_NOOP("frmAbout", "by the DiceRollkin developers");
 inline constexpr const char* WebAddressLine =
-    QT_TRANSLATE_NOOP("frmAbout", "News and help: dicerollkin.example.org");
+    QT_TRANSLATE_NOOP("frmAbout", "Help: man dicerollkin");
 
 }  // namespace rollkin

@@ -1,5 +1,6 @@
 #include "forms/frmConfig.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -34,6 +35,16 @@ const Caption PositionCaptions[] = {QT_TRANSLATE_NOOP3("frmConfig", "UL", "upper
                                     QT_TRANSLATE_NOOP3("frmConfig", "LL", "lower left"),
                                     QT_TRANSLATE_NOOP3("frmConfig", "LC", "lower centre"),
                                     QT_TRANSLATE_NOOP3("frmConfig", "LR", "lower right")};
+// What the short captions stand for, for screen readers.
+const char* const PositionDescriptions[] = {QT_TRANSLATE_NOOP("frmConfig", "Upper left corner"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Upper edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Upper right corner"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Left edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Centre of the screen"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Right edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Lower left corner"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Lower edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Lower right corner")};
 constexpr float PositionColumns[] = {120, 1080, 2040};
 constexpr float PositionRows[] = {600, 840, 1080};
 
@@ -117,7 +128,11 @@ frmConfig::frmConfig(Program& program)
                                            frmPositions),
                           "optPos", at);
         optPos(i)->setObjectName(QStringLiteral("optPos%1").arg(i));
+        optPos(i)->setAccessibleDescription(tr(PositionDescriptions[i - 1]));
     }
+    optPosGroup = new QButtonGroup(this);
+    for (int i = 1; i <= 9; ++i)
+        optPosGroup->addButton(optPos(i), i);
     chkResultPermanence = Place(new QCheckBox(tr("Dice Result Permanent"), this),
                                 "chkResultPermanence", {2160, 1920, 2415, 255});
     chkStayOnTop =
@@ -163,6 +178,7 @@ frmConfig::frmConfig(Program& program)
     // A box's Click handler runs whenever its value changes, by the user or by code.
     connect(chkFreePos, &QCheckBox::toggled, this, [this] { chkFreePos_Click(); });
     connect(chkBoundPos, &QCheckBox::toggled, this, [this] { chkBoundPos_Click(); });
+    connect(optPosGroup, &QButtonGroup::idToggled, this, [this] { KeepPositionTabStop(); });
 
     Form_Load();
 }
@@ -185,6 +201,11 @@ void frmConfig::Form_Load() {
         for (int i = 1; i <= 9; ++i)
             optPos(i)->setEnabled(false);
     }
+}
+
+void frmConfig::KeepPositionTabStop() {
+    for (int i = 1; i <= 9; ++i)
+        optPos(i)->setFocusPolicy(optPos(i)->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void frmConfig::chkFreePos_Click() {
