@@ -76,6 +76,29 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Löst die Aktion aus</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Erhöht den Wert</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Verringert den Wert</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Zeigt das Menü an</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Setzt den Fokus</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

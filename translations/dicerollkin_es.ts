@@ -76,6 +76,29 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Activa la acción</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Aumenta el valor</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Disminuye el valor</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Muestra el menú</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Establece el foco</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

@@ -76,6 +76,29 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Déclenche l&apos;action</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Augmente la valeur</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Diminue la valeur</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Affiche le menu</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Donne le focus</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

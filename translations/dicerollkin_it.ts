@@ -76,6 +76,29 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Attiva l&apos;azione</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Aumenta il valore</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Diminuisce il valore</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Mostra il menu</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Imposta il focus</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

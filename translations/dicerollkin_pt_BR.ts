@@ -76,6 +76,29 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Dispara a ação</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Aumenta o valor</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Diminui o valor</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Mostra o menu</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Define o foco</translation>
+    </message>
+</context>
+<context>
     <name>QtDesktop</name>
     <message>
         <source>OK</source>

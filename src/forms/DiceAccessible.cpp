@@ -11,6 +11,15 @@ namespace rollkin {
 
 namespace {
 
+// Qt describes the actions in its own words, which it looks up in the installed catalogues
+// under its own context: the program's catalogue carries them.
+[[maybe_unused]] constexpr const char* QtActionDescriptions[] = {
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Triggers the action"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Increase the value"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Decrease the value"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Shows the menu"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Sets the focus")};
+
 class DiceButtonAccessible final : public QAccessibleWidget {
     Q_DECLARE_TR_FUNCTIONS(DiceAccessible)
 
