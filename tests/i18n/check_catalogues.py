@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Fails unless every catalogue has a finished translation, placeholders kept, of every text in
-the sources as they are now: a scratch copy of each is brought up to date by lupdate first, so
-a text added without translations shows as unfinished, a text gone from the code as vanished.
-
-    check_catalogues.py LUPDATE SOURCE_DIR CATALOGUE.ts...
-"""
+"""check_catalogues.py LUPDATE SOURCE_DIR CATALOGUE.ts...: fails unless each catalogue, brought
+up to date with the sources in a scratch copy, has a finished translation of every text that
+keeps its %1-style placeholders (a new text shows as unfinished, a removed one as vanished)."""
 import re
 import shutil
 import subprocess
@@ -22,14 +19,13 @@ for catalogue in catalogues:
         for context in ET.parse(copy).getroot().iter("context"):
             for message in context.iter("message"):
                 source, translation = message.findtext("source"), message.find("translation")
-                text = translation.text or ""
-                state = translation.get("type") or (None if text.strip() else "empty")
+                text, state = translation.text or "", translation.get("type")
                 if not state and sorted(re.findall(r"%\d", source)) != sorted(
                         re.findall(r"%\d", text)):
                     state = f"translated with other placeholders: {text!r}"
-                if state:
-                    print(f"{catalogue}: {context.findtext('name')}: {source!r} is {state}")
+                if state or not text.strip():
+                    name = context.findtext("name")
+                    print(f"{catalogue}: {name}: {source!r} is {state or 'empty'}")
                     problems += 1
-print(f"{len(catalogues)} catalogues, {problems} problem(s)"
-      + ("; update them with the build target update_translations" if problems else ""))
+print(f"{len(catalogues)} catalogues, {problems} problem(s) (build target update_translations)")
 sys.exit(1 if problems or not catalogues else 0)

@@ -42,8 +42,7 @@ TEST_F(Translation, GermanCatalogueSpeaksGermanAndTheCLocaleEnglish) {
         EXPECT_EQ(noDice(program),
                   "Dice Rollkin – Einstellungen | Bitte mindestens einen Würfel wählen.");
     }
-    Installed c(QLocale::c());
-    EXPECT_FALSE(c.loaded);
+    EXPECT_FALSE(Installed(QLocale::c()).loaded);  // the C locale: no catalogue, English
     Program english{desktop, rng};
     EXPECT_EQ(english.Menu().mnuConfigure->text(), "Configure...");
     EXPECT_EQ(noDice(english), "Dice Rollkin Configuration | Select at least one dice...");
