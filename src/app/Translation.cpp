@@ -18,6 +18,11 @@ bool IsCLocale(const char* name) {
            std::strncmp(name, "C.", 2) == 0;
 }
 
+// "en", "en_GB.UTF-8", "en@shaw": English, whatever the country.
+bool IsEnglish(const char* name) {
+    return std::strncmp(name, "en", 2) == 0 && std::strchr("_.@", name[2]) != nullptr;
+}
+
 }  // namespace
 
 bool LoadCatalogue(QTranslator& translator, const QLocale& locale) {
@@ -43,6 +48,9 @@ bool LoadDesktopCatalogue(QTranslator& translator) {
     }
     // As in gettext, LANGUAGE does not override the C locale: a C program speaks English.
     if (*messages == '\0' || IsCLocale(messages)) return false;
+    // English with no list of preferences needs no look at Qt's idea of the system locale.
+    const char* preferences = std::getenv("LANGUAGE");
+    if ((preferences == nullptr || *preferences == '\0') && IsEnglish(messages)) return false;
     return LoadCatalogue(translator, QLocale::system());
 }
 
