@@ -285,7 +285,7 @@ void frmRollkin::Form_Load() {
     s.StayOnTop = True;
     s.AnchorPosition = 1;
     s.FreePosition = False;
-    program_.Rnd.Randomize(SecondsSinceMidnight());
+    program_.Rnd.Randomize(program_.Screen.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
     functions::PlaceMainWindow(program_);

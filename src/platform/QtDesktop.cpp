@@ -10,6 +10,8 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "state/Random.h"
+
 namespace rollkin {
 
 namespace {
@@ -64,6 +66,10 @@ bool QtDesktop::SetCursorPos(Long x, Long y) {
     // slack allows for a fractional scale factor rounding through device pixels and back.
     const QPoint p = QCursor::pos();
     return std::abs(p.x() - x) <= 1 && std::abs(p.y() - y) <= 1;
+}
+
+float QtDesktop::TimeOfDay() const {
+    return SecondsSinceMidnight();
 }
 
 void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,

@@ -13,6 +13,7 @@ public:
     float TwipsPerPixelY() const override;
     bool GetCursorPos(PointL& pt) override;
     bool SetCursorPos(Long x, Long y) override;
+    float TimeOfDay() const override;
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;
