@@ -90,7 +90,8 @@ void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y,
     window.setGeometry(x, y, cx, cy);
     if (flags & SWP_NOACTIVATE) window.setAttribute(Qt::WA_ShowWithoutActivating);
     if (flags & SWP_SHOWWINDOW) window.show();
-    if (topmost) window.raise();
+    // Above the other windows of its band, topmost or not.
+    window.raise();
 }
 
 void QtDesktop::SetMousePointer(int pointer) {
