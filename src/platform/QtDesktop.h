@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/Desktop.h"
 
 namespace rollkin {
@@ -7,6 +9,9 @@ namespace rollkin {
 // The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
 class QtDesktop final : public Desktop {
 public:
+    QtDesktop();
+    ~QtDesktop() override;
+
     float ScreenWidth() const override;
     float ScreenHeight() const override;
     float TwipsPerPixelX() const override;
@@ -24,6 +29,8 @@ public:
     void EndProgram() override;
 
 private:
+    class X11Events;
+    std::unique_ptr<X11Events> x11_;  // on X11 only
     int pointer_ = PointerDefault;
 };
 
