@@ -32,6 +32,8 @@ public:
 
     // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
     void SettleLostReleases();
+    // Whether a press on this button has not been released yet.
+    bool Held() const { return down_ != Qt::NoButton; }
 
     // Top edge in twips within the strip.
     float Top() const { return top_; }
@@ -104,6 +106,7 @@ public:
     void SettleLostReleases();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

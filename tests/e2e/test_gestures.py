@@ -45,6 +45,16 @@ def test_right_click_and_shift_right_click_step_the_multiplier(binary):
             x.click(*D6_CENTRE, button=3, keys=("shift",))  # never below 1
             time.sleep(0.2)
             assert region(x, D6) == pristine
+            # A right press begun outside the program drags on d6 when it moves there: the next
+            # right click takes the slider's value, 1, and adds no die.
+            x.move(500, 400)
+            x.xdotool("mousedown", 3)
+            for px, py in ((40, 180), (45, 185), (500, 400)):
+                x.move(px, py)
+            x.xdotool("mouseup", 3)
+            x.click(*D6_CENTRE, button=3)
+            time.sleep(0.2)
+            assert region(x, D6) == pristine, "the right click after it added a die"
         finally:
             app.stop()
 
