@@ -167,9 +167,7 @@ TEST(QtDesktopCursor, SetsAndReadsTheCursorInScreenPixels) {
     PointL p;
     ASSERT_TRUE(desktop.GetCursorPos(p));
     EXPECT_EQ(p, (PointL{123, 45}));
-    EXPECT_EQ(
-        desktop.TwipsPerPixelX(),
-        1440.0f / static_cast<float>(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
+    EXPECT_EQ(desktop.TwipsPerPixelX(), 15.0f);  // the offscreen screen's 96 dpi
 }
 
 }  // namespace
