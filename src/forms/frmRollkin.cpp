@@ -417,23 +417,24 @@ bool frmRollkin::event(QEvent* event) {
     return QWidget::event(event);
 }
 
+bool frmRollkin::HandOnMove(const QMouseEvent& move) {
+    // Qt gives a move with a button held only to the widget that took the press, so one begun
+    // outside the program reaches no button. It goes to the button under the cursor, with the
+    // buttons held: a right press made outside still makes a right drag here.
+    auto* under = dynamic_cast<DiceButton*>(childAt(move.position().toPoint()));
+    bool pressedHere = QWidget::mouseGrabber() != nullptr;
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        pressedHere = pressedHere || cmdDice(i).Held();
+    if (under == nullptr || move.buttons() == Qt::NoButton || pressedHere) return false;
+    QMouseEvent local(QEvent::MouseMove, under->mapFrom(this, move.position()),
+                      move.globalPosition(), Qt::NoButton, move.buttons(), move.modifiers());
+    QCoreApplication::sendEvent(under, &local);
+    return true;
+}
+
 bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove && watched == windowHandle()) {
-        // Qt gives a move with a button held only to the widget that took the press, so one
-        // begun outside the program reaches no button. It goes to the button under the cursor,
-        // with the buttons held: a right press made outside still makes a right drag here.
-        auto* move = static_cast<QMouseEvent*>(event);
-        auto* under = dynamic_cast<DiceButton*>(childAt(move->position().toPoint()));
-        bool pressedHere = QWidget::mouseGrabber() != nullptr;
-        for (int i = FirstSlot; i <= LastSlot; ++i)
-            pressedHere = pressedHere || cmdDice(i).Held();
-        if (under != nullptr && move->buttons() != Qt::NoButton && !pressedHere) {
-            QMouseEvent local(QEvent::MouseMove, under->mapFrom(this, move->position()),
-                              move->globalPosition(), Qt::NoButton, move->buttons(),
-                              move->modifiers());
-            QCoreApplication::sendEvent(under, &local);
-            return true;
-        }
+    if (watched == windowHandle()) {  // of the native window, only the moves
+        return event->type() == QEvent::MouseMove && HandOnMove(*static_cast<QMouseEvent*>(event));
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

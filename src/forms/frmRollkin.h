@@ -114,6 +114,8 @@ protected:
 private:
     // GetCursorPos into pt; on failure the message, then the handler goes on.
     void GetCursorPosInto(PointL& pt);
+    // Hands a move of the native window that Qt would give no button to the one under it.
+    bool HandOnMove(const QMouseEvent& move);
 
     Program& program_;
     BoundedArray<DiceButton*, FirstSlot, LastSlot> buttons_;
