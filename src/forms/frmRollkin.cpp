@@ -417,24 +417,29 @@ bool frmRollkin::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-bool frmRollkin::HandOnMove(const QMouseEvent& move) {
-    // Qt gives a move with a button held only to the widget that took the press, so one begun
-    // outside the program reaches no button. It goes to the button under the cursor, with the
-    // buttons held: a right press made outside still makes a right drag here.
-    auto* under = dynamic_cast<DiceButton*>(childAt(move.position().toPoint()));
+namespace {
+
+// Qt gives a move with a button held only to the widget that took the press, so one begun
+// outside the program reaches no button. It goes to the button under the cursor, with the
+// buttons held: a right press made outside still makes a right drag there.
+bool HandOnMove(frmRollkin& strip, const QMouseEvent& move) {
+    auto* under = dynamic_cast<DiceButton*>(strip.childAt(move.position().toPoint()));
     bool pressedHere = QWidget::mouseGrabber() != nullptr;
     for (int i = FirstSlot; i <= LastSlot; ++i)
-        pressedHere = pressedHere || cmdDice(i).Held();
+        pressedHere = pressedHere || strip.cmdDice(i).Held();
     if (under == nullptr || move.buttons() == Qt::NoButton || pressedHere) return false;
-    QMouseEvent local(QEvent::MouseMove, under->mapFrom(this, move.position()),
+    QMouseEvent local(QEvent::MouseMove, under->mapFrom(&strip, move.position()),
                       move.globalPosition(), Qt::NoButton, move.buttons(), move.modifiers());
     QCoreApplication::sendEvent(under, &local);
     return true;
 }
 
+}  // namespace
+
 bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {  // of the native window, only the moves
-        return event->type() == QEvent::MouseMove && HandOnMove(*static_cast<QMouseEvent*>(event));
+        return event->type() == QEvent::MouseMove &&
+               HandOnMove(*this, *static_cast<QMouseEvent*>(event));
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

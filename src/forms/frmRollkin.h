@@ -29,11 +29,11 @@ public:
     // Whether the caption is the total of the last throw.
     bool ShowsThrow() const { return showsThrow_; }
     const ThrowRecord& LastThrow() const { return lastThrow_; }
+    // Whether a press on this button has not been released yet.
+    bool Held() const { return down_ != Qt::NoButton; }
 
     // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
     void SettleLostReleases();
-    // Whether a press on this button has not been released yet.
-    bool Held() const { return down_ != Qt::NoButton; }
 
     // Top edge in twips within the strip.
     float Top() const { return top_; }
@@ -114,8 +114,6 @@ protected:
 private:
     // GetCursorPos into pt; on failure the message, then the handler goes on.
     void GetCursorPosInto(PointL& pt);
-    // Hands a move of the native window that Qt would give no button to the one under it.
-    bool HandOnMove(const QMouseEvent& move);
 
     Program& program_;
     BoundedArray<DiceButton*, FirstSlot, LastSlot> buttons_;
