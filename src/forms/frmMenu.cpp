@@ -1,6 +1,7 @@
 #include "forms/frmMenu.h"
 
 #include <QMenu>
+#include <QMouseEvent>
 
 #include "app/Program.h"
 #include "forms/ProgramIcon.h"
@@ -33,6 +34,7 @@ frmMenu::frmMenu(Program& program) : program_(program) {
 
     mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
+    mnuHidden->installEventFilter(this);
     mnuConfigure = mnuHidden->addAction(tr("Configure..."));
     mnuConfigure->setObjectName(QStringLiteral("mnuConfigure"));
     mnuExit = mnuHidden->addAction(tr("Exit"));
@@ -73,6 +75,15 @@ void frmMenu::mnuExit_Click() {
 void frmMenu::mnuAbout_Click() {
     frmAbout about(program_);
     program_.Screen.ShowModal(about);
+}
+
+bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Items are chosen with the left button: the release of another chooses nothing, and the
+    // menu stays open.
+    if (watched == mnuHidden && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMenu::StopTimers() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <memory>
 
 #include "platform/Desktop.h"
 
@@ -11,12 +12,16 @@ class QtDesktop final : public Desktop {
     Q_DECLARE_TR_FUNCTIONS(QtDesktop)
 
 public:
+    QtDesktop();
+    ~QtDesktop() override;
+
     float ScreenWidth() const override;
     float ScreenHeight() const override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
     bool GetCursorPos(PointL& pt) override;
     bool SetCursorPos(Long x, Long y) override;
+    float TimeOfDay() const override;
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;
@@ -28,6 +33,8 @@ public:
     void EndProgram() override;
 
 private:
+    class X11Events;
+    std::unique_ptr<X11Events> x11_;  // on X11 only
     int pointer_ = PointerDefault;
 };
 
