@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QGroupBox>
 #include <QLocale>
-#include <QPushButton>
-#include <QStyle>
 #include <QTranslator>
 
 #include "ProgramFixture.h"
 #include "app/Translation.h"
-#include "forms/frmAbout.h"
 #include "forms/frmConfig.h"
 
 namespace rollkin::test {
@@ -56,29 +51,6 @@ TEST_F(Translation, GermanCatalogueSpeaksGermanAndTheCLocaleEnglish) {
     EXPECT_TRUE(LoadDesktopCatalogue(desktopCatalogue));
     unsetenv("LC_ALL");
     unsetenv("LANGUAGE");
-}
-
-// Each caption of the dialog and of About fits its control at 96 dpi in every language: its text,
-// after a group box's indent, inside a button's frame or beside a check box's or option's mark.
-TEST_F(Translation, EveryCaptionFitsItsControlAt96DpiInEveryLanguage) {
-    for (const char* name : {"en", "de", "es", "fr", "it", "pt_BR"}) {
-        Installed language{QLocale(QString::fromLatin1(name))};
-        ASSERT_EQ(language.loaded, name != std::string("en")) << name;
-        frmConfig dialog(program);
-        frmAbout about(program);
-        for (QWidget* w : dialog.findChildren<QWidget*>() + about.findChildren<QWidget*>()) {
-            auto* group = qobject_cast<QGroupBox*>(w);
-            const int mark = w->style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                             w->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
-            const int extra = group                               ? 16
-                              : qobject_cast<QPushButton*>(w)     ? 4
-                              : qobject_cast<QAbstractButton*>(w) ? mark
-                                                                  : 0;
-            const QString text = group ? group->title() : w->property("text").toString();
-            EXPECT_LE(w->fontMetrics().horizontalAdvance(text) + extra, w->width())
-                << name << " " << w->objectName().toStdString();
-        }
-    }
 }
 
 }  // namespace
