@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSlider>
 #include <QToolTip>
+#include <algorithm>
 
 #include "app/Program.h"
 #include "forms/frmAbout.h"
@@ -131,7 +132,7 @@ void DiceButton::paintEvent(QPaintEvent*) {
     p.fillRect(r, background_);
     DrawEdge(p, r, sunken);
     p.setPen(Qt::black);
-    p.setFont(font());
+    p.setFont(CaptionFont());
     p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
     if (keyboardFocus_ && hasFocus()) {
         QPen dotted(Qt::black, 1, Qt::DotLine);
@@ -139,6 +140,24 @@ void DiceButton::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(4, 4, -5, -5));
     }
+}
+
+QFont DiceButton::CaptionFont() const {
+    // Room between the 3-D edges of the part of the button the strip shows (the design button is
+    // a pixel wider than the strip), with a pixel to spare on each side.
+    constexpr int Inset = 3;
+    const QWidget* strip = parentWidget();
+    const int shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
+    const int room = shown - 2 * Inset;
+    QFont f = font();
+    // A caption that fits keeps the design font untouched; a longer one takes the largest half
+    // point size of it that fits.
+    for (qreal size = f.pointSizeF();
+         size > 1 && QFontMetrics(f).boundingRect(text()).width() > room;) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    return f;
 }
 
 // The focus rectangle shows only when the keyboard brought the focus here, so that a strip

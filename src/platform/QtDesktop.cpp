@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 namespace rollkin {
 
@@ -25,7 +27,37 @@ float TwipsPerPixel(qreal logicalDpi) {
     return TwipsPerInch / static_cast<float>(logicalDpi > 0 ? logicalDpi : 96.0);
 }
 
+// Hands over a window's frame margins at its first exposure, when the window manager has put
+// its frame on; once only, so that a window the user moves afterwards stays where it is put.
+class FrameOnShow final : public QObject {
+public:
+    FrameOnShow(QWindow* window, std::function<void(const QMargins&)> found)
+        : window_(window), found_(std::move(found)) {
+        window_->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Expose && found_ && window_->isExposed()) {
+            window_->removeEventFilter(this);
+            std::exchange(found_, nullptr)(window_->frameMargins());
+        }
+        return false;
+    }
+
+private:
+    QWindow* window_;
+    std::function<void(const QMargins&)> found_;
+};
+
 }  // namespace
+
+QRect QtDesktop::MonitorOf(const QWidget& window) const {
+    QScreen* s =
+        strip_ == &window ? QGuiApplication::screenAt(window.geometry().center()) : nullptr;
+    if (s == nullptr) s = PrimaryScreen();
+    return s ? s->geometry() : QRect();
+}
 
 float QtDesktop::TwipsPerPixelX() const {
     QScreen* s = PrimaryScreen();
@@ -81,7 +113,13 @@ void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y,
             window.setWindowFlags(wanted);
         }
     }
-    window.setGeometry(x, y, cx, cy);
+    strip_ = &window;
+    stripTopmost_ = topmost;
+    // Before the first map move() gives the position with north-west gravity, which every window
+    // manager honours; fluxbox ignores a position given with the static gravity of setGeometry
+    // and places the window in free space. The strip has no frame, so both mean the same corner.
+    window.resize(cx, cy);
+    window.move(x, y);
     if (flags & SWP_NOACTIVATE) window.setAttribute(Qt::WA_ShowWithoutActivating);
     if (flags & SWP_SHOWWINDOW) window.show();
     if (topmost) window.raise();
@@ -102,9 +140,24 @@ void QtDesktop::SetMousePointer(int pointer) {
     pointer_ = pointer;
 }
 
+void QtDesktop::OverStrip(QWidget& window) const {
+    if (strip_ == nullptr || strip_ == &window) return;
+    // A window manager keeps a transient window above its owner, but not above a window in a
+    // higher band (openbox): so while the strip is topmost, the window joins that band too.
+    window.winId();
+    if (QWindow* handle = window.windowHandle()) {
+        Qt::WindowFlags wanted = window.windowFlags();
+        wanted.setFlag(Qt::WindowStaysOnTopHint, stripTopmost_);
+        window.overrideWindowFlags(wanted);
+        handle->setFlags(wanted);
+        handle->setTransientParent(strip_->windowHandle());
+    }
+}
+
 void QtDesktop::MsgBox(const QString& prompt, int style) {
     const auto icon = (style & MsgInformation) ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromLatin1(AppTitle), prompt, QMessageBox::Ok);
+    OverStrip(box);
     box.exec();
 }
 
@@ -113,12 +166,24 @@ void QtDesktop::PopupMenu(QMenu& menu) {
 }
 
 void QtDesktop::ShowModal(QDialog& dialog) {
-    if (QScreen* s = PrimaryScreen()) {
-        const QRect screen = s->geometry();
-        const QSize size = dialog.size();
-        dialog.move(screen.x() + (screen.width() - size.width()) / 2,
-                    screen.y() + (screen.height() - size.height()) / 2);
-    }
+    const QScreen* primary = PrimaryScreen();
+    const QRect monitor = strip_ ? MonitorOf(*strip_) : primary ? primary->geometry() : QRect();
+    // The dialog as the user sees it, frame included, is centred: move() places the frame's
+    // corner. The frame is known only once shown, so the dialog starts with the frame last seen
+    // and is centred again at once if its own differs.
+    const auto centre = [&dialog, monitor](const QMargins& frame) {
+        const QSize size = dialog.size().grownBy(frame);
+        dialog.move(monitor.x() + (monitor.width() - size.width()) / 2,
+                    monitor.y() + (monitor.height() - size.height()) / 2);
+    };
+    if (!monitor.isNull()) centre(dialogFrame_);
+    OverStrip(dialog);
+    dialog.winId();
+    FrameOnShow frame(dialog.windowHandle(), [this, &monitor, &centre](const QMargins& seen) {
+        if (seen == dialogFrame_ || monitor.isNull()) return;
+        dialogFrame_ = seen;
+        centre(seen);
+    });
     dialog.exec();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QMargins>
+#include <QPointer>
+
 #include "platform/Desktop.h"
 
 namespace rollkin {
@@ -9,6 +12,7 @@ class QtDesktop final : public Desktop {
 public:
     float ScreenWidth() const override;
     float ScreenHeight() const override;
+    QRect MonitorOf(const QWidget& window) const override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
     bool GetCursorPos(PointL& pt) override;
@@ -23,7 +27,15 @@ public:
     void EndProgram() override;
 
 private:
+    // Makes a window the strip opens stay above the strip: transient for it, and in its band.
+    void OverStrip(QWidget& window) const;
+
     int pointer_ = PointerDefault;
+    // The window placed through SetWindowPos (the strip), and whether it is in the topmost band.
+    QPointer<QWidget> strip_;
+    bool stripTopmost_ = false;
+    // The window manager's frame around a dialog, as last seen; none until one has been shown.
+    QMargins dialogFrame_;
 };
 
 }  // namespace rollkin
