@@ -27,27 +27,30 @@ float TwipsPerPixel(qreal logicalDpi) {
     return TwipsPerInch / static_cast<float>(logicalDpi > 0 ? logicalDpi : 96.0);
 }
 
-// Hands over a window's frame margins at its first exposure, when the window manager has put
-// its frame on; once only, so that a window the user moves afterwards stays where it is put.
-class FrameOnShow final : public QObject {
+// Reports a window's frame margins whenever the window is exposed or moved and they differ from
+// the last ones reported: window managers put the frame on and announce it in their own order.
+class FrameWatch final : public QObject {
 public:
-    FrameOnShow(QWindow* window, std::function<void(const QMargins&)> found)
-        : window_(window), found_(std::move(found)) {
+    FrameWatch(QWindow* window, QMargins known, std::function<void(const QMargins&)> changed)
+        : window_(window), known_(known), changed_(std::move(changed)) {
         window_->installEventFilter(this);
     }
+    ~FrameWatch() override { window_->removeEventFilter(this); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Expose && found_ && window_->isExposed()) {
-            window_->removeEventFilter(this);
-            std::exchange(found_, nullptr)(window_->frameMargins());
+        if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
+            window_->isVisible() && window_->frameMargins() != known_) {
+            known_ = window_->frameMargins();
+            changed_(known_);
         }
         return false;
     }
 
 private:
     QWindow* window_;
-    std::function<void(const QMargins&)> found_;
+    QMargins known_;
+    std::function<void(const QMargins&)> changed_;
 };
 
 }  // namespace
@@ -170,19 +173,23 @@ void QtDesktop::ShowModal(QDialog& dialog) {
     const QRect monitor = strip_ ? MonitorOf(*strip_) : primary ? primary->geometry() : QRect();
     // The dialog as the user sees it, frame included, is centred: move() places the frame's
     // corner. The frame is known only once shown, so the dialog starts with the frame last seen
-    // and is centred again at once if its own differs.
-    const auto centre = [&dialog, monitor](const QMargins& frame) {
+    // and is centred again as soon as its own is seen to differ.
+    const auto centred = [&dialog, monitor](const QMargins& frame) {
         const QSize size = dialog.size().grownBy(frame);
-        dialog.move(monitor.x() + (monitor.width() - size.width()) / 2,
-                    monitor.y() + (monitor.height() - size.height()) / 2);
+        return QPoint(monitor.x() + (monitor.width() - size.width()) / 2,
+                      monitor.y() + (monitor.height() - size.height()) / 2);
     };
-    if (!monitor.isNull()) centre(dialogFrame_);
+    if (monitor.isNull()) {
+        dialog.exec();
+        return;
+    }
+    dialog.move(centred(dialogFrame_));  // not created yet: the frame's corner, as wanted
     OverStrip(dialog);
     dialog.winId();
-    FrameOnShow frame(dialog.windowHandle(), [this, &monitor, &centre](const QMargins& seen) {
-        if (seen == dialogFrame_ || monitor.isNull()) return;
+    QWindow* handle = dialog.windowHandle();
+    FrameWatch watch(handle, dialogFrame_, [this, handle, &centred](const QMargins& seen) {
         dialogFrame_ = seen;
-        centre(seen);
+        handle->setFramePosition(centred(seen));
     });
     dialog.exec();
 }
