@@ -143,7 +143,7 @@ void QtDesktop::SetMousePointer(int pointer) {
     pointer_ = pointer;
 }
 
-void QtDesktop::OverStrip(QWidget& window) const {
+void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
     if (strip_ == nullptr || strip_ == &window) return;
     // A window manager keeps a transient window above its owner, but not above a window in a
     // higher band (openbox): so while the strip is topmost, the window joins that band too.
@@ -153,14 +153,16 @@ void QtDesktop::OverStrip(QWidget& window) const {
         wanted.setFlag(Qt::WindowStaysOnTopHint, stripTopmost_);
         window.overrideWindowFlags(wanted);
         handle->setFlags(wanted);
-        handle->setTransientParent(strip_->windowHandle());
+        if (owner != nullptr) handle->setTransientParent(owner->windowHandle());
     }
 }
 
 void QtDesktop::MsgBox(const QString& prompt, int style) {
     const auto icon = (style & MsgInformation) ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromLatin1(AppTitle), prompt, QMessageBox::Ok);
-    OverStrip(box);
+    // Over the dialog it answers, if any, and centred there; else centred on the screen, which
+    // Qt does only for a box that belongs to no window.
+    OverStrip(box, QApplication::activeModalWidget());
     box.exec();
 }
 
@@ -184,7 +186,7 @@ void QtDesktop::ShowModal(QDialog& dialog) {
         return;
     }
     dialog.move(centred(dialogFrame_));  // not created yet: the frame's corner, as wanted
-    OverStrip(dialog);
+    OverStrip(dialog, strip_);
     dialog.winId();
     QWindow* handle = dialog.windowHandle();
     FrameWatch watch(handle, dialogFrame_, [this, handle, &centred](const QMargins& seen) {

@@ -27,8 +27,9 @@ public:
     void EndProgram() override;
 
 private:
-    // Makes a window the strip opens stay above the strip: transient for it, and in its band.
-    void OverStrip(QWidget& window) const;
+    // Makes a window the strip opens stay above the strip: in its band, and transient for the
+    // window that opened it (none: no owner).
+    void OverStrip(QWidget& window, QWidget* owner) const;
 
     int pointer_ = PointerDefault;
     // The window placed through SetWindowPos (the strip), and whether it is in the topmost band.

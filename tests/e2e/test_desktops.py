@@ -24,19 +24,21 @@ def on_desktop(x, binary):
     # clients: the strip's own window is captured instead of the screen.
     top_button = lambda: x.run("import", "-window", hex(app.window.id), "-crop", "80x40+0+0",  # noqa: E731
                                "-depth", "8", "rgb:-", text=False)
-    app = App(x, binary, wait_frame=False)
+    # An ordinary window in the corner first: a manager that ignored the strip's position would
+    # place the strip beside it (fluxbox did).
     other = subprocess.Popen(["xmessage", "-name", "other", "-geometry", "400x300+0+0", "o"],
                              env=x.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ordinary = x.wait_window("other")
+    app = App(x, binary, wait_frame=False)
     try:
         strip = app.window
         assert strip.geometry == (0, 0, 80, 400), strip
         assert frame(x, strip) == strip.geometry, "the strip has a frame"
         assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
-        # An ordinary window raised over the strip stays below it.
-        ordinary = x.wait_window("other")
+        # The ordinary window, raised over the strip, stays below it.
         x.xdotool("windowactivate", ordinary.id)
         wait_for(lambda: x.focused_window() == ordinary.id, 5, what="the ordinary window raised")
-        assert x.above(strip, ordinary)
+        assert x.above(strip, ordinary), "the strip under an ordinary window"
         # A throw changes the top caption.
         before = top_button()
         x.click(40, 20)
@@ -45,7 +47,7 @@ def on_desktop(x, binary):
         choose(x, strip, "Configure...")
         dialog = x.wait_window(CONFIG)
         click_box(x, dialog, anchor_option(5), POSITIONS)
-        assert x.above(dialog, strip)
+        assert x.above(dialog, strip), "the dialog under the strip"
         click_button(x, dialog, OK)
         wait_closed(x, CONFIG)
         strip = wait_for(lambda: (s := x.find_window(STRIP)) and s.x == 600 and s, 5,
