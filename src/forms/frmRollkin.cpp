@@ -144,11 +144,13 @@ void DiceButton::paintEvent(QPaintEvent*) {
 
 QFont DiceButton::CaptionFont() const {
     // Room between the 3-D edges of the part of the button the strip shows (the design button is
-    // a pixel wider than the strip), with a pixel to spare on each side.
-    constexpr int Inset = 3;
+    // a pixel wider than the strip), with a little to spare, as the caption is centred.
+    constexpr float InsetTwips = 60;
+    const int inset = TwipsToPixels(InsetTwips, form_.TwipsPerPixelX());
     const QWidget* strip = parentWidget();
-    const int shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
-    const int room = shown - 2 * Inset;
+    const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
+    const double centre = width() / 2.0;
+    const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
     QFont f = font();
     // A caption that fits keeps the design font untouched; a longer one takes the largest half
     // point size of it that fits.
