@@ -4,6 +4,7 @@ clients."""
 
 import os
 import re
+import signal
 import subprocess
 import tempfile
 
@@ -18,7 +19,9 @@ class Managed:
     """What an X display under a window manager answers: clients, their frames and stacking."""
 
     def wm_ready(self):
-        return "window id #" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False)
+        # openbox names itself before it manages windows; the work area comes last.
+        props = self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA")
+        return "window id #" in props and "_NET_WORKAREA(CARDINAL)" in props
 
     def find_window(self, name):
         ids = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(name)}$",
@@ -59,12 +62,11 @@ class WindowManager(Managed, XServer):
                 f.write(text)
         command = [a.format(dir=self.settings.name) for a in WINDOW_MANAGERS[wm]]
         self.wm = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+                                   stderr=subprocess.DEVNULL, start_new_session=True)
         wait_for(self.wm_ready, 20, what=f"{wm} to start")
 
     def close(self):
-        self.wm.kill()  # fluxbox may not heed a polite request
-        self.wm.wait(timeout=10)
+        end_group(self.wm)
         XServer.close(self)
         self.settings.cleanup()
 
@@ -83,7 +85,8 @@ class Mutter(Managed, XServer):
         self.proc = subprocess.Popen(
             ["dbus-run-session", "--", "mutter", "--headless", "--wayland", "--virtual-monitor",
              f"{width}x{height}", "--", "sh", "-c", f"env > {found}.tmp && mv {found}.tmp {found}"
-             " && exec sleep 3600"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+             " && exec sleep 3600"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            start_new_session=True)
         wait_for(lambda: os.path.exists(found), 30, what="mutter and XWayland")
         with open(found) as f:
             given = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
@@ -93,5 +96,11 @@ class Mutter(Managed, XServer):
         wait_for(self.wm_ready, 20, what="mutter to manage XWayland")
 
     def close(self):
-        XServer.close(self)
+        end_group(self.proc)
         self.runtime.cleanup()
+
+
+def end_group(proc):
+    """Ends a desktop and all it started (its D-Bus daemon, XWayland): fluxbox ignores SIGTERM."""
+    os.killpg(proc.pid, signal.SIGKILL)
+    proc.wait(timeout=10)

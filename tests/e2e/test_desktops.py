@@ -70,7 +70,10 @@ def on_desktop(x, binary):
 def test_window_managers(binary):
     for wm in ("openbox", "xfwm4", "fluxbox"):
         with WindowManager(wm) as x:
-            on_desktop(x, binary)
+            try:
+                on_desktop(x, binary)
+            except Exception as e:
+                raise AssertionError(f"{wm}: {e}") from e
 
 
 def test_mutter_with_xwayland(binary):
