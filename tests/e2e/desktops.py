@@ -1,6 +1,4 @@
-"""The strip's desktops for end-to-end tests: Xvfb under a window manager, or GNOME's compositor
-running headless with XWayland. Each is an XServer whose windows are found as a window manager's
-clients."""
+"""Desktops for end-to-end tests: Xvfb under a window manager, or mutter headless with XWayland."""
 
 import os
 import re
@@ -33,6 +31,12 @@ class Managed:
                        ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")]
                 return Window(int(wid), name, *num)
         return None
+
+    def frame(self, window):
+        """The window as the user sees it, frame included."""
+        extents = self.property(window, "_NET_FRAME_EXTENTS")
+        l, r, t, b = map(int, extents.split("=")[1].split(",")) if "=" in extents else [0] * 4
+        return (window.x - l, window.y - t, window.w + l + r, window.h + t + b)
 
     def above(self, upper, lower):
         """Whether a client shows above another, by the X stacking of their frames (fluxbox's

@@ -7,23 +7,17 @@ import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
 from desktops import Mutter, WindowManager  # noqa: E402
-from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP, anchor_option, choose,  # noqa: E402
-                   click_box, click_button, wait_closed)
+from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP,  # noqa: E402
+                   anchor_option, choose, click_box, click_button, wait_closed)
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
-
-
-def frame(x, window):
-    """The window as the user sees it: its geometry grown by the frame the manager put on."""
-    extents = x.property(window, "_NET_FRAME_EXTENTS")
-    l, r, t, b = map(int, extents.split("=")[1].split(",")) if "=" in extents else (0, 0, 0, 0)
-    return (window.x - l, window.y - t, window.w + l + r, window.h + t + b)
 
 
 def on_desktop(x, binary):
     # Under mutter headless XWayland's root cannot be captured, but XTEST input reaches its X
     # clients: the strip's own window is captured instead of the screen.
-    top_button = lambda: x.run("import", "-window", hex(app.window.id), "-crop", "80x40+0+0",  # noqa: E731
-                               "-depth", "8", "rgb:-", text=False)
+    def top_button():
+        return x.run("import", "-window", hex(app.window.id), "-crop", "80x40+0+0", "-depth",
+                     "8", "rgb:-", text=False)
     # An ordinary window in the corner first: a manager that ignored the strip's position would
     # place the strip beside it (fluxbox did).
     other = subprocess.Popen(["xmessage", "-name", "other", "-geometry", "400x300+0+0", "o"],
@@ -33,7 +27,7 @@ def on_desktop(x, binary):
     try:
         strip = app.window
         assert strip.geometry == (0, 0, 80, 400), strip
-        assert frame(x, strip) == strip.geometry, "the strip has a frame"
+        assert x.frame(strip) == strip.geometry, "the strip has a frame"
         assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
         # The ordinary window, raised over the strip, stays below it.
         x.xdotool("windowactivate", ordinary.id)
@@ -56,10 +50,8 @@ def on_desktop(x, binary):
             choose(x, strip, "Configure..." if name == CONFIG else "About...")
             dialog = x.wait_window(name)
             wait_for(lambda: x.above(x.find_window(name), strip), 5, what=f"{name} on top")
-            fx, fy, fw, fh = wait_for(lambda: (f := frame(x, x.find_window(name)))
-                                      and abs(2 * f[0] + f[2] - x.width) <= 1
-                                      and abs(2 * f[1] + f[3] - x.height) <= 1 and f, 5,
-                                      what=f"{name} centred")
+            wait_for(lambda: (f := x.frame(x.find_window(name))) and abs(2 * f[0] + f[2] - x.width)
+                     <= 1 and abs(2 * f[1] + f[3] - x.height) <= 1, 5, what=f"{name} centred")
             x.close_request(x.find_window(name))
             wait_closed(x, name)
     finally:
