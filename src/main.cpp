@@ -65,23 +65,31 @@ public:
     }
     ~StartupMessages() {
         qInstallMessageHandler(previous_);
-        for (const auto& [type, message] : held_)
-            qt_message_output(type, QMessageLogContext(), message);
+        for (const Held& h : held_)
+            qt_message_output(h.type, QMessageLogContext(nullptr, 0, nullptr, h.category),
+                              h.message);
         held_.clear();
     }
 
 private:
-    static void Hold(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    // Category names are the categories' own static strings.
+    struct Held {
+        QtMsgType type;
+        const char* category;
+        QString message;
+    };
+
+    static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
         if (type == QtFatalMsg) {
             std::fprintf(stderr, "%s\n", failure_.c_str());
             std::_Exit(1);
         }
-        held_.emplace_back(type, message);
+        held_.push_back({type, context.category, message});
     }
 
     static inline std::string failure_;
     static inline QtMessageHandler previous_ = nullptr;
-    static inline std::vector<std::pair<QtMsgType, QString>> held_;
+    static inline std::vector<Held> held_;
 };
 
 }  // namespace
