@@ -57,10 +57,12 @@ class Managed:
 class WindowManager(Managed, XServer):
     def __init__(self, wm, width=1280, height=800):
         XServer.__init__(self, width, height)
-        # Settings of its own, with no wallpaper: fluxbox's fbsetbg would open a window to say
-        # that it has no tool to set one.
+        # fluxbox gets settings of its own: no wallpaper (fbsetbg would open a window to say it
+        # has no tool to set one), and the current version (else it rewrites them and reloads
+        # while the test runs).
         self.settings = tempfile.TemporaryDirectory()
-        for name, text in (("init", f"session.styleOverlay: {self.settings.name}/overlay\n"),
+        for name, text in (("init", "session.configVersion: 13\n"
+                                    f"session.styleOverlay: {self.settings.name}/overlay\n"),
                            ("overlay", "background: none\n")):
             with open(os.path.join(self.settings.name, name), "w") as f:
                 f.write(text)
