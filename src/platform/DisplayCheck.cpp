@@ -51,6 +51,16 @@ DisplayChoice ChooseDisplay(const DisplayEnvironment& env) {
                 "session, or under xvfb-run."};
 }
 
+std::string PlatformFailure(const DisplayEnvironment& env, const std::string& platform) {
+    const std::string head = "dicerollkin: Qt cannot start its platform \"" + platform + "\"";
+    if (IsSet(env.qpaPlatform)) {
+        return head +
+               " that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed "
+               "platform such as xcb.";
+    }
+    return head + "; check that Qt's xcb platform plugin and the libraries it needs are installed.";
+}
+
 bool CanConnectX11(const char* display) {
     int screen = 0;
     xcb_connection_t* connection = xcb_connect(display, &screen);
