@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSlider>
+#include <QTime>
 #include <QToolTip>
 
 #include "app/Program.h"
@@ -17,6 +18,7 @@
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Dice.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin {
 
@@ -321,6 +323,7 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         ThrowRecord record{FaceLabel(s, index), {}, 0};
         record.total = Throw(s, index, program_.Rnd, &record.faces);
         cmdDice(index).ShowThrow(record);
+        program_.Throws().Add(record, QTime::currentTime());  // every throw passes here
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;

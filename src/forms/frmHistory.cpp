@@ -1,0 +1,189 @@
+#include "forms/frmHistory.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+
+#include "app/Program.h"
+#include "forms/ProgramIcon.h"
+#include "forms/frmRollkin.h"
+#include "platform/Units.h"
+#include "state/ThrowHistory.h"
+
+namespace rollkin {
+
+namespace {
+
+// Size at the first opening, in twips.
+constexpr float HistoryWidth = 5400;
+constexpr float HistoryHeight = 4500;
+
+// Draws a line's rich text, so that the highest and lowest dice are marked as in the tooltip.
+class MarkedLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        opt.text.clear();  // the background, the selection and the focus frame only
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        QTextDocument doc;
+        doc.setDocumentMargin(0);
+        doc.setDefaultFont(opt.font);
+        doc.setHtml(index.data(ThrowHistory::MarkupRole).toString());
+        QAbstractTextDocumentLayout::PaintContext context;
+        const QPalette::ColorGroup group =
+            opt.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        context.palette.setColor(
+            QPalette::Text,
+            opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                        : QPalette::Text));
+        const int top = textRect.top() + (textRect.height() - qRound(doc.size().height())) / 2;
+        painter->save();
+        painter->translate(textRect.left(), top);
+        painter->setClipRect(QRect(0, textRect.top() - top, textRect.width(), textRect.height()));
+        doc.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+
+    // Measured from the plain line in bold, which the marks never exceed: cheap for a thousand
+    // lines.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        opt.font.setBold(true);
+        opt.fontMetrics = QFontMetrics(opt.font);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        return style->sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), widget);
+    }
+};
+
+}  // namespace
+
+frmHistory::frmHistory(Program& program) : QWidget(nullptr, Qt::Window), program_(program) {
+    setObjectName(QStringLiteral("frmHistory"));
+    setWindowTitle(tr("Dice Rollkin History"));
+    setWindowIcon(ProgramIcon());
+    resize(TwipsToPixels(HistoryWidth, program.Screen.TwipsPerPixelX()),
+           TwipsToPixels(HistoryHeight, program.Screen.TwipsPerPixelY()));
+
+    lstThrows = new QListView(this);
+    lstThrows->setObjectName(QStringLiteral("lstThrows"));
+    lstThrows->setAccessibleName(tr("Throws"));
+    lstThrows->setModel(&program.Throws());
+    lstThrows->setItemDelegate(new MarkedLineDelegate(lstThrows));
+    lstThrows->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstThrows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    cmdCopy = new QPushButton(tr("Copy"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdClear = new QPushButton(tr("Clear"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+
+    // Ctrl+C anywhere in the window, the list included, copies as the button does.
+    auto* copy = new QAction(this);
+    copy->setShortcut(QKeySequence::Copy);
+    addAction(copy);
+    connect(copy, &QAction::triggered, this, [this] { cmdCopy_Click(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdClear);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstThrows);
+    layout->addLayout(buttons);
+    setTabOrder(lstThrows, cmdCopy);
+    setTabOrder(cmdCopy, cmdClear);
+    lstThrows->setFocus();
+}
+
+frmHistory::~frmHistory() = default;
+
+void frmHistory::Open() {
+    FollowStrip();
+    if (!placed_) {
+        PlaceBesideStrip();
+        placed_ = true;
+    }
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmHistory::FollowStrip() {
+    const frmRollkin& strip = program_.Rollkin();
+    Qt::WindowFlags wanted = windowFlags();
+    wanted.setFlag(Qt::WindowStaysOnTopHint,
+                   strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (wanted != windowFlags()) {
+        if (QWindow* handle = windowHandle()) {
+            // As for the strip: through the platform window, without hiding and recreating it.
+            overrideWindowFlags(wanted);
+            handle->setFlags(wanted);
+        } else {
+            setWindowFlags(wanted);
+        }
+    }
+    // A window manager keeps it with the strip (above it, minimised with it).
+    create();
+    if (QWindow* handle = windowHandle()) handle->setTransientParent(strip.windowHandle());
+}
+
+void frmHistory::PlaceBesideStrip() {
+    const frmRollkin& strip = program_.Rollkin();
+    const QRect s = strip.frameGeometry();
+    const QScreen* screen = strip.screen();
+    const QRect area = screen ? screen->availableGeometry() : s;
+    int left = s.right() + 1;
+    if (left + width() > area.right() + 1) left = s.left() - width();
+    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width()));
+    const int top =
+        std::clamp(s.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    move(left, top);
+}
+
+void frmHistory::cmdCopy_Click() {
+    const ThrowHistory& throws = program_.Throws();
+    if (throws.rowCount() == 0) return;  // nothing to copy: the clipboard keeps what it has
+    QList<int> rows;
+    for (const QModelIndex& index : lstThrows->selectionModel()->selectedIndexes())
+        rows << index.row();
+    QGuiApplication::clipboard()->setText(throws.Text(rows));
+}
+
+void frmHistory::cmdClear_Click() {
+    program_.Throws().Clear();
+}
+
+void frmHistory::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace rollkin
