@@ -1,5 +1,6 @@
 #include "forms/frmHistory.h"
 
+#include <QAbstractListModel>
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -30,6 +31,71 @@ namespace {
 constexpr float HistoryWidth = 5400;
 constexpr float HistoryHeight = 4500;
 
+// The history as Qt's views see it. Display: the line; MarkupRole: the line with the highest and
+// lowest dice marked as in the tooltip, as rich text; accessible description: the marks in words.
+class ThrowListModel final : public QAbstractListModel, public ThrowHistory::Watcher {
+public:
+    static constexpr int MarkupRole = Qt::UserRole;
+
+    ThrowListModel(ThrowHistory& history, QObject* parent)
+        : QAbstractListModel(parent), history_(history) {
+        history_.SetWatcher(this);
+    }
+    ~ThrowListModel() override { history_.SetWatcher(nullptr); }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : history_.Count();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+            return {};
+        const int row = index.row();
+        switch (role) {
+            case Qt::DisplayRole:
+                return QString::fromStdString(history_.Line(row));
+            case MarkupRole:
+                return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
+                                              ThrowLineMarkup(history_.Record(row)));
+            case Qt::AccessibleDescriptionRole:
+                return QString::fromStdString(ThrowDescription(history_.Record(row)));
+            default:
+                return {};
+        }
+    }
+
+    void Changing(ThrowHistory::Change change) override {
+        switch (change) {
+            case ThrowHistory::Change::Add:
+                beginInsertRows({}, 0, 0);
+                break;
+            case ThrowHistory::Change::DropOldest:
+                beginRemoveRows({}, history_.Count() - 1, history_.Count() - 1);
+                break;
+            case ThrowHistory::Change::Clear:
+                beginResetModel();
+                break;
+        }
+    }
+
+    void Changed(ThrowHistory::Change change) override {
+        switch (change) {
+            case ThrowHistory::Change::Add:
+                endInsertRows();
+                break;
+            case ThrowHistory::Change::DropOldest:
+                endRemoveRows();
+                break;
+            case ThrowHistory::Change::Clear:
+                endResetModel();
+                break;
+        }
+    }
+
+private:
+    ThrowHistory& history_;
+};
+
 // Draws a line's rich text, so that the highest and lowest dice are marked as in the tooltip.
 class MarkedLineDelegate final : public QStyledItemDelegate {
 public:
@@ -48,7 +114,7 @@ public:
         QTextDocument doc;
         doc.setDocumentMargin(0);
         doc.setDefaultFont(opt.font);
-        doc.setHtml(index.data(ThrowHistory::MarkupRole).toString());
+        doc.setHtml(index.data(ThrowListModel::MarkupRole).toString());
         QAbstractTextDocumentLayout::PaintContext context;
         const QPalette::ColorGroup group =
             opt.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
@@ -64,15 +130,33 @@ public:
         painter->restore();
     }
 
-    // Measured from the plain line, widened by what the bold faces add: no text layout, so
-    // cheap for a thousand lines.
+    // Every line as wide as the widest measured, so that the view lays out a thousand lines
+    // as one size (a throw while the window is open costs one line, not a thousand).
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize size = LineSize(option, index);
+        return {std::max(widest_, size.width()), size.height()};
+    }
+
+    // Widens the lines to the widest of these rows.
+    void Measure(const QListView& view, int first, int last) {
+        QStyleOptionViewItem opt;
+        opt.initFrom(&view);
+        opt.font = view.font();
+        opt.widget = &view;
+        for (int row = first; row <= last; ++row)
+            widest_ = std::max(widest_, LineSize(opt, view.model()->index(row, 0)).width());
+    }
+    void Forget() { widest_ = 0; }
+
+private:
+    // Measured from the plain line, widened by what the bold faces add: no text layout.
+    QSize LineSize(const QStyleOptionViewItem& option, const QModelIndex& index) const {
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
         const QWidget* widget = opt.widget;
         QStyle* style = widget ? widget->style() : QApplication::style();
         QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), widget);
-        const QString markup = index.data(ThrowHistory::MarkupRole).toString();
+        const QString markup = index.data(ThrowListModel::MarkupRole).toString();
         QString boldText;
         for (qsizetype at = markup.indexOf(QLatin1String("<b>")); at >= 0;
              at = markup.indexOf(QLatin1String("<b>"), at)) {
@@ -87,6 +171,8 @@ public:
         }
         return size;
     }
+
+    int widest_ = 0;
 };
 
 }  // namespace
@@ -101,8 +187,17 @@ frmHistory::frmHistory(Program& program) : QWidget(nullptr, Qt::Window), program
     lstThrows = new QListView(this);
     lstThrows->setObjectName(QStringLiteral("lstThrows"));
     lstThrows->setAccessibleName(tr("Throws"));
-    lstThrows->setModel(&program.Throws());
-    lstThrows->setItemDelegate(new MarkedLineDelegate(lstThrows));
+    auto* model = new ThrowListModel(program.Throws(), this);
+    auto* delegate = new MarkedLineDelegate(lstThrows);
+    lstThrows->setModel(model);
+    lstThrows->setItemDelegate(delegate);
+    lstThrows->setUniformItemSizes(true);
+    delegate->Measure(*lstThrows, 0, model->rowCount({}) - 1);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this, delegate](const QModelIndex&, int first, int last) {
+                delegate->Measure(*lstThrows, first, last);
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, [delegate] { delegate->Forget(); });
     lstThrows->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstThrows->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -179,11 +274,11 @@ void frmHistory::PlaceBesideStrip() {
 
 void frmHistory::cmdCopy_Click() {
     const ThrowHistory& throws = program_.Throws();
-    if (throws.rowCount() == 0) return;  // nothing to copy: the clipboard keeps what it has
-    QList<int> rows;
+    if (throws.Count() == 0) return;  // nothing to copy: the clipboard keeps what it has
+    std::vector<int> rows;
     for (const QModelIndex& index : lstThrows->selectionModel()->selectedIndexes())
-        rows << index.row();
-    QGuiApplication::clipboard()->setText(throws.Text(rows));
+        rows.push_back(index.row());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(throws.Text(rows)));
 }
 
 void frmHistory::cmdClear_Click() {

@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSlider>
-#include <QTime>
 #include <QToolTip>
 
 #include "app/Program.h"
@@ -323,7 +322,8 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         ThrowRecord record{FaceLabel(s, index), {}, 0};
         record.total = Throw(s, index, program_.Rnd, &record.faces);
         cmdDice(index).ShowThrow(record);
-        program_.Throws().Add(record, QTime::currentTime());  // every throw passes here
+        // Every throw passes here; the clock is the one the generator's seed already read.
+        program_.Throws().Add(record, static_cast<int>(SecondsSinceMidnight()));
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QListView>
@@ -80,34 +81,29 @@ TEST(ThrowTexts, FortyDiceWrapTenToALine) {
     EXPECT_TRUE(Qt::mightBeRichText(QString::fromStdString(ThrowTooltip(r))));
 }
 
-TEST(ThrowHistoryModel, KeepsTheNewestThousandNewestFirst) {
+TEST(ThrowHistory, KeepsTheNewestThousandNewestFirst) {
     ThrowHistory h;
     for (int k = 1; k <= 1001; ++k) {
         const auto face = static_cast<Integer>(1 + k % 6);
-        h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, QTime(0, 0).addSecs(k));
+        h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, k);
     }
-    ASSERT_EQ(h.rowCount(), 1000);
+    ASSERT_EQ(h.Count(), 1000);
     EXPECT_EQ(h.Record(0).total, 1001);
     EXPECT_EQ(h.Record(999).total, 2);  // the first throw went
     EXPECT_EQ(h.Record(999).faces, (std::vector<Integer>{3, 1}));
     EXPECT_EQ(h.Line(999), "00:00:02  2d6: 3 + 1 = 2");
 }
 
-TEST(ThrowHistoryModel, CopiesTheChosenLinesInTheirOrderOrAll) {
+TEST(ThrowHistory, CopiesTheChosenLinesInTheirOrderOrAll) {
     ThrowHistory h;
-    h.Add({"3d6", {2, 5, 6}, 13}, QTime(14, 2, 11));
-    h.Add({"d20", {17}, 17}, QTime(14, 2, 15, 999));
-    h.Add({"2d4", {1, 4}, 5}, QTime(9, 5, 0));
+    h.Add({"3d6", {2, 5, 6}, 13}, 14 * 3600 + 2 * 60 + 11);
+    h.Add({"d20", {17}, 17}, 14 * 3600 + 2 * 60 + 15);
+    h.Add({"2d4", {1, 4}, 5}, 9 * 3600 + 5 * 60);
     EXPECT_EQ(h.Text({}),
               "09:05:00  2d4: 1 + 4 = 5\n14:02:15  d20: 17\n14:02:11  3d6: 2 + 5 + 6 = 13");
     EXPECT_EQ(h.Text({2, 0}), "09:05:00  2d4: 1 + 4 = 5\n14:02:11  3d6: 2 + 5 + 6 = 13");
-    const QModelIndex oldest = h.index(2);
-    EXPECT_EQ(oldest.data(ThrowHistory::MarkupRole),
-              "14:02:11&nbsp;&nbsp;<nobr>3d6: <u>2</u> + 5 + <b>6</b> = 13</nobr>");
-    EXPECT_EQ(oldest.data(Qt::AccessibleDescriptionRole),
-              "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
     h.Clear();
-    EXPECT_EQ(h.rowCount(), 0);
+    EXPECT_EQ(h.Count(), 0);
     EXPECT_EQ(h.Text({}), "");
 }
 
@@ -180,29 +176,35 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
         state().DiceMultiplier(5) = 3;
         rng.draws = {0.2f, 0.7f, 0.9f};
         throwIt(d6());
-        EXPECT_TRUE(program.Throws().Line(0).endsWith("  3d6: 2 + 5 + 6 = 13")) << path;
+        EXPECT_TRUE(program.Throws().Line(0).ends_with("  3d6: 2 + 5 + 6 = 13")) << path;
     }
     EXPECT_FALSE(program.HistoryLoaded());  // no window until it is opened
 
     menu().mnuHistory->trigger();
     frmHistory& window = program.History();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QAbstractItemModel& model = *window.lstThrows->model();
+    QAbstractItemModelTester tester(&model);  // every change announced as Qt's views need
     EXPECT_EQ(window.windowTitle(), "Dice Rollkin History");
     EXPECT_EQ(window.x(), strip().frameGeometry().right() + 1);  // beside the strip
-    const int rows = program.Throws().rowCount();
+    const int rows = program.Throws().Count();
     ThrowD6();  // shows at once, on top
     ThrowD6();
-    ASSERT_EQ(window.lstThrows->model()->rowCount(), rows + 2);
-    EXPECT_EQ(window.lstThrows->model()->index(0, 0).data(), program.Throws().Line(0));
+    ASSERT_EQ(model.rowCount(), rows + 2);
+    const QModelIndex newest = model.index(0, 0);
+    EXPECT_EQ(newest.data(), QString::fromStdString(program.Throws().Line(0)));
+    EXPECT_EQ(newest.data(Qt::UserRole).toString().section("&nbsp;&nbsp;", 1),
+              "<nobr>3d6: <u>2</u> + 5 + <b>6</b> = 13</nobr>");
+    EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole),
+              "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
 
     QGuiApplication::clipboard()->clear();
     window.cmdCopy->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), program.Throws().Text({}));
-    window.lstThrows->setCurrentIndex(window.lstThrows->model()->index(2, 0));
-    window.lstThrows->selectionModel()->select(window.lstThrows->model()->index(0, 0),
-                                               QItemSelectionModel::Select);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({}));
+    window.lstThrows->setCurrentIndex(model.index(2, 0));
+    window.lstThrows->selectionModel()->select(newest, QItemSelectionModel::Select);
     QTest::keyClick(window.lstThrows, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), program.Throws().Text({0, 2}));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({0, 2}));
 
     // Tab goes round the list and both buttons.
     window.lstThrows->setFocus();
@@ -210,8 +212,11 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
+    for (int k = 0; k <= ThrowHistory::Capacity; ++k)
+        ThrowD6();
+    EXPECT_EQ(model.rowCount(), ThrowHistory::Capacity);
     window.cmdClear->click();
-    EXPECT_EQ(window.lstThrows->model()->rowCount(), 0);
+    EXPECT_EQ(model.rowCount(), 0);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     menu().mnuHistory->trigger();
