@@ -23,7 +23,9 @@ void ThrowHistory::Add(const ThrowRecord& record, int secondsOfDay) {
                       static_cast<std::uint16_t>(label - diceLabels_.begin())};
     Tell(true, Change::Add);
     entries_.push_back(entry);
-    faces_.insert(faces_.end(), record.faces.begin(), record.faces.end());
+    // One die at a time: a range insert into a deque costs kilobytes of code for nothing here.
+    for (Integer face : record.faces)
+        faces_.push_back(face);
     nextFace_ += static_cast<std::uint32_t>(record.faces.size());
     Tell(false, Change::Add);
 }
@@ -31,7 +33,8 @@ void ThrowHistory::Add(const ThrowRecord& record, int secondsOfDay) {
 void ThrowHistory::DropOldest() {
     Tell(true, Change::DropOldest);
     const std::size_t count = FaceCount(0);
-    faces_.erase(faces_.begin(), faces_.begin() + static_cast<std::ptrdiff_t>(count));
+    for (std::size_t k = 0; k < count; ++k)
+        faces_.pop_front();
     droppedFaces_ += static_cast<std::uint32_t>(count);
     entries_.pop_front();
     Tell(false, Change::DropOldest);
@@ -39,8 +42,8 @@ void ThrowHistory::DropOldest() {
 
 void ThrowHistory::Clear() {
     Tell(true, Change::Clear);
-    entries_ = {};  // gives the memory back, which clear() would keep
-    faces_ = {};
+    entries_ = std::deque<Entry>();  // gives the memory back, which clear() would keep
+    faces_ = std::deque<Integer>();
     droppedFaces_ = nextFace_ = 0;
     diceLabels_.clear();
     Tell(false, Change::Clear);
