@@ -254,9 +254,6 @@ void frmHistory::FollowStrip() {
             setWindowFlags(wanted);
         }
     }
-    // A window manager keeps it with the strip (above it, minimised with it).
-    create();
-    if (QWindow* handle = windowHandle()) handle->setTransientParent(strip.windowHandle());
 }
 
 void frmHistory::PlaceBesideStrip() {

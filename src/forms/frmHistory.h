@@ -25,7 +25,8 @@ public:
 
     // Shows the window (beside the strip the first time) and brings it forward.
     void Open();
-    // Keeps the window above the strip while the strip is topmost.
+    // In the topmost band while the strip is, so that opening it puts it above the strip. (A
+    // normal window: X11 gets no transient-for from Qt for it.)
     void FollowStrip();
 
     void cmdCopy_Click();
