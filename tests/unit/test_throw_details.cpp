@@ -217,11 +217,14 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
     EXPECT_EQ(model.rowCount(), ThrowHistory::Capacity);
     window.cmdClear->click();
     EXPECT_EQ(model.rowCount(), 0);
-    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(window.lstThrows, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     menu().mnuHistory->trigger();
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(&program.History(), &window);
+    window.close();  // the title bar's close only hides it too
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(desktop.ends, 0);
 }
 
 }  // namespace
