@@ -2,17 +2,25 @@
 include(GNUInstallDirs)
 
 set(ROLLKIN_APP_ID org.example.dicerollkin)
+# A game, where Debian keeps games: the program in games/ beside bin/ (/usr/games in the
+# package, on the PATH of every user but root), its manual page in section 6.
+set(ROLLKIN_INSTALL_GAMESDIR games CACHE STRING "Where the program goes, under the prefix")
+# The manual page, the changelog, the copyright file and the metainfo, made by Documents.cmake.
+set(ROLLKIN_DOC_DIR ${CMAKE_CURRENT_BINARY_DIR}/doc)
 
 # Every library the program needs lives in the system's directories. Without this the install
 # RUNPATH from qt_standard_project_setup ($ORIGIN:$ORIGIN/../lib) would also pad the build
 # tree's RUNPATH with empty entries, and the loader reads an empty entry as the working directory.
 set_target_properties(dicerollkin PROPERTIES INSTALL_RPATH "")
-install(TARGETS dicerollkin RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS dicerollkin RUNTIME DESTINATION ${ROLLKIN_INSTALL_GAMESDIR})
 # The desktop entry is named after QGuiApplication::desktopFileName, by which desktops match the
 # running program to its entry, name and icon.
 install(FILES packaging/dicerollkin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES packaging/${ROLLKIN_APP_ID}.metainfo.xml
+install(FILES ${ROLLKIN_DOC_DIR}/${ROLLKIN_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${ROLLKIN_DOC_DIR}/dicerollkin.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${ROLLKIN_DOC_DIR}/copyright ${ROLLKIN_DOC_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dicerollkin)
 install(FILES resources/icons/dicerollkin.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 foreach(size 16 22 24 32 48 64 128 256)
@@ -25,6 +33,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dicerollkin)
 set(CPACK_PACKAGE_VENDOR "The DiceRollkin developers")
 set(CPACK_PACKAGE_CONTACT "The DiceRollkin developers <developers@dicerollkin.example.org>")
+include(packaging/Documents.cmake)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 A narrow strip of ten dice buttons, from d2 to d100, that floats above
@@ -34,7 +43,7 @@ choose how many dice.]])
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://dicerollkin.example.org/")
+# No Homepage field: the project has no web site yet.
 # Depends from dpkg-shlibdeps. Qt's X11 platform plugin, loaded at run time, ships in libqt6gui6
 # on Debian 12, which the binary links anyway; the package test checks that this still holds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <utility>
 
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
@@ -54,6 +55,9 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help, --version or a wrong argument: answered before any display is looked for.
+    if (const std::optional<int> status = rollkin::AnswerCommandLine(argc, argv, stdout, stderr))
+        return *status;
     using namespace rollkin;
     const DisplayChoice choice =
         ChooseDisplay({std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),

@@ -33,8 +33,9 @@ private:
     QRect shape1_, shape2_;
 };
 
-// The credit line and the web-address line of the About window.
+// The credit line and the web-address line of the About window. The project has no web site,
+// so that line points at the manual page.
 inline constexpr const char* CreditLine = "by the DiceRollkin developers";
-inline constexpr const char* WebAddressLine = "News and help: dicerollkin.example.org";
+inline constexpr const char* WebAddressLine = "Help: man dicerollkin";
 
 }  // namespace rollkin

@@ -1,5 +1,6 @@
 #include "forms/frmConfig.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,6 +18,11 @@ namespace {
 const char* const DiceCaptions[] = {"2 sides", "3 sides",  "4 sides",  "5 sides",  "6 sides",
                                     "8 sides", "10 sides", "12 sides", "20 sides", "100 sides"};
 const char* const PositionCaptions[] = {"UL", "UP", "UR", "ML", "MC", "MR", "LL", "LC", "LR"};
+// What the short captions stand for, for screen readers.
+const char* const PositionDescriptions[] = {
+    "Upper left corner",  "Upper edge, centred",  "Upper right corner",
+    "Left edge, centred", "Centre of the screen", "Right edge, centred",
+    "Lower left corner",  "Lower edge, centred",  "Lower right corner"};
 constexpr float PositionColumns[] = {120, 1080, 2040};
 constexpr float PositionRows[] = {600, 840, 1080};
 
@@ -100,7 +106,11 @@ frmConfig::frmConfig(Program& program)
             Place(new QRadioButton(QString::fromLatin1(PositionCaptions[i - 1]), frmPositions),
                   "optPos", at);
         optPos(i)->setObjectName(QStringLiteral("optPos%1").arg(i));
+        optPos(i)->setAccessibleDescription(QString::fromLatin1(PositionDescriptions[i - 1]));
     }
+    optPosGroup = new QButtonGroup(this);
+    for (int i = 1; i <= 9; ++i)
+        optPosGroup->addButton(optPos(i), i);
     chkResultPermanence = Place(new QCheckBox(QStringLiteral("Dice Result Permanent"), this),
                                 "chkResultPermanence", {2160, 1920, 2415, 255});
     chkStayOnTop = Place(new QCheckBox(QStringLiteral("Always on Top"), this), "chkStayOnTop",
@@ -147,6 +157,7 @@ frmConfig::frmConfig(Program& program)
     // A box's Click handler runs whenever its value changes, by the user or by code.
     connect(chkFreePos, &QCheckBox::toggled, this, [this] { chkFreePos_Click(); });
     connect(chkBoundPos, &QCheckBox::toggled, this, [this] { chkBoundPos_Click(); });
+    connect(optPosGroup, &QButtonGroup::idToggled, this, [this] { KeepPositionTabStop(); });
 
     Form_Load();
 }
@@ -169,6 +180,11 @@ void frmConfig::Form_Load() {
         for (int i = 1; i <= 9; ++i)
             optPos(i)->setEnabled(false);
     }
+}
+
+void frmConfig::KeepPositionTabStop() {
+    for (int i = 1; i <= 9; ++i)
+        optPos(i)->setFocusPolicy(optPos(i)->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void frmConfig::chkFreePos_Click() {

@@ -5,6 +5,7 @@
 #include "platform/Units.h"
 #include "state/AppState.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +43,7 @@ public:
     QCheckBox* chkFreePos;
     QCheckBox* chkBoundPos;
     BoundedArray<QRadioButton*, 1, 9> optPos;
+    QButtonGroup* optPosGroup;  // the nine options as one exclusive group
     QPushButton* cmdOk;
     QPushButton* cmdDefault;
     QPushButton* cmdCancel;
@@ -63,6 +65,8 @@ protected:
 private:
     template <typename W>
     W* Place(W* widget, const char* name, TwipsRect design);
+    // Tab stops at the selected option only; the arrow keys move within the group.
+    void KeepPositionTabStop();
 
     Program& program_;
     float tppX_, tppY_;

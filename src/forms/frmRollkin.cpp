@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "app/Program.h"
+#include "forms/DiceAccessible.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMenu.h"
 #include "forms/frmScroller.h"
@@ -77,6 +78,7 @@ DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
     // Keyboard focus only by Tab: a click leaves no focus rectangle behind on the strip.
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallDiceAccessibility();
 }
 
 void DiceButton::SetCaption(const QString& caption) {
@@ -142,17 +144,121 @@ void DiceButton::paintEvent(QPaintEvent*) {
     }
 }
 
-// The focus rectangle shows only when the keyboard brought the focus here, so that a strip
-// worked with the mouse looks the same before and after a click.
+// The focus rectangle shows only when the keyboard brought the focus here (or a key was used
+// on the button), so that a strip worked with the mouse looks the same before and after a click.
+// A window or a menu that took the focus for a while gives it back as it was.
+namespace {
+bool Returning(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+}  // namespace
+
 void DiceButton::focusInEvent(QFocusEvent* event) {
-    keyboardFocus_ =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason) {
+        keyboardFocus_ = true;
+    } else if (!Returning(reason)) {
+        keyboardFocus_ = false;
+    }
     QPushButton::focusInEvent(event);
 }
 
 void DiceButton::focusOutEvent(QFocusEvent* event) {
-    keyboardFocus_ = false;
+    // A key let go where this button no longer hears it still ends its throw, as the release of
+    // a mouse press always comes back to the button that took the press.
+    if (throwKey_ != 0) EndKeyThrow();
+    if (!Returning(event->reason())) keyboardFocus_ = false;
     QPushButton::focusOutEvent(event);
+}
+
+void DiceButton::keyPressEvent(QKeyEvent* event) {
+    const DiceKey key = DiceKeyOf(event->key(), event->modifiers());
+    if (key == DiceKey::None) {
+        // QPushButton would show a press for Space with a modifier that then throws nothing.
+        if (event->key() != Qt::Key_Space && event->key() != Qt::Key_Select) {
+            QPushButton::keyPressEvent(event);
+        }
+        return;
+    }
+    event->accept();
+    if (!keyboardFocus_) {
+        keyboardFocus_ = true;
+        update();
+    }
+    switch (key) {
+        case DiceKey::Throw:
+            // One throw per press: a held key's repeats, and a second throw key, throw nothing.
+            if (event->isAutoRepeat() || throwKey_ != 0) return;
+            throwKey_ = event->key();
+            if (event->timestamp() != 0 && event->key() == releasedKey_ &&
+                event->timestamp() == releasedAt_) {
+                // X repeats a held key as a release and a press of the same time, which Qt does
+                // not always see as a repeat: the key is still held, and the throw goes on.
+                setDown(true);
+                return;
+            }
+            form_.ThrowDown(index_);
+            break;
+        case DiceKey::AddOne:
+        case DiceKey::TakeOne:
+            form_.StepDice(index_, key == DiceKey::TakeOne);
+            break;
+        case DiceKey::Menu:
+            if (!event->isAutoRepeat()) form_.ShowMenuBeside(index_);
+            break;
+        default:
+            form_.MoveFocus(index_, key);
+    }
+}
+
+void DiceButton::keyReleaseEvent(QKeyEvent* event) {
+    if (throwKey_ != 0 && event->key() == throwKey_) {
+        event->accept();
+        if (event->isAutoRepeat()) return;
+        releasedKey_ = event->key();
+        releasedAt_ = event->timestamp();
+        EndKeyThrow();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+void DiceButton::EndKeyThrow() {
+    throwKey_ = 0;
+    form_.ThrowUp(index_);
+}
+
+DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
+    // Keypad keys carry the keypad flag; Shift is part of typing + on most layouts.
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    const bool plain = held == Qt::NoModifier;
+    const bool shiftAtMost = (held & ~Qt::ShiftModifier) == Qt::NoModifier;
+    switch (qtKey) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return plain ? DiceKey::Throw : DiceKey::None;
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            return shiftAtMost ? DiceKey::AddOne : DiceKey::None;
+        case Qt::Key_Minus:
+            return shiftAtMost ? DiceKey::TakeOne : DiceKey::None;
+        case Qt::Key_Menu:
+            return shiftAtMost ? DiceKey::Menu : DiceKey::None;
+        case Qt::Key_F10:
+            return held == Qt::ShiftModifier ? DiceKey::Menu : DiceKey::None;
+        case Qt::Key_Up:
+            return plain ? DiceKey::Previous : DiceKey::None;
+        case Qt::Key_Down:
+            return plain ? DiceKey::Next : DiceKey::None;
+        case Qt::Key_Home:
+            return plain ? DiceKey::First : DiceKey::None;
+        case Qt::Key_End:
+            return plain ? DiceKey::Last : DiceKey::None;
+        default:
+            return DiceKey::None;
+    }
 }
 
 // Qt's events become the handlers' arguments here, once. The event is always accepted and never
@@ -374,14 +480,80 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
         if (s.DiceDragged(index)) {
             program_.Scroller().EndScrollerDrag(index);
             s.DiceDragged(index) = False;
-        } else if (shift == vbShiftMask) {
-            if (s.DiceMultiplier(index) > 1) --s.DiceMultiplier(index);
         } else {
-            if (s.DiceMultiplier(index) < s.MultiplierRange) ++s.DiceMultiplier(index);
+            StepMultiplier(index, shift == vbShiftMask);
         }
         s.RightPressState(index) = 0;
         program_.Scroller().hide();
         cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
+    }
+}
+
+void frmRollkin::StepMultiplier(int index, bool takeOne) {
+    AppState& s = program_.State;
+    if (takeOne) {
+        if (s.DiceMultiplier(index) > 1) --s.DiceMultiplier(index);
+    } else {
+        if (s.DiceMultiplier(index) < s.MultiplierRange) ++s.DiceMultiplier(index);
+    }
+}
+
+void frmRollkin::ThrowDown(int index) {
+    DiceButton& b = cmdDice(index);
+    b.setDown(true);
+    cmdDice_MouseDown(index, vbLeftButton, 0, static_cast<float>(b.width() / 2) * TwipsPerPixelX(),
+                      static_cast<float>(b.height() / 2) * TwipsPerPixelY());
+}
+
+void frmRollkin::ThrowUp(int index) {
+    DiceButton& b = cmdDice(index);
+    b.setDown(false);
+    cmdDice_MouseUp(index, vbLeftButton, 0, static_cast<float>(b.width() / 2) * TwipsPerPixelX(),
+                    static_cast<float>(b.height() / 2) * TwipsPerPixelY());
+}
+
+void frmRollkin::StepDice(int index, bool takeOne) {
+    StepMultiplier(index, takeOne);
+    cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(program_.State, index)));
+}
+
+void frmRollkin::ShowMenuBeside(int index) {
+    QMenu& menu = *program_.Menu().mnuHidden;
+    const int menuWidth = menu.sizeHint().width();
+    const auto screenWidth = static_cast<int>(program_.Screen.ScreenWidth() / TwipsPerPixelX());
+    // Right of the strip, level with the button; left of it where the screen ends first.
+    QPoint at = mapToGlobal(QPoint(width(), cmdDice(index).y()));
+    if (at.x() + menuWidth > screenWidth) at.setX(mapToGlobal(QPoint(0, 0)).x() - menuWidth);
+    program_.Screen.PopupMenuAt(menu, at.x(), at.y());
+    SettleLostReleases();
+}
+
+void frmRollkin::MoveFocus(int index, DiceKey where) {
+    int target = 0;
+    auto firstVisible = [&](int from, int step) {
+        for (int i = from; i >= FirstSlot && i <= LastSlot; i += step) {
+            if (cmdDice(i).Visible()) return i;
+        }
+        return 0;
+    };
+    switch (where) {
+        case DiceKey::Previous:
+            target = firstVisible(index - 1, -1);
+            break;
+        case DiceKey::Next:
+            target = firstVisible(index + 1, 1);
+            break;
+        case DiceKey::First:
+            target = firstVisible(FirstSlot, 1);
+            break;
+        case DiceKey::Last:
+            target = firstVisible(LastSlot, -1);
+            break;
+        default:
+            break;
+    }
+    if (target != 0 && target != index) {
+        cmdDice(target).setFocus(target < index ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     }
 }
 

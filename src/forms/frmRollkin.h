@@ -11,6 +11,14 @@ namespace rollkin {
 class Program;
 class frmRollkin;
 
+// What a key does on a focused dice button. Each command goes through the code of the mouse
+// gesture it stands for.
+enum class DiceKey { None, Throw, AddOne, TakeOne, Menu, Previous, Next, First, Last };
+
+// Space, Enter and keypad Enter throw; Plus, = and keypad plus add a die, Minus takes one away;
+// the Menu key and Shift+F10 open the command menu; Up, Down, Home and End move the focus.
+DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
+
 // One dice button of the strip: a flat button in its own colour. Mouse input is handed, as the
 // handlers' Button and Shift values, to frmRollkin's cmdDice_Mouse* handlers and nowhere else,
 // so the press keeps the mouse for every move and the release of that press.
@@ -33,6 +41,8 @@ public:
     // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
     void SettleLostReleases();
 
+    frmRollkin& Form() const { return form_; }
+
     // Top edge in twips within the strip.
     float Top() const { return top_; }
     void SetTop(float twips);
@@ -46,6 +56,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -55,6 +67,8 @@ private:
     void Press(QMouseEvent* event);
     // Tooltip, accessible name and description for what the button shows now.
     void Describe();
+    // The release of the key that threw: what a plain left release does.
+    void EndKeyThrow();
 
     frmRollkin& form_;
     int index_;
@@ -62,6 +76,9 @@ private:
     float top_ = 0;
     bool keyboardFocus_ = false;
     Qt::MouseButtons down_;  // pressed on this button and not yet released here
+    int throwKey_ = 0;       // the key whose press threw, until its release
+    int releasedKey_ = 0;    // the last key release that ended a throw, and its time
+    quint64 releasedAt_ = 0;
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
 };
@@ -103,6 +120,18 @@ public:
     // Asks every button to forget releases that a menu or dialog took.
     void SettleLostReleases();
 
+    // The keyboard's and screen readers' ways to the gestures of one button.
+    // A plain left press (the throw) and a plain left release, through the mouse handlers.
+    void ThrowDown(int index);
+    void ThrowUp(int index);
+    // One die more (as a right click) or one fewer (as a Shift+right click); the face label at
+    // once.
+    void StepDice(int index, bool takeOne);
+    // The command menu beside the button, on the side of the strip where it fits.
+    void ShowMenuBeside(int index);
+    // Moves the focus from a button to the previous, next, first or last visible one.
+    void MoveFocus(int index, DiceKey where);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -111,6 +140,8 @@ protected:
 private:
     // GetCursorPos into pt; on failure the message, then the handler goes on.
     void GetCursorPosInto(PointL& pt);
+    // The multiplier step of a right release without drag.
+    void StepMultiplier(int index, bool takeOne);
 
     Program& program_;
     BoundedArray<DiceButton*, FirstSlot, LastSlot> buttons_;

@@ -31,6 +31,7 @@ frmScroller::frmScroller(Program& program)
     sldScroller->setTickPosition(QSlider::TicksBelow);
     sldScroller->setTickInterval(1);
     sldScroller->setFocusPolicy(Qt::NoFocus);
+    sldScroller->setAccessibleName(QStringLiteral("Dice Multiplier"));
     sldScroller->setGeometry(ToPixels(slider_, tppX, tppY));
 
     lblValue = new QLabel(QStringLiteral("1"), this);

@@ -61,6 +61,9 @@ public:
     // Pops the menu's items up at the cursor; returns once the menu has closed and the chosen
     // item's handler has run.
     virtual void PopupMenu(QMenu& menu) = 0;
+    // The same, with the menu's top left corner at a screen point in pixels (a menu opened from
+    // the keyboard, where the cursor may be anywhere).
+    virtual void PopupMenuAt(QMenu& menu, Long x, Long y) = 0;
 
     // Shows a dialog modally, centred on the screen; returns once it has been closed.
     virtual void ShowModal(QDialog& dialog) = 0;

@@ -112,6 +112,10 @@ void QtDesktop::PopupMenu(QMenu& menu) {
     menu.exec(QCursor::pos());
 }
 
+void QtDesktop::PopupMenuAt(QMenu& menu, Long x, Long y) {
+    menu.exec(QPoint(x, y));
+}
+
 void QtDesktop::ShowModal(QDialog& dialog) {
     if (QScreen* s = PrimaryScreen()) {
         const QRect screen = s->geometry();

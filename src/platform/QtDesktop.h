@@ -19,6 +19,7 @@ public:
     int MousePointer() const override { return pointer_; }
     void MsgBox(const QString& prompt, int style) override;
     void PopupMenu(QMenu& menu) override;
+    void PopupMenuAt(QMenu& menu, Long x, Long y) override;
     void ShowModal(QDialog& dialog) override;
     void EndProgram() override;
 

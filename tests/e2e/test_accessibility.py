@@ -89,6 +89,27 @@ def test_buttons_are_named_and_each_throw_is_announced(binary):
             while not seen(r"d6") and time.monotonic() < deadline:
                 pump(0.1)
             assert seen(r"d6"), events
+
+            # The same with the button's actions alone, as a screen reader without a mouse does.
+            action = buttons[4].queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+
+            def act(name, pattern):
+                events.clear()
+                assert action.doAction(names.index(name))
+                return wait_for(lambda: pump(0.1) or seen(pattern), 5, what=pattern)[-1][1]
+
+            assert 1 <= int(act("Press", r"d6: \d+").split(": ")[1]) <= 6
+            act("Increase", r"2d6")
+            act("Decrease", r"d6")
+            before = {w.id for w in x.mapped_windows()}
+            action.doAction(names.index("ShowMenu"))
+            menu = wait_for(lambda: [w for w in x.mapped_windows() if w.id not in before], 5,
+                            what="the menu")
+            assert [(w.x, w.y) for w in menu] == [(80, 160)], menu  # beside d6
+            x.xdotool("key", "Escape")
+            wait_for(lambda: all(w.id in before for w in x.mapped_windows()), 5,
+                     what="Esc to close the menu")
             pyatspi.Registry.deregisterEventListener(on_change,
                                                      "object:property-change:accessible-name")
         finally:

@@ -1,6 +1,7 @@
 """The strip starts: where, how big, on top, in which colours; how it ends."""
 
 import os
+import re
 import subprocess
 import sys
 
@@ -55,7 +56,21 @@ def test_without_a_display_one_clear_line_and_status_1(binary):
     assert result.returncode == 1 and len(result.stderr.strip().splitlines()) == 1, result
 
 
+def test_help_version_and_a_wrong_argument_need_no_display(binary):
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    usage, refused = r"Usage: dicerollkin .*man dicerollkin\n", r"[^\n]*'{}'.*--help.*\n"
+    for args, status, out, err in (
+            (["--help"], 0, usage, ""), (["-h"], 0, usage, ""),
+            (["--version"], 0, r"dicerollkin \d+\.\d+\.\d+\n", ""),
+            (["-platform", "xcb"], 2, "", refused.format("-platform")),
+            (["--help", "x"], 2, "", refused.format("x"))):
+        r = subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
+        assert r.returncode == status and re.fullmatch(out, r.stdout, re.S) and \
+            re.fullmatch(err, r.stderr, re.S), (args, r)
+
 if __name__ == "__main__":
     sys.exit(run_tests([test_strip_appears_topmost_in_the_upper_left_corner,
                         test_close_request_ends_the_program_with_status_0,
-                        test_without_a_display_one_clear_line_and_status_1], sys.argv[1]))
+                        test_without_a_display_one_clear_line_and_status_1,
+                        test_help_version_and_a_wrong_argument_need_no_display], sys.argv[1]))

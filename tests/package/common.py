@@ -14,9 +14,12 @@ APP_ID = "org.example.dicerollkin"
 DESKTOP = "share/applications/dicerollkin.desktop"
 METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+PROGRAM = "games/dicerollkin"  # a game, where Debian keeps games
+MANUAL = "share/man/man6/dicerollkin.6.gz"
 
 # Every file an installation puts under its prefix, and nothing else.
-FILES = sorted(["bin/dicerollkin", DESKTOP, METAINFO,
+FILES = sorted([PROGRAM, DESKTOP, METAINFO, MANUAL, "share/doc/dicerollkin/copyright",
+                "share/doc/dicerollkin/changelog.gz",
                 "share/icons/hicolor/scalable/apps/dicerollkin.svg"] +
                [f"share/icons/hicolor/{s}x{s}/apps/dicerollkin.png" for s in ICON_SIZES])
 
@@ -63,7 +66,8 @@ def check_tree(prefix, version):
 
     entry = desktop_entry(desktop_path)
     program = entry["Exec"].split()[0]
-    assert os.access(os.path.join(prefix, "bin", program), os.X_OK), entry["Exec"]
+    assert os.path.join("games", program) == PROGRAM, entry["Exec"]
+    assert os.access(os.path.join(prefix, PROGRAM), os.X_OK), entry["Exec"]
     for s in ICON_SIZES:
         png = os.path.join(prefix, f"share/icons/hicolor/{s}x{s}/apps/{entry['Icon']}.png")
         assert png_size(png) == (s, s, 6), f"{png}: {png_size(png)}, want {s}x{s} RGBA"

@@ -60,13 +60,13 @@ def main(cpack, build_dir, version, out):
     for mode, user, *_, path in listing:
         assert user == "root/root", (path, user)
         if mode.startswith("-"):
-            want = "-rwxr-xr-x" if path.startswith("./usr/bin/") else "-rw-r--r--"
+            want = "-rwxr-xr-x" if path == "./usr/" + common.PROGRAM else "-rw-r--r--"
             assert mode == want, (path, mode)
     print(f"PASS {len(files)} files under /usr, root-owned, modes 755/644")
 
     tree = os.path.join(out, "contents")
     run("dpkg-deb", "-x", deb, tree)
-    binary = os.path.join(tree, "usr/bin/dicerollkin")
+    binary = os.path.join(tree, "usr", common.PROGRAM)
     missing = hardening.problems(binary, installed=True)
     assert not missing, f"packaged program lacks: {missing}"
     print("PASS packaged program hardened, no RUNPATH")
@@ -85,6 +85,12 @@ def main(cpack, build_dir, version, out):
     uncovered = {lib: p for lib, p in providers.items() if p not in depends}
     assert not uncovered, f"not in Depends ({fields['Depends']}): {uncovered}"
     print(f"PASS Depends covers {len(providers)} run-time needs: {sorted(set(providers.values()))}")
+
+    # What Debian asks of every package. Informational tags (I:) are printed, not failed.
+    status, report = common.tool("lintian", "--fail-on", "error,warning", "--display-info", deb)
+    tags = [line for line in report.splitlines() if re.match(r"[EWIPNX]: ", line)]
+    assert status == 0 and not [t for t in tags if t[0] in "EW"], f"lintian:\n{report}"
+    print("PASS lintian: no error or warning; informational tags:", *tags or ["none"], sep="\n  ")
     return 0
 
 

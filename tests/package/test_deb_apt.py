@@ -39,7 +39,8 @@ def leftovers():
     dpkg's own records of it."""
     patterns = ["/usr/bin/*dicerollkin*", "/usr/share/*dicerollkin*", "/usr/share/*/*dicerollkin*",
                 "/usr/share/icons/*/*/apps/*dicerollkin*", "/usr/share/man/*/*dicerollkin*",
-                "/etc/*dicerollkin*", "/var/lib/*dicerollkin*", "/var/lib/dpkg/info/dicerollkin*"]
+                "/usr/games/*dicerollkin*", "/etc/*dicerollkin*", "/var/lib/*dicerollkin*",
+                "/var/lib/dpkg/info/dicerollkin*"]
     return sorted({p for pattern in patterns for p in glob.glob(pattern)})
 
 
@@ -79,10 +80,12 @@ def main(version, deb_dir):
 
         # The menu's view: the desktop entry's Exec resolves on an ordinary PATH.
         entry = common.check_tree("/usr", version)
-        binary = shutil.which(entry["Exec"].split()[0], path="/usr/bin:/bin")
-        assert binary in ("/usr/bin/dicerollkin", "/bin/dicerollkin"), binary
+        binary = shutil.which(entry["Exec"].split()[0], path="/usr/bin:/bin:/usr/games")
+        assert binary == "/usr/games/dicerollkin", binary
         common.check_starts(binary, entry)
-        print(f"PASS {binary} starts from the menu entry and closes with status 0")
+        manual = subprocess.check_output(["man", "-w", "dicerollkin"], text=True).strip()
+        assert manual == "/usr/share/man/man6/dicerollkin.6.gz", manual
+        print(f"PASS {binary} starts from the menu entry, closes with status 0; man finds {manual}")
     finally:
         # Packages apt pulled in for it should be marked automatic, as apt-get autoremove
         # expects; take them out too, so that the machine is as it was.

@@ -29,15 +29,18 @@ def main(cmake, build_dir, version):
         assert installed == want, f"installed {installed}\nwant {want}"
         print(f"PASS {len(installed)} files, all under {PREFIX}")
 
-        missing = hardening.problems(os.path.join(prefix, "bin/dicerollkin"), installed=True)
+        missing = hardening.problems(os.path.join(prefix, common.PROGRAM), installed=True)
         assert not missing, f"installed program lacks: {missing}"
         print("PASS installed program hardened, no RUNPATH")
 
         entry = common.check_tree(prefix, version)
         print("PASS desktop entry, metainfo and icons valid and consistent")
 
-        common.check_starts(os.path.join(prefix, "bin", entry["Exec"].split()[0]), entry)
-        print("PASS installed program starts, closes with status 0")
+        program = os.path.join(prefix, common.PROGRAM)
+        version_line = subprocess.check_output([program, "--version"], text=True)
+        assert version_line == f"dicerollkin {version}\n", version_line
+        common.check_starts(program, entry)
+        print("PASS installed program gives its version, starts, closes with status 0")
     return 0
 
 

@@ -40,6 +40,7 @@ public:
     std::vector<int> pointerCalls;
     std::vector<Message> messages;
     int popups = 0;
+    PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
     int ends = 0;
 
@@ -59,6 +60,10 @@ public:
     int MousePointer() const override { return pointer_; }
     void MsgBox(const QString& prompt, int style) override { messages.push_back({prompt, style}); }
     void PopupMenu(QMenu& menu) override;
+    void PopupMenuAt(QMenu& menu, Long x, Long y) override {
+        popupAt = {x, y};
+        PopupMenu(menu);
+    }
     void ShowModal(QDialog& dialog) override;
     void EndProgram() override { ++ends; }
 

@@ -49,7 +49,9 @@ TEST_F(About, HasItsTitleIconAndOneFocusableButton) {
     EXPECT_EQ(a.lblRollkin->text(), "Dice Rollkin v. 1.1");
     EXPECT_EQ(a.lblRollkin->font().pointSizeF(), 14.25);
     EXPECT_FALSE(a.lblCopyright->text().isEmpty());
-    EXPECT_FALSE(a.Label1(16)->text().isEmpty());
+    EXPECT_EQ(a.Label1(16)->text(), "Help: man dicerollkin");
+    EXPECT_EQ(a.Label1(16)->font(), a.font());
+    EXPECT_EQ(a.Label1(16)->geometry(), QRect(48, 64, 217, 17));
     ASSERT_FALSE(a.imgIcon->pixmap().isNull());
     EXPECT_EQ(a.imgIcon->pixmap().size(), QSize(16, 16));
     EXPECT_EQ(a.cmdOK->geometry(), QRect(232, 8, 65, 25));

@@ -57,6 +57,7 @@ TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
               10 + 3 + 2 + 9 + 3);  // dice, permanence and top, position pair, anchors, buttons
     EXPECT_EQ(AccessibleName(d.sldRefresh), "Throw Refresh Time");
     EXPECT_EQ(AccessibleName(d.sldMultiplier), "Dice Multiplier Range");
+    EXPECT_EQ(AccessibleName(scroller().sldScroller), "Dice Multiplier");
     EXPECT_EQ(AccessibleName(d.frmDices), "Dices Availables");
     EXPECT_EQ(AccessibleName(d.frmPositions), "Rollkin Position");
     EXPECT_EQ(AccessibleRole(d.optPos(5)), QAccessible::RadioButton);

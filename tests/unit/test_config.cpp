@@ -279,13 +279,14 @@ TEST_F(Config, NeitherEnterNorEscCloses) {
 }
 
 TEST_F(Config, TabVisitsTheControlsInTheDesignOrder) {
+    state().AnchorPosition = 6;  // the option group is entered at the stored anchor, MR
     frmConfig d(program);
     d.show();
     d.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
     EXPECT_EQ(QApplication::focusWidget(), d.sldRefresh);
     QList<QWidget*> expected = {d.sldMultiplier, d.chkMultipPermanence, d.cmdCancel,   d.cmdOk,
-                                d.optPos(1),     d.chkResultPermanence, d.chkStayOnTop};
+                                d.optPos(6),     d.chkResultPermanence, d.chkStayOnTop};
     for (int i = 1; i <= 10; ++i)
         expected << d.chkDice(i);
     expected << d.chkFreePos << d.chkBoundPos << d.cmdDefault << d.sldRefresh;
@@ -295,6 +296,13 @@ TEST_F(Config, TabVisitsTheControlsInTheDesignOrder) {
             << QApplication::focusWidget()->objectName().toStdString() << " instead of "
             << next->objectName().toStdString();
     }
+    // An arrow moves the selection within the group; Tab and Backtab come back to it there.
+    d.optPos(6)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(d.optPos(6), Qt::Key_Down);
+    EXPECT_TRUE(d.optPos(9)->isChecked());
+    QTest::keyClick(d.optPos(9), Qt::Key_Tab);
+    QTest::keyClick(d.chkResultPermanence, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), d.optPos(9));
 }
 
 }  // namespace

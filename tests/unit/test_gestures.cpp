@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QTest>
 #include <limits>
 #include <string>
 
@@ -474,6 +477,87 @@ TEST_F(Gestures, MiddleButtonClicksDoNothing) {
     EXPECT_EQ(state(), before);
     EXPECT_EQ(rng.drawn, 0);
     EXPECT_EQ(caption(Slot), "d6");
+}
+
+// Keys on the focused button of a shown strip, as Qt delivers them.
+class Keys : public GestureFixture {
+protected:
+    void SetUp() override {
+        GestureFixture::SetUp();
+        strip().show();
+        strip().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&strip()));
+        strip().cmdDice(Slot).setFocus(Qt::TabFocusReason);
+    }
+    void Key(QEvent::Type type, int key, Qt::KeyboardModifiers mods = {}, bool repeat = false,
+             quint64 at = 0) {
+        QKeyEvent e(type, key, mods, QString(), repeat);
+        e.setTimestamp(at);
+        QApplication::sendEvent(QApplication::focusWidget(), &e);
+    }
+};
+
+TEST_F(Keys, ThrowAndMultiplierKeysDoWhatTheirClicksDo) {
+    struct KeyRow {
+        int key;
+        Qt::KeyboardModifiers mods;
+        bool permanent;
+        Integer before, draws, after;
+        const char* label;  // the caption after the release; nullptr: the press's total
+    };
+    const KeyRow rows[] = {
+        {Qt::Key_Space, {}, false, 3, 3, 1, nullptr},
+        {Qt::Key_Return, {}, true, 3, 3, 3, nullptr},
+        {Qt::Key_Enter, Qt::KeypadModifier, false, 20, 20, 1, nullptr},
+        {Qt::Key_Space, Qt::ControlModifier, false, 3, 0, 3, "3d6"},
+        {Qt::Key_Plus, Qt::ShiftModifier, false, 3, 0, 5, "5d6"},  // repeats step
+        {Qt::Key_Equal, {}, true, 20, 0, 20, "20d6"},
+        {Qt::Key_Plus, Qt::KeypadModifier, false, 19, 0, 20, "20d6"},
+        {Qt::Key_Minus, {}, true, 2, 0, 1, "d6"},
+        {Qt::Key_Minus, Qt::KeypadModifier, false, 1, 0, 1, "d6"},
+        {Qt::Key_Minus, Qt::AltModifier, false, 2, 0, 2, "2d6"},
+    };
+    for (const KeyRow& r : rows) {
+        SCOPED_TRACE("key " + std::to_string(r.key) + " before " + std::to_string(r.before));
+        state().MultiplierPermanent = state().ResultPermanent = r.permanent ? True : False;
+        state().DiceMultiplier(Slot) = r.before;
+        strip().cmdDice(Slot).SetCaption(QString::fromStdString(FaceLabel(state(), Slot)));
+        menu().tmrRefresh(Slot).SetEnabled(false);
+        const int drawn = rng.drawn;
+        Key(QEvent::KeyPress, r.key, r.mods);
+        Key(QEvent::KeyPress, r.key, r.mods, true);  // a held key's repeat
+        EXPECT_EQ(rng.drawn - drawn, r.draws);
+        EXPECT_EQ(strip().cmdDice(Slot).isDown(), r.draws > 0);
+        const QString atPress = caption(Slot);
+        Key(QEvent::KeyRelease, r.key, r.mods);
+        EXPECT_EQ(state().DiceMultiplier(Slot), r.after);
+        EXPECT_EQ(caption(Slot), r.label ? QString(r.label) : atPress);
+        EXPECT_EQ(menu().tmrRefresh(Slot).Enabled(), r.draws > 0 && !r.permanent);
+    }
+    // X repeats a held key as a release and a press of one time: still one throw per press.
+    const int drawn = rng.drawn;  // of the 2d6 the last row left
+    Key(QEvent::KeyPress, Qt::Key_Space, {}, false, 100);
+    Key(QEvent::KeyRelease, Qt::Key_Space, {}, false, 140);
+    Key(QEvent::KeyPress, Qt::Key_Space, {}, false, 140);
+    EXPECT_TRUE(strip().cmdDice(Slot).isDown());
+    Key(QEvent::KeyRelease, Qt::Key_Space, {}, false, 170);
+    EXPECT_EQ(rng.drawn - drawn, 2);
+}
+
+TEST_F(Keys, MenuKeysOpenTheMenuBesideTheButtonAndArrowsMoveAmongVisibleButtons) {
+    Key(QEvent::KeyPress, Qt::Key_Menu);
+    Key(QEvent::KeyPress, Qt::Key_F10, Qt::ShiftModifier);
+    Key(QEvent::KeyPress, Qt::Key_F10);
+    EXPECT_EQ(desktop.popups, 2);
+    EXPECT_EQ(desktop.popupAt, (PointL{80, 160}));  // right of the strip, level with d6
+    strip().cmdDice(6).SetVisible(false);
+    const std::pair<int, int> moves[] = {{Qt::Key_Down, 7},  {Qt::Key_Up, 5},   {Qt::Key_End, 10},
+                                         {Qt::Key_Down, 10}, {Qt::Key_Home, 1}, {Qt::Key_Up, 1}};
+    for (const auto& [key, slot] : moves) {
+        Key(QEvent::KeyPress, key);
+        EXPECT_EQ(QApplication::focusWidget(), &strip().cmdDice(slot)) << key;
+    }
+    EXPECT_EQ(strip().cmdDice(1).grab().toImage().pixelColor(4, 4), QColor(Qt::black));  // frame
 }
 
 }  // namespace

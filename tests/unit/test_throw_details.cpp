@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QListView>
@@ -167,6 +168,12 @@ TEST_F(ThrowOnTheStrip, NoTooltipWhileAButtonIsHeld) {
 // Every way to throw, one a row: each must land in the history.
 const std::pair<const char*, void (*)(DiceButton&)> ThrowPaths[] = {
     {"mouse", [](DiceButton& b) { QTest::mouseClick(&b, Qt::LeftButton); }},
+    {"keyboard", [](DiceButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
+    {"screen reader",
+     [](DiceButton& b) {
+         QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+             QAccessibleActionInterface::pressAction());
+     }},
 };
 
 TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
@@ -175,7 +182,9 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
     for (const auto& [path, throwIt] : ThrowPaths) {
         state().DiceMultiplier(5) = 3;
         rng.draws = {0.2f, 0.7f, 0.9f};
+        const int before = program.Throws().Count();
         throwIt(d6());
+        EXPECT_EQ(program.Throws().Count(), before + 1) << path;
         EXPECT_TRUE(program.Throws().Line(0).ends_with("  3d6: 2 + 5 + 6 = 13")) << path;
     }
     EXPECT_FALSE(program.HistoryLoaded());  // no window until it is opened

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+
+namespace rollkin {
+
+// The strip takes no command line; this answers --help and --version, and refuses anything
+// else, before any display is looked for. Returns the exit status when the program should end
+// here, nothing when it should go on to show the strip.
+std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FILE* out,
+                                     std::FILE* err);
+
+}  // namespace rollkin
