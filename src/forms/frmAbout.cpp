@@ -1,5 +1,6 @@
 #include "forms/frmAbout.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -99,6 +100,15 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::cmdOk_Click() {
     accept();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    // No cancel button: Esc does nothing. The keys of the focused OK button still press it.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmAbout::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #include "forms/frmMenu.h"
 
 #include <QMenu>
+#include <QMouseEvent>
 
 #include "app/Program.h"
 #include "forms/ProgramIcon.h"
@@ -34,6 +35,7 @@ frmMenu::frmMenu(Program& program) : program_(program) {
 
     mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
+    mnuHidden->installEventFilter(this);
     mnuConfigure = mnuHidden->addAction(QStringLiteral("Configure..."));
     mnuConfigure->setObjectName(QStringLiteral("mnuConfigure"));
     mnuExit = mnuHidden->addAction(QStringLiteral("Exit"));
@@ -83,6 +85,15 @@ void frmMenu::mnuAbout_Click() {
 
 void frmMenu::mnuHistory_Click() {
     program_.History().Open();
+}
+
+bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Items are chosen with the left button: the release of another chooses nothing, and the
+    // menu stays open.
+    if (watched == mnuHidden && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMenu::StopTimers() {

@@ -54,6 +54,9 @@ public:
     // Stops every timer; the program is ending.
     void StopTimers();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     Program& program_;
     BoundedArray<std::unique_ptr<FormTimer>, FirstSlot, LastSlot> timers_;

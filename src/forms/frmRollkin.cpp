@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSlider>
 #include <QToolTip>
+#include <QWindow>
 
 #include "app/Program.h"
 #include "forms/DiceAccessible.h"
@@ -392,7 +393,7 @@ void frmRollkin::Form_Load() {
     s.StayOnTop = True;
     s.AnchorPosition = 1;
     s.FreePosition = False;
-    program_.Rnd.Randomize(SecondsSinceMidnight());
+    program_.Rnd.Randomize(program_.Screen.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
     functions::PlaceMainWindow(program_);
@@ -428,8 +429,8 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         ThrowRecord record{FaceLabel(s, index), {}, 0};
         record.total = Throw(s, index, program_.Rnd, &record.faces);
         cmdDice(index).ShowThrow(record);
-        // Every throw passes here; the clock is the one the generator's seed already read.
-        program_.Throws().Add(record, static_cast<int>(SecondsSinceMidnight()));
+        // Every throw passes here, by mouse, key or a screen reader's action.
+        program_.Throws().Add(record, static_cast<int>(program_.Screen.TimeOfDay()));
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;
@@ -584,7 +585,37 @@ void frmRollkin::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+bool frmRollkin::event(QEvent* event) {
+    // The native window, made at the first showing: its moves are watched (eventFilter).
+    if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr)
+        windowHandle()->installEventFilter(this);
+    return QWidget::event(event);
+}
+
+namespace {
+
+// Qt gives a move with a button held only to the widget that took the press, so one begun
+// outside the program reaches no button. It goes to the button under the cursor, with the
+// buttons held: a right press made outside still makes a right drag there.
+bool HandOnMove(frmRollkin& strip, const QMouseEvent& move) {
+    auto* under = dynamic_cast<DiceButton*>(strip.childAt(move.position().toPoint()));
+    bool pressedHere = QWidget::mouseGrabber() != nullptr;
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        pressedHere = pressedHere || strip.cmdDice(i).Held();
+    if (under == nullptr || move.buttons() == Qt::NoButton || pressedHere) return false;
+    QMouseEvent local(QEvent::MouseMove, under->mapFrom(&strip, move.position()),
+                      move.globalPosition(), Qt::NoButton, move.buttons(), move.modifiers());
+    QCoreApplication::sendEvent(under, &local);
+    return true;
+}
+
+}  // namespace
+
 bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {  // of the native window, only the moves
+        return event->type() == QEvent::MouseMove &&
+               HandOnMove(*this, *static_cast<QMouseEvent*>(event));
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         Form_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));

@@ -37,6 +37,8 @@ public:
     // Whether the caption is the total of the last throw.
     bool ShowsThrow() const { return showsThrow_; }
     const ThrowRecord& LastThrow() const { return lastThrow_; }
+    // Whether a press on this button has not been released yet.
+    bool Held() const { return down_ != Qt::NoButton; }
 
     // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
     void SettleLostReleases();
@@ -133,6 +135,7 @@ public:
     void MoveFocus(int index, DiceKey where);
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -46,6 +46,8 @@ public:
     virtual bool GetCursorPos(PointL& pt) = 0;
     // Moves the cursor; false when it did not get there.
     virtual bool SetCursorPos(Long x, Long y) = 0;
+    // The time of day in seconds since local midnight, the generator's seed at start-up.
+    virtual float TimeOfDay() const = 0;
 
     // Shows, moves and sizes a top-level window in pixels, in or out of the topmost band.
     virtual void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,

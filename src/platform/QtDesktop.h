@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "platform/Desktop.h"
 
 namespace rollkin {
@@ -7,12 +9,16 @@ namespace rollkin {
 // The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
 class QtDesktop final : public Desktop {
 public:
+    QtDesktop();
+    ~QtDesktop() override;
+
     float ScreenWidth() const override;
     float ScreenHeight() const override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
     bool GetCursorPos(PointL& pt) override;
     bool SetCursorPos(Long x, Long y) override;
+    float TimeOfDay() const override;
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;
@@ -24,6 +30,8 @@ public:
     void EndProgram() override;
 
 private:
+    class X11Events;
+    std::unique_ptr<X11Events> x11_;  // on X11 only
     int pointer_ = PointerDefault;
 };
 

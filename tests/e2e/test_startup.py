@@ -6,6 +6,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
+from strip import ABOUT, CONFIG, choose  # noqa: E402
 from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
 
 
@@ -35,12 +36,20 @@ def test_strip_appears_topmost_in_the_upper_left_corner(binary):
 
 
 def test_close_request_ends_the_program_with_status_0(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        x.close_request(app.window)
-        status = app.wait_exit()
-        assert status == 0, (status, app.error_output()[-3000:])
-        wait_for(lambda: x.find_window("Dice Rollkin") is None, what="the strip to go")
+    # Also while a modal window is open, which goes with it.
+    for item, modal in ((None, None), ("About...", ABOUT), ("Configure...", CONFIG)):
+        with XServer() as x:
+            app = App(x, binary)
+            try:
+                if item:
+                    choose(x, app.window, item)
+                    x.wait_window(modal)
+                x.close_request(app.window)
+                status = app.wait_exit()
+                assert status == 0, (item, status, app.error_output()[-3000:])
+                wait_for(lambda: x.find_window("Dice Rollkin") is None, what="the strip to go")
+            finally:
+                app.stop()
 
 
 def test_without_a_display_one_clear_line_and_status_1(binary):

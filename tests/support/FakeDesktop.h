@@ -34,6 +34,7 @@ public:
     bool failGetCursor = false;
     bool failSetCursor = false;
     int getCursorCalls = 0;
+    float timeOfDay = 43200.5f;
     std::vector<PointL> cursorSets;
 
     std::vector<Placement> placements;
@@ -54,6 +55,7 @@ public:
     float TwipsPerPixelY() const override { return tppY; }
     bool GetCursorPos(PointL& pt) override;
     bool SetCursorPos(Long x, Long y) override;
+    float TimeOfDay() const override { return timeOfDay; }
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;

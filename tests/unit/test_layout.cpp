@@ -153,7 +153,12 @@ TEST_F(Commands, AboutAndF1ShowTheSameWindow) {
         d.findChild<QPushButton*>("cmdOK")->click();
         okClosed = d.result() == QDialog::Accepted;
     };
-    menu().mnuAbout->trigger();
+    QMenu& m = *menu().mnuHidden;
+    m.popup({0, 0});
+    const QPoint about = m.actionGeometry(menu().mnuAbout).center();
+    QTest::mouseClick(&m, Qt::RightButton, {}, about);  // chooses nothing; the menu stays
+    EXPECT_TRUE(m.isVisible() && desktop.modals.empty());
+    QTest::mouseClick(&m, Qt::LeftButton, {}, about);
     EXPECT_TRUE(okClosed);
     strip().Form_KeyDown(vbKeyF1, 0);
     strip().Form_KeyDown(vbKeyF1, vbShiftMask);

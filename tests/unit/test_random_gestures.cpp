@@ -45,13 +45,14 @@ Outcome RunSeed(std::uint64_t seed, std::uint64_t events, Screen screen, EventMi
         driver.Step(choices);
         const std::string broken = driver.Check();
         if (!broken.empty()) {
-            out.failure =
-                "seed " + std::to_string(seed) + " (screen " + std::to_string(screen.w) + "x" +
-                std::to_string(screen.h) + " at " + std::to_string(static_cast<int>(screen.tpp)) +
-                " twips/px), event #" + std::to_string(k) + ": " + broken + "\nlast events:\n" +
-                driver.RecentEvents() + "replay: ROLLKIN_GESTURE_SEED=" + std::to_string(seed) +
-                " ROLLKIN_GESTURE_EVENTS=" + std::to_string(k + 1) +
-                " unit_tests --gtest_filter='RandomGestures.Replay*'";
+            out.failure = "seed " + std::to_string(seed) + " (screen " + std::to_string(screen.w) +
+                          "x" + std::to_string(screen.h) + " at " +
+                          std::to_string(static_cast<int>(screen.tpp)) + " twips/px), event #" +
+                          std::to_string(k) + ": " + broken + "\nlast events:\n" +
+                          driver.RecentEvents() + "replay: unit_tests --replay-gestures " +
+                          std::to_string(seed) + " " + std::to_string(k + 1) + " " +
+                          std::to_string(screen.w) + " " + std::to_string(screen.h) + " " +
+                          std::to_string(static_cast<int>(screen.tpp));
             break;
         }
     }
@@ -167,7 +168,7 @@ void PrintTo(const LongRun& run, std::ostream* out) {
 class RandomGesturesLong : public ::testing::TestWithParam<LongRun> {};
 
 // Two halves of the million events the CI run asks for, so that ctest runs them side by side.
-// ROLLKIN_GESTURE_EVENTS changes the count of each half (e.g. for a longer run by hand).
+// ROLLKIN_GESTURE_HALF changes the count of each half (e.g. for a longer run by hand).
 TEST_P(RandomGesturesLong, EveryInvariantHoldsAfterEveryEvent) {
     const LongRun run = GetParam();
     const std::uint64_t events = EnvNumber("ROLLKIN_GESTURE_HALF", 500000);
@@ -197,18 +198,18 @@ INSTANTIATE_TEST_SUITE_P(Seeds, RandomGesturesLong,
                              return "Seed" + std::to_string(p.param.seed);
                          });
 
-// Replays one seed given in the environment, e.g. a seed that a longer run reported.
-TEST(RandomGestures, ReplayFromTheEnvironment) {
-    const char* seed = std::getenv("ROLLKIN_GESTURE_SEED");
-    if (seed == nullptr) GTEST_SKIP() << "set ROLLKIN_GESTURE_SEED (and ROLLKIN_GESTURE_EVENTS)";
-    const Screen screen{static_cast<int>(EnvNumber("ROLLKIN_GESTURE_W", 1024)),
-                        static_cast<int>(EnvNumber("ROLLKIN_GESTURE_H", 768)),
-                        static_cast<float>(EnvNumber("ROLLKIN_GESTURE_TPP", 15))};
-    const Outcome out =
-        RunSeed(std::strtoull(seed, nullptr, 0), EnvNumber("ROLLKIN_GESTURE_EVENTS", 100000),
-                screen, MixFromEnvironment());
-    EXPECT_EQ(out.failure, "");
-}
-
 }  // namespace
+
+// unit_tests --replay-gestures SEED EVENTS [WIDTH HEIGHT TWIPS_PER_PIXEL]: one seeded run, e.g.
+// one that a longer run reported; prints where it broke (status 1) or that it held (status 0).
+int ReplayGestures(int argc, char** argv) {
+    auto arg = [&](int i, std::uint64_t fallback) {
+        return argc > i ? std::strtoull(argv[i], nullptr, 0) : fallback;
+    };
+    const Screen screen{static_cast<int>(arg(4, 1024)), static_cast<int>(arg(5, 768)),
+                        static_cast<float>(arg(6, 15))};
+    const Outcome out = RunSeed(arg(2, 0), arg(3, 100000), screen, MixFromEnvironment());
+    std::printf("%s\n", out.failure.empty() ? "every invariant held" : out.failure.c_str());
+    return out.failure.empty() ? 0 : 1;
+}
 }  // namespace rollkin::test

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QTime>
+#include <cmath>
 #include <limits>
 #include <set>
 
 #include "ProgramFixture.h"
+#include "platform/QtDesktop.h"
 #include "state/Dice.h"
 
 namespace rollkin::test {
@@ -184,10 +187,16 @@ TEST(Generator, TheSameSeedGivesTheSameSequenceAndNearSeedsDiffer) {
     EXPECT_LT(same, 5);
 }
 
-TEST(Generator, SeedIsTheTimeOfDay) {
-    const float seconds = SecondsSinceMidnight();
-    EXPECT_GE(seconds, 0.0f);
-    EXPECT_LT(seconds, 86401.0f);
+TEST(Generator, TheLoadHandlerSeedsItWithTheTimeOfDay) {
+    FakeDesktop desktop;
+    desktop.timeOfDay = 45296.75f;  // 12:34:56.75
+    Random rng, expected;
+    Program(desktop, rng).Rollkin();
+    expected.Randomize(45296.75f);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(rng.Rnd(), expected.Rnd());
+    const double qtSeconds = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    EXPECT_NEAR(std::remainder(QtDesktop().TimeOfDay() - qtSeconds, 86400.0), 0.0, 1.0);
 }
 
 }  // namespace

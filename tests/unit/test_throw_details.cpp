@@ -185,7 +185,7 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
         const int before = program.Throws().Count();
         throwIt(d6());
         EXPECT_EQ(program.Throws().Count(), before + 1) << path;
-        EXPECT_TRUE(program.Throws().Line(0).ends_with("  3d6: 2 + 5 + 6 = 13")) << path;
+        EXPECT_EQ(program.Throws().Line(0), "12:00:00  3d6: 2 + 5 + 6 = 13") << path;
     }
     EXPECT_FALSE(program.HistoryLoaded());  // no window until it is opened
 

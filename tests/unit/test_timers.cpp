@@ -70,6 +70,7 @@ TEST_F(Timers, ATimerFiresOnceThenStays) {
 
 TEST_F(Timers, APermanentResultStartsNoTimerButARunningOneStillFires) {
     menu().tmrRefresh(1).SetInterval(30);
+    menu().tmrRefresh(3).SetInterval(1);  // were it started, it would fire long before slot 1's
     Down(1, vbLeftButton);
     Up(1, vbLeftButton);
     state().ResultPermanent = True;  // set while slot 1's timer runs

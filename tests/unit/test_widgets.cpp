@@ -130,7 +130,16 @@ TEST(QtDesktopPlacement, LeavesAndRejoinsTheTopmostBandWithoutHidingTheWindow) {
     desktop.SetWindowPos(window, InsertAfter::Topmost, 10, 20, 80, 400, PlacementFlags);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const QWindow* native = window.windowHandle();
+    struct : QObject {
+        int raises = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            raises += e->type() == QEvent::ZOrderChange;
+            return false;
+        }
+    } stacking;
+    window.installEventFilter(&stacking);
     desktop.SetWindowPos(window, InsertAfter::NoTopmost, 30, 40, 80, 200, PlacementFlags);
+    EXPECT_EQ(stacking.raises, 1);  // out of the topmost band, above the other windows
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowHandle(), native);  // the same native window, not a new one
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -158,9 +167,7 @@ TEST(QtDesktopCursor, SetsAndReadsTheCursorInScreenPixels) {
     PointL p;
     ASSERT_TRUE(desktop.GetCursorPos(p));
     EXPECT_EQ(p, (PointL{123, 45}));
-    EXPECT_EQ(
-        desktop.TwipsPerPixelX(),
-        1440.0f / static_cast<float>(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
+    EXPECT_EQ(desktop.TwipsPerPixelX(), 15.0f);  // the offscreen screen's 96 dpi
 }
 
 }  // namespace
