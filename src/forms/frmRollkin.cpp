@@ -20,6 +20,7 @@
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Dice.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin {
 
@@ -449,6 +450,8 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         ThrowRecord record{FaceLabel(s, index), {}, 0};
         record.total = Throw(s, index, program_.Rnd, &record.faces);
         cmdDice(index).ShowThrow(record);
+        // Every throw passes here, by mouse, key or a screen reader's action.
+        program_.Throws().Add(record, static_cast<int>(program_.Screen.TimeOfDay()));
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;
