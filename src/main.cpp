@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "app/Program.h"
@@ -54,11 +57,49 @@ private:
     std::function<void()> work_;
 };
 
+// Qt aborts when its platform plugin cannot be loaded or started. Until the application stands,
+// Qt's messages are held: a fatal one becomes the one line of `failure` and status 1, the others
+// are passed on once start-up has gone well.
+class StartupMessages {
+public:
+    explicit StartupMessages(std::string failure) {
+        failure_ = std::move(failure);
+        previous_ = qInstallMessageHandler(&Hold);
+    }
+    ~StartupMessages() {
+        qInstallMessageHandler(previous_);
+        for (const Held& h : held_)
+            qt_message_output(h.type, QMessageLogContext(nullptr, 0, nullptr, h.category),
+                              h.message);
+        held_.clear();
+    }
+
+private:
+    // Category names are the categories' own static strings.
+    struct Held {
+        QtMsgType type;
+        const char* category;
+        QString message;
+    };
+
+    static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", failure_.c_str());
+            std::_Exit(1);
+        }
+        held_.push_back({type, context.category, message});
+    }
+
+    static inline std::string failure_;
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::vector<Held> held_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace rollkin;
-    // Loaded first, for the answers to the command line and the display check's error line;
+    // Loaded first, for the answers to the command line and the display check's error lines;
     // installed once the application exists, before the first window, whose texts are
     // translated as it is built.
     QTranslator catalogue;
@@ -67,16 +108,19 @@ int main(int argc, char** argv) {
     if (const std::optional<int> status =
             AnswerCommandLine(argc, argv, stdout, stderr, translated ? &catalogue : nullptr))
         return *status;
-    const DisplayChoice choice = ChooseDisplay(
-        {std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-         &CanConnectX11, translated ? &catalogue : nullptr});
+    const DisplayEnvironment env{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
+                                 std::getenv("WAYLAND_DISPLAY"), &CanConnectX11,
+                                 translated ? &catalogue : nullptr};
+    const DisplayChoice choice = ChooseDisplay(env);
     if (!choice.error.empty()) {
         std::fprintf(stderr, "%s\n", choice.error.c_str());
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", choice.platform.c_str());
 
+    std::optional<StartupMessages> startup(std::in_place, PlatformFailure(env, choice.platform));
     QApplication app(argc, argv);
+    startup.reset();
     QApplication::setApplicationName(QStringLiteral("dicerollkin"));
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.

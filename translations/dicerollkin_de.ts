@@ -74,6 +74,14 @@ Das Handbuch: man dicerollkin
         <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
         <translation>kein Display gefunden (DISPLAY ist nicht gesetzt); aus einer grafischen Sitzung oder mit xvfb-run starten.</translation>
     </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt kann die Plattform „%1“, die QT_QPA_PLATFORM verlangt, nicht starten; QT_QPA_PLATFORM löschen oder auf eine installierte Plattform wie xcb setzen.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt kann die Plattform „%1“ nicht starten; prüfen, ob das xcb-Plattform-Plugin von Qt und die Bibliotheken, die es braucht, installiert sind.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -386,6 +394,10 @@ Das Handbuch: man dicerollkin
         <source>About...</source>
         <translation>Über...</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>frmRollkin</name>
@@ -413,6 +425,25 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Dice Multiplier</source>
         <translation>Würfelanzahl</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Dice Rollkin – Verlauf</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Würfe</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,14 @@ El manual: man dicerollkin
         <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
         <translation>no se encontró ninguna pantalla (DISPLAY no está definido); inícialo desde una sesión gráfica o con xvfb-run.</translation>
     </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt no puede iniciar la plataforma «%1» que pide QT_QPA_PLATFORM; elimina QT_QPA_PLATFORM o dale una plataforma instalada, como xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt no puede iniciar la plataforma «%1»; comprueba que el complemento de plataforma xcb de Qt y las bibliotecas que necesita están instalados.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -386,6 +394,10 @@ El manual: man dicerollkin
         <source>About...</source>
         <translation>Acerca de...</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
 </context>
 <context>
     <name>frmRollkin</name>
@@ -413,6 +425,25 @@ El manual: man dicerollkin
     <message>
         <source>Dice Multiplier</source>
         <translation>Número de dados</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Historial de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,14 @@ Le manuel : man dicerollkin
         <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
         <translation>aucun écran trouvé (DISPLAY n&apos;est pas défini) ; lancez-le depuis une session graphique, ou avec xvfb-run.</translation>
     </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt ne peut pas démarrer la plateforme « %1 » demandée par QT_QPA_PLATFORM ; supprimez QT_QPA_PLATFORM ou donnez-lui une plateforme installée, comme xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt ne peut pas démarrer la plateforme « %1 » ; vérifiez que le greffon de plateforme xcb de Qt et les bibliothèques dont il a besoin sont installés.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -386,6 +394,10 @@ Le manuel : man dicerollkin
         <source>About...</source>
         <translation>À propos...</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Historique...</translation>
+    </message>
 </context>
 <context>
     <name>frmRollkin</name>
@@ -413,6 +425,25 @@ Le manuel : man dicerollkin
     <message>
         <source>Dice Multiplier</source>
         <translation>Nombre de dés</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Historique de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Lancers</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,14 @@ Il manuale: man dicerollkin
         <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
         <translation>nessun display trovato (DISPLAY non è impostato); avvialo da una sessione grafica o con xvfb-run.</translation>
     </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt non riesce ad avviare la piattaforma «%1» richiesta da QT_QPA_PLATFORM; elimina QT_QPA_PLATFORM o impostala su una piattaforma installata, come xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt non riesce ad avviare la piattaforma «%1»; verifica che il plugin di piattaforma xcb di Qt e le librerie di cui ha bisogno siano installati.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -386,6 +394,10 @@ Il manuale: man dicerollkin
         <source>About...</source>
         <translation>Informazioni...</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Cronologia...</translation>
+    </message>
 </context>
 <context>
     <name>frmRollkin</name>
@@ -413,6 +425,25 @@ Il manuale: man dicerollkin
     <message>
         <source>Dice Multiplier</source>
         <translation>Numero di dadi</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Cronologia di Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Lanci</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
     </message>
 </context>
 </TS>

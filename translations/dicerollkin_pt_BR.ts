@@ -74,6 +74,14 @@ O manual: man dicerollkin
         <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
         <translation>nenhum display encontrado (DISPLAY não está definido); inicie-o a partir de uma sessão gráfica ou com o xvfb-run.</translation>
     </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>O Qt não consegue iniciar a plataforma &quot;%1&quot; pedida por QT_QPA_PLATFORM; remova QT_QPA_PLATFORM ou defina-a com uma plataforma instalada, como xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>O Qt não consegue iniciar a plataforma &quot;%1&quot;; verifique se o plugin de plataforma xcb do Qt e as bibliotecas de que ele precisa estão instalados.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -386,6 +394,10 @@ O manual: man dicerollkin
         <source>About...</source>
         <translation>Sobre...</translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Histórico...</translation>
+    </message>
 </context>
 <context>
     <name>frmRollkin</name>
@@ -413,6 +425,25 @@ O manual: man dicerollkin
     <message>
         <source>Dice Multiplier</source>
         <translation>Número de dados</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Histórico do Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Rolagens</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
     </message>
 </context>
 </TS>

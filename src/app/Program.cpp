@@ -1,8 +1,10 @@
 #include "app/Program.h"
 
+#include "forms/frmHistory.h"
 #include "forms/frmMenu.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin {
 
@@ -11,6 +13,8 @@ Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
     menu_.reset();
+    history_.reset();  // before the throws it shows
+    throws_.reset();
     scroller_.reset();
     rollkin_.reset();
 }
@@ -31,6 +35,16 @@ frmMenu& Program::Menu() {
 frmScroller& Program::Scroller() {
     if (!scroller_) scroller_ = std::make_unique<frmScroller>(*this);
     return *scroller_;
+}
+
+ThrowHistory& Program::Throws() {
+    if (!throws_) throws_ = std::make_unique<ThrowHistory>();
+    return *throws_;
+}
+
+frmHistory& Program::History() {
+    if (!history_) history_ = std::make_unique<frmHistory>(*this);
+    return *history_;
 }
 
 void Program::End() {

@@ -11,6 +11,8 @@ namespace rollkin {
 class frmRollkin;
 class frmMenu;
 class frmScroller;
+class frmHistory;
+class ThrowHistory;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
 // live for the whole run. A window is created, hidden, at its first reference.
@@ -32,8 +34,14 @@ public:
     // The multiplier scroller.
     frmScroller& Scroller();
 
+    // The throws of the run, created at the first throw.
+    ThrowHistory& Throws();
+    // The history window, created at its first opening.
+    frmHistory& History();
+
     bool MenuLoaded() const { return menu_ != nullptr; }
     bool ScrollerLoaded() const { return scroller_ != nullptr; }
+    bool HistoryLoaded() const { return history_ != nullptr; }
 
     // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
     void End();
@@ -43,6 +51,8 @@ private:
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
     std::unique_ptr<frmScroller> scroller_;
+    std::unique_ptr<ThrowHistory> throws_;
+    std::unique_ptr<frmHistory> history_;
     bool ended_ = false;
 };
 

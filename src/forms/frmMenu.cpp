@@ -7,6 +7,7 @@
 #include "forms/ProgramIcon.h"
 #include "forms/frmAbout.h"
 #include "forms/frmConfig.h"
+#include "forms/frmHistory.h"
 #include "forms/frmRollkin.h"
 #include "layout/functions.h"
 #include "state/Dice.h"
@@ -41,10 +42,14 @@ frmMenu::frmMenu(Program& program) : program_(program) {
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuAbout = mnuHidden->addAction(tr("About..."));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    mnuHidden->addSeparator();
+    mnuHistory = mnuHidden->addAction(tr("History..."));
+    mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
 
     connect(mnuConfigure, &QAction::triggered, this, [this] { mnuConfigure_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+    connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         timers_(i) = std::make_unique<FormTimer>([this, i] { tmrRefresh_Timer(i); });
@@ -66,6 +71,7 @@ void frmMenu::mnuConfigure_Click() {
     }  // unloaded
     if (program_.Ended()) return;
     functions::ApplyLayout(program_);
+    if (program_.HistoryLoaded()) program_.History().FollowStrip();  // on top or not, as the strip
 }
 
 void frmMenu::mnuExit_Click() {
@@ -75,6 +81,10 @@ void frmMenu::mnuExit_Click() {
 void frmMenu::mnuAbout_Click() {
     frmAbout about(program_);
     program_.Screen.ShowModal(about);
+}
+
+void frmMenu::mnuHistory_Click() {
+    program_.History().Open();
 }
 
 bool frmMenu::eventFilter(QObject* watched, QEvent* event) {

@@ -44,6 +44,7 @@ public:
     QAction* mnuConfigure;
     QAction* mnuExit;
     QAction* mnuAbout;
+    QAction* mnuHistory;
 
     FormTimer& tmrRefresh(int index) { return *timers_(index); }
 
@@ -51,6 +52,7 @@ public:
     void mnuConfigure_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+    void mnuHistory_Click();
 
     // Stops every timer; the program is ending.
     void StopTimers();

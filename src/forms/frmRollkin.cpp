@@ -9,6 +9,7 @@
 #include <QSlider>
 #include <QToolTip>
 #include <QWindow>
+#include <algorithm>
 
 #include "app/Program.h"
 #include "forms/DiceAccessible.h"
@@ -19,6 +20,7 @@
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Dice.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin {
 
@@ -142,7 +144,7 @@ void DiceButton::paintEvent(QPaintEvent*) {
     p.fillRect(r, background_);
     DrawEdge(p, r, sunken);
     p.setPen(Qt::black);
-    p.setFont(font());
+    p.setFont(CaptionFont());
     p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
     if (keyboardFocus_ && hasFocus()) {
         QPen dotted(Qt::black, 1, Qt::DotLine);
@@ -150,6 +152,26 @@ void DiceButton::paintEvent(QPaintEvent*) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(4, 4, -5, -5));
     }
+}
+
+QFont DiceButton::CaptionFont() const {
+    // Room between the 3-D edges of the part of the button the strip shows (the design button is
+    // a pixel wider than the strip), with a little to spare, as the caption is centred.
+    constexpr float InsetTwips = 60;
+    const int inset = TwipsToPixels(InsetTwips, form_.TwipsPerPixelX());
+    const QWidget* strip = parentWidget();
+    const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
+    const double centre = width() / 2.0;
+    const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
+    QFont f = font();
+    // A caption that fits keeps the design font untouched; a longer one takes the largest half
+    // point size of it that fits.
+    for (qreal size = f.pointSizeF();
+         size > 1 && QFontMetrics(f).boundingRect(text()).width() > room;) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    return f;
 }
 
 // The focus rectangle shows only when the keyboard brought the focus here (or a key was used
@@ -436,6 +458,8 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         ThrowRecord record{FaceLabel(s, index), {}, 0};
         record.total = Throw(s, index, program_.Rnd, &record.faces);
         cmdDice(index).ShowThrow(record);
+        // Every throw passes here, by mouse, key or a screen reader's action.
+        program_.Throws().Add(record, static_cast<int>(program_.Screen.TimeOfDay()));
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;

@@ -68,6 +68,8 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
+    // The font the caption is drawn in.
+    QFont CaptionFont() const;
     // Tooltip, accessible name and description for what the button shows now.
     void Describe();
     // The release of the key that threw: what a plain left release does.

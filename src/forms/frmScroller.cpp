@@ -117,7 +117,10 @@ void frmScroller::OpenScroller(int slot) {
     frmRollkin& strip = program_.Rollkin();
     hide();
     const float a = strip.Width() / 2 + strip.Left();
-    const float b = program_.Screen.ScreenWidth() / 2;
+    // The centre of the strip's monitor (with one monitor, of the screen).
+    const QRect monitor = program_.Screen.MonitorOf(strip);
+    const float b = static_cast<float>(monitor.x()) * TwipsPerPixelX() +
+                    static_cast<float>(monitor.width()) * TwipsPerPixelX() / 2;
     s.ScrollerMirrored = b < a ? True : False;
     if (s.ScrollerMirrored) {
         SetSliderLeft(Width() - SliderWidth());

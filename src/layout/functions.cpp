@@ -1,6 +1,7 @@
 #include "layout/functions.h"
 
 #include <QSlider>
+#include <cmath>
 
 #include "app/Program.h"
 #include "forms/frmMenu.h"
@@ -65,14 +66,29 @@ Long Anchor(Band band, float screen, float window) {
     }
 }
 
+// A monitor's origin in twips, rounded up so that the pixel division lands on its first pixel.
+Long Origin(int pixels, float tpp) {
+    return static_cast<Long>(std::ceil(static_cast<double>(pixels) * tpp));
+}
+
 }  // namespace
 
+// The anchors lie on the monitor that holds the strip's centre: its size stands for the screen's
+// and its origin is added. With one monitor that is the screen, at origin 0.
 Long AnchorLeft(Program& program, Integer position) {
-    return Anchor(ColumnOf(position), program.Screen.ScreenWidth(), program.Rollkin().Width());
+    const QRect monitor = program.Screen.MonitorOf(program.Rollkin());
+    const float tpp = program.Screen.TwipsPerPixelX();
+    return Origin(monitor.x(), tpp) + Anchor(ColumnOf(position),
+                                             static_cast<float>(monitor.width()) * tpp,
+                                             program.Rollkin().Width());
 }
 
 Long AnchorTop(Program& program, Integer position) {
-    return Anchor(RowOf(position), program.Screen.ScreenHeight(), program.Rollkin().Height());
+    const QRect monitor = program.Screen.MonitorOf(program.Rollkin());
+    const float tpp = program.Screen.TwipsPerPixelY();
+    return Origin(monitor.y(), tpp) + Anchor(RowOf(position),
+                                             static_cast<float>(monitor.height()) * tpp,
+                                             program.Rollkin().Height());
 }
 
 void PlaceMainWindow(Program& program) {

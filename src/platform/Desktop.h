@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include "state/AppState.h"
@@ -38,6 +39,9 @@ public:
     // Screen size in twips (full screen, no allowance for panels).
     virtual float ScreenWidth() const = 0;
     virtual float ScreenHeight() const = 0;
+    // The monitor, in pixels of the whole desktop, that holds the centre of the window; the
+    // primary monitor while the window has not been placed yet, or when no monitor holds it.
+    virtual QRect MonitorOf(const QWidget& window) const = 0;
     // Twips per pixel: 1440 / the desktop's logical dots per inch.
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;

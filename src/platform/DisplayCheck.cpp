@@ -17,20 +17,23 @@ bool WantsX11(std::string_view platform) {
     return platform == "xcb" || platform.substr(0, 4) == "xcb:";
 }
 
+// One line for standard error: the program's name, then the text in the user's language with
+// %1 standing for `argument`.
+std::string Line(const DisplayEnvironment& env, const char* text, const std::string& argument) {
+    std::string line = text;
+    if (env.catalogue != nullptr) {
+        const QString translated = env.catalogue->translate("DisplayCheck", text);
+        if (!translated.isEmpty()) line = translated.toStdString();
+    }
+    if (const auto at = line.find("%1"); at != std::string::npos) line.replace(at, 2, argument);
+    return "dicerollkin: " + line;
+}
+
 }  // namespace
 
 DisplayChoice ChooseDisplay(const DisplayEnvironment& env) {
-    // One line for standard error: the program's name, then the text in the user's language
-    // with %1 standing for the display.
     auto error = [&env](const char* text) -> DisplayChoice {
-        std::string line = text;
-        if (env.catalogue != nullptr) {
-            const QString translated = env.catalogue->translate("DisplayCheck", text);
-            if (!translated.isEmpty()) line = translated.toStdString();
-        }
-        if (const auto at = line.find("%1"); at != std::string::npos)
-            line.replace(at, 2, IsSet(env.display) ? env.display : "");
-        return {{}, "dicerollkin: " + line};
+        return {{}, Line(env, text, IsSet(env.display) ? env.display : "")};
     };
     const char* const unreachable = QT_TRANSLATE_NOOP(
         "DisplayCheck",
@@ -58,6 +61,22 @@ DisplayChoice ChooseDisplay(const DisplayEnvironment& env) {
     return error(QT_TRANSLATE_NOOP("DisplayCheck",
                                    "no display found (DISPLAY is not set); start it from a "
                                    "graphical session, or under xvfb-run."));
+}
+
+std::string PlatformFailure(const DisplayEnvironment& env, const std::string& platform) {
+    if (IsSet(env.qpaPlatform)) {
+        return Line(env,
+                    QT_TRANSLATE_NOOP("DisplayCheck",
+                                      "Qt cannot start its platform \"%1\" that QT_QPA_PLATFORM "
+                                      "asks for; unset QT_QPA_PLATFORM, or set it to an installed "
+                                      "platform such as xcb."),
+                    platform);
+    }
+    return Line(env,
+                QT_TRANSLATE_NOOP("DisplayCheck",
+                                  "Qt cannot start its platform \"%1\"; check that Qt's xcb "
+                                  "platform plugin and the libraries it needs are installed."),
+                platform);
 }
 
 bool CanConnectX11(const char* display) {

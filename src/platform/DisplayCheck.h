@@ -28,6 +28,9 @@ struct DisplayEnvironment {
 // whenever it answers, also through XWayland; an explicit QT_QPA_PLATFORM is respected.
 DisplayChoice ChooseDisplay(const DisplayEnvironment& env);
 
+// The line for standard error when Qt cannot load or start the chosen platform plugin.
+std::string PlatformFailure(const DisplayEnvironment& env, const std::string& platform);
+
 // Whether an X server accepts a connection on the display (null: $DISPLAY).
 bool CanConnectX11(const char* display);
 

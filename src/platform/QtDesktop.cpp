@@ -13,6 +13,8 @@
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
+#include <functional>
+#include <utility>
 
 #include "state/Random.h"
 
@@ -30,6 +32,32 @@ float TwipsPerPixel(qreal logicalDpi) {
     // A screen that reports no dpi is taken as the common 96.
     return TwipsPerInch / static_cast<float>(logicalDpi > 0 ? logicalDpi : 96.0);
 }
+
+// Reports a window's frame margins whenever the window is exposed or moved and they differ from
+// the last ones reported: window managers put the frame on and announce it in their own order.
+class FrameWatch final : public QObject {
+public:
+    FrameWatch(QWindow* window, QMargins known, std::function<void(const QMargins&)> changed)
+        : window_(window), known_(known), changed_(std::move(changed)) {
+        window_->installEventFilter(this);
+    }
+    ~FrameWatch() override { window_->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if ((event->type() == QEvent::Expose || event->type() == QEvent::Move) &&
+            window_->isVisible() && window_->frameMargins() != known_) {
+            known_ = window_->frameMargins();
+            changed_(known_);
+        }
+        return false;
+    }
+
+private:
+    QWindow* window_;
+    QMargins known_;
+    std::function<void(const QMargins&)> changed_;
+};
 
 }  // namespace
 
@@ -94,6 +122,13 @@ QtDesktop::QtDesktop() {
 // The filter takes itself out of the application as it goes.
 QtDesktop::~QtDesktop() = default;
 
+QRect QtDesktop::MonitorOf(const QWidget& window) const {
+    QScreen* s =
+        strip_ == &window ? QGuiApplication::screenAt(window.geometry().center()) : nullptr;
+    if (s == nullptr) s = PrimaryScreen();
+    return s ? s->geometry() : QRect();
+}
+
 float QtDesktop::TwipsPerPixelX() const {
     QScreen* s = PrimaryScreen();
     return TwipsPerPixel(s ? s->logicalDotsPerInchX() : 96.0);
@@ -152,7 +187,13 @@ void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y,
             window.setWindowFlags(wanted);
         }
     }
-    window.setGeometry(x, y, cx, cy);
+    strip_ = &window;
+    stripTopmost_ = topmost;
+    // Before the first map move() gives the position with north-west gravity, which every window
+    // manager honours; fluxbox ignores a position given with the static gravity of setGeometry
+    // and places the window in free space. The strip has no frame, so both mean the same corner.
+    window.resize(cx, cy);
+    window.move(x, y);
     if (flags & SWP_NOACTIVATE) window.setAttribute(Qt::WA_ShowWithoutActivating);
     if (flags & SWP_SHOWWINDOW) window.show();
     // Above the other windows of its band, topmost or not.
@@ -174,11 +215,28 @@ void QtDesktop::SetMousePointer(int pointer) {
     pointer_ = pointer;
 }
 
+void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
+    if (strip_ == nullptr || strip_ == &window) return;
+    // A window manager keeps a transient window above its owner, but not above a window in a
+    // higher band (openbox): so while the strip is topmost, the window joins that band too.
+    window.winId();
+    if (QWindow* handle = window.windowHandle()) {
+        Qt::WindowFlags wanted = window.windowFlags();
+        wanted.setFlag(Qt::WindowStaysOnTopHint, stripTopmost_);
+        window.overrideWindowFlags(wanted);
+        handle->setFlags(wanted);
+        if (owner != nullptr) handle->setTransientParent(owner->windowHandle());
+    }
+}
+
 void QtDesktop::MsgBox(const QString& prompt, int style) {
     const auto icon = (style & MsgInformation) ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromLatin1(AppTitle), prompt, QMessageBox::Ok);
     // Qt would name the button from its own catalogues, which the program does not load.
     box.button(QMessageBox::Ok)->setText(tr("OK"));
+    // Over the dialog it answers, if any, and centred there; else centred on the screen, which
+    // Qt does only for a box that belongs to no window.
+    OverStrip(box, QApplication::activeModalWidget());
     box.exec();
 }
 
@@ -191,12 +249,28 @@ void QtDesktop::PopupMenuAt(QMenu& menu, Long x, Long y) {
 }
 
 void QtDesktop::ShowModal(QDialog& dialog) {
-    if (QScreen* s = PrimaryScreen()) {
-        const QRect screen = s->geometry();
-        const QSize size = dialog.size();
-        dialog.move(screen.x() + (screen.width() - size.width()) / 2,
-                    screen.y() + (screen.height() - size.height()) / 2);
+    const QScreen* primary = PrimaryScreen();
+    const QRect monitor = strip_ ? MonitorOf(*strip_) : primary ? primary->geometry() : QRect();
+    // The dialog as the user sees it, frame included, is centred: move() places the frame's
+    // corner. The frame is known only once shown, so the dialog starts with the frame last seen
+    // and is centred again as soon as its own is seen to differ.
+    const auto centred = [&dialog, monitor](const QMargins& frame) {
+        const QSize size = dialog.size().grownBy(frame);
+        return QPoint(monitor.x() + (monitor.width() - size.width()) / 2,
+                      monitor.y() + (monitor.height() - size.height()) / 2);
+    };
+    if (monitor.isNull()) {
+        dialog.exec();
+        return;
     }
+    dialog.move(centred(dialogFrame_));  // not created yet: the frame's corner, as wanted
+    OverStrip(dialog, strip_);
+    dialog.winId();
+    QWindow* handle = dialog.windowHandle();
+    FrameWatch watch(handle, dialogFrame_, [this, handle, &centred](const QMargins& seen) {
+        dialogFrame_ = seen;
+        handle->setFramePosition(centred(seen));
+    });
     dialog.exec();
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QMargins>
+#include <QPointer>
 #include <memory>
 
 #include "platform/Desktop.h"
@@ -17,6 +19,7 @@ public:
 
     float ScreenWidth() const override;
     float ScreenHeight() const override;
+    QRect MonitorOf(const QWidget& window) const override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
     bool GetCursorPos(PointL& pt) override;
@@ -35,7 +38,17 @@ public:
 private:
     class X11Events;
     std::unique_ptr<X11Events> x11_;  // on X11 only
+
+    // Makes a window the strip opens stay above the strip: in its band, and transient for the
+    // window that opened it (none: no owner).
+    void OverStrip(QWidget& window, QWidget* owner) const;
+
     int pointer_ = PointerDefault;
+    // The window placed through SetWindowPos (the strip), and whether it is in the topmost band.
+    QPointer<QWidget> strip_;
+    bool stripTopmost_ = false;
+    // The window manager's frame around a dialog, as last seen; none until one has been shown.
+    QMargins dialogFrame_;
 };
 
 }  // namespace rollkin

@@ -48,13 +48,15 @@ namespace {
 
 constexpr std::size_t DiceToALine = 10;
 
-std::string Faces(const ThrowRecord& r, bool markup) {
+// The faces joined by " + "; with markup the highest bold and the lowest underlined, and with
+// wrap ten dice to a line.
+std::string Faces(const ThrowRecord& r, bool markup, bool wrap) {
     if (r.faces.empty()) return {};
     const auto [low, high] = std::minmax_element(r.faces.begin(), r.faces.end());
     const bool marked = markup && *low != *high;
     std::string out;
     for (std::size_t k = 0; k < r.faces.size(); ++k) {
-        if (k > 0) out += (markup && k % DiceToALine == 0) ? " +</nobr><br><nobr>" : " + ";
+        if (k > 0) out += (wrap && k % DiceToALine == 0) ? " +</nobr><br><nobr>" : " + ";
         const std::string face = std::to_string(r.faces[k]);
         if (marked && r.faces[k] == *high) {
             out += "<b>" + face + "</b>";
@@ -71,14 +73,14 @@ std::string Faces(const ThrowRecord& r, bool markup) {
 
 std::string ThrowTooltip(const ThrowRecord& r) {
     if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
-    return "<nobr>" + r.dice + ": " + Faces(r, true) + " = " + std::to_string(r.total) + "</nobr>";
+    return "<nobr>" + r.dice + ": " + Faces(r, true, true) + " = " + std::to_string(r.total) +
+           "</nobr>";
 }
 
 std::string ThrowDescription(const ThrowRecord& r, const std::string& extremes) {
     if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
     const auto [low, high] = std::minmax_element(r.faces.begin(), r.faces.end());
-    const std::string parts[] = {r.dice + ": " + Faces(r, false) + " = " + std::to_string(r.total),
-                                 std::to_string(*high), std::to_string(*low)};
+    const std::string parts[] = {ThrowLine(r), std::to_string(*high), std::to_string(*low)};
     std::string out;
     for (std::size_t k = 0; k < extremes.size(); ++k) {
         const char next = k + 1 < extremes.size() ? extremes[k + 1] : '\0';
@@ -90,6 +92,17 @@ std::string ThrowDescription(const ThrowRecord& r, const std::string& extremes) 
         }
     }
     return out;
+}
+
+std::string ThrowLine(const ThrowRecord& r) {
+    if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
+    return r.dice + ": " + Faces(r, false, false) + " = " + std::to_string(r.total);
+}
+
+std::string ThrowLineMarkup(const ThrowRecord& r) {
+    if (r.faces.size() <= 1) return ThrowLine(r);
+    return "<nobr>" + r.dice + ": " + Faces(r, true, false) + " = " + std::to_string(r.total) +
+           "</nobr>";
 }
 
 }  // namespace rollkin

@@ -35,6 +35,11 @@ std::string ThrowTooltip(const ThrowRecord& record);
 std::string ThrowDescription(const ThrowRecord& record,
                              const std::string& extremes = "%1, highest %2, lowest %3");
 
+// The tooltip's text on one line: plain, "3d6: 2 + 5 + 6 = 13", or as Qt rich text with the
+// same marks as the tooltip.
+std::string ThrowLine(const ThrowRecord& record);
+std::string ThrowLineMarkup(const ThrowRecord& record);
+
 // One die of `sides` faces for the draw r: floor of the exact product, plus 1.
 Integer DieFace(float sides, float r);
 

@@ -5,7 +5,10 @@ from x11 import wait_for
 STRIP = "Dice Rollkin"
 CONFIG = "Dice Rollkin Configuration"
 ABOUT = "About Dice Rollkin"
-ITEMS = {"Configure...": 0, "Exit": 1, "About...": 2}
+HISTORY = "Dice Rollkin History"
+# The middle of each menu item as a share of the menu's height (four items, a separator above
+# the last).
+ITEMS = {"Configure...": 0.11, "Exit": 0.35, "About...": 0.59, "History...": 0.87}
 
 # Design places in twips: frames, and controls within them.
 DICES = (120, 1440)
@@ -32,8 +35,7 @@ def choose(x, strip, item, scale=1):
     menu = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before), None),
                     5, what="the menu")
     x.xdotool("keyup", "shift", "mouseup", 1)
-    row = ITEMS[item]
-    x.click(menu.x + menu.w // 2, menu.y + menu.h * (2 * row + 1) // 6)
+    x.click(menu.x + menu.w // 2, menu.y + int(menu.h * ITEMS[item]))
 
 
 def click_box(x, dialog, box, frame=None, scale=1):

@@ -1,12 +1,14 @@
 """Configuration dialog, layout refresh, menu commands and the About window, with real clicks."""
 
 import os
+import re
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from strip import (ABOUT, BOUNDED, CANCEL, CONFIG, DICES, FREE, OK, POSITIONS, STRIP,  # noqa: E402
-                   anchor_option, choose, click_box, click_button, dice_box, wait_closed)
+from strip import (ABOUT, BOUNDED, CANCEL, CONFIG, DICES, FREE, HISTORY, OK,  # noqa: E402
+                   POSITIONS, STRIP, anchor_option, choose, click_box, click_button, dice_box,
+                   wait_closed)
 from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
 
 
@@ -99,9 +101,37 @@ def test_exit_ends_the_program_with_status_0_while_a_total_shows(binary):
         assert status == 0, (status, app.error_output()[-3000:])
 
 
+def test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard(binary):
+    with XServer() as x:
+        app = App(x, binary)
+        try:
+            for _ in range(2):  # each throw sets the multiplier back to one
+                x.click(40, 180, button=3)
+                x.click(40, 180, button=3)
+                x.click(40, 180)
+            choose(x, app.window, "History...")
+            history = x.wait_window(HISTORY)
+            assert history.x == app.window.x + app.window.w, history  # beside the strip
+            assert "_NET_WM_STATE_ABOVE" in x.property(history, "_NET_WM_STATE")
+            x.click(history.x + history.w - 137, history.y + history.h - 22)  # Copy
+            text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
+                                          check=False), 5, what="the clipboard")
+            lines = text.split("\n")
+            assert len(lines) == 2, text
+            for line in lines:
+                m = re.fullmatch(r"\d\d:\d\d:\d\d  3d6: (\d) \+ (\d) \+ (\d) = (\d+)", line)
+                assert m and sum(int(d) for d in m.groups()[:3]) == int(m.group(4)), line
+            assert lines[0][:8] >= lines[1][:8], lines  # newest first
+            x.xdotool("key", "Escape")
+            wait_closed(x, HISTORY)
+        finally:
+            app.stop()
+
+
 if __name__ == "__main__":
     sys.exit(run_tests([test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok,
                         test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands,
                         test_f1_maps_the_about_window_centred_and_its_ok_closes_it,
-                        test_exit_ends_the_program_with_status_0_while_a_total_shows],
+                        test_exit_ends_the_program_with_status_0_while_a_total_shows,
+                        test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard],
                        sys.argv[1]))

@@ -89,6 +89,14 @@ def check_at_dpi(binary, dpi, extra_env=None, full=True):
                 x.click(px(40), px(180), button=3, keys=("shift",))
             wait_for(lambda: x.screenshot().region(0, px(160), px(80), px(40)) == pristine, 5,
                      what="11d6 taken back to d6 by ten Shift+right clicks")
+            # "20d100" reads whole: its ink stays off the button's edges.
+            for _ in range(19):
+                x.click(px(40), px(380), button=3)
+            time.sleep(0.3)
+            shot = x.screenshot()
+            ink = [c for c in range(px(80)) for r in range(px(362), px(398), 2)
+                   if sum(shot.pixel(c, r)) < 150]
+            assert ink and min(ink) > px(2) and max(ink) < px(77), (dpi, min(ink), max(ink))
             if not full:
                 return
             # The dialog, centred at its design size; the anchor chosen there lands exactly.

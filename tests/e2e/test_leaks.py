@@ -5,7 +5,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from strip import (ABOUT, CANCEL, CONFIG, OK, choose, click_button, region,  # noqa: E402
+from strip import (ABOUT, CANCEL, CONFIG, HISTORY, OK, choose, click_button, region,  # noqa: E402
                    wait_closed)
 from x11 import App, XServer, run_tests, wait_for  # noqa: E402
 
@@ -52,6 +52,9 @@ def test_a_session_with_every_window_leaks_nothing(binary):
             x.wait_window(ABOUT)
             x.xdotool("key", "Return")
             wait_closed(x, ABOUT)
+            # The history, left open until the end.
+            choose(x, app.window, "History...")
+            x.wait_window(HISTORY)
             time.sleep(0.2)
             choose(x, app.window, "Exit")
             status = app.wait_exit(timeout=60)

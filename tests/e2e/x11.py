@@ -73,8 +73,8 @@ class XServer:
         self.close()
 
     # --- commands --------------------------------------------------------------------------
-    def run(self, *args, check=True):
-        result = subprocess.run(list(args), env=self.env, capture_output=True, text=True,
+    def run(self, *args, check=True, text=True):
+        result = subprocess.run(list(args), env=self.env, capture_output=True, text=text,
                                 timeout=60)
         if check and result.returncode != 0:
             raise RuntimeError(f"{args} failed: {result.stderr.strip()}")
@@ -141,6 +141,7 @@ class XServer:
 
     def close_request(self, window):
         """Sends WM_DELETE_WINDOW, as a window manager or taskbar does to close a window."""
+        os.environ["XAUTHORITY"] = self.env.get("XAUTHORITY", "")
         _send_close_request(self.display, window.id)
 
     # --- pixels ----------------------------------------------------------------------------
@@ -169,7 +170,7 @@ class Image:
 class App:
     """The program under test, started in an X server."""
 
-    def __init__(self, server, binary, extra_env=None):
+    def __init__(self, server, binary, extra_env=None, wait_frame=True):
         self.server = server
         env = dict(server.env)
         env.update(extra_env or {})
@@ -178,8 +179,9 @@ class App:
                                      stderr=self.stderr)
         self.window = server.wait_window("Dice Rollkin", timeout=30)
         # The first frame: the top button painted in its colour.
-        wait_for(lambda: server.screenshot().pixel(self.window.x + 5, self.window.y + 20)
-                 == DESIGN_COLOURS[0], 20, what="the strip's first frame")
+        wait_for(lambda: not wait_frame or server.screenshot().pixel(
+            self.window.x + 5, self.window.y + 20) == DESIGN_COLOURS[0], 20,
+            what="the strip's first frame")
 
     def wait_exit(self, timeout=20):
         return self.proc.wait(timeout=timeout)

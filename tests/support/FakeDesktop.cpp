@@ -3,8 +3,18 @@
 #include <QDialog>
 #include <QMenu>
 #include <QWidget>
+#include <algorithm>
 
 namespace rollkin::test {
+
+QRect FakeDesktop::MonitorOf(const QWidget& window) const {
+    if (monitors.empty()) return {0, 0, screenWidthPixels, screenHeightPixels};
+    const bool placed = std::any_of(placements.begin(), placements.end(),
+                                    [&](const Placement& p) { return p.window == &window; });
+    for (const QRect& m : monitors)
+        if (placed && m.contains(window.geometry().center())) return m;
+    return monitors.front();
+}
 
 bool FakeDesktop::GetCursorPos(PointL& pt) {
     ++getCursorCalls;

@@ -27,6 +27,8 @@ public:
 
     int screenWidthPixels = 1024;
     int screenHeightPixels = 768;
+    // Monitors in pixels, the primary first; none stands for one monitor covering the screen.
+    std::vector<QRect> monitors;
     float tppX = 15;
     float tppY = 15;
 
@@ -51,6 +53,7 @@ public:
 
     float ScreenWidth() const override { return static_cast<float>(screenWidthPixels) * tppX; }
     float ScreenHeight() const override { return static_cast<float>(screenHeightPixels) * tppY; }
+    QRect MonitorOf(const QWidget& window) const override;
     float TwipsPerPixelX() const override { return tppX; }
     float TwipsPerPixelY() const override { return tppY; }
     bool GetCursorPos(PointL& pt) override;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ProgramFixture.h"
+#include "forms/frmScroller.h"
 #include "layout/functions.h"
 
 namespace rollkin::test {
@@ -98,6 +99,22 @@ TEST_F(Placement, WithoutStayOnTopTheStripLeavesTheTopmostBand) {
     state().StayOnTop = 1;  // any non-zero value tests true
     functions::PlaceMainWindow(program);
     EXPECT_EQ(desktop.placements.back().after, InsertAfter::Topmost);
+}
+
+TEST_F(Placement, AnchorsAndTheScrollersSideFollowTheMonitorHoldingTheStripsCentre) {
+    // A larger primary monitor right of the one the strip stands on.
+    desktop.monitors = {QRect(1024, 0, 1280, 1024), QRect(0, 0, 1024, 768)};
+    EXPECT_EQ(PlacedAt(9), QPoint(944, 368));
+    state().FreePosition = True;
+    strip().SetLeft(1100 * 15);
+    EXPECT_EQ(PlacedAt(9), QPoint(1100, 368));
+    state().FreePosition = False;
+    EXPECT_EQ(PlacedAt(9), QPoint(2224, 624));
+    EXPECT_EQ(PlacedAt(5), QPoint(1624, 312));
+    // Left of that monitor's centre: the scroller opens to the right.
+    strip().SetLeft(1500 * 15);
+    scroller().OpenScroller(1);
+    EXPECT_EQ(state().ScrollerMirrored, False);
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
+#include <QAccessible>
+#include <QClipboard>
 #include <QHelpEvent>
+#include <QListView>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextDocument>
@@ -8,6 +13,8 @@
 #include <numeric>
 
 #include "Gestures.h"
+#include "forms/frmHistory.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin::test {
 namespace {
@@ -75,6 +82,32 @@ TEST(ThrowTexts, FortyDiceWrapTenToALine) {
     EXPECT_TRUE(Qt::mightBeRichText(QString::fromStdString(ThrowTooltip(r))));
 }
 
+TEST(ThrowHistory, KeepsTheNewestThousandNewestFirst) {
+    ThrowHistory h;
+    for (int k = 1; k <= 1001; ++k) {
+        const auto face = static_cast<Integer>(1 + k % 6);
+        h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, k);
+    }
+    ASSERT_EQ(h.Count(), 1000);
+    EXPECT_EQ(h.Record(0).total, 1001);
+    EXPECT_EQ(h.Record(999).total, 2);  // the first throw went
+    EXPECT_EQ(h.Record(999).faces, (std::vector<Integer>{3, 1}));
+    EXPECT_EQ(h.Line(999), "00:00:02  2d6: 3 + 1 = 2");
+}
+
+TEST(ThrowHistory, CopiesTheChosenLinesInTheirOrderOrAll) {
+    ThrowHistory h;
+    h.Add({"3d6", {2, 5, 6}, 13}, 14 * 3600 + 2 * 60 + 11);
+    h.Add({"d20", {17}, 17}, 14 * 3600 + 2 * 60 + 15);
+    h.Add({"2d4", {1, 4}, 5}, 9 * 3600 + 5 * 60);
+    EXPECT_EQ(h.Text({}),
+              "09:05:00  2d4: 1 + 4 = 5\n14:02:15  d20: 17\n14:02:11  3d6: 2 + 5 + 6 = 13");
+    EXPECT_EQ(h.Text({2, 0}), "09:05:00  2d4: 1 + 4 = 5\n14:02:11  3d6: 2 + 5 + 6 = 13");
+    h.Clear();
+    EXPECT_EQ(h.Count(), 0);
+    EXPECT_EQ(h.Text({}), "");
+}
+
 class ThrowOnTheStrip : public GestureFixture {
 protected:
     void ThrowD6() {
@@ -130,6 +163,77 @@ TEST_F(ThrowOnTheStrip, NoTooltipWhileAButtonIsHeld) {
     QTest::mouseRelease(&d6(), Qt::LeftButton, {}, at);
     menu().tmrRefresh_Timer(5);
     EXPECT_FALSE(QToolTip::isVisible());
+}
+
+// Every way to throw, one a row: each must land in the history.
+const std::pair<const char*, void (*)(DiceButton&)> ThrowPaths[] = {
+    {"mouse", [](DiceButton& b) { QTest::mouseClick(&b, Qt::LeftButton); }},
+    {"keyboard", [](DiceButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
+    {"screen reader",
+     [](DiceButton& b) {
+         QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+             QAccessibleActionInterface::pressAction());
+     }},
+};
+
+TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
+    strip().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
+    for (const auto& [path, throwIt] : ThrowPaths) {
+        state().DiceMultiplier(5) = 3;
+        rng.draws = {0.2f, 0.7f, 0.9f};
+        const int before = program.Throws().Count();
+        throwIt(d6());
+        EXPECT_EQ(program.Throws().Count(), before + 1) << path;
+        EXPECT_EQ(program.Throws().Line(0), "12:00:00  3d6: 2 + 5 + 6 = 13") << path;
+    }
+    EXPECT_FALSE(program.HistoryLoaded());  // no window until it is opened
+
+    menu().mnuHistory->trigger();
+    frmHistory& window = program.History();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QAbstractItemModel& model = *window.lstThrows->model();
+    QAbstractItemModelTester tester(&model);  // every change announced as Qt's views need
+    EXPECT_EQ(window.windowTitle(), "Dice Rollkin History");
+    EXPECT_EQ(window.x(), strip().frameGeometry().right() + 1);  // beside the strip
+    const int rows = program.Throws().Count();
+    ThrowD6();  // shows at once, on top
+    ThrowD6();
+    ASSERT_EQ(model.rowCount(), rows + 2);
+    const QModelIndex newest = model.index(0, 0);
+    EXPECT_EQ(newest.data(), QString::fromStdString(program.Throws().Line(0)));
+    EXPECT_EQ(newest.data(Qt::UserRole).toString().section("&nbsp;&nbsp;", 1),
+              "<nobr>3d6: <u>2</u> + 5 + <b>6</b> = 13</nobr>");
+    EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole),
+              "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
+
+    QGuiApplication::clipboard()->clear();
+    window.cmdCopy->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({}));
+    window.lstThrows->setCurrentIndex(model.index(2, 0));
+    window.lstThrows->selectionModel()->select(newest, QItemSelectionModel::Select);
+    QTest::keyClick(window.lstThrows, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({0, 2}));
+
+    // Tab goes round the list and both buttons.
+    window.lstThrows->setFocus();
+    for (QWidget* next : std::initializer_list<QWidget*>{window.cmdCopy, window.cmdClear}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+    for (int k = 0; k <= ThrowHistory::Capacity; ++k)
+        ThrowD6();
+    EXPECT_EQ(model.rowCount(), ThrowHistory::Capacity);
+    window.cmdClear->click();
+    EXPECT_EQ(model.rowCount(), 0);
+    QTest::keyClick(window.lstThrows, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    menu().mnuHistory->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(&program.History(), &window);
+    window.close();  // the title bar's close only hides it too
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(desktop.ends, 0);
 }
 
 }  // namespace

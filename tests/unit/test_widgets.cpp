@@ -48,6 +48,17 @@ TEST_F(Strip, PaintsEachButtonInItsOwnColour) {
     }
 }
 
+TEST_F(Strip, ALongCaptionShrinksToReadWholeBetweenTheEdges) {
+    strip().cmdDice(10).SetCaption(QStringLiteral("40d100"));
+    const QImage image = strip().grab(QRect(0, 360, 80, 40)).toImage();
+    int first = 80, last = -1;
+    for (int x = 0; x < 80; ++x)
+        for (int y = 5; y < 35; ++y)
+            if (qGray(image.pixel(x, y)) < 50) first = std::min(first, x), last = std::max(last, x);
+    EXPECT_GT(first, 2);
+    EXPECT_LT(last, 77);
+}
+
 TEST_F(Strip, ACloseRequestUnloadsTheStripAndEndsTheProgram) {
     strip().close();
     EXPECT_EQ(desktop.ends, 1);

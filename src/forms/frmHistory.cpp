@@ -1,0 +1,293 @@
+#include "forms/frmHistory.h"
+
+#include <QAbstractListModel>
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+
+#include "app/Program.h"
+#include "forms/ProgramIcon.h"
+#include "forms/frmRollkin.h"
+#include "platform/Units.h"
+#include "state/ThrowHistory.h"
+
+namespace rollkin {
+
+namespace {
+
+// Size at the first opening, in twips.
+constexpr float HistoryWidth = 5400;
+constexpr float HistoryHeight = 4500;
+
+// The history as Qt's views see it. Display: the line; MarkupRole: the line with the highest and
+// lowest dice marked as in the tooltip, as rich text; accessible description: the marks in words.
+class ThrowListModel final : public QAbstractListModel, public ThrowHistory::Watcher {
+public:
+    static constexpr int MarkupRole = Qt::UserRole;
+
+    ThrowListModel(ThrowHistory& history, QObject* parent)
+        : QAbstractListModel(parent), history_(history) {
+        history_.SetWatcher(this);
+    }
+    ~ThrowListModel() override { history_.SetWatcher(nullptr); }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : history_.Count();
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+            return {};
+        const int row = index.row();
+        switch (role) {
+            case Qt::DisplayRole:
+                return QString::fromStdString(history_.Line(row));
+            case MarkupRole:
+                return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
+                                              ThrowLineMarkup(history_.Record(row)));
+            case Qt::AccessibleDescriptionRole:
+                return QString::fromStdString(ThrowDescription(history_.Record(row)));
+            default:
+                return {};
+        }
+    }
+
+    void Changing(ThrowHistory::Change change) override {
+        switch (change) {
+            case ThrowHistory::Change::Add:
+                beginInsertRows({}, 0, 0);
+                break;
+            case ThrowHistory::Change::DropOldest:
+                beginRemoveRows({}, history_.Count() - 1, history_.Count() - 1);
+                break;
+            case ThrowHistory::Change::Clear:
+                beginResetModel();
+                break;
+        }
+    }
+
+    void Changed(ThrowHistory::Change change) override {
+        switch (change) {
+            case ThrowHistory::Change::Add:
+                endInsertRows();
+                break;
+            case ThrowHistory::Change::DropOldest:
+                endRemoveRows();
+                break;
+            case ThrowHistory::Change::Clear:
+                endResetModel();
+                break;
+        }
+    }
+
+private:
+    ThrowHistory& history_;
+};
+
+// Draws a line's rich text, so that the highest and lowest dice are marked as in the tooltip.
+class MarkedLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        opt.text.clear();  // the background, the selection and the focus frame only
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+
+        QTextDocument doc;
+        doc.setDocumentMargin(0);
+        doc.setDefaultFont(opt.font);
+        doc.setHtml(index.data(ThrowListModel::MarkupRole).toString());
+        QAbstractTextDocumentLayout::PaintContext context;
+        const QPalette::ColorGroup group =
+            opt.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+        context.palette.setColor(
+            QPalette::Text,
+            opt.palette.color(group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText
+                                                                        : QPalette::Text));
+        const int top = textRect.top() + (textRect.height() - qRound(doc.size().height())) / 2;
+        painter->save();
+        painter->translate(textRect.left(), top);
+        painter->setClipRect(QRect(0, textRect.top() - top, textRect.width(), textRect.height()));
+        doc.documentLayout()->draw(painter, context);
+        painter->restore();
+    }
+
+    // Every line as wide as the widest measured, so that the view lays out a thousand lines
+    // as one size (a throw while the window is open costs one line, not a thousand).
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize size = LineSize(option, index);
+        return {std::max(widest_, size.width()), size.height()};
+    }
+
+    // Widens the lines to the widest of these rows.
+    void Measure(const QListView& view, int first, int last) {
+        QStyleOptionViewItem opt;
+        opt.initFrom(&view);
+        opt.font = view.font();
+        opt.widget = &view;
+        for (int row = first; row <= last; ++row)
+            widest_ = std::max(widest_, LineSize(opt, view.model()->index(row, 0)).width());
+    }
+    void Forget() { widest_ = 0; }
+
+private:
+    // Measured from the plain line, widened by what the bold faces add: no text layout.
+    QSize LineSize(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), widget);
+        const QString markup = index.data(ThrowListModel::MarkupRole).toString();
+        QString boldText;
+        for (qsizetype at = markup.indexOf(QLatin1String("<b>")); at >= 0;
+             at = markup.indexOf(QLatin1String("<b>"), at)) {
+            at += 3;
+            boldText += markup.mid(at, markup.indexOf(QLatin1String("</b>"), at) - at);
+        }
+        if (!boldText.isEmpty()) {
+            QFont bold = opt.font;
+            bold.setBold(true);
+            size.rwidth() += QFontMetrics(bold).horizontalAdvance(boldText) -
+                             opt.fontMetrics.horizontalAdvance(boldText);
+        }
+        return size;
+    }
+
+    int widest_ = 0;
+};
+
+}  // namespace
+
+frmHistory::frmHistory(Program& program) : QWidget(nullptr, Qt::Window), program_(program) {
+    setObjectName(QStringLiteral("frmHistory"));
+    setWindowTitle(tr("Dice Rollkin History"));
+    setWindowIcon(ProgramIcon());
+    resize(TwipsToPixels(HistoryWidth, program.Screen.TwipsPerPixelX()),
+           TwipsToPixels(HistoryHeight, program.Screen.TwipsPerPixelY()));
+
+    lstThrows = new QListView(this);
+    lstThrows->setObjectName(QStringLiteral("lstThrows"));
+    lstThrows->setAccessibleName(tr("Throws"));
+    auto* model = new ThrowListModel(program.Throws(), this);
+    auto* delegate = new MarkedLineDelegate(lstThrows);
+    lstThrows->setModel(model);
+    lstThrows->setItemDelegate(delegate);
+    lstThrows->setUniformItemSizes(true);
+    delegate->Measure(*lstThrows, 0, model->rowCount({}) - 1);
+    connect(model, &QAbstractItemModel::rowsInserted, this,
+            [this, delegate](const QModelIndex&, int first, int last) {
+                delegate->Measure(*lstThrows, first, last);
+            });
+    connect(model, &QAbstractItemModel::modelReset, this, [delegate] { delegate->Forget(); });
+    lstThrows->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstThrows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    cmdCopy = new QPushButton(tr("Copy"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdClear = new QPushButton(tr("Clear"), this);
+    cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+
+    // Ctrl+C anywhere in the window, the list included, copies as the button does.
+    auto* copy = new QAction(this);
+    copy->setShortcut(QKeySequence::Copy);
+    addAction(copy);
+    connect(copy, &QAction::triggered, this, [this] { cmdCopy_Click(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdClear);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstThrows);
+    layout->addLayout(buttons);
+    setTabOrder(lstThrows, cmdCopy);
+    setTabOrder(cmdCopy, cmdClear);
+    lstThrows->setFocus();
+}
+
+frmHistory::~frmHistory() = default;
+
+void frmHistory::Open() {
+    FollowStrip();
+    if (!placed_) {
+        PlaceBesideStrip();
+        placed_ = true;
+    }
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void frmHistory::FollowStrip() {
+    const frmRollkin& strip = program_.Rollkin();
+    Qt::WindowFlags wanted = windowFlags();
+    wanted.setFlag(Qt::WindowStaysOnTopHint,
+                   strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    if (wanted != windowFlags()) {
+        if (QWindow* handle = windowHandle()) {
+            // As for the strip: through the platform window, without hiding and recreating it.
+            overrideWindowFlags(wanted);
+            handle->setFlags(wanted);
+        } else {
+            setWindowFlags(wanted);
+        }
+    }
+}
+
+void frmHistory::PlaceBesideStrip() {
+    const frmRollkin& strip = program_.Rollkin();
+    const QRect s = strip.frameGeometry();
+    const QScreen* screen = strip.screen();
+    const QRect area = screen ? screen->availableGeometry() : s;
+    int left = s.right() + 1;
+    if (left + width() > area.right() + 1) left = s.left() - width();
+    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width()));
+    const int top =
+        std::clamp(s.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    move(left, top);
+}
+
+void frmHistory::cmdCopy_Click() {
+    const ThrowHistory& throws = program_.Throws();
+    if (throws.Count() == 0) return;  // nothing to copy: the clipboard keeps what it has
+    std::vector<int> rows;
+    for (const QModelIndex& index : lstThrows->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    QGuiApplication::clipboard()->setText(QString::fromStdString(throws.Text(rows)));
+}
+
+void frmHistory::cmdClear_Click() {
+    program_.Throws().Clear();
+}
+
+void frmHistory::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace rollkin

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class QListView;
+class QPushButton;
+
+namespace rollkin {
+
+class Program;
+
+// The session's throws, newest first, in a normal resizable window beside the strip. Copy (and
+// Ctrl+C) puts the selected lines, or all of them, on the clipboard; Clear empties the history;
+// Esc and the title bar's close only hide it.
+class frmHistory final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmHistory(Program& program);
+    ~frmHistory() override;
+
+    QListView* lstThrows;
+    QPushButton* cmdCopy;
+    QPushButton* cmdClear;
+
+    // Shows the window (beside the strip the first time) and brings it forward.
+    void Open();
+    // In the topmost band while the strip is, so that opening it puts it above the strip. (A
+    // normal window: X11 gets no transient-for from Qt for it.)
+    void FollowStrip();
+
+    void cmdCopy_Click();
+    void cmdClear_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void PlaceBesideStrip();
+
+    Program& program_;
+    bool placed_ = false;
+};
+
+}  // namespace rollkin

@@ -1,0 +1,116 @@
+"""The strip on real desktops: openbox, xfwm4 and fluxbox in Xvfb, GNOME's mutter headless with
+XWayland; two monitors; a platform Qt cannot start."""
+
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktops import Mutter, WindowManager  # noqa: E402
+from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP,  # noqa: E402
+                   anchor_option, choose, click_box, click_button, wait_closed)
+from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+
+
+def on_desktop(x, binary):
+    # Under mutter headless XWayland's root cannot be captured, but XTEST input reaches its X
+    # clients: the strip's own window is captured instead of the screen.
+    def top_button():
+        return x.run("import", "-window", hex(app.window.id), "-crop", "80x40+0+0", "-depth",
+                     "8", "rgb:-", text=False)
+    # An ordinary window in the corner first: a manager that ignored the strip's position would
+    # place the strip beside it (fluxbox did).
+    other = subprocess.Popen(["xmessage", "-name", "other", "-geometry", "400x300+0+0", "o"],
+                             env=x.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    ordinary = x.wait_window("other")
+    app = App(x, binary, wait_frame=False)
+    try:
+        strip = app.window
+        assert strip.geometry == (0, 0, 80, 400), strip
+        assert x.frame(strip) == strip.geometry, "the strip has a frame"
+        assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
+        # The ordinary window, raised over the strip, stays below it.
+        x.xdotool("windowactivate", ordinary.id)
+        wait_for(lambda: x.focused_window() == ordinary.id, 5, what="the ordinary window raised")
+        assert x.above(strip, ordinary), "the strip under an ordinary window"
+        # A throw changes the top caption.
+        before = top_button()
+        x.click(40, 20)
+        wait_for(lambda: top_button() != before, 5, what="a throw's total")
+        # At MC the dialogs the strip opens stack above it, centred with their frames.
+        choose(x, strip, "Configure...")
+        dialog = x.wait_window(CONFIG)
+        click_box(x, dialog, anchor_option(5), POSITIONS)
+        assert x.above(dialog, strip), "the dialog under the strip"
+        click_button(x, dialog, OK)
+        wait_closed(x, CONFIG)
+        strip = wait_for(lambda: (s := x.find_window(STRIP)) and s.x == 600 and s, 5,
+                         what="the strip at MC")
+        for name in (CONFIG, ABOUT):
+            choose(x, strip, "Configure..." if name == CONFIG else "About...")
+            dialog = x.wait_window(name)
+            wait_for(lambda: x.above(x.find_window(name), strip), 5, what=f"{name} on top")
+            wait_for(lambda: (f := x.frame(x.find_window(name))) and abs(2 * f[0] + f[2] - x.width)
+                     <= 1 and abs(2 * f[1] + f[3] - x.height) <= 1, 5, what=f"{name} centred")
+            x.close_request(x.find_window(name))
+            wait_closed(x, name)
+    finally:
+        other.kill()
+        app.stop()
+
+
+def test_window_managers(binary):
+    for wm in ("openbox", "xfwm4", "fluxbox"):
+        with WindowManager(wm) as x:
+            try:
+                on_desktop(x, binary)
+            except Exception as e:
+                raise AssertionError(f"{wm}: {e}") from e
+
+
+def test_mutter_with_xwayland(binary):
+    with Mutter() as x:
+        on_desktop(x, binary)
+
+
+def test_two_monitors(binary):
+    with XServer(2048, 768) as x:
+        x.run("xrandr", "--setmonitor", "left", "1024/270x768/203+0+0", "none")
+        x.run("xrandr", "--setmonitor", "*right", "1024/270x768/203+1024+0", "none")
+        app = App(x, binary)
+        try:
+            assert app.window.geometry == (1024, 0, 80, 400), "not UL on the primary monitor"
+            choose(x, app.window, "Configure...")
+            click_box(x, x.wait_window(CONFIG), FREE, POSITIONS)
+            click_button(x, x.wait_window(CONFIG), OK)
+            wait_closed(x, CONFIG)
+            # Dragged onto the other monitor, then anchored LR: that monitor's corner.
+            x.move(1064, 100)
+            x.xdotool("keydown", "ctrl", "mousedown", 1)
+            for step in range(1, 11):
+                x.move(1064 - 60 * step, 100)
+            x.xdotool("mouseup", 1, "keyup", "ctrl")
+            strip = wait_for(lambda: (s := x.find_window(STRIP)).x == 424 and s, 5, what="drag")
+            choose(x, strip, "Configure...")
+            dialog = x.wait_window(CONFIG)
+            assert 0 <= dialog.x < 1024 - dialog.w, f"not centred on the strip's monitor: {dialog}"
+            click_box(x, dialog, BOUNDED, POSITIONS)
+            click_box(x, dialog, anchor_option(9), POSITIONS)
+            click_button(x, dialog, OK)
+            wait_for(lambda: x.find_window(STRIP).geometry == (944, 368, 80, 400), 5,
+                     what="the strip at the left monitor's lower right")
+        finally:
+            app.stop()
+
+
+def test_a_platform_qt_cannot_start(binary):
+    for platform in ("wayland", "nonsense"):
+        env = dict(os.environ, QT_QPA_PLATFORM=platform)
+        result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=60)
+        lines = result.stderr.strip().splitlines()
+        assert result.returncode == 1 and len(lines) == 1 and platform in lines[0], result
+
+
+if __name__ == "__main__":
+    sys.exit(run_tests([test_window_managers, test_mutter_with_xwayland, test_two_monitors,
+                        test_a_platform_qt_cannot_start], sys.argv[1]))
