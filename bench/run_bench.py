@@ -38,6 +38,8 @@ class XServer:
         self.env = {k: v for k, v in os.environ.items()
                     if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR")}
         self.env["DISPLAY"] = f":{number}"
+        # The strip in English whatever the user's language, as its figures are quoted.
+        self.env["LC_ALL"] = "C.UTF-8"
         # Keeps Qt's note about the runtime directory out of the output, for every program alike.
         self.env.setdefault("XDG_RUNTIME_DIR", _runtime_dir())
 

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "app/Translation.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
@@ -96,12 +98,19 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    // --help, --version or a wrong argument: answered before any display is looked for.
-    if (const std::optional<int> status = rollkin::AnswerCommandLine(argc, argv, stdout, stderr))
-        return *status;
     using namespace rollkin;
+    // Loaded first, for the answers to the command line and the display check's error lines;
+    // installed once the application exists, before the first window, whose texts are
+    // translated as it is built.
+    QTranslator catalogue;
+    const bool translated = LoadDesktopCatalogue(catalogue);
+    // --help, --version or a wrong argument: answered before any display is looked for.
+    if (const std::optional<int> status =
+            AnswerCommandLine(argc, argv, stdout, stderr, translated ? &catalogue : nullptr))
+        return *status;
     const DisplayEnvironment env{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                                 std::getenv("WAYLAND_DISPLAY"), &CanConnectX11};
+                                 std::getenv("WAYLAND_DISPLAY"), &CanConnectX11,
+                                 translated ? &catalogue : nullptr};
     const DisplayChoice choice = ChooseDisplay(env);
     if (!choice.error.empty()) {
         std::fprintf(stderr, "%s\n", choice.error.c_str());
@@ -116,6 +125,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
+    if (translated) QCoreApplication::installTranslator(&catalogue);
 
     QtDesktop desktop;
     Random rng;

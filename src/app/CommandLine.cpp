@@ -4,6 +4,8 @@
 #include <QString>
 #include <string_view>
 
+#include "app/Translation.h"
+
 namespace rollkin {
 
 namespace {
@@ -18,25 +20,27 @@ bool Print(std::FILE* stream, const QString& text) {
            std::fflush(stream) == 0;
 }
 
-QString Help() {
-    return QCoreApplication::translate(
-        "CommandLine",
-        "Usage: dicerollkin [OPTION]\n"
-        "A strip of dice buttons, d2 to d100, that floats above your other windows.\n"
-        "Without an option it shows the strip: left click a button to throw its dice,\n"
-        "right click or right drag to choose how many, Shift and left press for the menu.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help     print this help and exit\n"
-        "      --version  print the version and exit\n"
-        "\n"
-        "The manual: man dicerollkin\n");
+QString Help(const QTranslator* catalogue) {
+    return TranslateEarly(
+        catalogue, "CommandLine",
+        QT_TRANSLATE_NOOP(
+            "CommandLine",
+            "Usage: dicerollkin [OPTION]\n"
+            "A strip of dice buttons, d2 to d100, that floats above your other windows.\n"
+            "Without an option it shows the strip: left click a button to throw its dice,\n"
+            "right click or right drag to choose how many, Shift and left press for the menu.\n"
+            "\n"
+            "Options:\n"
+            "  -h, --help     print this help and exit\n"
+            "      --version  print the version and exit\n"
+            "\n"
+            "The manual: man dicerollkin\n"));
 }
 
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FILE* out,
-                                     std::FILE* err) {
+                                     std::FILE* err, const QTranslator* catalogue) {
     if (argc <= 1) return std::nullopt;
     bool help = false;
     for (int i = 1; i < argc; ++i) {
@@ -44,18 +48,20 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FIL
         if (arg == "--help" || arg == "-h") {
             help = true;
         } else if (arg != "--version") {
-            Print(err, QCoreApplication::translate(
-                           "CommandLine",
-                           "dicerollkin: unknown argument '%1'; 'dicerollkin --help' lists the "
-                           "options\n")
+            Print(err, TranslateEarly(catalogue, "CommandLine",
+                                      QT_TRANSLATE_NOOP("CommandLine",
+                                                        "dicerollkin: unknown argument '%1'; "
+                                                        "'dicerollkin --help' lists the options\n"))
                            .arg(QString::fromLocal8Bit(argv[i])));
             return Misuse;
         }
     }
-    const QString text = help ? Help() : QStringLiteral("dicerollkin " ROLLKIN_VERSION "\n");
+    const QString text =
+        help ? Help(catalogue) : QStringLiteral("dicerollkin " ROLLKIN_VERSION "\n");
     if (Print(out, text)) return 0;
-    Print(err, QCoreApplication::translate("CommandLine",
-                                           "dicerollkin: cannot write to standard output\n"));
+    Print(err, TranslateEarly(catalogue, "CommandLine",
+                              QT_TRANSLATE_NOOP("CommandLine",
+                                                "dicerollkin: cannot write to standard output\n")));
     return 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "forms/frmRollkin.h"
@@ -10,7 +11,18 @@ namespace rollkin {
 
 namespace {
 
+// Qt describes the actions in its own words, which it looks up in the installed catalogues
+// under its own context: the program's catalogue carries them.
+[[maybe_unused]] constexpr const char* QtActionDescriptions[] = {
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Triggers the action"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Increase the value"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Decrease the value"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Shows the menu"),
+    QT_TRANSLATE_NOOP("QAccessibleActionInterface", "Sets the focus")};
+
 class DiceButtonAccessible final : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(DiceAccessible)
+
 public:
     explicit DiceButtonAccessible(DiceButton* button)
         : QAccessibleWidget(button, QAccessible::Button) {}
@@ -27,11 +39,11 @@ public:
     }
 
     QStringList keyBindingsForAction(const QString& action) const override {
-        if (action == pressAction()) return {QStringLiteral("Space")};
+        // Key names as the keyboard's labels read in the user's language.
+        if (action == pressAction()) return {tr("Space")};
         if (action == increaseAction()) return {QStringLiteral("+")};
         if (action == decreaseAction()) return {QStringLiteral("-")};
-        if (action == showMenuAction())
-            return {QStringLiteral("Menu"), QStringLiteral("Shift+F10")};
+        if (action == showMenuAction()) return {tr("Menu"), tr("Shift+F10")};
         return QAccessibleWidget::keyBindingsForAction(action);
     }
 

@@ -14,23 +14,24 @@ namespace rollkin {
 namespace {
 
 // The help table in slot order of Label1(0..15): actions 0..7, gesture of action k at k + 8.
+// Each line fits a label 145 pixels wide at 96 dpi, translated ones too.
 const char* const HelpTexts[16] = {
-    "ThrowDice",
-    "Dice Multiplier",
-    "About...",
-    "Exit",
-    "Config Menu",
-    "Add 1 Dice to multiplier",
-    "Move Rollkin (if enabled)",
-    "Subtract 1 Dice to multiplier",
-    "- LeftClick",
-    "- RigthDrag",
-    "- F1 or LeftPress + SHIFT",
-    "- LeftPress + SHIFT",
-    "- LeftPress + SHIFT",
-    "- Rigth Click",
-    "- LeftPress + CTRL",
-    "- Rigth Click + SHIFT",
+    QT_TRANSLATE_NOOP("frmAbout", "ThrowDice"),
+    QT_TRANSLATE_NOOP("frmAbout", "Dice Multiplier"),
+    QT_TRANSLATE_NOOP("frmAbout", "About..."),
+    QT_TRANSLATE_NOOP("frmAbout", "Exit"),
+    QT_TRANSLATE_NOOP("frmAbout", "Config Menu"),
+    QT_TRANSLATE_NOOP("frmAbout", "Add 1 Dice to multiplier"),
+    QT_TRANSLATE_NOOP("frmAbout", "Move Rollkin (if enabled)"),
+    QT_TRANSLATE_NOOP("frmAbout", "Subtract 1 Dice to multiplier"),
+    QT_TRANSLATE_NOOP("frmAbout", "- LeftClick"),
+    QT_TRANSLATE_NOOP("frmAbout", "- RigthDrag"),
+    QT_TRANSLATE_NOOP("frmAbout", "- F1 or LeftPress + SHIFT"),
+    QT_TRANSLATE_NOOP("frmAbout", "- LeftPress + SHIFT"),
+    QT_TRANSLATE_NOOP("frmAbout", "- LeftPress + SHIFT"),
+    QT_TRANSLATE_NOOP("frmAbout", "- Rigth Click"),
+    QT_TRANSLATE_NOOP("frmAbout", "- LeftPress + CTRL"),
+    QT_TRANSLATE_NOOP("frmAbout", "- Rigth Click + SHIFT"),
 };
 // Screen row (0 = top) of each action label Label1(0..7).
 constexpr int RowOfAction[8] = {0, 3, 6, 7, 5, 1, 4, 2};
@@ -53,7 +54,7 @@ frmAbout::frmAbout(Program& program)
         w->setGeometry(ToPixels(r, tx, ty));
     };
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Dice Rollkin"));
+    setWindowTitle(tr("About Dice Rollkin"));
     setFont(QFont(QStringLiteral("Arial"), 8));  // the table's lines fit an 8-point sans serif
     setFixedSize(TwipsToPixels(4605, tx), TwipsToPixels(3645, ty));
 
@@ -67,22 +68,22 @@ frmAbout::frmAbout(Program& program)
     lblRollkin->setAlignment(Qt::AlignCenter);
     lblRollkin->setFont(Arial(14.25));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     place(cmdOK, "cmdOK", {3480, 120, 975, 375});
     cmdOK->setFont(Arial(12));
 
-    lblCopyright = new QLabel(QString::fromLatin1(CreditLine), this);
+    lblCopyright = new QLabel(tr(CreditLine), this);
     place(lblCopyright, "lblCopyright", {480, 600, 3855, 375});
     lblCopyright->setAlignment(Qt::AlignCenter);
     lblCopyright->setFont(Arial(12));
 
-    Label1(16) = new QLabel(QString::fromLatin1(WebAddressLine), this);
+    Label1(16) = new QLabel(tr(WebAddressLine), this);
     place(Label1(16), "Label1_16", {720, 960, 3255, 255});
 
     for (int k = 0; k < 16; ++k) {
         const int row = RowOfAction[k % 8];
         const float left = k < 8 ? 120.0f : 2400.0f;
-        Label1(k) = new QLabel(QString::fromLatin1(HelpTexts[k]), this);
+        Label1(k) = new QLabel(tr(HelpTexts[k]), this);
         place(Label1(k), "Label1", {left, 1560.0f + 240.0f * static_cast<float>(row), 2175, 255});
         Label1(k)->setObjectName(QStringLiteral("Label1_%1").arg(k));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "state/AppState.h"
@@ -14,6 +15,8 @@ class Program;
 // The help window: the program's name, credit and web address, and what each gesture does.
 // Shown modally from F1 and from the menu's "About..."; built afresh at every showing.
 class frmAbout final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmAbout)
+
 public:
     explicit frmAbout(Program& program);
     ~frmAbout() override;
@@ -36,7 +39,9 @@ private:
 
 // The credit line and the web-address line of the About window. The project has no web site,
 // so that line points at the manual page.
-inline constexpr const char* CreditLine = "by the DiceRollkin developers";
-inline constexpr const char* WebAddressLine = "Help: man dicerollkin";
+inline constexpr const char* CreditLine =
+    QT_TRANSLATE_NOOP("frmAbout", "by the DiceRollkin developers");
+inline constexpr const char* WebAddressLine =
+    QT_TRANSLATE_NOOP("frmAbout", "Help: man dicerollkin");
 
 }  // namespace rollkin

@@ -15,14 +15,36 @@ namespace rollkin {
 
 namespace {
 
-const char* const DiceCaptions[] = {"2 sides", "3 sides",  "4 sides",  "5 sides",  "6 sides",
-                                    "8 sides", "10 sides", "12 sides", "20 sides", "100 sides"};
-const char* const PositionCaptions[] = {"UL", "UP", "UR", "ML", "MC", "MR", "LL", "LC", "LR"};
+const char* const DiceCaptions[] = {
+    QT_TRANSLATE_NOOP("frmConfig", "2 sides"),  QT_TRANSLATE_NOOP("frmConfig", "3 sides"),
+    QT_TRANSLATE_NOOP("frmConfig", "4 sides"),  QT_TRANSLATE_NOOP("frmConfig", "5 sides"),
+    QT_TRANSLATE_NOOP("frmConfig", "6 sides"),  QT_TRANSLATE_NOOP("frmConfig", "8 sides"),
+    QT_TRANSLATE_NOOP("frmConfig", "10 sides"), QT_TRANSLATE_NOOP("frmConfig", "12 sides"),
+    QT_TRANSLATE_NOOP("frmConfig", "20 sides"), QT_TRANSLATE_NOOP("frmConfig", "100 sides")};
+// The nine anchors, row by row from the top: Upper, Middle, Lower and Left, Centre, Right.
+struct Caption {
+    const char* source;
+    const char* disambiguation;
+};
+const Caption PositionCaptions[] = {QT_TRANSLATE_NOOP3("frmConfig", "UL", "upper left"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "UP", "upper centre"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "UR", "upper right"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "ML", "middle left"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "MC", "middle centre"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "MR", "middle right"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "LL", "lower left"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "LC", "lower centre"),
+                                    QT_TRANSLATE_NOOP3("frmConfig", "LR", "lower right")};
 // What the short captions stand for, for screen readers.
-const char* const PositionDescriptions[] = {
-    "Upper left corner",  "Upper edge, centred",  "Upper right corner",
-    "Left edge, centred", "Centre of the screen", "Right edge, centred",
-    "Lower left corner",  "Lower edge, centred",  "Lower right corner"};
+const char* const PositionDescriptions[] = {QT_TRANSLATE_NOOP("frmConfig", "Upper left corner"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Upper edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Upper right corner"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Left edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Centre of the screen"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Right edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Lower left corner"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Lower edge, centred"),
+                                            QT_TRANSLATE_NOOP("frmConfig", "Lower right corner")};
 constexpr float PositionColumns[] = {120, 1080, 2040};
 constexpr float PositionRows[] = {600, 840, 1080};
 
@@ -69,66 +91,65 @@ frmConfig::frmConfig(Program& program)
       tppX_(program.Screen.TwipsPerPixelX()),
       tppY_(program.Screen.TwipsPerPixelY()) {
     setObjectName(QStringLiteral("frmConfig"));
-    setWindowTitle(QStringLiteral("Dice Rollkin Configuration"));
+    setWindowTitle(tr("Dice Rollkin Configuration"));
     // The design's captions were measured in an 8-point sans serif; a larger desktop font would
     // clip them.
     setFont(QFont(QStringLiteral("Arial"), 8));
     setFixedSize(TwipsToPixels(5265, tppX_), TwipsToPixels(4905, tppY_));
 
     // Created in tab order; the focus chain follows creation.
-    lblRefresh = Place(new QLabel(QStringLiteral("Throw Refresh Time"), this), "lblRefresh",
-                       {120, 120, 1815, 255});
+    lblRefresh =
+        Place(new QLabel(tr("Throw Refresh Time"), this), "lblRefresh", {120, 120, 1815, 255});
     sldRefresh = Place(MakeSlider(this, 0, 5, 1), "sldRefresh", {2040, 120, 3135, 255});
-    sldRefresh->setAccessibleName(QStringLiteral("Throw Refresh Time"));
-    Label1 = Place(new QLabel(QStringLiteral("0 sec"), this), "Label1", {2160, 480, 495, 255});
-    Label2 = Place(new QLabel(QStringLiteral("5 sec"), this), "Label2", {4560, 480, 495, 255});
+    sldRefresh->setAccessibleName(lblRefresh->text());
+    Label1 = Place(new QLabel(tr("0 sec"), this), "Label1", {2160, 480, 495, 255});
+    Label2 = Place(new QLabel(tr("5 sec"), this), "Label2", {4560, 480, 495, 255});
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lblMultiplier = Place(new QLabel(QStringLiteral("Dice Multiplier Range"), this),
-                          "lblMultiplier", {120, 840, 1815, 255});
+    lblMultiplier = Place(new QLabel(tr("Dice Multiplier Range"), this), "lblMultiplier",
+                          {120, 840, 1815, 255});
     sldMultiplier = Place(MakeSlider(this, 5, 40, 5), "sldMultiplier", {2040, 840, 3135, 255});
-    sldMultiplier->setAccessibleName(QStringLiteral("Dice Multiplier Range"));
+    sldMultiplier->setAccessibleName(lblMultiplier->text());
     Label3 = Place(new QLabel(QStringLiteral("5dX"), this), "Label3", {2160, 1200, 495, 255});
     Label4 = Place(new QLabel(QStringLiteral("40dX"), this), "Label4", {4560, 1200, 495, 255});
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    chkMultipPermanence = Place(new QCheckBox(QStringLiteral("Dice Multiplier Permanent"), this),
+    chkMultipPermanence = Place(new QCheckBox(tr("Dice Multiplier Permanent"), this),
                                 "chkMultipPermanence", {2160, 1560, 2415, 255});
-    cmdCancel = Place(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel",
-                      {4080, 4440, 1095, 375});
-    cmdOk = Place(new QPushButton(QStringLiteral("OK"), this), "cmdOk", {1680, 4440, 1095, 375});
+    cmdCancel = Place(new QPushButton(tr("Cancel"), this), "cmdCancel", {4080, 4440, 1095, 375});
+    cmdOk = Place(new QPushButton(tr("OK"), this), "cmdOk", {1680, 4440, 1095, 375});
 
-    frmPositions = Place(new QGroupBox(QStringLiteral("Rollkin Position"), this), "frmPositions",
+    frmPositions = Place(new QGroupBox(tr("Rollkin Position"), this), "frmPositions",
                          {2160, 2760, 3015, 1455});
     frmPositions->setAccessibleName(frmPositions->title());
     for (int i = 1; i <= 9; ++i) {
         const TwipsRect at{PositionColumns[(i - 1) % 3], PositionRows[(i - 1) / 3], 600, 255};
-        optPos(i) =
-            Place(new QRadioButton(QString::fromLatin1(PositionCaptions[i - 1]), frmPositions),
-                  "optPos", at);
+        optPos(i) = Place(new QRadioButton(tr(PositionCaptions[i - 1].source,
+                                              PositionCaptions[i - 1].disambiguation),
+                                           frmPositions),
+                          "optPos", at);
         optPos(i)->setObjectName(QStringLiteral("optPos%1").arg(i));
-        optPos(i)->setAccessibleDescription(QString::fromLatin1(PositionDescriptions[i - 1]));
+        optPos(i)->setAccessibleDescription(tr(PositionDescriptions[i - 1]));
     }
     optPosGroup = new QButtonGroup(this);
     for (int i = 1; i <= 9; ++i)
         optPosGroup->addButton(optPos(i), i);
-    chkResultPermanence = Place(new QCheckBox(QStringLiteral("Dice Result Permanent"), this),
+    chkResultPermanence = Place(new QCheckBox(tr("Dice Result Permanent"), this),
                                 "chkResultPermanence", {2160, 1920, 2415, 255});
-    chkStayOnTop = Place(new QCheckBox(QStringLiteral("Always on Top"), this), "chkStayOnTop",
-                         {2160, 2280, 2415, 255});
-    frmDices = Place(new QGroupBox(QStringLiteral("Dices Availables"), this), "frmDices",
-                     {120, 1440, 1575, 2775});
+    chkStayOnTop =
+        Place(new QCheckBox(tr("Always on Top"), this), "chkStayOnTop", {2160, 2280, 2415, 255});
+    frmDices =
+        Place(new QGroupBox(tr("Dices Availables"), this), "frmDices", {120, 1440, 1575, 2775});
     frmDices->setAccessibleName(frmDices->title());
     for (int i = 1; i <= 10; ++i) {
-        chkDice(i) = Place(new QCheckBox(QString::fromLatin1(DiceCaptions[i - 1]), frmDices),
-                           "chkDice", {120, 240.0f * static_cast<float>(i), 1215, 255});
+        chkDice(i) = Place(new QCheckBox(tr(DiceCaptions[i - 1]), frmDices), "chkDice",
+                           {120, 240.0f * static_cast<float>(i), 1215, 255});
         chkDice(i)->setObjectName(QStringLiteral("chkDice%1").arg(i));
     }
-    chkFreePos = Place(new QCheckBox(QStringLiteral("Free"), frmPositions), "chkFreePos",
-                       {120, 240, 855, 255});
-    chkBoundPos = Place(new QCheckBox(QStringLiteral("Corner Bounded"), frmPositions),
-                        "chkBoundPos", {1320, 240, 1575, 255});
-    cmdDefault = Place(new QPushButton(QStringLiteral("Apply Default"), this), "cmdDefault",
-                       {2880, 4440, 1095, 375});
+    chkFreePos = Place(new QCheckBox(tr("Free"), frmPositions), "chkFreePos", {120, 240, 855, 255});
+    chkBoundPos = Place(new QCheckBox(tr("Corner Bounded"), frmPositions), "chkBoundPos",
+                        {1320, 240, 1575, 255});
+    cmdDefault =
+        Place(new QPushButton(tr("Apply Default"), this), "cmdDefault", {2880, 4440, 1095, 375});
 
     // The tab order as designed: the option group is one stop between OK and the check boxes.
     QWidget* chain[] = {sldRefresh, sldMultiplier, chkMultipPermanence, cmdCancel,
@@ -208,7 +229,7 @@ void frmConfig::cmdOk_Click() {
     for (int i = 1; i <= 10 && !anyDice; ++i)
         anyDice = Value(chkDice(i)) == 1;
     if (!anyDice) {
-        program_.Screen.MsgBox(QStringLiteral("Select at least one dice..."), MsgInformation);
+        program_.Screen.MsgBox(tr("Select at least one dice..."), MsgInformation);
         return;
     }
     AppState& s = program_.State;

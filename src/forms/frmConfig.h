@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "platform/Units.h"
@@ -21,6 +22,8 @@ class Program;
 // them and copies them back; Cancel drops them; "Apply Default" resets the controls only.
 // Each opening builds it afresh.
 class frmConfig final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmConfig)
+
 public:
     // Creates the dialog from its design values and runs Form_Load (it is not shown yet).
     explicit frmConfig(Program& program);

@@ -36,11 +36,11 @@ frmMenu::frmMenu(Program& program) : program_(program) {
     mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
     mnuHidden->installEventFilter(this);
-    mnuConfigure = mnuHidden->addAction(QStringLiteral("Configure..."));
+    mnuConfigure = mnuHidden->addAction(tr("Configure..."));
     mnuConfigure->setObjectName(QStringLiteral("mnuConfigure"));
-    mnuExit = mnuHidden->addAction(QStringLiteral("Exit"));
+    mnuExit = mnuHidden->addAction(tr("Exit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuAbout = mnuHidden->addAction(QStringLiteral("About..."));
+    mnuAbout = mnuHidden->addAction(tr("About..."));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuHidden->addSeparator();
     mnuHistory = mnuHidden->addAction(tr("History..."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -33,6 +34,8 @@ private:
 // The hidden host of the popup menu and of the ten refresh timers that put a button's face label
 // back after a throw. Never shown.
 class frmMenu final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(frmMenu)
+
 public:
     explicit frmMenu(Program& program);
     ~frmMenu() override;

@@ -105,11 +105,19 @@ void DiceButton::Describe() {
         // Setting them raises the name and description change events that screen readers
         // announce.
         setAccessibleName(dice + QStringLiteral(": ") + text());
-        setAccessibleDescription(QString::fromStdString(ThrowDescription(lastThrow_)));
+        //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
+        //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
+        const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
+        // One die has no highest and lowest to name, and needs no translation.
+        setAccessibleDescription(QString::fromStdString(
+            lastThrow_.faces.size() <= 1
+                ? ThrowDescription(lastThrow_)
+                : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
     } else {
         setToolTip(text());
         setAccessibleName(text());
-        setAccessibleDescription(QStringLiteral("Throws %1").arg(text()));
+        //: A dice button's description for screen readers; %1 is what it throws ("3d6").
+        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(text()));
     }
 }
 
@@ -343,7 +351,7 @@ frmRollkin::frmRollkin(Program& program)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       program_(program) {
     setObjectName(QStringLiteral("frmRollkin"));
-    setWindowTitle(QStringLiteral("Dice Rollkin"));
+    setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
@@ -433,7 +441,7 @@ void frmRollkin::Form_Unload() {
 
 void frmRollkin::GetCursorPosInto(PointL& pt) {
     if (!program_.Screen.GetCursorPos(pt)) {
-        program_.Screen.MsgBox(QStringLiteral("Error getting cursor pos"), MsgOkOnly);
+        program_.Screen.MsgBox(tr("Error getting cursor pos"), MsgOkOnly);
     }
 }
 

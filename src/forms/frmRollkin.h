@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QWidget>
 
@@ -89,6 +90,8 @@ private:
 
 // The main window: a borderless strip of the ten dice buttons, slot 1 at the top.
 class frmRollkin final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(frmRollkin)
+
 public:
     explicit frmRollkin(Program& program);
     ~frmRollkin() override;

@@ -31,7 +31,7 @@ frmScroller::frmScroller(Program& program)
     sldScroller->setTickPosition(QSlider::TicksBelow);
     sldScroller->setTickInterval(1);
     sldScroller->setFocusPolicy(Qt::NoFocus);
-    sldScroller->setAccessibleName(QStringLiteral("Dice Multiplier"));
+    sldScroller->setAccessibleName(tr("Dice Multiplier"));
     sldScroller->setGeometry(ToPixels(slider_, tppX, tppY));
 
     lblValue = new QLabel(QStringLiteral("1"), this);
@@ -144,7 +144,7 @@ void frmScroller::EndScrollerDrag(int slot) {
     AppState& s = program_.State;
     s.DiceMultiplier(slot) = ShownMultiplier(sldScroller->value());
     if (!program_.Screen.SetCursorPos(s.PressCursor.x, s.PressCursor.y)) {
-        program_.Screen.MsgBox(QStringLiteral("Errore in setting cursor pos"), MsgOkOnly);
+        program_.Screen.MsgBox(tr("Errore in setting cursor pos"), MsgOkOnly);
     }
 }
 

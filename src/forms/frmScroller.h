@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "platform/Units.h"
@@ -15,6 +16,8 @@ class Program;
 // The multiplier scroller: a borderless slider window that opens beside the strip during a right
 // drag. Its thumb follows the cursor; its label shows the multiplier the thumb stands for.
 class frmScroller final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(frmScroller)
+
 public:
     explicit frmScroller(Program& program);
     ~frmScroller() override;

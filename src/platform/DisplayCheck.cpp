@@ -1,6 +1,7 @@
 #include "platform/DisplayCheck.h"
 
 #include <xcb/xcb.h>
+#include <QTranslator>
 
 #include <string_view>
 
@@ -16,49 +17,66 @@ bool WantsX11(std::string_view platform) {
     return platform == "xcb" || platform.substr(0, 4) == "xcb:";
 }
 
+// One line for standard error: the program's name, then the text in the user's language with
+// %1 standing for `argument`.
+std::string Line(const DisplayEnvironment& env, const char* text, const std::string& argument) {
+    std::string line = text;
+    if (env.catalogue != nullptr) {
+        const QString translated = env.catalogue->translate("DisplayCheck", text);
+        if (!translated.isEmpty()) line = translated.toStdString();
+    }
+    if (const auto at = line.find("%1"); at != std::string::npos) line.replace(at, 2, argument);
+    return "dicerollkin: " + line;
+}
+
 }  // namespace
 
 DisplayChoice ChooseDisplay(const DisplayEnvironment& env) {
-    const std::string prefix = "dicerollkin: ";
+    auto error = [&env](const char* text) -> DisplayChoice {
+        return {{}, Line(env, text, IsSet(env.display) ? env.display : "")};
+    };
+    const char* const unreachable = QT_TRANSLATE_NOOP(
+        "DisplayCheck",
+        "cannot open the X display \"%1\" (is the X server running, and may this user use it?).");
     if (IsSet(env.qpaPlatform)) {
         if (WantsX11(env.qpaPlatform)) {
             if (!IsSet(env.display)) {
-                return {{}, prefix + "QT_QPA_PLATFORM asks for X11 but DISPLAY is not set."};
+                return error(QT_TRANSLATE_NOOP(
+                    "DisplayCheck", "QT_QPA_PLATFORM asks for X11 but DISPLAY is not set."));
             }
-            if (!env.canConnectX11(env.display)) {
-                return {{},
-                        prefix + "cannot open the X display \"" + env.display +
-                            "\" (is the X server running, and may this user use it?)."};
-            }
+            if (!env.canConnectX11(env.display)) return error(unreachable);
         }
         return {env.qpaPlatform, {}};
     }
     if (IsSet(env.display)) {
         if (env.canConnectX11(env.display)) return {"xcb", {}};
-        return {{},
-                prefix + "cannot open the X display \"" + env.display +
-                    "\" (is the X server running, and may this user use it?)."};
+        return error(unreachable);
     }
     if (IsSet(env.waylandDisplay)) {
-        return {{},
-                prefix +
-                    "needs X11 to place its windows and move the cursor, and this "
-                    "Wayland session offers no XWayland (DISPLAY is not set)."};
+        return error(QT_TRANSLATE_NOOP("DisplayCheck",
+                                       "needs X11 to place its windows and move the cursor, and "
+                                       "this Wayland session offers no XWayland (DISPLAY is not "
+                                       "set)."));
     }
-    return {{},
-            prefix +
-                "no display found (DISPLAY is not set); start it from a graphical "
-                "session, or under xvfb-run."};
+    return error(QT_TRANSLATE_NOOP("DisplayCheck",
+                                   "no display found (DISPLAY is not set); start it from a "
+                                   "graphical session, or under xvfb-run."));
 }
 
 std::string PlatformFailure(const DisplayEnvironment& env, const std::string& platform) {
-    const std::string head = "dicerollkin: Qt cannot start its platform \"" + platform + "\"";
     if (IsSet(env.qpaPlatform)) {
-        return head +
-               " that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed "
-               "platform such as xcb.";
+        return Line(env,
+                    QT_TRANSLATE_NOOP("DisplayCheck",
+                                      "Qt cannot start its platform \"%1\" that QT_QPA_PLATFORM "
+                                      "asks for; unset QT_QPA_PLATFORM, or set it to an installed "
+                                      "platform such as xcb."),
+                    platform);
     }
-    return head + "; check that Qt's xcb platform plugin and the libraries it needs are installed.";
+    return Line(env,
+                QT_TRANSLATE_NOOP("DisplayCheck",
+                                  "Qt cannot start its platform \"%1\"; check that Qt's xcb "
+                                  "platform plugin and the libraries it needs are installed."),
+                platform);
 }
 
 bool CanConnectX11(const char* display) {

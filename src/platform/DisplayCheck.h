@@ -2,6 +2,8 @@
 
 #include <string>
 
+class QTranslator;
+
 namespace rollkin {
 
 // What start-up makes of the environment's display settings.
@@ -17,6 +19,8 @@ struct DisplayEnvironment {
     const char* display = nullptr;
     const char* waylandDisplay = nullptr;
     bool (*canConnectX11)(const char* display) = nullptr;
+    // The user's catalogue, when one is loaded: the error line is written in their language.
+    const QTranslator* catalogue = nullptr;
 };
 
 // Chooses how to reach the desktop before QApplication exists (Qt aborts when it finds no

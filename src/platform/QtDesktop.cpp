@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -231,6 +232,8 @@ void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
 void QtDesktop::MsgBox(const QString& prompt, int style) {
     const auto icon = (style & MsgInformation) ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, QString::fromLatin1(AppTitle), prompt, QMessageBox::Ok);
+    // Qt would name the button from its own catalogues, which the program does not load.
+    box.button(QMessageBox::Ok)->setText(tr("OK"));
     // Over the dialog it answers, if any, and centred there; else centred on the screen, which
     // Qt does only for a box that belongs to no window.
     OverStrip(box, QApplication::activeModalWidget());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMargins>
 #include <QPointer>
 #include <memory>
@@ -10,6 +11,8 @@ namespace rollkin {
 
 // The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
 class QtDesktop final : public Desktop {
+    Q_DECLARE_TR_FUNCTIONS(QtDesktop)
+
 public:
     QtDesktop();
     ~QtDesktop() override;

@@ -77,10 +77,21 @@ std::string ThrowTooltip(const ThrowRecord& r) {
            "</nobr>";
 }
 
-std::string ThrowDescription(const ThrowRecord& r) {
+std::string ThrowDescription(const ThrowRecord& r, const std::string& extremes) {
     if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
     const auto [low, high] = std::minmax_element(r.faces.begin(), r.faces.end());
-    return ThrowLine(r) + ", highest " + std::to_string(*high) + ", lowest " + std::to_string(*low);
+    const std::string parts[] = {ThrowLine(r), std::to_string(*high), std::to_string(*low)};
+    std::string out;
+    for (std::size_t k = 0; k < extremes.size(); ++k) {
+        const char next = k + 1 < extremes.size() ? extremes[k + 1] : '\0';
+        if (extremes[k] == '%' && next >= '1' && next <= '3') {
+            out += parts[next - '1'];
+            ++k;
+        } else {
+            out += extremes[k];
+        }
+    }
+    return out;
 }
 
 std::string ThrowLine(const ThrowRecord& r) {

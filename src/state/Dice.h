@@ -31,7 +31,9 @@ struct ThrowRecord {
 std::string ThrowTooltip(const ThrowRecord& record);
 
 // Plain-text account of a throw for screen readers, "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2".
-std::string ThrowDescription(const ThrowRecord& record);
+// `extremes` words it in the reader's language: %1 the sum, %2 the highest face, %3 the lowest.
+std::string ThrowDescription(const ThrowRecord& record,
+                             const std::string& extremes = "%1, highest %2, lowest %3");
 
 // The tooltip's text on one line: plain, "3d6: 2 + 5 + 6 = 13", or as Qt rich text with the
 // same marks as the tooltip.

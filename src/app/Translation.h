@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QLocale;
+class QTranslator;
+
+namespace rollkin {
+
+// Loads the program's catalogue for the locale's preferred user-interface languages into
+// `translator`, trying them in order. The texts are written in English, so an English language
+// ends the search with nothing loaded, as does a list with no language that has a catalogue.
+bool LoadCatalogue(QTranslator& translator, const QLocale& locale);
+
+// The catalogue of the desktop's language: the messages locale of LC_ALL, LC_MESSAGES or LANG
+// (the first that is set), and LANGUAGE's list of preferences beside it as gettext reads them.
+// The C and POSIX locales, like English, load nothing and cost start-up no more than a look at
+// the environment.
+bool LoadDesktopCatalogue(QTranslator& translator);
+
+// A text in the catalogue's language (null: as written), for the work done before the
+// application exists and so before any catalogue can be installed.
+QString TranslateEarly(const QTranslator* catalogue, const char* context, const char* text);
+
+}  // namespace rollkin

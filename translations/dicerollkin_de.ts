@@ -1,0 +1,449 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Aufruf: dicerollkin [OPTION]
+Eine Würfelleiste von d2 bis d100, die über den anderen Fenstern schwebt.
+Ohne Option zeigt es die Leiste: ein Linksklick auf einen Knopf wirft seine
+Würfel, Rechtsklick oder Ziehen mit der rechten Taste wählt ihre Anzahl,
+Umschalt und Linksklick öffnen das Menü.
+
+Optionen:
+  -h, --help     diese Hilfe anzeigen und beenden
+      --version  Versionsinformation anzeigen und beenden
+
+Das Handbuch: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: unbekanntes Argument „%1“; „dicerollkin --help“ zeigt die Optionen
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: kann nicht auf die Standardausgabe schreiben
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Umschalt+F10</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>kann das X-Display „%1“ nicht öffnen (läuft der X-Server, und darf dieser Benutzer ihn verwenden?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM verlangt X11, aber DISPLAY ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>braucht X11, um seine Fenster zu platzieren und den Mauszeiger zu bewegen, und diese Wayland-Sitzung bietet kein XWayland (DISPLAY ist nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>kein Display gefunden (DISPLAY ist nicht gesetzt); aus einer grafischen Sitzung oder mit xvfb-run starten.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt kann die Plattform „%1“, die QT_QPA_PLATFORM verlangt, nicht starten; QT_QPA_PLATFORM löschen oder auf eine installierte Plattform wie xcb setzen.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt kann die Plattform „%1“ nicht starten; prüfen, ob das xcb-Plattform-Plugin von Qt und die Bibliotheken, die es braucht, installiert sind.</translation>
+    </message>
+</context>
+<context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Löst die Aktion aus</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Erhöht den Wert</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Verringert den Wert</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Zeigt das Menü an</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Setzt den Fokus</translation>
+    </message>
+</context>
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Würfelanzahl wählen</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Einen Würfel mehr</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Verschieben (wenn frei)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Einen Würfel weniger</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Linksklick</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Rechts ziehen</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 / Umschalt + Linksklick</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Umschalt + Linksklick</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Rechtsklick</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Strg + Links ziehen</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Umschalt + Rechtsklick</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Über Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>von den DiceRollkin-Entwicklern</translation>
+    </message>
+    <message>
+        <source>Help: man dicerollkin</source>
+        <translation>Hilfe: man dicerollkin</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 Seiten</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 Seiten</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 Seiten</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 Seiten</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 Seiten</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 Seiten</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 Seiten</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 Seiten</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 Seiten</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 Seiten</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>OL</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>OM</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>OR</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>ML</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>MR</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>UL</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>UM</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>UR</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Dice Rollkin – Einstellungen</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Anzeigedauer</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Höchstzahl Würfel</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Würfelanzahl beibehalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Position der Leiste</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Ergebnis beibehalten</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Verankert</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Bitte mindestens einen Würfel wählen.</translation>
+    </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Ecke oben links</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Oberer Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Ecke oben rechts</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Linker Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Bildschirmmitte</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Rechter Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Ecke unten links</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Unterer Rand, mittig</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Ecke unten rechts</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, höchster Wurf %2, niedrigster %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Wirft %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Mausposition nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Mauszeiger nicht setzbar</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Würfelanzahl</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Dice Rollkin – Verlauf</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Würfe</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+</TS>

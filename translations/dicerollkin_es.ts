@@ -1,0 +1,449 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPCIÓN]
+Una barra de botones de dados, del d2 al d100, que flota sobre tus ventanas.
+Sin opciones muestra la barra: clic izquierdo en un botón para tirar sus dados,
+clic derecho o arrastrar con el botón derecho para elegir cuántos, Mayús y clic
+izquierdo para el menú.
+
+Opciones:
+  -h, --help     muestra esta ayuda y termina
+      --version  muestra la versión y termina
+
+El manual: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argumento desconocido «%1»; «dicerollkin --help» muestra las opciones
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: no se puede escribir en la salida estándar
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Mayús+F10</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>no se puede abrir la pantalla X «%1» (¿está en marcha el servidor X y puede usarlo este usuario?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM pide X11, pero DISPLAY no está definido.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>necesita X11 para colocar sus ventanas y mover el puntero, y esta sesión de Wayland no ofrece XWayland (DISPLAY no está definido).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>no se encontró ninguna pantalla (DISPLAY no está definido); inícialo desde una sesión gráfica o con xvfb-run.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt no puede iniciar la plataforma «%1» que pide QT_QPA_PLATFORM; elimina QT_QPA_PLATFORM o dale una plataforma instalada, como xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt no puede iniciar la plataforma «%1»; comprueba que el complemento de plataforma xcb de Qt y las bibliotecas que necesita están instalados.</translation>
+    </message>
+</context>
+<context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Activa la acción</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Aumenta el valor</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Disminuye el valor</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Muestra el menú</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Establece el foco</translation>
+    </message>
+</context>
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Tirar los dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Elegir cuántos dados</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Añadir un dado</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Mover (si está libre)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Quitar un dado</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clic izquierdo</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Arrastrar con el derecho</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 o Mayús + clic izquierdo</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Mayús + clic izquierdo</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clic derecho</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + arrastrar (izquierdo)</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Mayús + clic derecho</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Acerca de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>por el equipo de DiceRollkin</translation>
+    </message>
+    <message>
+        <source>Help: man dicerollkin</source>
+        <translation>Ayuda: man dicerollkin</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 caras</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 caras</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 caras</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 caras</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 caras</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 caras</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 caras</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 caras</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 caras</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 caras</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>SC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>CI</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>CC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>II</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>IC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Configuración de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Tiempo visible</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Máximo de dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Conservar cuántos dados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Posición de la barra</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Conservar el resultado</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Siempre visible</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Anclada</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Por defecto</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Elige al menos un dado.</translation>
+    </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Esquina superior izquierda</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Borde superior, centrado</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Esquina superior derecha</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Borde izquierdo, centrado</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centro de la pantalla</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Borde derecho, centrado</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Esquina inferior izquierda</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Borde inferior, centrado</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Esquina inferior derecha</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, el más alto %2, el más bajo %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>No se pudo leer la posición del puntero</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>No se pudo colocar el puntero</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Número de dados</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Historial de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+</TS>

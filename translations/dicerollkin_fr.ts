@@ -1,0 +1,449 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Utilisation : dicerollkin [OPTION]
+Une barre de boutons de dés, du d2 au d100, qui flotte au-dessus des fenêtres.
+Sans option, le programme affiche la barre : un clic gauche sur un bouton lance
+ses dés, un clic droit ou un glisser avec le bouton droit choisit leur nombre,
+Maj et clic gauche ouvrent le menu.
+
+Options :
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+
+Le manuel : man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argument inconnu « %1 » ; « dicerollkin --help » liste les options
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: impossible d&apos;écrire sur la sortie standard
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Maj+F10</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>impossible d&apos;ouvrir l&apos;écran X « %1 » (le serveur X tourne-t-il, et cet utilisateur a-t-il le droit de l&apos;utiliser ?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM demande X11, mais DISPLAY n&apos;est pas défini.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>a besoin de X11 pour placer ses fenêtres et déplacer le pointeur, et cette session Wayland n&apos;offre pas XWayland (DISPLAY n&apos;est pas défini).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>aucun écran trouvé (DISPLAY n&apos;est pas défini) ; lancez-le depuis une session graphique, ou avec xvfb-run.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>Qt ne peut pas démarrer la plateforme « %1 » demandée par QT_QPA_PLATFORM ; supprimez QT_QPA_PLATFORM ou donnez-lui une plateforme installée, comme xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>Qt ne peut pas démarrer la plateforme « %1 » ; vérifiez que le greffon de plateforme xcb de Qt et les bibliothèques dont il a besoin sont installés.</translation>
+    </message>
+</context>
+<context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Déclenche l&apos;action</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Augmente la valeur</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Diminue la valeur</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Affiche le menu</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Donne le focus</translation>
+    </message>
+</context>
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Lancer les dés</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Choisir le nombre de dés</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Ajouter un dé</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Déplacer (si libre)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Retirer un dé</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clic gauche</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Glisser clic droit</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 ou Maj + clic gauche</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Maj + clic gauche</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clic droit</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + glisser clic gauche</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Maj + clic droit</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>À propos de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>par l&apos;équipe DiceRollkin</translation>
+    </message>
+    <message>
+        <source>Help: man dicerollkin</source>
+        <translation>Aide : man dicerollkin</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 faces</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 faces</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 faces</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 faces</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 faces</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 faces</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 faces</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 faces</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 faces</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 faces</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>HG</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>HC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>HD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>MG</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>BG</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>BC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>BD</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Configuration de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Durée d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Nombre de dés max.</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Garder le nombre de dés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Position de la barre</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Garder le résultat</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dés proposés</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Ancrée</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Choisissez au moins un dé.</translation>
+    </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Bord supérieur, centré</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Coin supérieur droit</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Bord gauche, centré</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centre de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Bord droit, centré</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Coin inférieur gauche</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Bord inférieur, centré</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Coin inférieur droit</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurer...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historique...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, le plus haut %2, le plus bas %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Lance %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Position du pointeur illisible</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Impossible de placer le pointeur</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Nombre de dés</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Historique de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Lancers</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+</TS>

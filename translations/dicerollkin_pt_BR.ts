@@ -1,0 +1,449 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help     print this help and exit
+      --version  print the version and exit
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPÇÃO]
+Uma barra de botões de dados, do d2 ao d100, que flutua sobre suas janelas.
+Sem opção, mostra a barra: clique esquerdo num botão para rolar os dados dele,
+clique direito ou arraste com o botão direito para escolher quantos, Shift e
+clique esquerdo para o menu.
+
+Opções:
+  -h, --help     mostra esta ajuda e sai
+      --version  mostra a versão e sai
+
+O manual: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: argumento desconhecido &quot;%1&quot;; &quot;dicerollkin --help&quot; lista as opções
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: cannot write to standard output
+</source>
+        <translation>dicerollkin: não foi possível escrever na saída padrão
+</translation>
+    </message>
+</context>
+<context>
+    <name>DiceAccessible</name>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Shift+F10</source>
+        <translation>Shift+F10</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayCheck</name>
+    <message>
+        <source>cannot open the X display &quot;%1&quot; (is the X server running, and may this user use it?).</source>
+        <translation>não foi possível abrir o display X &quot;%1&quot; (o servidor X está rodando, e este usuário pode usá-lo?).</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM asks for X11 but DISPLAY is not set.</source>
+        <translation>QT_QPA_PLATFORM pede X11, mas DISPLAY não está definido.</translation>
+    </message>
+    <message>
+        <source>needs X11 to place its windows and move the cursor, and this Wayland session offers no XWayland (DISPLAY is not set).</source>
+        <translation>precisa do X11 para posicionar suas janelas e mover o ponteiro, e esta sessão Wayland não oferece XWayland (DISPLAY não está definido).</translation>
+    </message>
+    <message>
+        <source>no display found (DISPLAY is not set); start it from a graphical session, or under xvfb-run.</source>
+        <translation>nenhum display encontrado (DISPLAY não está definido); inicie-o a partir de uma sessão gráfica ou com o xvfb-run.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot; that QT_QPA_PLATFORM asks for; unset QT_QPA_PLATFORM, or set it to an installed platform such as xcb.</source>
+        <translation>O Qt não consegue iniciar a plataforma &quot;%1&quot; pedida por QT_QPA_PLATFORM; remova QT_QPA_PLATFORM ou defina-a com uma plataforma instalada, como xcb.</translation>
+    </message>
+    <message>
+        <source>Qt cannot start its platform &quot;%1&quot;; check that Qt&apos;s xcb platform plugin and the libraries it needs are installed.</source>
+        <translation>O Qt não consegue iniciar a plataforma &quot;%1&quot;; verifique se o plugin de plataforma xcb do Qt e as bibliotecas de que ele precisa estão instalados.</translation>
+    </message>
+</context>
+<context>
+    <name>QAccessibleActionInterface</name>
+    <message>
+        <source>Triggers the action</source>
+        <translation>Dispara a ação</translation>
+    </message>
+    <message>
+        <source>Increase the value</source>
+        <translation>Aumenta o valor</translation>
+    </message>
+    <message>
+        <source>Decrease the value</source>
+        <translation>Diminui o valor</translation>
+    </message>
+    <message>
+        <source>Shows the menu</source>
+        <translation>Mostra o menu</translation>
+    </message>
+    <message>
+        <source>Sets the focus</source>
+        <translation>Define o foco</translation>
+    </message>
+</context>
+<context>
+    <name>QtDesktop</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>ThrowDice</source>
+        <translation>Rolar os dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Escolher quantos dados</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Config Menu</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Add 1 Dice to multiplier</source>
+        <translation>Adicionar um dado</translation>
+    </message>
+    <message>
+        <source>Move Rollkin (if enabled)</source>
+        <translation>Mover (se estiver livre)</translation>
+    </message>
+    <message>
+        <source>Subtract 1 Dice to multiplier</source>
+        <translation>Remover um dado</translation>
+    </message>
+    <message>
+        <source>- LeftClick</source>
+        <translation>- Clique esquerdo</translation>
+    </message>
+    <message>
+        <source>- RigthDrag</source>
+        <translation>- Arrastar com o direito</translation>
+    </message>
+    <message>
+        <source>- F1 or LeftPress + SHIFT</source>
+        <translation>- F1 / Shift + clique esquerdo</translation>
+    </message>
+    <message>
+        <source>- LeftPress + SHIFT</source>
+        <translation>- Shift + clique esquerdo</translation>
+    </message>
+    <message>
+        <source>- Rigth Click</source>
+        <translation>- Clique direito</translation>
+    </message>
+    <message>
+        <source>- LeftPress + CTRL</source>
+        <translation>- Ctrl + arrastar (esquerdo)</translation>
+    </message>
+    <message>
+        <source>- Rigth Click + SHIFT</source>
+        <translation>- Shift + clique direito</translation>
+    </message>
+    <message>
+        <source>About Dice Rollkin</source>
+        <translation>Sobre o Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>by the DiceRollkin developers</source>
+        <translation>pela equipe do DiceRollkin</translation>
+    </message>
+    <message>
+        <source>Help: man dicerollkin</source>
+        <translation>Ajuda: man dicerollkin</translation>
+    </message>
+</context>
+<context>
+    <name>frmConfig</name>
+    <message>
+        <source>2 sides</source>
+        <translation>2 faces</translation>
+    </message>
+    <message>
+        <source>3 sides</source>
+        <translation>3 faces</translation>
+    </message>
+    <message>
+        <source>4 sides</source>
+        <translation>4 faces</translation>
+    </message>
+    <message>
+        <source>5 sides</source>
+        <translation>5 faces</translation>
+    </message>
+    <message>
+        <source>6 sides</source>
+        <translation>6 faces</translation>
+    </message>
+    <message>
+        <source>8 sides</source>
+        <translation>8 faces</translation>
+    </message>
+    <message>
+        <source>10 sides</source>
+        <translation>10 faces</translation>
+    </message>
+    <message>
+        <source>12 sides</source>
+        <translation>12 faces</translation>
+    </message>
+    <message>
+        <source>20 sides</source>
+        <translation>20 faces</translation>
+    </message>
+    <message>
+        <source>100 sides</source>
+        <translation>100 faces</translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <comment>upper left</comment>
+        <translation>SE</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <comment>upper centre</comment>
+        <translation>SC</translation>
+    </message>
+    <message>
+        <source>UR</source>
+        <comment>upper right</comment>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>ML</source>
+        <comment>middle left</comment>
+        <translation>ME</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>middle centre</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>MR</source>
+        <comment>middle right</comment>
+        <translation>MD</translation>
+    </message>
+    <message>
+        <source>LL</source>
+        <comment>lower left</comment>
+        <translation>IE</translation>
+    </message>
+    <message>
+        <source>LC</source>
+        <comment>lower centre</comment>
+        <translation>IC</translation>
+    </message>
+    <message>
+        <source>LR</source>
+        <comment>lower right</comment>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin Configuration</source>
+        <translation>Configurações do Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throw Refresh Time</source>
+        <translation>Tempo de exibição</translation>
+    </message>
+    <message>
+        <source>0 sec</source>
+        <translation>0 s</translation>
+    </message>
+    <message>
+        <source>5 sec</source>
+        <translation>5 s</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Range</source>
+        <translation>Máximo de dados</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier Permanent</source>
+        <translation>Manter quantos dados</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Rollkin Position</source>
+        <translation>Posição da barra</translation>
+    </message>
+    <message>
+        <source>Dice Result Permanent</source>
+        <translation>Manter o resultado</translation>
+    </message>
+    <message>
+        <source>Always on Top</source>
+        <translation>Sempre visível</translation>
+    </message>
+    <message>
+        <source>Dices Availables</source>
+        <translation>Dados</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Corner Bounded</source>
+        <translation>Ancorada</translation>
+    </message>
+    <message>
+        <source>Apply Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Select at least one dice...</source>
+        <translation>Escolha pelo menos um dado.</translation>
+    </message>
+    <message>
+        <source>Upper left corner</source>
+        <translation>Canto superior esquerdo</translation>
+    </message>
+    <message>
+        <source>Upper edge, centred</source>
+        <translation>Borda superior, centralizado</translation>
+    </message>
+    <message>
+        <source>Upper right corner</source>
+        <translation>Canto superior direito</translation>
+    </message>
+    <message>
+        <source>Left edge, centred</source>
+        <translation>Borda esquerda, centralizado</translation>
+    </message>
+    <message>
+        <source>Centre of the screen</source>
+        <translation>Centro da tela</translation>
+    </message>
+    <message>
+        <source>Right edge, centred</source>
+        <translation>Borda direita, centralizado</translation>
+    </message>
+    <message>
+        <source>Lower left corner</source>
+        <translation>Canto inferior esquerdo</translation>
+    </message>
+    <message>
+        <source>Lower edge, centred</source>
+        <translation>Borda inferior, centralizado</translation>
+    </message>
+    <message>
+        <source>Lower right corner</source>
+        <translation>Canto inferior direito</translation>
+    </message>
+</context>
+<context>
+    <name>frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Histórico...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, o mais alto %2, o mais baixo %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Rola %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Não foi possível ler a posição do ponteiro</translation>
+    </message>
+</context>
+<context>
+    <name>frmScroller</name>
+    <message>
+        <source>Errore in setting cursor pos</source>
+        <translation>Não foi possível posicionar o ponteiro</translation>
+    </message>
+    <message>
+        <source>Dice Multiplier</source>
+        <translation>Número de dados</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmHistory</name>
+    <message>
+        <source>Dice Rollkin History</source>
+        <translation>Histórico do Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Throws</source>
+        <translation>Rolagens</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+</TS>
