@@ -18,40 +18,21 @@ import subprocess
 import sys
 import time
 
-SCREEN = "1024x768x24"
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import x11  # noqa: E402  (the end-to-end tests' X server)
+
+SCREEN = f"{x11.SCREEN_W}x{x11.SCREEN_H}x24"
 
 
-class XServer:
-    """Xvfb on a free display number, without a window manager."""
+class XServer(x11.XServer):
+    """The tests' Xvfb, without a window manager."""
 
     def __init__(self):
-        read_fd, write_fd = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", SCREEN, "-noreset",
-             "-nolisten", "tcp"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as f:
-            number = f.readline().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        self.env = {k: v for k, v in os.environ.items()
-                    if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR")}
-        self.env["DISPLAY"] = f":{number}"
+        super().__init__()
         # The strip in English whatever the user's language, as its figures are quoted.
         self.env["LC_ALL"] = "C.UTF-8"
         # Keeps Qt's note about the runtime directory out of the output, for every program alike.
         self.env.setdefault("XDG_RUNTIME_DIR", _runtime_dir())
-
-    def close(self):
-        self.proc.terminate()
-        self.proc.wait(timeout=10)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *exc):
-        self.close()
 
 
 def _runtime_dir():

@@ -11,6 +11,12 @@ from x11 import XServer, Window, wait_for
 WINDOW_MANAGERS = {"openbox": ["openbox"], "fluxbox": ["fluxbox", "-rc", "{dir}/init"],
                    # xfwm4 wants a session bus for its settings daemon.
                    "xfwm4": ["dbus-run-session", "--", "xfwm4"]}
+DESKTOPS = [*WINDOW_MANAGERS, "mutter"]
+
+
+def start(desktop):
+    """One of DESKTOPS, started: an X display whose windows it manages."""
+    return Mutter() if desktop == "mutter" else WindowManager(desktop)
 
 
 class Managed:

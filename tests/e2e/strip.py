@@ -1,4 +1,8 @@
-"""Where things are on the program's windows, and the gestures the tests repeat."""
+"""The program under test: started in an X server, where things are on its windows, their colours,
+and the gestures the tests repeat."""
+
+import subprocess
+import tempfile
 
 from x11 import wait_for
 
@@ -10,12 +14,66 @@ HISTORY = "Dice Rollkin History"
 # the last).
 ITEMS = {"Configure...": 0.11, "Exit": 0.35, "About...": 0.59, "History...": 0.87}
 
+# The buttons' colours, top to bottom.
+COLOURS = [
+    (224, 224, 224), (192, 255, 192), (255, 255, 128), (255, 192, 255), (0, 255, 255),
+    (128, 255, 128), (255, 128, 128), (192, 192, 0), (128, 128, 255), (0, 192, 0),
+]
+# In pixels at 96 dpi: the scroller's size, and About's OK button within its window.
+SCROLLER = (234, 17)
+ABOUT_OK = (264, 20)
+
 # Design places in twips: frames, and controls within them.
 DICES = (120, 1440)
 POSITIONS = (2160, 2760)
 OK = (1680, 4440, 1095, 375)
 CANCEL = (4080, 4440, 1095, 375)
 FREE, BOUNDED = (120, 240), (1320, 240)
+PERMANENT = (2160, 1920)  # results stay until the next throw
+
+
+class App:
+    """The program, started in an X server; a `with` block ends it."""
+
+    def __init__(self, server, binary, extra_env=None, wait_frame=True):
+        self.server = server
+        env = dict(server.env)
+        env.update(extra_env or {})
+        self.stderr = tempfile.TemporaryFile()
+        self.proc = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL,
+                                     stderr=self.stderr)
+        try:
+            self.window = server.wait_window(STRIP, timeout=30)
+            # The first frame: the top button painted in its colour.
+            wait_for(lambda: not wait_frame or server.screenshot().pixel(
+                self.window.x + 5, self.window.y + 20) == COLOURS[0], 20,
+                what="the strip's first frame")
+        except BaseException:
+            self.stop()
+            raise
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def wait_exit(self, timeout=20):
+        return self.proc.wait(timeout=timeout)
+
+    def error_output(self):
+        self.stderr.seek(0)
+        return self.stderr.read().decode(errors="replace")
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait(timeout=10)
+
+
+def button_rect(slot):
+    """The visible region (x, y, w, h) of a button of the strip at the upper left, slot 1 on top."""
+    return (0, 40 * (slot - 1), 80, 40)
 
 
 def anchor_option(position):

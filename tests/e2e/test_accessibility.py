@@ -1,121 +1,80 @@
 """What a screen reader sees of the strip, through AT-SPI: names, and the announcement of each throw.
 
-Runs inside its own D-Bus session (dbus-run-session) with the AT-SPI bus started here.
+Runs inside its own D-Bus session (dbus-run-session); the `buttons` fixture starts its AT-SPI bus.
 """
 
-import os
 import re
-import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+from x11 import wait_for
 
 LABELS = ["d2", "d3", "d4", "d5", "d6", "d8", "d10", "d12", "d20", "d100"]
 
 
-def start_accessibility_bus(x):
-    launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                                env=x.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(0.5)
-    return launcher
+def test_buttons_are_named_and_each_throw_is_announced(x, buttons):
+    import pyatspi
+    from gi.repository import GLib
 
+    assert [b.name for b in buttons] == LABELS, [b.name for b in buttons]
+    assert all(b.getRoleName() == "push button" for b in buttons)
 
-def strip_buttons(pyatspi):
-    def find():
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is None or app.name != "dicerollkin":
-                continue
-            for j in range(app.childCount):
-                window = app.getChildAtIndex(j)
-                if window is not None and window.name == "Dice Rollkin":
-                    return [window.getChildAtIndex(k) for k in range(window.childCount)]
-        return None
-    return wait_for(find, 20, interval=0.2, what="the strip in the accessibility tree")
+    events = []
 
+    def on_change(event):
+        if event.source is not None:
+            events.append((event.type, event.source.name, event.source.description))
 
-def test_buttons_are_named_and_each_throw_is_announced(binary):
-    with XServer() as x:
-        launcher = start_accessibility_bus(x)
-        os.environ["DISPLAY"] = x.display
-        app = App(x, binary, {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-        try:
-            import pyatspi
-            from gi.repository import GLib
+    pyatspi.Registry.registerEventListener(on_change, "object:property-change:accessible-name")
 
-            buttons = strip_buttons(pyatspi)
-            assert [b.name for b in buttons] == LABELS, [b.name for b in buttons]
-            assert all(b.getRoleName() == "push button" for b in buttons)
+    def pump(seconds):
+        end = time.monotonic() + seconds
+        context = GLib.MainContext.default()
+        while time.monotonic() < end:
+            while context.iteration(False):
+                pass
+            time.sleep(0.01)
 
-            events = []
+    def seen(pattern):
+        return [e for e in events if re.fullmatch(pattern, e[1] or "")]
 
-            def on_change(event):
-                if event.source is not None:
-                    events.append((event.type, event.source.name, event.source.description))
+    x.click(40, 180, button=3)  # d6 -> 2d6
+    pump(0.5)
+    assert seen(r"2d6"), events
+    x.click(40, 180)  # throw 2d6
+    deadline = time.monotonic() + 5
+    while not seen(r"2d6: \d+") and time.monotonic() < deadline:
+        pump(0.1)
+    thrown = seen(r"2d6: \d+")
+    assert thrown, events
+    total = int(thrown[-1][1].split(": ")[1])
+    assert 2 <= total <= 12, thrown
+    description = buttons[4].description
+    m = re.fullmatch(r"2d6: (\d) \+ (\d) = (\d+), highest (\d), lowest (\d)", description)
+    assert m and int(m.group(1)) + int(m.group(2)) == total == int(m.group(3)), description
+    # About a second later the face label is back, and that is announced too.
+    deadline = time.monotonic() + 5
+    while not seen(r"d6") and time.monotonic() < deadline:
+        pump(0.1)
+    assert seen(r"d6"), events
 
-            pyatspi.Registry.registerEventListener(on_change,
-                                                   "object:property-change:accessible-name")
+    # The same with the button's actions alone, as a screen reader without a mouse does.
+    action = buttons[4].queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
 
-            def pump(seconds):
-                end = time.monotonic() + seconds
-                context = GLib.MainContext.default()
-                while time.monotonic() < end:
-                    while context.iteration(False):
-                        pass
-                    time.sleep(0.01)
+    def act(name, pattern):
+        events.clear()
+        assert action.doAction(names.index(name))
+        return wait_for(lambda: pump(0.1) or seen(pattern), 5, what=pattern)[-1][1]
 
-            def seen(pattern):
-                return [e for e in events if re.fullmatch(pattern, e[1] or "")]
-
-            x.click(40, 180, button=3)  # d6 -> 2d6
-            pump(0.5)
-            assert seen(r"2d6"), events
-            x.click(40, 180)  # throw 2d6
-            deadline = time.monotonic() + 5
-            while not seen(r"2d6: \d+") and time.monotonic() < deadline:
-                pump(0.1)
-            thrown = seen(r"2d6: \d+")
-            assert thrown, events
-            total = int(thrown[-1][1].split(": ")[1])
-            assert 2 <= total <= 12, thrown
-            description = buttons[4].description
-            m = re.fullmatch(r"2d6: (\d) \+ (\d) = (\d+), highest (\d), lowest (\d)", description)
-            assert m and int(m.group(1)) + int(m.group(2)) == total == int(m.group(3)), description
-            # About a second later the face label is back, and that is announced too.
-            deadline = time.monotonic() + 5
-            while not seen(r"d6") and time.monotonic() < deadline:
-                pump(0.1)
-            assert seen(r"d6"), events
-
-            # The same with the button's actions alone, as a screen reader without a mouse does.
-            action = buttons[4].queryAction()
-            names = [action.getName(i) for i in range(action.nActions)]
-
-            def act(name, pattern):
-                events.clear()
-                assert action.doAction(names.index(name))
-                return wait_for(lambda: pump(0.1) or seen(pattern), 5, what=pattern)[-1][1]
-
-            assert 1 <= int(act("Press", r"d6: \d+").split(": ")[1]) <= 6
-            act("Increase", r"2d6")
-            act("Decrease", r"d6")
-            before = {w.id for w in x.mapped_windows()}
-            action.doAction(names.index("ShowMenu"))
-            menu = wait_for(lambda: [w for w in x.mapped_windows() if w.id not in before], 5,
-                            what="the menu")
-            assert [(w.x, w.y) for w in menu] == [(80, 160)], menu  # beside d6
-            x.xdotool("key", "Escape")
-            wait_for(lambda: all(w.id in before for w in x.mapped_windows()), 5,
-                     what="Esc to close the menu")
-            pyatspi.Registry.deregisterEventListener(on_change,
-                                                     "object:property-change:accessible-name")
-        finally:
-            app.stop()
-            launcher.terminate()
-
-
-if __name__ == "__main__":
-    sys.exit(run_tests([test_buttons_are_named_and_each_throw_is_announced], sys.argv[1]))
+    assert 1 <= int(act("Press", r"d6: \d+").split(": ")[1]) <= 6
+    act("Increase", r"2d6")
+    act("Decrease", r"d6")
+    before = {w.id for w in x.mapped_windows()}
+    action.doAction(names.index("ShowMenu"))
+    menu = wait_for(lambda: [w for w in x.mapped_windows() if w.id not in before], 5,
+                    what="the menu")
+    assert [(w.x, w.y) for w in menu] == [(80, 160)], menu  # beside d6
+    x.xdotool("key", "Escape")
+    wait_for(lambda: all(w.id in before for w in x.mapped_windows()), 5,
+             what="Esc to close the menu")
+    pyatspi.Registry.deregisterEventListener(on_change, "object:property-change:accessible-name")

@@ -1,137 +1,102 @@
 """Configuration dialog, layout refresh, menu commands and the About window, with real clicks."""
 
-import os
 import re
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from strip import (ABOUT, BOUNDED, CANCEL, CONFIG, DICES, FREE, HISTORY, OK,  # noqa: E402
+from strip import (ABOUT, ABOUT_OK, BOUNDED, CANCEL, COLOURS, CONFIG, DICES, FREE, HISTORY, OK,
                    POSITIONS, STRIP, anchor_option, choose, click_box, click_button, dice_box,
                    wait_closed)
-from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
-
+from x11 import wait_for
 
 
 def strip_at(x):
     return x.find_window(STRIP)
 
 
-def test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            choose(x, app.window, "Configure...")
-            dialog = x.wait_window(CONFIG)
-            assert dialog.geometry == (336, 220, 351, 327), dialog  # centred, design size
-            for i in range(1, 6):  # d2 .. d6 off
-                click_box(x, dialog, dice_box(i), DICES)
-            click_box(x, dialog, anchor_option(9), POSITIONS)
-            click_button(x, dialog, OK)
-            wait_closed(x, CONFIG)
-            strip = wait_for(lambda: (s := strip_at(x)) and s.geometry == (944, 568, 80, 200)
-                             and s, 5, what="the strip at the lower right")
-            shot = x.screenshot()
-            for row, colour in enumerate(DESIGN_COLOURS[5:]):
-                assert shot.pixel(strip.x + 4, strip.y + 40 * row + 20) == colour, row
-            assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
-        finally:
-            app.stop()
+def test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok(x, app):
+    choose(x, app.window, "Configure...")
+    dialog = x.wait_window(CONFIG)
+    assert dialog.geometry == (336, 220, 351, 327), dialog  # centred, design size
+    for i in range(1, 6):  # d2 .. d6 off
+        click_box(x, dialog, dice_box(i), DICES)
+    click_box(x, dialog, anchor_option(9), POSITIONS)
+    click_button(x, dialog, OK)
+    wait_closed(x, CONFIG)
+    strip = wait_for(lambda: (s := strip_at(x)) and s.geometry == (944, 568, 80, 200)
+                     and s, 5, what="the strip at the lower right")
+    shot = x.screenshot()
+    for row, colour in enumerate(COLOURS[5:]):
+        assert shot.pixel(strip.x + 4, strip.y + 40 * row + 20) == colour, row
+    assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
 
 
-def test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            choose(x, app.window, "Configure...")
-            dialog = x.wait_window(CONFIG)
-            click_box(x, dialog, FREE, POSITIONS)
-            click_button(x, dialog, OK)
-            wait_closed(x, CONFIG)
-            # Ctrl+left drag: the strip follows the cursor pixel for pixel.
-            x.move(40, 100)
-            x.xdotool("keydown", "ctrl", "mousedown", 1)
-            for step in range(1, 11):
-                x.move(40 + 30 * step, 100 + 20 * step)
-            x.xdotool("mouseup", 1, "keyup", "ctrl")
-            wait_for(lambda: strip_at(x).geometry == (300, 200, 80, 400), 5,
-                     what="the strip to follow the drag")
-            choose(x, strip_at(x), "Configure...")
-            dialog = x.wait_window(CONFIG)
-            click_button(x, dialog, CANCEL)
-            wait_closed(x, CONFIG)
-            time.sleep(0.2)
-            assert strip_at(x).geometry == (300, 200, 80, 400), strip_at(x)
-            # Bound again: back to its anchor.
-            choose(x, strip_at(x), "Configure...")
-            dialog = x.wait_window(CONFIG)
-            click_box(x, dialog, BOUNDED, POSITIONS)
-            click_button(x, dialog, OK)
-            wait_for(lambda: strip_at(x).geometry == (0, 0, 80, 400), 5,
-                     what="the strip back at the upper left")
-        finally:
-            app.stop()
+def test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands(x, app):
+    choose(x, app.window, "Configure...")
+    dialog = x.wait_window(CONFIG)
+    click_box(x, dialog, FREE, POSITIONS)
+    click_button(x, dialog, OK)
+    wait_closed(x, CONFIG)
+    # Ctrl+left drag: the strip follows the cursor pixel for pixel.
+    x.move(40, 100)
+    x.xdotool("keydown", "ctrl", "mousedown", 1)
+    for step in range(1, 11):
+        x.move(40 + 30 * step, 100 + 20 * step)
+    x.xdotool("mouseup", 1, "keyup", "ctrl")
+    wait_for(lambda: strip_at(x).geometry == (300, 200, 80, 400), 5,
+             what="the strip to follow the drag")
+    choose(x, strip_at(x), "Configure...")
+    dialog = x.wait_window(CONFIG)
+    click_button(x, dialog, CANCEL)
+    wait_closed(x, CONFIG)
+    time.sleep(0.2)
+    assert strip_at(x).geometry == (300, 200, 80, 400), strip_at(x)
+    # Bound again: back to its anchor.
+    choose(x, strip_at(x), "Configure...")
+    dialog = x.wait_window(CONFIG)
+    click_box(x, dialog, BOUNDED, POSITIONS)
+    click_button(x, dialog, OK)
+    wait_for(lambda: strip_at(x).geometry == (0, 0, 80, 400), 5,
+             what="the strip back at the upper left")
 
 
-def test_f1_maps_the_about_window_centred_and_its_ok_closes_it(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            x.xdotool("windowfocus", "--sync", app.window.id)
-            x.xdotool("key", "shift+F1")
-            about = x.wait_window(ABOUT)
-            assert about.geometry == (358, 262, 307, 243), about
-            x.click(about.x + 264, about.y + 20)  # its OK button
-            wait_closed(x, ABOUT)
-            choose(x, app.window, "About...")
-            about = x.wait_window(ABOUT)
-            assert about.geometry == (358, 262, 307, 243), about
-            x.xdotool("key", "Return")
-            wait_closed(x, ABOUT)
-        finally:
-            app.stop()
+def test_f1_maps_the_about_window_centred_and_its_ok_closes_it(x, app):
+    x.xdotool("windowfocus", "--sync", app.window.id)
+    x.xdotool("key", "shift+F1")
+    about = x.wait_window(ABOUT)
+    assert about.geometry == (358, 262, 307, 243), about
+    x.click(about.x + ABOUT_OK[0], about.y + ABOUT_OK[1])
+    wait_closed(x, ABOUT)
+    choose(x, app.window, "About...")
+    about = x.wait_window(ABOUT)
+    assert about.geometry == (358, 262, 307, 243), about
+    x.xdotool("key", "Return")
+    wait_closed(x, ABOUT)
 
 
-def test_exit_ends_the_program_with_status_0_while_a_total_shows(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        x.click(40, 180)  # a total shows and its timer runs
-        choose(x, app.window, "Exit")
-        status = app.wait_exit()
-        assert status == 0, (status, app.error_output()[-3000:])
+def test_exit_ends_the_program_with_status_0_while_a_total_shows(x, app):
+    x.click(40, 180)  # a total shows and its timer runs
+    choose(x, app.window, "Exit")
+    status = app.wait_exit()
+    assert status == 0, (status, app.error_output()[-3000:])
 
 
-def test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            for _ in range(2):  # each throw sets the multiplier back to one
-                x.click(40, 180, button=3)
-                x.click(40, 180, button=3)
-                x.click(40, 180)
-            choose(x, app.window, "History...")
-            history = x.wait_window(HISTORY)
-            assert history.x == app.window.x + app.window.w, history  # beside the strip
-            assert "_NET_WM_STATE_ABOVE" in x.property(history, "_NET_WM_STATE")
-            x.click(history.x + history.w - 137, history.y + history.h - 22)  # Copy
-            text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
-                                          check=False), 5, what="the clipboard")
-            lines = text.split("\n")
-            assert len(lines) == 2, text
-            for line in lines:
-                m = re.fullmatch(r"\d\d:\d\d:\d\d  3d6: (\d) \+ (\d) \+ (\d) = (\d+)", line)
-                assert m and sum(int(d) for d in m.groups()[:3]) == int(m.group(4)), line
-            assert lines[0][:8] >= lines[1][:8], lines  # newest first
-            x.xdotool("key", "Escape")
-            wait_closed(x, HISTORY)
-        finally:
-            app.stop()
-
-
-if __name__ == "__main__":
-    sys.exit(run_tests([test_dice_and_anchor_chosen_with_real_clicks_take_effect_at_ok,
-                        test_a_free_strip_is_dragged_and_cancel_places_it_where_it_stands,
-                        test_f1_maps_the_about_window_centred_and_its_ok_closes_it,
-                        test_exit_ends_the_program_with_status_0_while_a_total_shows,
-                        test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard],
-                       sys.argv[1]))
+def test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard(x, app):
+    for _ in range(2):  # each throw sets the multiplier back to one
+        x.click(40, 180, button=3)
+        x.click(40, 180, button=3)
+        x.click(40, 180)
+    choose(x, app.window, "History...")
+    history = x.wait_window(HISTORY)
+    assert history.x == app.window.x + app.window.w, history  # beside the strip
+    assert "_NET_WM_STATE_ABOVE" in x.property(history, "_NET_WM_STATE")
+    x.click(history.x + history.w - 137, history.y + history.h - 22)  # Copy
+    text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
+                                  check=False), 5, what="the clipboard")
+    lines = text.split("\n")
+    assert len(lines) == 2, text
+    for line in lines:
+        m = re.fullmatch(r"\d\d:\d\d:\d\d  3d6: (\d) \+ (\d) \+ (\d) = (\d+)", line)
+        assert m and sum(int(d) for d in m.groups()[:3]) == int(m.group(4)), line
+    assert lines[0][:8] >= lines[1][:8], lines  # newest first
+    x.xdotool("key", "Escape")
+    wait_closed(x, HISTORY)

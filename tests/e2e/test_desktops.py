@@ -3,16 +3,23 @@ XWayland; two monitors; a platform Qt cannot start."""
 
 import os
 import subprocess
-import sys
 
-sys.path.insert(0, os.path.dirname(__file__))
-from desktops import Mutter, WindowManager  # noqa: E402
-from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP,  # noqa: E402
-                   anchor_option, choose, click_box, click_button, wait_closed)
-from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+import pytest
+
+from desktops import DESKTOPS, start
+from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP, App, anchor_option,
+                   choose, click_box, click_button, wait_closed)
+from x11 import wait_for
 
 
-def on_desktop(x, binary):
+@pytest.fixture(params=DESKTOPS)
+def desktop(request):
+    with start(request.param) as x:
+        yield x
+
+
+def test_strip_on_a_desktop(desktop, binary):
+    x = desktop
     # Under mutter headless XWayland's root cannot be captured, but XTEST input reaches its X
     # clients: the strip's own window is captured instead of the screen.
     def top_button():
@@ -59,58 +66,36 @@ def on_desktop(x, binary):
         app.stop()
 
 
-def test_window_managers(binary):
-    for wm in ("openbox", "xfwm4", "fluxbox"):
-        with WindowManager(wm) as x:
-            try:
-                on_desktop(x, binary)
-            except Exception as e:
-                raise AssertionError(f"{wm}: {e}") from e
+@pytest.mark.parametrize("x", [(2048, 768)], indirect=True, ids=["2048x768"])
+def test_two_monitors(x, binary):
+    x.run("xrandr", "--setmonitor", "left", "1024/270x768/203+0+0", "none")
+    x.run("xrandr", "--setmonitor", "*right", "1024/270x768/203+1024+0", "none")
+    with App(x, binary) as app:
+        assert app.window.geometry == (1024, 0, 80, 400), "not UL on the primary monitor"
+        choose(x, app.window, "Configure...")
+        click_box(x, x.wait_window(CONFIG), FREE, POSITIONS)
+        click_button(x, x.wait_window(CONFIG), OK)
+        wait_closed(x, CONFIG)
+        # Dragged onto the other monitor, then anchored LR: that monitor's corner.
+        x.move(1064, 100)
+        x.xdotool("keydown", "ctrl", "mousedown", 1)
+        for step in range(1, 11):
+            x.move(1064 - 60 * step, 100)
+        x.xdotool("mouseup", 1, "keyup", "ctrl")
+        strip = wait_for(lambda: (s := x.find_window(STRIP)).x == 424 and s, 5, what="drag")
+        choose(x, strip, "Configure...")
+        dialog = x.wait_window(CONFIG)
+        assert 0 <= dialog.x < 1024 - dialog.w, f"not centred on the strip's monitor: {dialog}"
+        click_box(x, dialog, BOUNDED, POSITIONS)
+        click_box(x, dialog, anchor_option(9), POSITIONS)
+        click_button(x, dialog, OK)
+        wait_for(lambda: x.find_window(STRIP).geometry == (944, 368, 80, 400), 5,
+                 what="the strip at the left monitor's lower right")
 
 
-def test_mutter_with_xwayland(binary):
-    with Mutter() as x:
-        on_desktop(x, binary)
-
-
-def test_two_monitors(binary):
-    with XServer(2048, 768) as x:
-        x.run("xrandr", "--setmonitor", "left", "1024/270x768/203+0+0", "none")
-        x.run("xrandr", "--setmonitor", "*right", "1024/270x768/203+1024+0", "none")
-        app = App(x, binary)
-        try:
-            assert app.window.geometry == (1024, 0, 80, 400), "not UL on the primary monitor"
-            choose(x, app.window, "Configure...")
-            click_box(x, x.wait_window(CONFIG), FREE, POSITIONS)
-            click_button(x, x.wait_window(CONFIG), OK)
-            wait_closed(x, CONFIG)
-            # Dragged onto the other monitor, then anchored LR: that monitor's corner.
-            x.move(1064, 100)
-            x.xdotool("keydown", "ctrl", "mousedown", 1)
-            for step in range(1, 11):
-                x.move(1064 - 60 * step, 100)
-            x.xdotool("mouseup", 1, "keyup", "ctrl")
-            strip = wait_for(lambda: (s := x.find_window(STRIP)).x == 424 and s, 5, what="drag")
-            choose(x, strip, "Configure...")
-            dialog = x.wait_window(CONFIG)
-            assert 0 <= dialog.x < 1024 - dialog.w, f"not centred on the strip's monitor: {dialog}"
-            click_box(x, dialog, BOUNDED, POSITIONS)
-            click_box(x, dialog, anchor_option(9), POSITIONS)
-            click_button(x, dialog, OK)
-            wait_for(lambda: x.find_window(STRIP).geometry == (944, 368, 80, 400), 5,
-                     what="the strip at the left monitor's lower right")
-        finally:
-            app.stop()
-
-
-def test_a_platform_qt_cannot_start(binary):
-    for platform in ("wayland", "nonsense"):
-        env = dict(os.environ, QT_QPA_PLATFORM=platform)
-        result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=60)
-        lines = result.stderr.strip().splitlines()
-        assert result.returncode == 1 and len(lines) == 1 and platform in lines[0], result
-
-
-if __name__ == "__main__":
-    sys.exit(run_tests([test_window_managers, test_mutter_with_xwayland, test_two_monitors,
-                        test_a_platform_qt_cannot_start], sys.argv[1]))
+@pytest.mark.parametrize("platform", ["wayland", "nonsense"])
+def test_a_platform_qt_cannot_start(binary, platform):
+    env = dict(os.environ, QT_QPA_PLATFORM=platform)
+    result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=60)
+    lines = result.stderr.strip().splitlines()
+    assert result.returncode == 1 and len(lines) == 1 and platform in lines[0], result

@@ -1,11 +1,8 @@
 """The strip's window icon reaches the window system, every size of it, once the strip is up."""
 
-import os
 import re
-import sys
 
-sys.path.insert(0, os.path.dirname(__file__))
-from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+from x11 import wait_for
 
 SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
 
@@ -21,18 +18,9 @@ def icon_sizes(x, window):
             if w == h]
 
 
-def test_strip_gets_its_icon_in_every_size(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            sizes = wait_for(lambda: icon_sizes(x, app.window), 5, what="_NET_WM_ICON")
-            assert sorted(sizes) == SIZES, sizes
-            # The picture itself, not an empty frame: the 16 x 16 one has opaque pixels.
-            first = icon_text(x, app.window).split("Icon (16 x 16):", 1)[1].split("Icon (", 1)[0]
-            assert any(ch not in " \n\t" for ch in first), first[:200]
-        finally:
-            app.stop()
-
-
-if __name__ == "__main__":
-    sys.exit(run_tests([test_strip_gets_its_icon_in_every_size], sys.argv[1]))
+def test_strip_gets_its_icon_in_every_size(x, app):
+    sizes = wait_for(lambda: icon_sizes(x, app.window), 5, what="_NET_WM_ICON")
+    assert sorted(sizes) == SIZES, sizes
+    # The picture itself, not an empty frame: the 16 x 16 one has opaque pixels.
+    first = icon_text(x, app.window).split("Icon (16 x 16):", 1)[1].split("Icon (", 1)[0]
+    assert any(ch not in " \n\t" for ch in first), first[:200]

@@ -1,17 +1,14 @@
 """A long evening at the table: 10,000 mixed gestures on the real program, in bounded time and
 with bounded memory, and the program still answers afterwards.
 
-    test_soak.py BINARY [GESTURES]
+    python3 -m pytest -s test_soak.py --binary BINARY [--gestures N]
 """
 
-import os
 import random
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from strip import region  # noqa: E402
-from x11 import App, XServer, run_tests, wait_for  # noqa: E402
+from strip import App, button_rect, region
+from x11 import wait_for
 
 GESTURES = 10000
 BATCH = 50          # gestures per xdotool run: one process start for many gestures
@@ -20,8 +17,7 @@ SEED = 20240607
 TIME_LIMIT = 240    # seconds for all the gestures
 RSS_LIMIT_KIB = 1024
 PAUSE = "0.002"     # seconds after each step
-SCROLLER = (234, 17)
-SLOT1 = (0, 0, 80, 40)  # the d2 button, used to tell when the program has caught up
+SLOT1 = button_rect(1)  # the d2 button, used to tell when the program has caught up
 AWAY = (600, 600)       # a place off the strip
 
 
@@ -72,7 +68,6 @@ def gesture(rng):
     return at + click(2) + pause  # the middle button does nothing
 
 
-
 def catch_up(x):
     """Returns once the program has handled every event sent so far: a right click on d2 and a
     Shift+right click back must each show on the screen, and they come after all the others."""
@@ -104,57 +99,47 @@ def open_and_close_the_menu(x):
              what="the menu to close")
 
 
-def test_ten_thousand_gestures_in_bounded_time_and_memory(binary):
-    gestures = GESTURES
+def test_ten_thousand_gestures_in_bounded_time_and_memory(x, binary, pytestconfig):
+    gestures = pytestconfig.getoption("gestures") or GESTURES
     rng = random.Random(SEED)
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            pid = app.proc.pid
-            samples = []  # (gestures done, RSS in KiB)
-            start = time.monotonic()
-            done = 0
-            boxes = 0  # message boxes: none may come up (a hand moving on is no cursor failure)
-            while done < gestures:
-                commands = []
-                for _ in range(BATCH):
-                    commands += gesture(rng)
-                x.xdotool(*commands)
-                done += BATCH
-                boxes += dismiss_message_boxes(x)
-                if done % SYNC_EVERY == 0:
-                    catch_up(x)
-                    open_and_close_the_menu(x)
-                    samples.append((done, rss_kib(pid)))
-                assert app.proc.poll() is None, app.error_output()[-3000:]
-                assert time.monotonic() - start < TIME_LIMIT, f"{done} gestures took too long"
-            elapsed = time.monotonic() - start
+    with App(x, binary) as app:
+        pid = app.proc.pid
+        samples = []  # (gestures done, RSS in KiB)
+        start = time.monotonic()
+        done = 0
+        boxes = 0  # message boxes: none may come up (a hand moving on is no cursor failure)
+        while done < gestures:
+            commands = []
+            for _ in range(BATCH):
+                commands += gesture(rng)
+            x.xdotool(*commands)
+            done += BATCH
+            boxes += dismiss_message_boxes(x)
+            if done % SYNC_EVERY == 0:
+                catch_up(x)
+                open_and_close_the_menu(x)
+                samples.append((done, rss_kib(pid)))
+            assert app.proc.poll() is None, app.error_output()[-3000:]
+            assert time.monotonic() - start < TIME_LIMIT, f"{done} gestures took too long"
+        elapsed = time.monotonic() - start
 
-            # Still answering: a throw shows a total, and its face label comes back.
-            catch_up(x)
-            pristine = region(x, SLOT1)
-            x.xdotool("mousemove", 40, 20, *click(1), "mousemove", *AWAY)
-            clicked = time.monotonic()
-            wait_for(lambda: region(x, SLOT1) != pristine, 2, what="a total after the soak")
-            wait_for(lambda: region(x, SLOT1) == pristine, 3, what="the label after the soak")
-            answer = time.monotonic() - clicked
+        # Still answering: a throw shows a total, and its face label comes back.
+        catch_up(x)
+        pristine = region(x, SLOT1)
+        x.xdotool("mousemove", 40, 20, *click(1), "mousemove", *AWAY)
+        clicked = time.monotonic()
+        wait_for(lambda: region(x, SLOT1) != pristine, 2, what="a total after the soak")
+        wait_for(lambda: region(x, SLOT1) == pristine, 3, what="the label after the soak")
+        answer = time.monotonic() - clicked
 
-            at = dict(samples)
-            first = at.get(1000, samples[0][1])
-            growth = samples[-1][1] - first
-            print(f"{done} gestures in {elapsed:.1f} s ({done / elapsed:.0f}/s); "
-                  f"RSS {first} KiB at gesture 1000, {samples[-1][1]} KiB at {samples[-1][0]}: "
-                  f"growth {growth} KiB; a throw and its label back {answer:.2f} s after; "
-                  f"{boxes} cursor-setting message boxes", flush=True)
-            print("RSS samples (gesture: KiB): " + ", ".join(f"{g}: {r}" for g, r in samples),
-                  flush=True)
-            assert growth < RSS_LIMIT_KIB, samples
-            assert boxes == 0, f"{boxes} message boxes came up during the soak"
-        finally:
-            app.stop()
-
-
-if __name__ == "__main__":
-    if len(sys.argv) > 2:
-        GESTURES = int(sys.argv[2])
-    sys.exit(run_tests([test_ten_thousand_gestures_in_bounded_time_and_memory], sys.argv[1]))
+        at = dict(samples)
+        first = at.get(1000, samples[0][1])
+        growth = samples[-1][1] - first
+        print(f"{done} gestures in {elapsed:.1f} s ({done / elapsed:.0f}/s); "
+              f"RSS {first} KiB at gesture 1000, {samples[-1][1]} KiB at {samples[-1][0]}: "
+              f"growth {growth} KiB; a throw and its label back {answer:.2f} s after; "
+              f"{boxes} cursor-setting message boxes", flush=True)
+        print("RSS samples (gesture: KiB): " + ", ".join(f"{g}: {r}" for g, r in samples),
+              flush=True)
+        assert growth < RSS_LIMIT_KIB, samples
+        assert boxes == 0, f"{boxes} message boxes came up during the soak"

@@ -3,53 +3,45 @@
 import os
 import re
 import subprocess
-import sys
 
-sys.path.insert(0, os.path.dirname(__file__))
-from strip import ABOUT, CONFIG, choose  # noqa: E402
-from x11 import DESIGN_COLOURS, App, XServer, run_tests, wait_for  # noqa: E402
+import pytest
 
-
-def test_strip_appears_topmost_in_the_upper_left_corner(binary):
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            assert app.window.geometry == (0, 0, 80, 400), app.window
-            state = x.property(app.window, "_NET_WM_STATE")
-            assert "_NET_WM_STATE_ABOVE" in state, state
-            assert "_MOTIF_WM_HINTS" in x.property(app.window, "_MOTIF_WM_HINTS")
-            # The taskbar icon follows the first frame.
-            wait_for(lambda: "Icon (16 x 16)" in x.property(app.window, "_NET_WM_ICON"), 5,
-                     what="the taskbar icon")
-            # Shown without taking the keyboard focus.
-            assert x.focused_window() != app.window.id
-            shot = x.screenshot()
-            for i, colour in enumerate(DESIGN_COLOURS):
-                row = [shot.pixel(px, 40 * i + 20) for px in (4, 75)]
-                assert row == [colour, colour], f"row {i + 1}: {row} != {colour}"
-            # Each row carries its caption: dark text pixels across the middle of the button.
-            for i in range(10):
-                line = [shot.pixel(px, 40 * i + 20) for px in range(10, 70)]
-                assert any(sum(p) < 150 for p in line), f"no caption on row {i + 1}"
-        finally:
-            app.stop()
+from strip import ABOUT, COLOURS, CONFIG, STRIP, choose
+from x11 import wait_for
 
 
-def test_close_request_ends_the_program_with_status_0(binary):
-    # Also while a modal window is open, which goes with it.
-    for item, modal in ((None, None), ("About...", ABOUT), ("Configure...", CONFIG)):
-        with XServer() as x:
-            app = App(x, binary)
-            try:
-                if item:
-                    choose(x, app.window, item)
-                    x.wait_window(modal)
-                x.close_request(app.window)
-                status = app.wait_exit()
-                assert status == 0, (item, status, app.error_output()[-3000:])
-                wait_for(lambda: x.find_window("Dice Rollkin") is None, what="the strip to go")
-            finally:
-                app.stop()
+def test_strip_appears_topmost_in_the_upper_left_corner(x, app):
+    assert app.window.geometry == (0, 0, 80, 400), app.window
+    state = x.property(app.window, "_NET_WM_STATE")
+    assert "_NET_WM_STATE_ABOVE" in state, state
+    assert "_MOTIF_WM_HINTS" in x.property(app.window, "_MOTIF_WM_HINTS")
+    # The taskbar icon follows the first frame.
+    wait_for(lambda: "Icon (16 x 16)" in x.property(app.window, "_NET_WM_ICON"), 5,
+             what="the taskbar icon")
+    # Shown without taking the keyboard focus.
+    assert x.focused_window() != app.window.id
+    shot = x.screenshot()
+    for i, colour in enumerate(COLOURS):
+        row = [shot.pixel(px, 40 * i + 20) for px in (4, 75)]
+        assert row == [colour, colour], f"row {i + 1}: {row} != {colour}"
+    # Each row carries its caption: dark text pixels across the middle of the button.
+    for i in range(10):
+        line = [shot.pixel(px, 40 * i + 20) for px in range(10, 70)]
+        assert any(sum(p) < 150 for p in line), f"no caption on row {i + 1}"
+
+
+# Also while a modal window is open, which goes with it.
+@pytest.mark.parametrize("item, modal", [(None, None), ("About...", ABOUT),
+                                         ("Configure...", CONFIG)],
+                         ids=["strip", "about", "config"])
+def test_close_request_ends_the_program_with_status_0(x, app, item, modal):
+    if item:
+        choose(x, app.window, item)
+        x.wait_window(modal)
+    x.close_request(app.window)
+    status = app.wait_exit()
+    assert status == 0, (item, status, app.error_output()[-3000:])
+    wait_for(lambda: x.find_window(STRIP) is None, what="the strip to go")
 
 
 def test_without_a_display_one_clear_line_and_status_1(binary):
@@ -77,9 +69,3 @@ def test_help_version_and_a_wrong_argument_need_no_display(binary):
         r = subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
         assert r.returncode == status and re.fullmatch(out, r.stdout, re.S) and \
             re.fullmatch(err, r.stderr, re.S), (args, r)
-
-if __name__ == "__main__":
-    sys.exit(run_tests([test_strip_appears_topmost_in_the_upper_left_corner,
-                        test_close_request_ends_the_program_with_status_0,
-                        test_without_a_display_one_clear_line_and_status_1,
-                        test_help_version_and_a_wrong_argument_need_no_display], sys.argv[1]))

@@ -5,15 +5,9 @@ import ctypes.util
 import os
 import re
 import subprocess
-import tempfile
 import time
 
 SCREEN_W, SCREEN_H = 1024, 768
-
-DESIGN_COLOURS = [
-    (224, 224, 224), (192, 255, 192), (255, 255, 128), (255, 192, 255), (0, 255, 255),
-    (128, 255, 128), (255, 128, 128), (192, 192, 0), (128, 128, 255), (0, 192, 0),
-]
 
 
 def wait_for(predicate, timeout=10.0, interval=0.02, what="condition"):
@@ -167,35 +161,6 @@ class Image:
                                        ((y + r) * self.width + x + w) * 3] for r in range(h)))
 
 
-class App:
-    """The program under test, started in an X server."""
-
-    def __init__(self, server, binary, extra_env=None, wait_frame=True):
-        self.server = server
-        env = dict(server.env)
-        env.update(extra_env or {})
-        self.stderr = tempfile.TemporaryFile()
-        self.proc = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL,
-                                     stderr=self.stderr)
-        self.window = server.wait_window("Dice Rollkin", timeout=30)
-        # The first frame: the top button painted in its colour.
-        wait_for(lambda: not wait_frame or server.screenshot().pixel(
-            self.window.x + 5, self.window.y + 20) == DESIGN_COLOURS[0], 20,
-            what="the strip's first frame")
-
-    def wait_exit(self, timeout=20):
-        return self.proc.wait(timeout=timeout)
-
-    def error_output(self):
-        self.stderr.seek(0)
-        return self.stderr.read().decode(errors="replace")
-
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait(timeout=10)
-
-
 # --- WM_DELETE_WINDOW through libX11 -----------------------------------------------------------
 class _XClientMessageEvent(ctypes.Structure):
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
@@ -233,17 +198,3 @@ def _send_close_request(display_name, window_id):
         xlib.XFlush(dpy)
     finally:
         xlib.XCloseDisplay(dpy)
-
-
-def run_tests(tests, binary):
-    """Runs each test function with the binary; prints a line per test; returns an exit status."""
-    failures = 0
-    for test in tests:
-        start = time.monotonic()
-        try:
-            test(binary)
-            print(f"PASS {test.__name__} ({time.monotonic() - start:.1f} s)", flush=True)
-        except Exception as e:  # report every test, then fail the run
-            failures += 1
-            print(f"FAIL {test.__name__}: {type(e).__name__}: {e}", flush=True)
-    return 1 if failures else 0

@@ -8,7 +8,8 @@ import sys
 import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-from x11 import App, XServer  # noqa: E402
+from strip import App  # noqa: E402
+from x11 import XServer  # noqa: E402
 
 APP_ID = "org.example.dicerollkin"
 DESKTOP = "share/applications/dicerollkin.desktop"
@@ -86,14 +87,10 @@ def check_tree(prefix, version):
 def check_starts(binary, entry):
     """The installed program shows its strip under the desktop entry's name and window class,
     and ends with status 0 when the strip is closed."""
-    with XServer() as x:
-        app = App(x, binary)
-        try:
-            assert app.window.name == entry["Name"], (app.window, entry["Name"])
-            wm_class = x.property(app.window, "WM_CLASS")
-            assert wm_class.rstrip().endswith(f'"{entry["StartupWMClass"]}"'), wm_class
-            x.close_request(app.window)
-            status = app.wait_exit()
-            assert status == 0, (status, app.error_output()[-2000:])
-        finally:
-            app.stop()
+    with XServer() as x, App(x, binary) as app:
+        assert app.window.name == entry["Name"], (app.window, entry["Name"])
+        wm_class = x.property(app.window, "WM_CLASS")
+        assert wm_class.rstrip().endswith(f'"{entry["StartupWMClass"]}"'), wm_class
+        x.close_request(app.window)
+        status = app.wait_exit()
+        assert status == 0, (status, app.error_output()[-2000:])
