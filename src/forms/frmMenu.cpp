@@ -3,13 +3,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "app/Program.h"
 #include "forms/ProgramIcon.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmConfig.h"
 #include "forms/frmHistory.h"
 #include "forms/frmRollkin.h"
-#include "layout/functions.h"
 #include "state/Dice.h"
 
 namespace rollkin {
@@ -28,7 +27,7 @@ void FormTimer::SetEnabled(bool enabled) {
     }
 }
 
-frmMenu::frmMenu(Program& program) : program_(program) {
+frmMenu::frmMenu(Windows& windows) : program_(windows) {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
@@ -66,7 +65,8 @@ void frmMenu::tmrRefresh_Timer(int index) {
 
 void frmMenu::mnuConfigure_Click() {
     {
-        frmConfig config(program_);  // loaded, hidden: Form_Load has filled its controls
+        frmConfig config(program_.State,
+                         program_.Screen);  // loaded, hidden: Form_Load has filled its controls
         program_.Screen.ShowModal(config);
     }  // unloaded
     if (program_.Ended()) return;
@@ -79,7 +79,7 @@ void frmMenu::mnuExit_Click() {
 }
 
 void frmMenu::mnuAbout_Click() {
-    frmAbout about(program_);
+    frmAbout about(program_.Screen);
     program_.Screen.ShowModal(about);
 }
 

@@ -13,7 +13,7 @@ class QMenu;
 
 namespace rollkin {
 
-class Program;
+class Windows;
 
 // A timer of the forms kind: fires every Interval milliseconds while Enabled.
 class FormTimer {
@@ -37,7 +37,7 @@ class frmMenu final : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(frmMenu)
 
 public:
-    explicit frmMenu(Program& program);
+    explicit frmMenu(Windows& windows);
     ~frmMenu() override;
 
     QMenu* mnuHidden;
@@ -61,8 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Program& program_;
-    BoundedArray<std::unique_ptr<FormTimer>, FirstSlot, LastSlot> timers_;
+    Windows& program_;
+    SlotArray<std::unique_ptr<FormTimer>> timers_;
 };
 
 // The timers' interval until the configuration dialog has first closed, in milliseconds.

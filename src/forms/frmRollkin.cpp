@@ -6,17 +6,15 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QSlider>
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
-#include "app/Program.h"
 #include "forms/DiceAccessible.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMenu.h"
 #include "forms/frmScroller.h"
-#include "layout/functions.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Dice.h"
@@ -26,20 +24,12 @@ namespace rollkin {
 
 namespace {
 
-struct ButtonDesign {
-    const char* caption;
-    int red, green, blue;
-};
-
-constexpr ButtonDesign Design[] = {
-    {"d2", 224, 224, 224},  {"d3", 192, 255, 192}, {"d4", 255, 255, 128},  {"d5", 255, 192, 255},
-    {"d6", 0, 255, 255},    {"d8", 128, 255, 128}, {"d10", 255, 128, 128}, {"d12", 192, 192, 0},
-    {"d20", 128, 128, 255}, {"d100", 0, 192, 0},
-};
-
-const ButtonDesign& DesignOf(int slot) {
-    return Design[slot - FirstSlot];
-}
+// The design background colour of each slot's button, slot 1 first.
+constexpr QRgb Colours[] = {qRgb(224, 224, 224), qRgb(192, 255, 192), qRgb(255, 255, 128),
+                            qRgb(255, 192, 255), qRgb(0, 255, 255),   qRgb(128, 255, 128),
+                            qRgb(255, 128, 128), qRgb(192, 192, 0),   qRgb(128, 128, 255),
+                            qRgb(0, 192, 0)};
+static_assert(std::size(Colours) == DesignDiceSides.size());
 
 // The raised and sunken 3-D edge of a classic flat-colour button.
 void DrawEdge(QPainter& p, const QRect& r, bool sunken) {
@@ -67,8 +57,7 @@ void DrawEdge(QPainter& p, const QRect& r, bool sunken) {
 }  // namespace
 
 QColor DiceColour(int slot) {
-    const ButtonDesign& d = DesignOf(slot);
-    return {d.red, d.green, d.blue};
+    return QColor(Colours[slot - FirstSlot]);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -309,10 +298,7 @@ void DiceButton::Press(QMouseEvent* event) {
     QToolTip::hideText();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(true);
-    const QPointF at = event->position();
-    form_.cmdDice_MouseDown(index_, button, ShiftOf(event->modifiers()),
-                            static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                            static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+    Hand(&frmRollkin::cmdDice_MouseDown, button, ShiftOf(event->modifiers()), event->position());
     // A menu or message box opened by the press may have taken releases meant for the strip.
     form_.SettleLostReleases();
 }
@@ -327,10 +313,8 @@ void DiceButton::SettleLostReleases() {
 
 void DiceButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    const QPointF at = event->position();
-    form_.cmdDice_MouseMove(index_, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
-                            static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                            static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+    Hand(&frmRollkin::cmdDice_MouseMove, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+         event->position());
 }
 
 void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -338,18 +322,21 @@ void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
     down_ &= ~event->button();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(false);
-    const QPointF at = event->position();
-    form_.cmdDice_MouseUp(index_, button, ShiftOf(event->modifiers()),
-                          static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                          static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+    Hand(&frmRollkin::cmdDice_MouseUp, button, ShiftOf(event->modifiers()), event->position());
+}
+
+void DiceButton::Hand(void (frmRollkin::*handler)(int, Integer, Integer, float, float),
+                      Integer button, Integer shift, const QPointF& at) {
+    (form_.*handler)(index_, button, shift, static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
+                     static_cast<float>(at.y()) * form_.TwipsPerPixelY());
 }
 
 // ---------------------------------------------------------------------------------------------
 // frmRollkin
 
-frmRollkin::frmRollkin(Program& program)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      program_(program) {
+frmRollkin::frmRollkin(Windows& windows)
+    : TwipsWindow(windows.Screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      program_(windows) {
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
@@ -359,7 +346,7 @@ frmRollkin::frmRollkin(Program& program)
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
         b->setFont(font);
-        b->SetCaption(QString::fromLatin1(DesignOf(i).caption));
+        b->SetCaption(QStringLiteral("d%1").arg(DesignDiceSides[i - FirstSlot]));
         b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
         b->SetTop(static_cast<float>(i - 1) * ButtonPitch);
         b->installEventFilter(this);  // the strip sees keys before its buttons
@@ -369,32 +356,6 @@ frmRollkin::frmRollkin(Program& program)
 
 frmRollkin::~frmRollkin() = default;
 
-float frmRollkin::TwipsPerPixelX() const {
-    return program_.Screen.TwipsPerPixelX();
-}
-float frmRollkin::TwipsPerPixelY() const {
-    return program_.Screen.TwipsPerPixelY();
-}
-
-float frmRollkin::Left() const {
-    return PixelsToTwips(x(), TwipsPerPixelX());
-}
-float frmRollkin::Top() const {
-    return PixelsToTwips(y(), TwipsPerPixelY());
-}
-float frmRollkin::Width() const {
-    return PixelsToTwips(width(), TwipsPerPixelX());
-}
-float frmRollkin::Height() const {
-    return PixelsToTwips(height(), TwipsPerPixelY());
-}
-
-void frmRollkin::SetLeft(float twips) {
-    move(WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelX())), y());
-}
-void frmRollkin::SetTop(float twips) {
-    move(x(), WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelY())));
-}
 void frmRollkin::SetHeight(float twips) {
     resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
 }
@@ -409,19 +370,10 @@ void frmRollkin::Form_Load() {
         s.DiceMultiplier(i) = 1;
         s.DiceDragged(i) = False;
         s.RightPressState(i) = 0;
-        s.DiceEnabled(i) = True;
     }
-    s.MultiplierRange = 20;
-    s.RefreshSeconds = 1;
+    ResetSettings(s);
     // The scroller's range; this first reference creates the scroller, hidden.
-    QSlider* slider = program_.Scroller().sldScroller;
-    slider->setMinimum(1);
-    slider->setMaximum(s.MultiplierRange);
-    s.MultiplierPermanent = False;
-    s.ResultPermanent = False;
-    s.StayOnTop = True;
-    s.AnchorPosition = 1;
-    s.FreePosition = False;
+    program_.Scroller().SetMultiplierRange(s.MultiplierRange);
     program_.Rnd.Randomize(program_.Screen.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
@@ -430,7 +382,7 @@ void frmRollkin::Form_Load() {
 
 void frmRollkin::Form_KeyDown(Integer keyCode, Integer) {
     if (keyCode == vbKeyF1) {
-        frmAbout about(program_);
+        frmAbout about(program_.Screen);
         program_.Screen.ShowModal(about);
     }
 }
@@ -531,15 +483,13 @@ void frmRollkin::StepMultiplier(int index, bool takeOne) {
 void frmRollkin::ThrowDown(int index) {
     DiceButton& b = cmdDice(index);
     b.setDown(true);
-    cmdDice_MouseDown(index, vbLeftButton, 0, static_cast<float>(b.width() / 2) * TwipsPerPixelX(),
-                      static_cast<float>(b.height() / 2) * TwipsPerPixelY());
+    b.Hand(&frmRollkin::cmdDice_MouseDown, vbLeftButton, 0, QPointF(b.width() / 2, b.height() / 2));
 }
 
 void frmRollkin::ThrowUp(int index) {
     DiceButton& b = cmdDice(index);
     b.setDown(false);
-    cmdDice_MouseUp(index, vbLeftButton, 0, static_cast<float>(b.width() / 2) * TwipsPerPixelX(),
-                    static_cast<float>(b.height() / 2) * TwipsPerPixelY());
+    b.Hand(&frmRollkin::cmdDice_MouseUp, vbLeftButton, 0, QPointF(b.width() / 2, b.height() / 2));
 }
 
 void frmRollkin::StepDice(int index, bool takeOne) {

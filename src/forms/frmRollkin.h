@@ -2,14 +2,15 @@
 
 #include <QCoreApplication>
 #include <QPushButton>
-#include <QWidget>
 
+#include "forms/TwipsWindow.h"
+#include "layout/functions.h"
 #include "state/AppState.h"
 #include "state/Dice.h"
 
 namespace rollkin {
 
-class Program;
+class Windows;
 class frmRollkin;
 
 // What a key does on a focused dice button. Each command goes through the code of the mouse
@@ -37,7 +38,6 @@ public:
     void ShowThrow(const ThrowRecord& record);
     // Whether the caption is the total of the last throw.
     bool ShowsThrow() const { return showsThrow_; }
-    const ThrowRecord& LastThrow() const { return lastThrow_; }
     // Whether a press on this button has not been released yet.
     bool Held() const { return down_ != Qt::NoButton; }
 
@@ -45,6 +45,11 @@ public:
     void SettleLostReleases();
 
     frmRollkin& Form() const { return form_; }
+
+    // Hands a gesture at a point of the button (in pixels) to one of the strip's cmdDice_Mouse*
+    // handlers, with the point in twips as their x and y.
+    void Hand(void (frmRollkin::*handler)(int, Integer, Integer, float, float), Integer button,
+              Integer shift, const QPointF& at);
 
     // Top edge in twips within the strip.
     float Top() const { return top_; }
@@ -89,25 +94,15 @@ private:
 };
 
 // The main window: a borderless strip of the ten dice buttons, slot 1 at the top.
-class frmRollkin final : public QWidget {
+class frmRollkin final : public TwipsWindow {
     Q_DECLARE_TR_FUNCTIONS(frmRollkin)
 
 public:
-    explicit frmRollkin(Program& program);
+    explicit frmRollkin(Windows& windows);
     ~frmRollkin() override;
 
     DiceButton& cmdDice(int index) const { return *buttons_(index); }
 
-    float TwipsPerPixelX() const;
-    float TwipsPerPixelY() const;
-
-    // Geometry in twips, from the window's whole-pixel position and size.
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    void SetLeft(float twips);
-    void SetTop(float twips);
     void SetHeight(float twips);
 
     // Repaints at once.
@@ -151,8 +146,8 @@ private:
     // The multiplier step of a right release without drag.
     void StepMultiplier(int index, bool takeOne);
 
-    Program& program_;
-    BoundedArray<DiceButton*, FirstSlot, LastSlot> buttons_;
+    Windows& program_;
+    SlotArray<DiceButton*> buttons_;
 };
 
 // Design values of the strip, in twips.
@@ -160,7 +155,7 @@ constexpr float StripWidth = 1200;
 constexpr float StripHeight = 6000;
 constexpr float DiceButtonWidth = 1215;
 constexpr float DiceButtonHeight = 615;
-constexpr float ButtonPitch = 600;
+using functions::ButtonPitch;
 
 // The design background colour of a slot's button.
 QColor DiceColour(int slot);
