@@ -248,36 +248,47 @@ void DiceButton::EndKeyThrow() {
     form_.ThrowUp(index_);
 }
 
+namespace {
+
+// Which modifiers a key's command allows.
+enum class Held { Nothing, ShiftAtMost, ShiftOnly };
+
+// A command and the keys that give it. Qt's key codes are never 0.
+struct KeyCommand {
+    DiceKey command;
+    Held held;
+    int keys[3];
+};
+
+constexpr KeyCommand KeyCommands[] = {
+    {DiceKey::Throw, Held::Nothing, {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}},
+    {DiceKey::AddOne, Held::ShiftAtMost, {Qt::Key_Plus, Qt::Key_Equal}},
+    {DiceKey::TakeOne, Held::ShiftAtMost, {Qt::Key_Minus}},
+    {DiceKey::Menu, Held::ShiftAtMost, {Qt::Key_Menu}},
+    {DiceKey::Menu, Held::ShiftOnly, {Qt::Key_F10}},
+    {DiceKey::Previous, Held::Nothing, {Qt::Key_Up}},
+    {DiceKey::Next, Held::Nothing, {Qt::Key_Down}},
+    {DiceKey::First, Held::Nothing, {Qt::Key_Home}},
+    {DiceKey::Last, Held::Nothing, {Qt::Key_End}},
+};
+
+}  // namespace
+
 DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     // Keypad keys carry the keypad flag; Shift is part of typing + on most layouts.
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    const bool plain = held == Qt::NoModifier;
-    const bool shiftAtMost = (held & ~Qt::ShiftModifier) == Qt::NoModifier;
-    switch (qtKey) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return plain ? DiceKey::Throw : DiceKey::None;
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-            return shiftAtMost ? DiceKey::AddOne : DiceKey::None;
-        case Qt::Key_Minus:
-            return shiftAtMost ? DiceKey::TakeOne : DiceKey::None;
-        case Qt::Key_Menu:
-            return shiftAtMost ? DiceKey::Menu : DiceKey::None;
-        case Qt::Key_F10:
-            return held == Qt::ShiftModifier ? DiceKey::Menu : DiceKey::None;
-        case Qt::Key_Up:
-            return plain ? DiceKey::Previous : DiceKey::None;
-        case Qt::Key_Down:
-            return plain ? DiceKey::Next : DiceKey::None;
-        case Qt::Key_Home:
-            return plain ? DiceKey::First : DiceKey::None;
-        case Qt::Key_End:
-            return plain ? DiceKey::Last : DiceKey::None;
-        default:
-            return DiceKey::None;
+    for (const KeyCommand& k : KeyCommands) {
+        if (std::find(std::begin(k.keys), std::end(k.keys), qtKey) == std::end(k.keys)) continue;
+        switch (k.held) {
+            case Held::Nothing:
+                return held == Qt::NoModifier ? k.command : DiceKey::None;
+            case Held::ShiftAtMost:
+                return (held & ~Qt::ShiftModifier) == Qt::NoModifier ? k.command : DiceKey::None;
+            case Held::ShiftOnly:
+                return held == Qt::ShiftModifier ? k.command : DiceKey::None;
+        }
     }
+    return DiceKey::None;
 }
 
 // Qt's events become the handlers' arguments here, once. The event is always accepted and never

@@ -10,43 +10,16 @@ namespace {
 
 enum class Band { Start, Middle, End, None };
 
-// Column (for AnchorLeft) or row (for AnchorTop) of an anchor position.
+// Column (for AnchorLeft) or row (for AnchorTop) of an anchor position; the positions run row by
+// row, three to a row.
 Band ColumnOf(Integer position) {
-    switch (position) {
-        case 1:
-        case 4:
-        case 7:
-            return Band::Start;
-        case 2:
-        case 5:
-        case 8:
-            return Band::Middle;
-        case 3:
-        case 6:
-        case 9:
-            return Band::End;
-        default:
-            return Band::None;
-    }
+    if (position < FirstPosition || position > LastPosition) return Band::None;
+    return static_cast<Band>((position - FirstPosition) % 3);
 }
 
 Band RowOf(Integer position) {
-    switch (position) {
-        case 1:
-        case 2:
-        case 3:
-            return Band::Start;
-        case 4:
-        case 5:
-        case 6:
-            return Band::Middle;
-        case 7:
-        case 8:
-        case 9:
-            return Band::End;
-        default:
-            return Band::None;
-    }
+    if (position < FirstPosition || position > LastPosition) return Band::None;
+    return static_cast<Band>((position - FirstPosition) / 3);
 }
 
 Long Anchor(Band band, float screen, float window) {
@@ -66,24 +39,24 @@ Long Origin(int pixels, float tpp) {
     return static_cast<Long>(std::ceil(static_cast<double>(pixels) * tpp));
 }
 
+// The anchor along one axis of the monitor that holds the strip's centre: its size stands for the
+// screen's and its origin is added. With one monitor that is the screen, at origin 0.
+Long AnchorOn(Band band, int origin, int extent, float tpp, float window) {
+    return Origin(origin, tpp) + Anchor(band, static_cast<float>(extent) * tpp, window);
+}
+
 }  // namespace
 
-// The anchors lie on the monitor that holds the strip's centre: its size stands for the screen's
-// and its origin is added. With one monitor that is the screen, at origin 0.
 Long AnchorLeft(LayoutHost& host, Integer position) {
     const QRect monitor = host.Display().MonitorOf(host.StripWindow());
-    const float tpp = host.Display().TwipsPerPixelX();
-    return Origin(monitor.x(), tpp) + Anchor(ColumnOf(position),
-                                             static_cast<float>(monitor.width()) * tpp,
-                                             host.StripRect().Width);
+    return AnchorOn(ColumnOf(position), monitor.x(), monitor.width(),
+                    host.Display().TwipsPerPixelX(), host.StripRect().Width);
 }
 
 Long AnchorTop(LayoutHost& host, Integer position) {
     const QRect monitor = host.Display().MonitorOf(host.StripWindow());
-    const float tpp = host.Display().TwipsPerPixelY();
-    return Origin(monitor.y(), tpp) + Anchor(RowOf(position),
-                                             static_cast<float>(monitor.height()) * tpp,
-                                             host.StripRect().Height);
+    return AnchorOn(RowOf(position), monitor.y(), monitor.height(), host.Display().TwipsPerPixelY(),
+                    host.StripRect().Height);
 }
 
 void PlaceMainWindow(LayoutHost& host) {
