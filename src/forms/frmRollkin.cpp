@@ -360,7 +360,6 @@ frmRollkin::frmRollkin(Windows& windows)
         b->SetCaption(QStringLiteral("d%1").arg(DesignDiceSides[i - FirstSlot]));
         b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
         b->SetTop(static_cast<float>(i - 1) * ButtonPitch);
-        b->installEventFilter(this);  // the strip sees keys before its buttons
         buttons_(i) = b;
     }
 }
@@ -567,12 +566,10 @@ void frmRollkin::closeEvent(QCloseEvent* event) {
 }
 
 void frmRollkin::keyPressEvent(QKeyEvent* event) {
-    // Keys that a focused button passed on have been seen already, by eventFilter.
-    QWidget* focus = focusWidget();
-    if (focus == nullptr || focus == this) {
-        Form_KeyDown(KeyCodeOf(event->key()), ShiftOf(event->modifiers()));
-        SettleLostReleases();
-    }
+    // Every key of the strip ends here: those pressed on it and those its focused button left
+    // alone (F1 among them; the button takes only its own keys).
+    Form_KeyDown(KeyCodeOf(event->key()), ShiftOf(event->modifiers()));
+    SettleLostReleases();
 }
 
 bool frmRollkin::event(QEvent* event) {
@@ -605,11 +602,6 @@ bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {  // of the native window, only the moves
         return event->type() == QEvent::MouseMove &&
                HandOnMove(*this, *static_cast<QMouseEvent*>(event));
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        Form_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
-        SettleLostReleases();
     }
     return QWidget::eventFilter(watched, event);
 }
