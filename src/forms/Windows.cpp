@@ -26,7 +26,7 @@ void Windows::HideButton(int slot) {
 }
 
 void Windows::SetRefreshInterval(int slot, int milliseconds) {
-    Menu().tmrRefresh(slot).SetInterval(milliseconds);
+    Menu().tmrRefresh(slot).setInterval(milliseconds);
 }
 
 void Windows::SetMultiplierRange(Integer range) {

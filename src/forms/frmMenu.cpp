@@ -13,20 +13,6 @@
 
 namespace rollkin {
 
-FormTimer::FormTimer(std::function<void()> onTimer) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(DesignRefreshInterval);
-    QObject::connect(&timer_, &QTimer::timeout, std::move(onTimer));
-}
-
-void FormTimer::SetEnabled(bool enabled) {
-    if (enabled) {
-        timer_.start();
-    } else {
-        timer_.stop();
-    }
-}
-
 frmMenu::frmMenu(Windows& windows) : program_(windows) {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -51,7 +37,10 @@ frmMenu::frmMenu(Windows& windows) : program_(windows) {
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
-        timers_(i) = std::make_unique<FormTimer>([this, i] { tmrRefresh_Timer(i); });
+        timers_(i) = new QTimer(this);
+        timers_(i)->setTimerType(Qt::PreciseTimer);
+        timers_(i)->setInterval(DesignRefreshInterval);
+        connect(timers_(i), &QTimer::timeout, this, [this, i] { tmrRefresh_Timer(i); });
     }
 }
 
@@ -60,7 +49,7 @@ frmMenu::~frmMenu() = default;
 void frmMenu::tmrRefresh_Timer(int index) {
     program_.Rollkin().cmdDice(index).SetCaption(
         QString::fromStdString(FaceLabel(program_.State, index)));
-    tmrRefresh(index).SetEnabled(false);
+    tmrRefresh(index).stop();
 }
 
 void frmMenu::mnuConfigure_Click() {
@@ -98,7 +87,7 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMenu::StopTimers() {
     for (int i = FirstSlot; i <= LastSlot; ++i)
-        tmrRefresh(i).SetEnabled(false);
+        tmrRefresh(i).stop();
 }
 
 }  // namespace rollkin

@@ -465,7 +465,7 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
                 cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
             }
         }
-        if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).SetEnabled(true);
+        if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).start();
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
         program_.Screen.SetMousePointer(PointerDefault);
     } else if (button == vbRightButton) {
