@@ -1,5 +1,6 @@
 #include "forms/frmRollkin.h"
 
+#include <qdrawutil.h>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
@@ -31,27 +32,18 @@ constexpr QRgb Colours[] = {qRgb(224, 224, 224), qRgb(192, 255, 192), qRgb(255, 
                             qRgb(0, 192, 0)};
 static_assert(std::size(Colours) == DesignDiceSides.size());
 
-// The raised and sunken 3-D edge of a classic flat-colour button.
-void DrawEdge(QPainter& p, const QRect& r, bool sunken) {
-    const QColor highlight(255, 255, 255), light(227, 227, 227), shadow(160, 160, 160),
-        dark(105, 105, 105);
-    const QColor outerTopLeft = sunken ? dark : highlight;
-    const QColor outerBottomRight = sunken ? highlight : dark;
-    const QColor innerTopLeft = sunken ? shadow : light;
-    const QColor innerBottomRight = sunken ? light : shadow;
-    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
-    p.setPen(outerTopLeft);
-    p.drawLine(l, t, rr - 1, t);
-    p.drawLine(l, t, l, b - 1);
-    p.setPen(outerBottomRight);
-    p.drawLine(l, b, rr, b);
-    p.drawLine(rr, t, rr, b);
-    p.setPen(innerTopLeft);
-    p.drawLine(l + 1, t + 1, rr - 2, t + 1);
-    p.drawLine(l + 1, t + 1, l + 1, b - 2);
-    p.setPen(innerBottomRight);
-    p.drawLine(l + 1, b - 1, rr - 1, b - 1);
-    p.drawLine(rr - 1, t + 1, rr - 1, b - 1);
+// The colours of a classic flat-colour button's 3-D edge, as qDrawWinButton takes them: the
+// outer edge Light and Shadow, the inner one Button and Dark (swapped when sunken).
+const QPalette& EdgePalette() {
+    static const QPalette edge = [] {
+        QPalette p;
+        p.setColor(QPalette::Light, QColor(255, 255, 255));
+        p.setColor(QPalette::Button, QColor(227, 227, 227));
+        p.setColor(QPalette::Dark, QColor(160, 160, 160));
+        p.setColor(QPalette::Shadow, QColor(105, 105, 105));
+        return p;
+    }();
+    return edge;
 }
 
 }  // namespace
@@ -130,8 +122,8 @@ void DiceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const bool sunken = isDown();
-    p.fillRect(r, background_);
-    DrawEdge(p, r, sunken);
+    const QBrush fill(background_);
+    qDrawWinButton(&p, r, EdgePalette(), sunken, &fill);
     p.setPen(Qt::black);
     p.setFont(CaptionFont());
     p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
