@@ -58,8 +58,8 @@ private:
 };
 
 // Qt aborts when its platform plugin cannot be loaded or started. Until the application stands,
-// Qt's messages are held: a fatal one becomes the one line of `failure` and status 1, the others
-// are passed on once start-up has gone well.
+// Qt's messages are held: a fatal one becomes the one line of `failure` (Qt's own messages when
+// that is empty) and status 1, the others are passed on once start-up has gone well.
 class StartupMessages {
 public:
     explicit StartupMessages(std::string failure) {
@@ -84,6 +84,11 @@ private:
 
     static void Hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
         if (type == QtFatalMsg) {
+            if (failure_.empty()) {  // Qt's own account: what led to the failure, and the failure
+                for (const Held& h : held_)
+                    std::fprintf(stderr, "%s\n", qPrintable(h.message));
+                failure_ = message.toStdString();
+            }
             std::fprintf(stderr, "%s\n", failure_.c_str());
             std::_Exit(1);
         }

@@ -25,13 +25,16 @@ struct DisplayEnvironment {
 
 // Chooses how to reach the desktop before QApplication exists (Qt aborts when it finds no
 // display). Cursor warping and placing windows at screen coordinates need X11, so X11 is used
-// whenever it answers, also through XWayland; an explicit QT_QPA_PLATFORM is respected.
+// whenever it answers, also through XWayland; an explicit QT_QPA_PLATFORM is respected. A build
+// without X11 (src/platform/portable/) leaves the choice to Qt.
 DisplayChoice ChooseDisplay(const DisplayEnvironment& env);
 
-// The line for standard error when Qt cannot load or start the chosen platform plugin.
+// The line for standard error when Qt cannot load or start the chosen platform plugin (empty:
+// Qt's own message).
 std::string PlatformFailure(const DisplayEnvironment& env, const std::string& platform);
 
-// Whether an X server accepts a connection on the display (null: $DISPLAY).
+// Whether an X server accepts a connection on the display (null: $DISPLAY); never in a build
+// without X11.
 bool CanConnectX11(const char* display);
 
 }  // namespace rollkin

@@ -7,6 +7,8 @@
 
 #include "platform/Desktop.h"
 
+class QAbstractNativeEventFilter;
+
 namespace rollkin {
 
 // The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
@@ -36,8 +38,7 @@ public:
     void EndProgram() override;
 
 private:
-    class X11Events;
-    std::unique_ptr<X11Events> x11_;  // on X11 only
+    std::unique_ptr<QAbstractNativeEventFilter> closeRequests_;  // where the platform has them
 
     // Makes a window the strip opens stay above the strip: in its band, and transient for the
     // window that opened it (none: no owner).

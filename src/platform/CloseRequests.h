@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+class QAbstractNativeEventFilter;
+
+namespace rollkin {
+
+// Lets a close request from the window manager through to a window that a modal dialog blocks
+// (Qt drops it), as it goes through while a menu is open: closing the strip ends the program,
+// dialog and all. Installed in the application; the filter takes itself out when destroyed.
+// Null where the window system's requests cannot be seen.
+std::unique_ptr<QAbstractNativeEventFilter> PassCloseRequests();
+
+}  // namespace rollkin
