@@ -8,7 +8,7 @@
 
 namespace rollkin {
 
-Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
+Program::Program(Desktop& desktop, Random& rng) : Windows(desktop, rng) {}
 
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.

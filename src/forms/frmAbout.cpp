@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "app/Program.h"
 #include "forms/ProgramIcon.h"
-#include "platform/Units.h"
+#include "forms/TwipsWindow.h"
+#include "platform/Desktop.h"
 
 namespace rollkin {
 
@@ -45,13 +45,12 @@ QFont Arial(double points) {
 
 }  // namespace
 
-frmAbout::frmAbout(Program& program)
+frmAbout::frmAbout(Desktop& screen)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    const float tx = program.Screen.TwipsPerPixelX(), ty = program.Screen.TwipsPerPixelY();
+    const float tx = screen.TwipsPerPixelX(), ty = screen.TwipsPerPixelY();
     auto place = [tx, ty](QWidget* w, const char* name, TwipsRect r) {
-        w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(ToPixels(r, tx, ty));
+        PlaceControl(w, name, r, tx, ty);
     };
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("About Dice Rollkin"));

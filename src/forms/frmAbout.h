@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace rollkin {
 
-class Program;
+class Desktop;
 
 // The help window: the program's name, credit and web address, and what each gesture does.
 // Shown modally from F1 and from the menu's "About..."; built afresh at every showing.
@@ -18,7 +18,7 @@ class frmAbout final : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(frmAbout)
 
 public:
-    explicit frmAbout(Program& program);
+    explicit frmAbout(Desktop& screen);
     ~frmAbout() override;
 
     QLabel* imgIcon;

@@ -9,13 +9,16 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include "app/Program.h"
+#include "forms/TwipsWindow.h"
+#include "platform/Desktop.h"
 
 namespace rollkin {
 
 namespace {
 
-const char* const DiceCaptions[] = {
+// The catalogue's entries for the dice check boxes, "<sides> sides" for each of DesignDiceSides;
+// the caption is looked up by that text.
+[[maybe_unused]] const char* const DiceCaptions[] = {
     QT_TRANSLATE_NOOP("frmConfig", "2 sides"),  QT_TRANSLATE_NOOP("frmConfig", "3 sides"),
     QT_TRANSLATE_NOOP("frmConfig", "4 sides"),  QT_TRANSLATE_NOOP("frmConfig", "5 sides"),
     QT_TRANSLATE_NOOP("frmConfig", "6 sides"),  QT_TRANSLATE_NOOP("frmConfig", "8 sides"),
@@ -45,8 +48,26 @@ const char* const PositionDescriptions[] = {QT_TRANSLATE_NOOP("frmConfig", "Uppe
                                             QT_TRANSLATE_NOOP("frmConfig", "Lower left corner"),
                                             QT_TRANSLATE_NOOP("frmConfig", "Lower edge, centred"),
                                             QT_TRANSLATE_NOOP("frmConfig", "Lower right corner")};
+// The design of the dialog, in twips.
+namespace design {
+constexpr float Width = 5265, Height = 4905;
+constexpr TwipsRect lblRefresh{120, 120, 1815, 255}, sldRefresh{2040, 120, 3135, 255},
+    Label1{2160, 480, 495, 255}, Label2{4560, 480, 495, 255}, lblMultiplier{120, 840, 1815, 255},
+    sldMultiplier{2040, 840, 3135, 255}, Label3{2160, 1200, 495, 255}, Label4{4560, 1200, 495, 255};
+constexpr TwipsRect chkMultipPermanence{2160, 1560, 2415, 255},
+    chkResultPermanence{2160, 1920, 2415, 255}, chkStayOnTop{2160, 2280, 2415, 255};
+constexpr TwipsRect cmdOk{1680, 4440, 1095, 375}, cmdDefault{2880, 4440, 1095, 375},
+    cmdCancel{4080, 4440, 1095, 375};
+// The dice box, its check boxes one row each from the top.
+constexpr TwipsRect frmDices{120, 1440, 1575, 2775};
+constexpr float DiceLeft = 120, DiceRowHeight = 240, DiceWidth = 1215, DiceHeight = 255;
+// The position box: Free and Corner Bounded on top, the nine options in three rows below.
+constexpr TwipsRect frmPositions{2160, 2760, 3015, 1455}, chkFreePos{120, 240, 855, 255},
+    chkBoundPos{1320, 240, 1575, 255};
 constexpr float PositionColumns[] = {120, 1080, 2040};
 constexpr float PositionRows[] = {600, 840, 1080};
+constexpr float PositionWidth = 600, PositionHeight = 255;
+}  // namespace design
 
 Boolean FromValue(int value) {
     return value == 1 ? True : False;
@@ -78,78 +99,81 @@ void SetValue(QCheckBox* box, int value) {
 
 template <typename W>
 W* frmConfig::Place(W* widget, const char* name, TwipsRect design) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(ToPixels(design, tppX_, tppY_));
+    PlaceControl(widget, name, design, tppX_, tppY_);
     widget->setAccessibleName(widget->property("text").toString());
     return widget;
 }
 
-frmConfig::frmConfig(Program& program)
+frmConfig::frmConfig(AppState& state, Desktop& screen)
     : QDialog(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      program_(program),
-      tppX_(program.Screen.TwipsPerPixelX()),
-      tppY_(program.Screen.TwipsPerPixelY()) {
+      state_(state),
+      screen_(screen),
+      tppX_(screen.TwipsPerPixelX()),
+      tppY_(screen.TwipsPerPixelY()) {
     setObjectName(QStringLiteral("frmConfig"));
     setWindowTitle(tr("Dice Rollkin Configuration"));
     // The design's captions were measured in an 8-point sans serif; a larger desktop font would
     // clip them.
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setFixedSize(TwipsToPixels(5265, tppX_), TwipsToPixels(4905, tppY_));
+    setFixedSize(TwipsToPixels(design::Width, tppX_), TwipsToPixels(design::Height, tppY_));
 
     // Created in tab order; the focus chain follows creation.
     lblRefresh =
-        Place(new QLabel(tr("Throw Refresh Time"), this), "lblRefresh", {120, 120, 1815, 255});
-    sldRefresh = Place(MakeSlider(this, 0, 5, 1), "sldRefresh", {2040, 120, 3135, 255});
+        Place(new QLabel(tr("Throw Refresh Time"), this), "lblRefresh", design::lblRefresh);
+    sldRefresh = Place(MakeSlider(this, 0, 5, 1), "sldRefresh", design::sldRefresh);
     sldRefresh->setAccessibleName(lblRefresh->text());
-    Label1 = Place(new QLabel(tr("0 sec"), this), "Label1", {2160, 480, 495, 255});
-    Label2 = Place(new QLabel(tr("5 sec"), this), "Label2", {4560, 480, 495, 255});
+    Label1 = Place(new QLabel(tr("0 sec"), this), "Label1", design::Label1);
+    Label2 = Place(new QLabel(tr("5 sec"), this), "Label2", design::Label2);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblMultiplier = Place(new QLabel(tr("Dice Multiplier Range"), this), "lblMultiplier",
-                          {120, 840, 1815, 255});
-    sldMultiplier = Place(MakeSlider(this, 5, 40, 5), "sldMultiplier", {2040, 840, 3135, 255});
+                          design::lblMultiplier);
+    sldMultiplier = Place(MakeSlider(this, 5, 40, 5), "sldMultiplier", design::sldMultiplier);
     sldMultiplier->setAccessibleName(lblMultiplier->text());
-    Label3 = Place(new QLabel(QStringLiteral("5dX"), this), "Label3", {2160, 1200, 495, 255});
-    Label4 = Place(new QLabel(QStringLiteral("40dX"), this), "Label4", {4560, 1200, 495, 255});
+    Label3 = Place(new QLabel(QStringLiteral("5dX"), this), "Label3", design::Label3);
+    Label4 = Place(new QLabel(QStringLiteral("40dX"), this), "Label4", design::Label4);
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     chkMultipPermanence = Place(new QCheckBox(tr("Dice Multiplier Permanent"), this),
-                                "chkMultipPermanence", {2160, 1560, 2415, 255});
-    cmdCancel = Place(new QPushButton(tr("Cancel"), this), "cmdCancel", {4080, 4440, 1095, 375});
-    cmdOk = Place(new QPushButton(tr("OK"), this), "cmdOk", {1680, 4440, 1095, 375});
+                                "chkMultipPermanence", design::chkMultipPermanence);
+    cmdCancel = Place(new QPushButton(tr("Cancel"), this), "cmdCancel", design::cmdCancel);
+    cmdOk = Place(new QPushButton(tr("OK"), this), "cmdOk", design::cmdOk);
 
-    frmPositions = Place(new QGroupBox(tr("Rollkin Position"), this), "frmPositions",
-                         {2160, 2760, 3015, 1455});
+    frmPositions =
+        Place(new QGroupBox(tr("Rollkin Position"), this), "frmPositions", design::frmPositions);
     frmPositions->setAccessibleName(frmPositions->title());
-    for (int i = 1; i <= 9; ++i) {
-        const TwipsRect at{PositionColumns[(i - 1) % 3], PositionRows[(i - 1) / 3], 600, 255};
-        optPos(i) = Place(new QRadioButton(tr(PositionCaptions[i - 1].source,
-                                              PositionCaptions[i - 1].disambiguation),
-                                           frmPositions),
-                          "optPos", at);
+    for (int i = FirstPosition; i <= LastPosition; ++i) {
+        const int k = i - FirstPosition;
+        const TwipsRect at{design::PositionColumns[k % 3], design::PositionRows[k / 3],
+                           design::PositionWidth, design::PositionHeight};
+        optPos(i) = Place(
+            new QRadioButton(tr(PositionCaptions[k].source, PositionCaptions[k].disambiguation),
+                             frmPositions),
+            "optPos", at);
         optPos(i)->setObjectName(QStringLiteral("optPos%1").arg(i));
-        optPos(i)->setAccessibleDescription(tr(PositionDescriptions[i - 1]));
+        optPos(i)->setAccessibleDescription(tr(PositionDescriptions[k]));
     }
     optPosGroup = new QButtonGroup(this);
-    for (int i = 1; i <= 9; ++i)
+    for (int i = FirstPosition; i <= LastPosition; ++i)
         optPosGroup->addButton(optPos(i), i);
     chkResultPermanence = Place(new QCheckBox(tr("Dice Result Permanent"), this),
-                                "chkResultPermanence", {2160, 1920, 2415, 255});
+                                "chkResultPermanence", design::chkResultPermanence);
     chkStayOnTop =
-        Place(new QCheckBox(tr("Always on Top"), this), "chkStayOnTop", {2160, 2280, 2415, 255});
-    frmDices =
-        Place(new QGroupBox(tr("Dices Availables"), this), "frmDices", {120, 1440, 1575, 2775});
+        Place(new QCheckBox(tr("Always on Top"), this), "chkStayOnTop", design::chkStayOnTop);
+    frmDices = Place(new QGroupBox(tr("Dices Availables"), this), "frmDices", design::frmDices);
     frmDices->setAccessibleName(frmDices->title());
-    for (int i = 1; i <= 10; ++i) {
-        chkDice(i) = Place(new QCheckBox(tr(DiceCaptions[i - 1]), frmDices), "chkDice",
-                           {120, 240.0f * static_cast<float>(i), 1215, 255});
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        const QByteArray caption = QByteArray::number(DesignDiceSides[i - FirstSlot]) + " sides";
+        const TwipsRect at{design::DiceLeft, design::DiceRowHeight * static_cast<float>(i),
+                           design::DiceWidth, design::DiceHeight};
+        chkDice(i) = Place(new QCheckBox(tr(caption.constData()), frmDices), "chkDice", at);
         chkDice(i)->setObjectName(QStringLiteral("chkDice%1").arg(i));
     }
-    chkFreePos = Place(new QCheckBox(tr("Free"), frmPositions), "chkFreePos", {120, 240, 855, 255});
+    chkFreePos = Place(new QCheckBox(tr("Free"), frmPositions), "chkFreePos", design::chkFreePos);
     chkBoundPos = Place(new QCheckBox(tr("Corner Bounded"), frmPositions), "chkBoundPos",
-                        {1320, 240, 1575, 255});
+                        design::chkBoundPos);
     cmdDefault =
-        Place(new QPushButton(tr("Apply Default"), this), "cmdDefault", {2880, 4440, 1095, 375});
+        Place(new QPushButton(tr("Apply Default"), this), "cmdDefault", design::cmdDefault);
 
     // The tab order as designed: the option group is one stop between OK and the check boxes.
     QWidget* chain[] = {sldRefresh, sldMultiplier, chkMultipPermanence, cmdCancel,
@@ -158,10 +182,10 @@ frmConfig::frmConfig(Program& program)
                         optPos(8),  optPos(9),     chkResultPermanence, chkStayOnTop};
     for (std::size_t k = 1; k < std::size(chain); ++k)
         setTabOrder(chain[k - 1], chain[k]);
-    setTabOrder(chkStayOnTop, chkDice(1));
-    for (int i = 2; i <= 10; ++i)
+    setTabOrder(chkStayOnTop, chkDice(FirstSlot));
+    for (int i = FirstSlot + 1; i <= LastSlot; ++i)
         setTabOrder(chkDice(i - 1), chkDice(i));
-    setTabOrder(chkDice(10), chkFreePos);
+    setTabOrder(chkDice(LastSlot), chkFreePos);
     setTabOrder(chkFreePos, chkBoundPos);
     setTabOrder(chkBoundPos, cmdDefault);
 
@@ -186,8 +210,11 @@ frmConfig::frmConfig(Program& program)
 frmConfig::~frmConfig() = default;
 
 void frmConfig::Form_Load() {
-    const AppState& s = program_.State;
-    for (int i = 1; i <= 10; ++i)
+    ShowSettings(state_);
+}
+
+void frmConfig::ShowSettings(const AppState& s) {
+    for (int i = FirstSlot; i <= LastSlot; ++i)
         SetValue(chkDice(i), ToValue(s.DiceEnabled(i)));
     sldMultiplier->setValue(s.MultiplierRange);
     sldRefresh->setValue(s.RefreshSeconds);
@@ -196,44 +223,45 @@ void frmConfig::Form_Load() {
     SetValue(chkStayOnTop, ToValue(s.StayOnTop));
     SetValue(chkFreePos, ToValue(s.FreePosition));
     SetValue(chkBoundPos, s.FreePosition ? 0 : 1);
-    if (s.AnchorPosition >= 1 && s.AnchorPosition <= 9) optPos(s.AnchorPosition)->setChecked(true);
-    if (s.FreePosition) {
-        for (int i = 1; i <= 9; ++i)
-            optPos(i)->setEnabled(false);
-    }
+    if (s.AnchorPosition >= FirstPosition && s.AnchorPosition <= LastPosition)
+        optPos(s.AnchorPosition)->setChecked(true);
+    if (s.FreePosition) EnablePositions(false);
+}
+
+void frmConfig::EnablePositions(bool enabled) {
+    for (int i = FirstPosition; i <= LastPosition; ++i)
+        optPos(i)->setEnabled(enabled);
 }
 
 void frmConfig::KeepPositionTabStop() {
-    for (int i = 1; i <= 9; ++i)
+    for (int i = FirstPosition; i <= LastPosition; ++i)
         optPos(i)->setFocusPolicy(optPos(i)->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void frmConfig::chkFreePos_Click() {
     if (Value(chkFreePos) == 1) {
         SetValue(chkBoundPos, 0);
-        for (int i = 1; i <= 9; ++i)
-            optPos(i)->setEnabled(false);
+        EnablePositions(false);
     }
 }
 
 void frmConfig::chkBoundPos_Click() {
     if (Value(chkBoundPos) == 1) {
         SetValue(chkFreePos, 0);
-        for (int i = 1; i <= 9; ++i)
-            optPos(i)->setEnabled(true);
+        EnablePositions(true);
     }
 }
 
 void frmConfig::cmdOk_Click() {
     bool anyDice = false;
-    for (int i = 1; i <= 10 && !anyDice; ++i)
+    for (int i = FirstSlot; i <= LastSlot && !anyDice; ++i)
         anyDice = Value(chkDice(i)) == 1;
     if (!anyDice) {
-        program_.Screen.MsgBox(tr("Select at least one dice..."), MsgInformation);
+        screen_.MsgBox(tr("Select at least one dice..."), MsgInformation);
         return;
     }
-    AppState& s = program_.State;
-    for (int j = 1; j <= 10; ++j)
+    AppState& s = state_;
+    for (int j = FirstSlot; j <= LastSlot; ++j)
         s.DiceEnabled(j) = FromValue(Value(chkDice(j)));
     s.MultiplierRange = static_cast<Integer>(sldMultiplier->value());
     s.RefreshSeconds = static_cast<Integer>(sldRefresh->value());
@@ -241,7 +269,7 @@ void frmConfig::cmdOk_Click() {
     s.ResultPermanent = FromValue(Value(chkResultPermanence));
     s.StayOnTop = FromValue(Value(chkStayOnTop));
     s.FreePosition = FromValue(Value(chkFreePos));
-    for (int j = 1; j <= 9; ++j) {
+    for (int j = FirstPosition; j <= LastPosition; ++j) {
         if (optPos(j)->isChecked()) s.AnchorPosition = static_cast<Integer>(j);
     }
     accept();
@@ -252,18 +280,11 @@ void frmConfig::cmdCancel_Click() {
 }
 
 void frmConfig::cmdDefault_Click() {
-    for (int i = 1; i <= 10; ++i)
-        SetValue(chkDice(i), 1);
-    sldMultiplier->setValue(20);
-    sldRefresh->setValue(1);
-    SetValue(chkMultipPermanence, 0);
-    SetValue(chkResultPermanence, 0);
-    SetValue(chkStayOnTop, 1);
-    SetValue(chkFreePos, 0);
-    SetValue(chkBoundPos, 1);
-    optPos(1)->setChecked(true);
-    for (int i = 1; i <= 9; ++i)
-        optPos(i)->setEnabled(true);
+    // The controls only: the settings change at OK.
+    AppState defaults;
+    ResetSettings(defaults);
+    ShowSettings(defaults);
+    EnablePositions(true);
 }
 
 void frmConfig::keyPressEvent(QKeyEvent* event) {

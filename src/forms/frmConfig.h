@@ -16,7 +16,7 @@ class QSlider;
 
 namespace rollkin {
 
-class Program;
+class Desktop;
 
 // The modal configuration dialog. Loading it copies the settings into its controls; OK checks
 // them and copies them back; Cancel drops them; "Apply Default" resets the controls only.
@@ -26,7 +26,7 @@ class frmConfig final : public QDialog {
 
 public:
     // Creates the dialog from its design values and runs Form_Load (it is not shown yet).
-    explicit frmConfig(Program& program);
+    frmConfig(AppState& state, Desktop& screen);
     ~frmConfig() override;
 
     QLabel* lblRefresh;
@@ -38,14 +38,14 @@ public:
     QLabel* Label3;
     QLabel* Label4;
     QGroupBox* frmDices;
-    BoundedArray<QCheckBox*, 1, 10> chkDice;
+    SlotArray<QCheckBox*> chkDice;
     QCheckBox* chkMultipPermanence;
     QCheckBox* chkResultPermanence;
     QCheckBox* chkStayOnTop;
     QGroupBox* frmPositions;
     QCheckBox* chkFreePos;
     QCheckBox* chkBoundPos;
-    BoundedArray<QRadioButton*, 1, 9> optPos;
+    BoundedArray<QRadioButton*, FirstPosition, LastPosition> optPos;
     QButtonGroup* optPosGroup;  // the nine options as one exclusive group
     QPushButton* cmdOk;
     QPushButton* cmdDefault;
@@ -70,8 +70,12 @@ private:
     W* Place(W* widget, const char* name, TwipsRect design);
     // Tab stops at the selected option only; the arrow keys move within the group.
     void KeepPositionTabStop();
+    // Copies settings into the controls.
+    void ShowSettings(const AppState& s);
+    void EnablePositions(bool enabled);
 
-    Program& program_;
+    AppState& state_;
+    Desktop& screen_;
     float tppX_, tppY_;
     bool unloaded_ = false;
 };

@@ -17,8 +17,8 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "app/Program.h"
 #include "forms/ProgramIcon.h"
+#include "forms/Windows.h"
 #include "forms/frmRollkin.h"
 #include "platform/Units.h"
 #include "state/ThrowHistory.h"
@@ -177,7 +177,7 @@ private:
 
 }  // namespace
 
-frmHistory::frmHistory(Program& program) : QWidget(nullptr, Qt::Window), program_(program) {
+frmHistory::frmHistory(Windows& program) : QWidget(nullptr, Qt::Window), program_(program) {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(tr("Dice Rollkin History"));
     setWindowIcon(ProgramIcon());

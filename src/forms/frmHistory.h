@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace rollkin {
 
-class Program;
+class Windows;
 
 // The session's throws, newest first, in a normal resizable window beside the strip. Copy (and
 // Ctrl+C) puts the selected lines, or all of them, on the clipboard; Clear empties the history;
@@ -16,7 +16,7 @@ class frmHistory final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmHistory(Program& program);
+    explicit frmHistory(Windows& windows);
     ~frmHistory() override;
 
     QListView* lstThrows;
@@ -38,7 +38,7 @@ protected:
 private:
     void PlaceBesideStrip();
 
-    Program& program_;
+    Windows& program_;
     bool placed_ = false;
 };
 

@@ -3,32 +3,17 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "app/Program.h"
 #include "forms/ProgramIcon.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmConfig.h"
 #include "forms/frmHistory.h"
 #include "forms/frmRollkin.h"
-#include "layout/functions.h"
 #include "state/Dice.h"
 
 namespace rollkin {
 
-FormTimer::FormTimer(std::function<void()> onTimer) {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(DesignRefreshInterval);
-    QObject::connect(&timer_, &QTimer::timeout, std::move(onTimer));
-}
-
-void FormTimer::SetEnabled(bool enabled) {
-    if (enabled) {
-        timer_.start();
-    } else {
-        timer_.stop();
-    }
-}
-
-frmMenu::frmMenu(Program& program) : program_(program) {
+frmMenu::frmMenu(Windows& windows) : program_(windows) {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
@@ -52,7 +37,10 @@ frmMenu::frmMenu(Program& program) : program_(program) {
     connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
-        timers_(i) = std::make_unique<FormTimer>([this, i] { tmrRefresh_Timer(i); });
+        timers_(i) = new QTimer(this);
+        timers_(i)->setTimerType(Qt::PreciseTimer);
+        timers_(i)->setInterval(DesignRefreshInterval);
+        connect(timers_(i), &QTimer::timeout, this, [this, i] { tmrRefresh_Timer(i); });
     }
 }
 
@@ -61,12 +49,13 @@ frmMenu::~frmMenu() = default;
 void frmMenu::tmrRefresh_Timer(int index) {
     program_.Rollkin().cmdDice(index).SetCaption(
         QString::fromStdString(FaceLabel(program_.State, index)));
-    tmrRefresh(index).SetEnabled(false);
+    tmrRefresh(index).stop();
 }
 
 void frmMenu::mnuConfigure_Click() {
     {
-        frmConfig config(program_);  // loaded, hidden: Form_Load has filled its controls
+        frmConfig config(program_.State,
+                         program_.Screen);  // loaded, hidden: Form_Load has filled its controls
         program_.Screen.ShowModal(config);
     }  // unloaded
     if (program_.Ended()) return;
@@ -79,7 +68,7 @@ void frmMenu::mnuExit_Click() {
 }
 
 void frmMenu::mnuAbout_Click() {
-    frmAbout about(program_);
+    frmAbout about(program_.Screen);
     program_.Screen.ShowModal(about);
 }
 
@@ -98,7 +87,7 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMenu::StopTimers() {
     for (int i = FirstSlot; i <= LastSlot; ++i)
-        tmrRefresh(i).SetEnabled(false);
+        tmrRefresh(i).stop();
 }
 
 }  // namespace rollkin

@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
-#include <memory>
 
 #include "state/AppState.h"
 
@@ -13,23 +11,7 @@ class QMenu;
 
 namespace rollkin {
 
-class Program;
-
-// A timer of the forms kind: fires every Interval milliseconds while Enabled.
-class FormTimer {
-public:
-    explicit FormTimer(std::function<void()> onTimer);
-
-    bool Enabled() const { return timer_.isActive(); }
-    // Enabling a running timer starts its count afresh, so a second throw's total stays the
-    // full interval too.
-    void SetEnabled(bool enabled);
-    int Interval() const { return timer_.interval(); }
-    void SetInterval(int milliseconds) { timer_.setInterval(milliseconds); }
-
-private:
-    QTimer timer_;
-};
+class Windows;
 
 // The hidden host of the popup menu and of the ten refresh timers that put a button's face label
 // back after a throw. Never shown.
@@ -37,7 +19,7 @@ class frmMenu final : public QWidget {
     Q_DECLARE_TR_FUNCTIONS(frmMenu)
 
 public:
-    explicit frmMenu(Program& program);
+    explicit frmMenu(Windows& windows);
     ~frmMenu() override;
 
     QMenu* mnuHidden;
@@ -46,7 +28,9 @@ public:
     QAction* mnuAbout;
     QAction* mnuHistory;
 
-    FormTimer& tmrRefresh(int index) { return *timers_(index); }
+    // Started by a throw's release, and started afresh by the next one, so that a second
+    // throw's total stays the full interval too.
+    QTimer& tmrRefresh(int index) { return *timers_(index); }
 
     void tmrRefresh_Timer(int index);
     void mnuConfigure_Click();
@@ -61,8 +45,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Program& program_;
-    BoundedArray<std::unique_ptr<FormTimer>, FirstSlot, LastSlot> timers_;
+    Windows& program_;
+    SlotArray<QTimer*> timers_;
 };
 
 // The timers' interval until the configuration dialog has first closed, in milliseconds.

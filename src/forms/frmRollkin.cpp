@@ -1,22 +1,14 @@
 #include "forms/frmRollkin.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
-#include <QSlider>
-#include <QToolTip>
 #include <QWindow>
-#include <algorithm>
 
-#include "app/Program.h"
-#include "forms/DiceAccessible.h"
+#include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMenu.h"
 #include "forms/frmScroller.h"
-#include "layout/functions.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Dice.h"
@@ -24,332 +16,9 @@
 
 namespace rollkin {
 
-namespace {
-
-struct ButtonDesign {
-    const char* caption;
-    int red, green, blue;
-};
-
-constexpr ButtonDesign Design[] = {
-    {"d2", 224, 224, 224},  {"d3", 192, 255, 192}, {"d4", 255, 255, 128},  {"d5", 255, 192, 255},
-    {"d6", 0, 255, 255},    {"d8", 128, 255, 128}, {"d10", 255, 128, 128}, {"d12", 192, 192, 0},
-    {"d20", 128, 128, 255}, {"d100", 0, 192, 0},
-};
-
-const ButtonDesign& DesignOf(int slot) {
-    return Design[slot - FirstSlot];
-}
-
-// The raised and sunken 3-D edge of a classic flat-colour button.
-void DrawEdge(QPainter& p, const QRect& r, bool sunken) {
-    const QColor highlight(255, 255, 255), light(227, 227, 227), shadow(160, 160, 160),
-        dark(105, 105, 105);
-    const QColor outerTopLeft = sunken ? dark : highlight;
-    const QColor outerBottomRight = sunken ? highlight : dark;
-    const QColor innerTopLeft = sunken ? shadow : light;
-    const QColor innerBottomRight = sunken ? light : shadow;
-    const int l = r.left(), t = r.top(), rr = r.right(), b = r.bottom();
-    p.setPen(outerTopLeft);
-    p.drawLine(l, t, rr - 1, t);
-    p.drawLine(l, t, l, b - 1);
-    p.setPen(outerBottomRight);
-    p.drawLine(l, b, rr, b);
-    p.drawLine(rr, t, rr, b);
-    p.setPen(innerTopLeft);
-    p.drawLine(l + 1, t + 1, rr - 2, t + 1);
-    p.drawLine(l + 1, t + 1, l + 1, b - 2);
-    p.setPen(innerBottomRight);
-    p.drawLine(l + 1, b - 1, rr - 1, b - 1);
-    p.drawLine(rr - 1, t + 1, rr - 1, b - 1);
-}
-
-}  // namespace
-
-QColor DiceColour(int slot) {
-    const ButtonDesign& d = DesignOf(slot);
-    return {d.red, d.green, d.blue};
-}
-
-// ---------------------------------------------------------------------------------------------
-// DiceButton
-
-DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
-    : QPushButton(&form), form_(form), index_(index), background_(background) {
-    setObjectName(QStringLiteral("cmdDice%1").arg(index));
-    // Keyboard focus only by Tab: a click leaves no focus rectangle behind on the strip.
-    setFocusPolicy(Qt::TabFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    InstallDiceAccessibility();
-}
-
-void DiceButton::SetCaption(const QString& caption) {
-    if (caption != text()) setText(caption);  // setText repaints this button only
-    if (showsThrow_ && QToolTip::isVisible()) QToolTip::hideText();  // its dice are gone
-    showsThrow_ = false;
-    Describe();
-}
-
-void DiceButton::ShowThrow(const ThrowRecord& record) {
-    const QString caption = QString::fromStdString(ResultCaption(record.total));
-    if (caption != text()) setText(caption);
-    lastThrow_ = record;
-    showsThrow_ = true;
-    Describe();
-}
-
-void DiceButton::Describe() {
-    if (showsThrow_) {
-        const QString dice = QString::fromStdString(lastThrow_.dice);
-        setToolTip(QString::fromStdString(ThrowTooltip(lastThrow_)));
-        // Setting them raises the name and description change events that screen readers
-        // announce.
-        setAccessibleName(dice + QStringLiteral(": ") + text());
-        //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
-        //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
-        const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
-        // One die has no highest and lowest to name, and needs no translation.
-        setAccessibleDescription(QString::fromStdString(
-            lastThrow_.faces.size() <= 1
-                ? ThrowDescription(lastThrow_)
-                : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
-    } else {
-        setToolTip(text());
-        setAccessibleName(text());
-        //: A dice button's description for screen readers; %1 is what it throws ("3d6").
-        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(text()));
-    }
-}
-
-bool DiceButton::event(QEvent* e) {
-    // No tooltip while a button is held: it would cover the strip during a throw or a drag.
-    if (e->type() == QEvent::ToolTip &&
-        (down_ != Qt::NoButton || QGuiApplication::mouseButtons() != Qt::NoButton)) {
-        e->ignore();
-        return true;
-    }
-    return QPushButton::event(e);
-}
-
-void DiceButton::SetTop(float twips) {
-    top_ = twips;
-    const float tpp = form_.TwipsPerPixelY();
-    move(x(), TwipsToPixels(twips, tpp));
-}
-
-void DiceButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    const QRect r = rect();
-    const bool sunken = isDown();
-    p.fillRect(r, background_);
-    DrawEdge(p, r, sunken);
-    p.setPen(Qt::black);
-    p.setFont(CaptionFont());
-    p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
-    if (keyboardFocus_ && hasFocus()) {
-        QPen dotted(Qt::black, 1, Qt::DotLine);
-        p.setPen(dotted);
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(r.adjusted(4, 4, -5, -5));
-    }
-}
-
-QFont DiceButton::CaptionFont() const {
-    // Room between the 3-D edges of the part of the button the strip shows (the design button is
-    // a pixel wider than the strip), with a little to spare, as the caption is centred.
-    constexpr float InsetTwips = 60;
-    const int inset = TwipsToPixels(InsetTwips, form_.TwipsPerPixelX());
-    const QWidget* strip = parentWidget();
-    const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
-    const double centre = width() / 2.0;
-    const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
-    QFont f = font();
-    // A caption that fits keeps the design font untouched; a longer one takes the largest half
-    // point size of it that fits.
-    for (qreal size = f.pointSizeF();
-         size > 1 && QFontMetrics(f).boundingRect(text()).width() > room;) {
-        size -= 0.5;
-        f.setPointSizeF(size);
-    }
-    return f;
-}
-
-// The focus rectangle shows only when the keyboard brought the focus here (or a key was used
-// on the button), so that a strip worked with the mouse looks the same before and after a click.
-// A window or a menu that took the focus for a while gives it back as it was.
-namespace {
-bool Returning(Qt::FocusReason reason) {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-}
-}  // namespace
-
-void DiceButton::focusInEvent(QFocusEvent* event) {
-    const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-        reason == Qt::ShortcutFocusReason) {
-        keyboardFocus_ = true;
-    } else if (!Returning(reason)) {
-        keyboardFocus_ = false;
-    }
-    QPushButton::focusInEvent(event);
-}
-
-void DiceButton::focusOutEvent(QFocusEvent* event) {
-    // A key let go where this button no longer hears it still ends its throw, as the release of
-    // a mouse press always comes back to the button that took the press.
-    if (throwKey_ != 0) EndKeyThrow();
-    if (!Returning(event->reason())) keyboardFocus_ = false;
-    QPushButton::focusOutEvent(event);
-}
-
-void DiceButton::keyPressEvent(QKeyEvent* event) {
-    const DiceKey key = DiceKeyOf(event->key(), event->modifiers());
-    if (key == DiceKey::None) {
-        // QPushButton would show a press for Space with a modifier that then throws nothing.
-        if (event->key() != Qt::Key_Space && event->key() != Qt::Key_Select) {
-            QPushButton::keyPressEvent(event);
-        }
-        return;
-    }
-    event->accept();
-    if (!keyboardFocus_) {
-        keyboardFocus_ = true;
-        update();
-    }
-    switch (key) {
-        case DiceKey::Throw:
-            // One throw per press: a held key's repeats, and a second throw key, throw nothing.
-            if (event->isAutoRepeat() || throwKey_ != 0) return;
-            throwKey_ = event->key();
-            if (event->timestamp() != 0 && event->key() == releasedKey_ &&
-                event->timestamp() == releasedAt_) {
-                // X repeats a held key as a release and a press of the same time, which Qt does
-                // not always see as a repeat: the key is still held, and the throw goes on.
-                setDown(true);
-                return;
-            }
-            form_.ThrowDown(index_);
-            break;
-        case DiceKey::AddOne:
-        case DiceKey::TakeOne:
-            form_.StepDice(index_, key == DiceKey::TakeOne);
-            break;
-        case DiceKey::Menu:
-            if (!event->isAutoRepeat()) form_.ShowMenuBeside(index_);
-            break;
-        default:
-            form_.MoveFocus(index_, key);
-    }
-}
-
-void DiceButton::keyReleaseEvent(QKeyEvent* event) {
-    if (throwKey_ != 0 && event->key() == throwKey_) {
-        event->accept();
-        if (event->isAutoRepeat()) return;
-        releasedKey_ = event->key();
-        releasedAt_ = event->timestamp();
-        EndKeyThrow();
-        return;
-    }
-    QPushButton::keyReleaseEvent(event);
-}
-
-void DiceButton::EndKeyThrow() {
-    throwKey_ = 0;
-    form_.ThrowUp(index_);
-}
-
-DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
-    // Keypad keys carry the keypad flag; Shift is part of typing + on most layouts.
-    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    const bool plain = held == Qt::NoModifier;
-    const bool shiftAtMost = (held & ~Qt::ShiftModifier) == Qt::NoModifier;
-    switch (qtKey) {
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return plain ? DiceKey::Throw : DiceKey::None;
-        case Qt::Key_Plus:
-        case Qt::Key_Equal:
-            return shiftAtMost ? DiceKey::AddOne : DiceKey::None;
-        case Qt::Key_Minus:
-            return shiftAtMost ? DiceKey::TakeOne : DiceKey::None;
-        case Qt::Key_Menu:
-            return shiftAtMost ? DiceKey::Menu : DiceKey::None;
-        case Qt::Key_F10:
-            return held == Qt::ShiftModifier ? DiceKey::Menu : DiceKey::None;
-        case Qt::Key_Up:
-            return plain ? DiceKey::Previous : DiceKey::None;
-        case Qt::Key_Down:
-            return plain ? DiceKey::Next : DiceKey::None;
-        case Qt::Key_Home:
-            return plain ? DiceKey::First : DiceKey::None;
-        case Qt::Key_End:
-            return plain ? DiceKey::Last : DiceKey::None;
-        default:
-            return DiceKey::None;
-    }
-}
-
-// Qt's events become the handlers' arguments here, once. The event is always accepted and never
-// handed to QPushButton, so the press keeps Qt's implicit grab: every move and the release of the
-// press come to this button wherever the cursor goes, also over the scroller.
-void DiceButton::mousePressEvent(QMouseEvent* event) {
-    Press(event);
-}
-
-// The second press of a double click is a press like any other.
-void DiceButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    Press(event);
-}
-
-void DiceButton::Press(QMouseEvent* event) {
-    event->accept();
-    down_ |= event->button();
-    QToolTip::hideText();
-    const Integer button = ButtonOf(event->button());
-    if (button == vbLeftButton) setDown(true);
-    const QPointF at = event->position();
-    form_.cmdDice_MouseDown(index_, button, ShiftOf(event->modifiers()),
-                            static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                            static_cast<float>(at.y()) * form_.TwipsPerPixelY());
-    // A menu or message box opened by the press may have taken releases meant for the strip.
-    form_.SettleLostReleases();
-}
-
-void DiceButton::SettleLostReleases() {
-    const Qt::MouseButtons lost = down_ & ~QGuiApplication::mouseButtons();
-    if (lost == Qt::NoButton) return;
-    down_ &= ~lost;
-    if (lost & Qt::LeftButton) setDown(false);
-    if (lost & Qt::RightButton) form_.RightGestureLost(index_);
-}
-
-void DiceButton::mouseMoveEvent(QMouseEvent* event) {
-    event->accept();
-    const QPointF at = event->position();
-    form_.cmdDice_MouseMove(index_, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
-                            static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                            static_cast<float>(at.y()) * form_.TwipsPerPixelY());
-}
-
-void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
-    event->accept();
-    down_ &= ~event->button();
-    const Integer button = ButtonOf(event->button());
-    if (button == vbLeftButton) setDown(false);
-    const QPointF at = event->position();
-    form_.cmdDice_MouseUp(index_, button, ShiftOf(event->modifiers()),
-                          static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                          static_cast<float>(at.y()) * form_.TwipsPerPixelY());
-}
-
-// ---------------------------------------------------------------------------------------------
-// frmRollkin
-
-frmRollkin::frmRollkin(Program& program)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      program_(program) {
+frmRollkin::frmRollkin(Windows& windows)
+    : TwipsWindow(windows.Screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      program_(windows) {
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
@@ -359,42 +28,15 @@ frmRollkin::frmRollkin(Program& program)
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
         b->setFont(font);
-        b->SetCaption(QString::fromLatin1(DesignOf(i).caption));
+        b->SetCaption(QStringLiteral("d%1").arg(DesignDiceSides[i - FirstSlot]));
         b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
         b->SetTop(static_cast<float>(i - 1) * ButtonPitch);
-        b->installEventFilter(this);  // the strip sees keys before its buttons
         buttons_(i) = b;
     }
 }
 
 frmRollkin::~frmRollkin() = default;
 
-float frmRollkin::TwipsPerPixelX() const {
-    return program_.Screen.TwipsPerPixelX();
-}
-float frmRollkin::TwipsPerPixelY() const {
-    return program_.Screen.TwipsPerPixelY();
-}
-
-float frmRollkin::Left() const {
-    return PixelsToTwips(x(), TwipsPerPixelX());
-}
-float frmRollkin::Top() const {
-    return PixelsToTwips(y(), TwipsPerPixelY());
-}
-float frmRollkin::Width() const {
-    return PixelsToTwips(width(), TwipsPerPixelX());
-}
-float frmRollkin::Height() const {
-    return PixelsToTwips(height(), TwipsPerPixelY());
-}
-
-void frmRollkin::SetLeft(float twips) {
-    move(WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelX())), y());
-}
-void frmRollkin::SetTop(float twips) {
-    move(x(), WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelY())));
-}
 void frmRollkin::SetHeight(float twips) {
     resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
 }
@@ -409,19 +51,10 @@ void frmRollkin::Form_Load() {
         s.DiceMultiplier(i) = 1;
         s.DiceDragged(i) = False;
         s.RightPressState(i) = 0;
-        s.DiceEnabled(i) = True;
     }
-    s.MultiplierRange = 20;
-    s.RefreshSeconds = 1;
+    ResetSettings(s);
     // The scroller's range; this first reference creates the scroller, hidden.
-    QSlider* slider = program_.Scroller().sldScroller;
-    slider->setMinimum(1);
-    slider->setMaximum(s.MultiplierRange);
-    s.MultiplierPermanent = False;
-    s.ResultPermanent = False;
-    s.StayOnTop = True;
-    s.AnchorPosition = 1;
-    s.FreePosition = False;
+    program_.Scroller().SetMultiplierRange(s.MultiplierRange);
     program_.Rnd.Randomize(program_.Screen.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
@@ -430,7 +63,7 @@ void frmRollkin::Form_Load() {
 
 void frmRollkin::Form_KeyDown(Integer keyCode, Integer) {
     if (keyCode == vbKeyF1) {
-        frmAbout about(program_);
+        frmAbout about(program_.Screen);
         program_.Screen.ShowModal(about);
     }
 }
@@ -503,7 +136,7 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
                 cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
             }
         }
-        if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).SetEnabled(true);
+        if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).start();
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
         program_.Screen.SetMousePointer(PointerDefault);
     } else if (button == vbRightButton) {
@@ -531,15 +164,13 @@ void frmRollkin::StepMultiplier(int index, bool takeOne) {
 void frmRollkin::ThrowDown(int index) {
     DiceButton& b = cmdDice(index);
     b.setDown(true);
-    cmdDice_MouseDown(index, vbLeftButton, 0, static_cast<float>(b.width() / 2) * TwipsPerPixelX(),
-                      static_cast<float>(b.height() / 2) * TwipsPerPixelY());
+    b.Hand(&frmRollkin::cmdDice_MouseDown, vbLeftButton, 0, QPointF(b.width() / 2, b.height() / 2));
 }
 
 void frmRollkin::ThrowUp(int index) {
     DiceButton& b = cmdDice(index);
     b.setDown(false);
-    cmdDice_MouseUp(index, vbLeftButton, 0, static_cast<float>(b.width() / 2) * TwipsPerPixelX(),
-                    static_cast<float>(b.height() / 2) * TwipsPerPixelY());
+    b.Hand(&frmRollkin::cmdDice_MouseUp, vbLeftButton, 0, QPointF(b.width() / 2, b.height() / 2));
 }
 
 void frmRollkin::StepDice(int index, bool takeOne) {
@@ -606,12 +237,10 @@ void frmRollkin::closeEvent(QCloseEvent* event) {
 }
 
 void frmRollkin::keyPressEvent(QKeyEvent* event) {
-    // Keys that a focused button passed on have been seen already, by eventFilter.
-    QWidget* focus = focusWidget();
-    if (focus == nullptr || focus == this) {
-        Form_KeyDown(KeyCodeOf(event->key()), ShiftOf(event->modifiers()));
-        SettleLostReleases();
-    }
+    // Every key of the strip ends here: those pressed on it and those its focused button left
+    // alone (F1 among them; the button takes only its own keys).
+    Form_KeyDown(KeyCodeOf(event->key()), ShiftOf(event->modifiers()));
+    SettleLostReleases();
 }
 
 bool frmRollkin::event(QEvent* event) {
@@ -644,11 +273,6 @@ bool frmRollkin::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {  // of the native window, only the moves
         return event->type() == QEvent::MouseMove &&
                HandOnMove(*this, *static_cast<QMouseEvent*>(event));
-    }
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        Form_KeyDown(KeyCodeOf(key->key()), ShiftOf(key->modifiers()));
-        SettleLostReleases();
     }
     return QWidget::eventFilter(watched, event);
 }

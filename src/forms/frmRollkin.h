@@ -1,113 +1,26 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QPushButton>
-#include <QWidget>
 
+#include "forms/DiceButton.h"
+#include "forms/TwipsWindow.h"
+#include "layout/functions.h"
 #include "state/AppState.h"
-#include "state/Dice.h"
 
 namespace rollkin {
 
-class Program;
-class frmRollkin;
-
-// What a key does on a focused dice button. Each command goes through the code of the mouse
-// gesture it stands for.
-enum class DiceKey { None, Throw, AddOne, TakeOne, Menu, Previous, Next, First, Last };
-
-// Space, Enter and keypad Enter throw; Plus, = and keypad plus add a die, Minus takes one away;
-// the Menu key and Shift+F10 open the command menu; Up, Down, Home and End move the focus.
-DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
-
-// One dice button of the strip: a flat button in its own colour. Mouse input is handed, as the
-// handlers' Button and Shift values, to frmRollkin's cmdDice_Mouse* handlers and nowhere else,
-// so the press keeps the mouse for every move and the release of that press.
-class DiceButton final : public QPushButton {
-public:
-    DiceButton(frmRollkin& form, int index, const QColor& background);
-
-    int Index() const { return index_; }
-    QColor BackColor() const { return background_; }
-
-    QString Caption() const { return text(); }
-    // Writes a face label (or any caption that is not a throw's total).
-    void SetCaption(const QString& caption);
-    // Shows a throw's total, keeping its dice for the tooltip and for screen readers.
-    void ShowThrow(const ThrowRecord& record);
-    // Whether the caption is the total of the last throw.
-    bool ShowsThrow() const { return showsThrow_; }
-    const ThrowRecord& LastThrow() const { return lastThrow_; }
-    // Whether a press on this button has not been released yet.
-    bool Held() const { return down_ != Qt::NoButton; }
-
-    // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
-    void SettleLostReleases();
-
-    frmRollkin& Form() const { return form_; }
-
-    // Top edge in twips within the strip.
-    float Top() const { return top_; }
-    void SetTop(float twips);
-
-    // Whether the button is set to show (true even while the strip itself is hidden).
-    bool Visible() const { return !isHidden(); }
-    void SetVisible(bool visible) { setVisible(visible); }
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    void Press(QMouseEvent* event);
-    // The font the caption is drawn in.
-    QFont CaptionFont() const;
-    // Tooltip, accessible name and description for what the button shows now.
-    void Describe();
-    // The release of the key that threw: what a plain left release does.
-    void EndKeyThrow();
-
-    frmRollkin& form_;
-    int index_;
-    QColor background_;
-    float top_ = 0;
-    bool keyboardFocus_ = false;
-    Qt::MouseButtons down_;  // pressed on this button and not yet released here
-    int throwKey_ = 0;       // the key whose press threw, until its release
-    int releasedKey_ = 0;    // the last key release that ended a throw, and its time
-    quint64 releasedAt_ = 0;
-    bool showsThrow_ = false;
-    ThrowRecord lastThrow_;
-};
+class Windows;
 
 // The main window: a borderless strip of the ten dice buttons, slot 1 at the top.
-class frmRollkin final : public QWidget {
+class frmRollkin final : public TwipsWindow {
     Q_DECLARE_TR_FUNCTIONS(frmRollkin)
 
 public:
-    explicit frmRollkin(Program& program);
+    explicit frmRollkin(Windows& windows);
     ~frmRollkin() override;
 
     DiceButton& cmdDice(int index) const { return *buttons_(index); }
 
-    float TwipsPerPixelX() const;
-    float TwipsPerPixelY() const;
-
-    // Geometry in twips, from the window's whole-pixel position and size.
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    void SetLeft(float twips);
-    void SetTop(float twips);
     void SetHeight(float twips);
 
     // Repaints at once.
@@ -151,8 +64,8 @@ private:
     // The multiplier step of a right release without drag.
     void StepMultiplier(int index, bool takeOne);
 
-    Program& program_;
-    BoundedArray<DiceButton*, FirstSlot, LastSlot> buttons_;
+    Windows& program_;
+    SlotArray<DiceButton*> buttons_;
 };
 
 // Design values of the strip, in twips.
@@ -160,9 +73,6 @@ constexpr float StripWidth = 1200;
 constexpr float StripHeight = 6000;
 constexpr float DiceButtonWidth = 1215;
 constexpr float DiceButtonHeight = 615;
-constexpr float ButtonPitch = 600;
-
-// The design background colour of a slot's button.
-QColor DiceColour(int slot);
+using functions::ButtonPitch;
 
 }  // namespace rollkin

@@ -5,15 +5,16 @@
 #include <QSlider>
 #include <cmath>
 
-#include "app/Program.h"
+#include "forms/Windows.h"
 #include "forms/frmRollkin.h"
 
 namespace rollkin {
 
-frmScroller::frmScroller(Program& program)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
-      program_(program),
+frmScroller::frmScroller(Windows& windows)
+    : TwipsWindow(windows.Screen, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                                      Qt::WindowDoesNotAcceptFocus |
+                                      Qt::X11BypassWindowManagerHint),
+      program_(windows),
       slider_{0, 0, 3135, 255},
       label_{3135, 10, 365, 225} {
     setObjectName(QStringLiteral("frmScroller"));
@@ -47,32 +48,6 @@ frmScroller::frmScroller(Program& program)
 }
 
 frmScroller::~frmScroller() = default;
-
-float frmScroller::TwipsPerPixelX() const {
-    return program_.Screen.TwipsPerPixelX();
-}
-float frmScroller::TwipsPerPixelY() const {
-    return program_.Screen.TwipsPerPixelY();
-}
-
-float frmScroller::Left() const {
-    return PixelsToTwips(x(), TwipsPerPixelX());
-}
-float frmScroller::Top() const {
-    return PixelsToTwips(y(), TwipsPerPixelY());
-}
-float frmScroller::Width() const {
-    return PixelsToTwips(width(), TwipsPerPixelX());
-}
-float frmScroller::Height() const {
-    return PixelsToTwips(height(), TwipsPerPixelY());
-}
-void frmScroller::SetLeft(float twips) {
-    move(WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelX())), y());
-}
-void frmScroller::SetTop(float twips) {
-    move(x(), WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelY())));
-}
 
 void frmScroller::SetSliderLeft(float twips) {
     slider_.Left = twips;
@@ -154,6 +129,11 @@ void frmScroller::Prepare() {
     winId();
     QImage scratch(size(), QImage::Format_ARGB32_Premultiplied);
     render(&scratch);
+}
+
+void frmScroller::SetMultiplierRange(Integer range) {
+    sldScroller->setMinimum(1);
+    sldScroller->setMaximum(range);
 }
 
 void frmScroller::sldScroller_Change() {

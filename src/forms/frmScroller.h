@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QWidget>
 
-#include "platform/Units.h"
+#include "forms/TwipsWindow.h"
 #include "state/AppState.h"
 
 class QLabel;
@@ -11,27 +10,19 @@ class QSlider;
 
 namespace rollkin {
 
-class Program;
+class Windows;
 
 // The multiplier scroller: a borderless slider window that opens beside the strip during a right
 // drag. Its thumb follows the cursor; its label shows the multiplier the thumb stands for.
-class frmScroller final : public QWidget {
+class frmScroller final : public TwipsWindow {
     Q_DECLARE_TR_FUNCTIONS(frmScroller)
 
 public:
-    explicit frmScroller(Program& program);
+    explicit frmScroller(Windows& windows);
     ~frmScroller() override;
 
     QSlider* sldScroller;
     QLabel* lblValue;
-
-    // Window geometry in twips, from whole pixels.
-    float Left() const;
-    float Top() const;
-    float Width() const;
-    float Height() const;
-    void SetLeft(float twips);
-    void SetTop(float twips);
 
     // Control geometry in twips, as laid out.
     float SliderLeft() const { return slider_.Left; }
@@ -56,13 +47,14 @@ public:
 
     void sldScroller_Change();
 
+    // The slider runs 1..range (the multiplier range of the settings).
+    void SetMultiplierRange(Integer range);
+
 private:
     void SetSliderLeft(float twips);
     void SetLabelLeft(float twips);
-    float TwipsPerPixelX() const;
-    float TwipsPerPixelY() const;
 
-    Program& program_;
+    Windows& program_;
     TwipsRect slider_;
     TwipsRect label_;
 };

@@ -1,13 +1,8 @@
 #include "layout/functions.h"
 
-#include <QSlider>
 #include <cmath>
 
-#include "app/Program.h"
-#include "forms/frmMenu.h"
-#include "forms/frmRollkin.h"
-#include "forms/frmScroller.h"
-#include "platform/Units.h"
+#include "platform/Desktop.h"
 
 namespace rollkin::functions {
 
@@ -15,43 +10,16 @@ namespace {
 
 enum class Band { Start, Middle, End, None };
 
-// Column (for AnchorLeft) or row (for AnchorTop) of an anchor position.
+// Column (for AnchorLeft) or row (for AnchorTop) of an anchor position; the positions run row by
+// row, three to a row.
 Band ColumnOf(Integer position) {
-    switch (position) {
-        case 1:
-        case 4:
-        case 7:
-            return Band::Start;
-        case 2:
-        case 5:
-        case 8:
-            return Band::Middle;
-        case 3:
-        case 6:
-        case 9:
-            return Band::End;
-        default:
-            return Band::None;
-    }
+    if (position < FirstPosition || position > LastPosition) return Band::None;
+    return static_cast<Band>((position - FirstPosition) % 3);
 }
 
 Band RowOf(Integer position) {
-    switch (position) {
-        case 1:
-        case 2:
-        case 3:
-            return Band::Start;
-        case 4:
-        case 5:
-        case 6:
-            return Band::Middle;
-        case 7:
-        case 8:
-        case 9:
-            return Band::End;
-        default:
-            return Band::None;
-    }
+    if (position < FirstPosition || position > LastPosition) return Band::None;
+    return static_cast<Band>((position - FirstPosition) / 3);
 }
 
 Long Anchor(Band band, float screen, float window) {
@@ -71,68 +39,62 @@ Long Origin(int pixels, float tpp) {
     return static_cast<Long>(std::ceil(static_cast<double>(pixels) * tpp));
 }
 
+// The anchor along one axis of the monitor that holds the strip's centre: its size stands for the
+// screen's and its origin is added. With one monitor that is the screen, at origin 0.
+Long AnchorOn(Band band, int origin, int extent, float tpp, float window) {
+    return Origin(origin, tpp) + Anchor(band, static_cast<float>(extent) * tpp, window);
+}
+
 }  // namespace
 
-// The anchors lie on the monitor that holds the strip's centre: its size stands for the screen's
-// and its origin is added. With one monitor that is the screen, at origin 0.
-Long AnchorLeft(Program& program, Integer position) {
-    const QRect monitor = program.Screen.MonitorOf(program.Rollkin());
-    const float tpp = program.Screen.TwipsPerPixelX();
-    return Origin(monitor.x(), tpp) + Anchor(ColumnOf(position),
-                                             static_cast<float>(monitor.width()) * tpp,
-                                             program.Rollkin().Width());
+Long AnchorLeft(LayoutHost& host, Integer position) {
+    const QRect monitor = host.Display().MonitorOf(host.StripWindow());
+    return AnchorOn(ColumnOf(position), monitor.x(), monitor.width(),
+                    host.Display().TwipsPerPixelX(), host.StripRect().Width);
 }
 
-Long AnchorTop(Program& program, Integer position) {
-    const QRect monitor = program.Screen.MonitorOf(program.Rollkin());
-    const float tpp = program.Screen.TwipsPerPixelY();
-    return Origin(monitor.y(), tpp) + Anchor(RowOf(position),
-                                             static_cast<float>(monitor.height()) * tpp,
-                                             program.Rollkin().Height());
+Long AnchorTop(LayoutHost& host, Integer position) {
+    const QRect monitor = host.Display().MonitorOf(host.StripWindow());
+    return AnchorOn(RowOf(position), monitor.y(), monitor.height(), host.Display().TwipsPerPixelY(),
+                    host.StripRect().Height);
 }
 
-void PlaceMainWindow(Program& program) {
-    const AppState& s = program.State;
-    frmRollkin& form = program.Rollkin();
+void PlaceMainWindow(LayoutHost& host) {
+    const AppState& s = host.Settings();
+    Desktop& screen = host.Display();
     const InsertAfter after = s.StayOnTop ? InsertAfter::Topmost : InsertAfter::NoTopmost;
     // Both candidates are computed; only one is used.
-    const Long anchorLeft = AnchorLeft(program, s.AnchorPosition);
-    const Long anchorTop = AnchorTop(program, s.AnchorPosition);
-    const double left = s.FreePosition ? static_cast<double>(form.Left()) : anchorLeft;
-    const double top = s.FreePosition ? static_cast<double>(form.Top()) : anchorTop;
-    const float tppX = program.Screen.TwipsPerPixelX();
-    const float tppY = program.Screen.TwipsPerPixelY();
-    program.Screen.SetWindowPos(form, after, TwipsToPixels(left, tppX), TwipsToPixels(top, tppY),
-                                TwipsToPixels(form.Width(), tppX),
-                                TwipsToPixels(form.Height(), tppY), PlacementFlags);
+    const Long anchorLeft = AnchorLeft(host, s.AnchorPosition);
+    const Long anchorTop = AnchorTop(host, s.AnchorPosition);
+    const TwipsRect form = host.StripRect();
+    const double left = s.FreePosition ? static_cast<double>(form.Left) : anchorLeft;
+    const double top = s.FreePosition ? static_cast<double>(form.Top) : anchorTop;
+    const float tppX = screen.TwipsPerPixelX();
+    const float tppY = screen.TwipsPerPixelY();
+    screen.SetWindowPos(host.StripWindow(), after, TwipsToPixels(left, tppX),
+                        TwipsToPixels(top, tppY), TwipsToPixels(form.Width, tppX),
+                        TwipsToPixels(form.Height, tppY), PlacementFlags);
 }
 
 int RefreshInterval(Integer refreshSeconds) {
     return refreshSeconds * 1000 + 1;
 }
 
-void ApplyLayout(Program& program) {
-    const AppState& s = program.State;
-    frmRollkin& strip = program.Rollkin();
-    frmMenu& menu = program.Menu();
+void ApplyLayout(LayoutHost& host) {
+    const AppState& s = host.Settings();
     float top = 0;
     for (int slot = FirstSlot; slot <= LastSlot; ++slot) {
-        DiceButton& button = strip.cmdDice(slot);
         if (s.DiceEnabled(slot)) {
-            button.SetTop(top);
-            button.SetVisible(true);
+            host.ShowButton(slot, top);
             top += ButtonPitch;
         } else {
-            button.SetVisible(false);  // keeps its Top; the next visible button takes its place
+            host.HideButton(slot);  // the next visible button takes its place
         }
-        menu.tmrRefresh(slot).SetInterval(RefreshInterval(s.RefreshSeconds));
+        host.SetRefreshInterval(slot, RefreshInterval(s.RefreshSeconds));
     }
-    QSlider* slider = program.Scroller().sldScroller;
-    slider->setMinimum(1);
-    slider->setMaximum(s.MultiplierRange);
-    strip.SetHeight(top);
-    strip.Refresh();
-    PlaceMainWindow(program);
+    host.SetMultiplierRange(s.MultiplierRange);
+    host.FitStrip(top);
+    PlaceMainWindow(host);
 }
 
 }  // namespace rollkin::functions

@@ -1,6 +1,23 @@
 #include "platform/MouseArgs.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace rollkin {
+
+namespace {
+
+// The handlers' bit mask of the Qt flags that are set, each flag with its bit.
+template <typename Flags, typename Flag>
+Integer MaskOf(Flags flags, std::initializer_list<std::pair<Flag, Integer>> bits) {
+    Integer mask = 0;
+    for (const auto& [flag, bit] : bits) {
+        if (flags & flag) mask |= bit;
+    }
+    return mask;
+}
+
+}  // namespace
 
 Integer ButtonOf(Qt::MouseButton button) {
     switch (button) {
@@ -16,19 +33,16 @@ Integer ButtonOf(Qt::MouseButton button) {
 }
 
 Integer ButtonsOf(Qt::MouseButtons buttons) {
-    Integer mask = 0;
-    if (buttons & Qt::LeftButton) mask |= vbLeftButton;
-    if (buttons & Qt::RightButton) mask |= vbRightButton;
-    if (buttons & Qt::MiddleButton) mask |= vbMiddleButton;
-    return mask;
+    return MaskOf<Qt::MouseButtons, Qt::MouseButton>(buttons, {{Qt::LeftButton, vbLeftButton},
+                                                               {Qt::RightButton, vbRightButton},
+                                                               {Qt::MiddleButton, vbMiddleButton}});
 }
 
 Integer ShiftOf(Qt::KeyboardModifiers modifiers) {
-    Integer mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= vbShiftMask;
-    if (modifiers & Qt::ControlModifier) mask |= vbCtrlMask;
-    if (modifiers & Qt::AltModifier) mask |= vbAltMask;
-    return mask;
+    return MaskOf<Qt::KeyboardModifiers, Qt::KeyboardModifier>(modifiers,
+                                                               {{Qt::ShiftModifier, vbShiftMask},
+                                                                {Qt::ControlModifier, vbCtrlMask},
+                                                                {Qt::AltModifier, vbAltMask}});
 }
 
 Integer KeyCodeOf(int qtKey) {

@@ -16,6 +16,9 @@ constexpr Boolean False = 0;
 
 constexpr int FirstSlot = 1;
 constexpr int LastSlot = 10;
+// The anchor positions of the strip, row by row from the upper left.
+constexpr int FirstPosition = 1;
+constexpr int LastPosition = 9;
 
 // A fixed array with the bounds Lo..Hi, so that slot i reads as `DiceSides(i)`.
 // An index outside the bounds is a programming error and throws.
@@ -74,5 +77,20 @@ struct AppState {
 
 // Faces of each slot's die, slot 1 to 10.
 constexpr std::array<Integer, 10> DesignDiceSides{2, 3, 4, 5, 6, 8, 10, 12, 20, 100};
+
+// Gives the settings their start values, the ones "Apply Default" offers again: every slot
+// offered, multipliers up to 20, totals shown for a second, nothing permanent, on top, anchored
+// at the upper left.
+inline void ResetSettings(AppState& s) {
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        s.DiceEnabled(i) = True;
+    s.MultiplierRange = 20;
+    s.RefreshSeconds = 1;
+    s.MultiplierPermanent = False;
+    s.ResultPermanent = False;
+    s.StayOnTop = True;
+    s.AnchorPosition = 1;
+    s.FreePosition = False;
+}
 
 }  // namespace rollkin

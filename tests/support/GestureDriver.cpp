@@ -314,7 +314,7 @@ void GestureDriver::FireTimer(Choices& c) {
     std::uint32_t n = 0;
     frmMenu& menu = p_.Menu();
     for (int i = FirstSlot; i <= LastSlot; ++i) {
-        if (menu.tmrRefresh(i).Enabled()) running[n++] = i;
+        if (menu.tmrRefresh(i).isActive()) running[n++] = i;
     }
     if (n == 0) {
         Move(c);

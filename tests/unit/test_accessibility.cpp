@@ -46,7 +46,7 @@ TEST_F(Accessibility, DiceButtonsSayWhatTheyThrowAndTheirLastTotal) {
 }
 
 TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     int named = 0;
     for (QAbstractButton* b : d.findChildren<QAbstractButton*>()) {
         EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
@@ -64,7 +64,7 @@ TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
     EXPECT_EQ(AccessibleName(d.optPos(5)), "MC");
     EXPECT_EQ(AccessibleRole(d.chkStayOnTop), QAccessible::CheckBox);
 
-    frmAbout a(program);
+    frmAbout a(program.Screen);
     EXPECT_EQ(AccessibleName(a.cmdOK), "OK");
     EXPECT_EQ(AccessibleName(&a), "About Dice Rollkin");
 }

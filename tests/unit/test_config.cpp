@@ -60,7 +60,7 @@ protected:
 
 TEST_F(Config, LoadsTheStoredSettingsIntoItsControls) {
     StoreUnusualSettings();
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(Value(d.chkDice(i)), (i == 2 || i == 7) ? 0 : 1) << i;
     EXPECT_EQ(d.sldMultiplier->value(), 33);
@@ -75,7 +75,7 @@ TEST_F(Config, LoadsTheStoredSettingsIntoItsControls) {
 }
 
 TEST_F(Config, OkWritesTheControlsBackAndUnloads) {
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     QSignalSpy finished(&d, &QDialog::finished);
     SetValue(d.chkDice(1), 0);
     SetValue(d.chkDice(10), 0);
@@ -102,7 +102,7 @@ TEST_F(Config, OkWritesTheControlsBackAndUnloads) {
 
 TEST_F(Config, SliderEndsAreStoredAsTheyAre) {
     for (auto [range, seconds] : {std::pair{5, 5}, std::pair{40, 0}}) {
-        frmConfig d(program);
+        frmConfig d(program.State, program.Screen);
         d.sldMultiplier->setValue(range);
         d.sldRefresh->setValue(seconds);
         d.cmdOk_Click();
@@ -115,7 +115,7 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
     StoreUnusualSettings();
     const Settings before = Stored();
     {
-        frmConfig d(program);
+        frmConfig d(program.State, program.Screen);
         d.cmdDefault_Click();
         SetValue(d.chkDice(3), 0);
         d.cmdCancel_Click();
@@ -123,7 +123,7 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
     }
     EXPECT_EQ(Stored(), before);
     {
-        frmConfig d(program);
+        frmConfig d(program.State, program.Screen);
         d.cmdDefault_Click();
         d.show();
         d.close();  // the title bar's close button
@@ -135,7 +135,7 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
 TEST_F(Config, ApplyDefaultThenOkGivesTheSettingsOfAFreshStart) {
     const Settings fresh = Stored();
     StoreUnusualSettings();
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     d.cmdDefault_Click();
     EXPECT_FALSE(d.Unloaded());  // the dialog stays open
     d.cmdOk_Click();
@@ -144,7 +144,7 @@ TEST_F(Config, ApplyDefaultThenOkGivesTheSettingsOfAFreshStart) {
 
 TEST_F(Config, WithNoDiceCheckedOkShowsTheMessageAndStaysOpen) {
     const Settings before = Stored();
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     for (int i = 1; i <= 10; ++i)
         SetValue(d.chkDice(i), 0);
     d.sldMultiplier->setValue(7);
@@ -167,7 +167,7 @@ TEST_F(Config, WithNoDiceCheckedOkShowsTheMessageAndStaysOpen) {
 TEST_F(Config, FreeAndBoundedCheckEachOtherOut) {
     state().FreePosition = True;
     state().AnchorPosition = 4;
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     EXPECT_EQ(Value(d.chkFreePos), 1);
     EXPECT_EQ(Value(d.chkBoundPos), 0);
     EXPECT_TRUE(AllOptionsEnabled(d, false));
@@ -185,7 +185,7 @@ TEST_F(Config, FreeAndBoundedCheckEachOtherOut) {
 }
 
 TEST_F(Config, FreeWithADisabledOptionStoresThatAnchor) {
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     d.optPos(3)->setChecked(true);
     SetValue(d.chkFreePos, 1);
     EXPECT_FALSE(d.optPos(3)->isEnabled());
@@ -193,7 +193,7 @@ TEST_F(Config, FreeWithADisabledOptionStoresThatAnchor) {
     d.cmdOk_Click();
     EXPECT_EQ(state().FreePosition, True);
     EXPECT_EQ(state().AnchorPosition, 3);
-    frmConfig again(program);
+    frmConfig again(program.State, program.Screen);
     SetValue(again.chkBoundPos, 1);
     EXPECT_TRUE(again.optPos(3)->isChecked());
     EXPECT_TRUE(again.optPos(3)->isEnabled());
@@ -202,7 +202,7 @@ TEST_F(Config, FreeWithADisabledOptionStoresThatAnchor) {
 TEST_F(Config, UncheckingACheckedFreeLeavesBothUncheckedAndStoresAnAnchor) {
     state().FreePosition = True;
     state().AnchorPosition = 2;
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     QTest::mouseClick(d.chkFreePos, Qt::LeftButton);
     EXPECT_EQ(Value(d.chkFreePos), 0);
     EXPECT_EQ(Value(d.chkBoundPos), 0);
@@ -215,7 +215,7 @@ TEST_F(Config, UncheckingACheckedFreeLeavesBothUncheckedAndStoresAnAnchor) {
 TEST_F(Config, ApplyDefaultOnAFreeDialogBindsItToTheUpperLeft) {
     state().FreePosition = True;
     state().AnchorPosition = 9;
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     d.cmdDefault_Click();
     EXPECT_EQ(Value(d.chkBoundPos), 1);
     EXPECT_EQ(Value(d.chkFreePos), 0);
@@ -226,22 +226,22 @@ TEST_F(Config, ApplyDefaultOnAFreeDialogBindsItToTheUpperLeft) {
 
 TEST_F(Config, ReopeningShowsWhatOkStoredAndNotWhatCancelDropped) {
     {
-        frmConfig d(program);
+        frmConfig d(program.State, program.Screen);
         d.sldRefresh->setValue(3);
         d.cmdOk_Click();
     }
     {
-        frmConfig d(program);
+        frmConfig d(program.State, program.Screen);
         EXPECT_EQ(d.sldRefresh->value(), 3);
         d.sldRefresh->setValue(5);
         d.cmdCancel_Click();
     }
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     EXPECT_EQ(d.sldRefresh->value(), 3);
 }
 
 TEST_F(Config, HasTheDesignLayoutAndCaptions) {
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     EXPECT_EQ(d.windowTitle(), "Dice Rollkin Configuration");
     EXPECT_EQ(d.size(), QSize(351, 327));
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
@@ -266,7 +266,7 @@ TEST_F(Config, HasTheDesignLayoutAndCaptions) {
 }
 
 TEST_F(Config, NeitherEnterNorEscCloses) {
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     d.show();
     QTest::keyClick(&d, Qt::Key_Escape);
     QTest::keyClick(&d, Qt::Key_Return);
@@ -280,7 +280,7 @@ TEST_F(Config, NeitherEnterNorEscCloses) {
 
 TEST_F(Config, TabVisitsTheControlsInTheDesignOrder) {
     state().AnchorPosition = 6;  // the option group is entered at the stored anchor, MR
-    frmConfig d(program);
+    frmConfig d(program.State, program.Screen);
     d.show();
     d.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d));

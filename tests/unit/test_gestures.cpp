@@ -39,7 +39,7 @@ protected:
                 static_cast<int>(desktop.placements.size()),
                 state(),
                 caption(Slot),
-                program.MenuLoaded() && menu().tmrRefresh(Slot).Enabled(),
+                program.MenuLoaded() && menu().tmrRefresh(Slot).isActive(),
                 program.ScrollerLoaded() && !scroller().isHidden(),
                 strip().pos()};
     }
@@ -188,7 +188,7 @@ TEST_F(Dispatch, ReleasesFirstMatchingRuleWins) {
             Expect(row.byShift[shift], before);
             state() = before.state;
             strip().cmdDice(Slot).SetCaption(before.caption);
-            if (program.MenuLoaded()) menu().tmrRefresh(Slot).SetEnabled(false);
+            if (program.MenuLoaded()) menu().tmrRefresh(Slot).stop();
         }
     }
 }
@@ -203,7 +203,7 @@ TEST_F(Gestures, AThrowShowsItsTotalAtThePressAndKeepsItAtThePlainRelease) {
     Up(Slot, vbLeftButton);
     EXPECT_EQ(caption(Slot), "11");
     EXPECT_EQ(state().DiceMultiplier(Slot), 1);
-    EXPECT_TRUE(menu().tmrRefresh(Slot).Enabled());
+    EXPECT_TRUE(menu().tmrRefresh(Slot).isActive());
 }
 
 TEST_F(Gestures, PermanentSettingsKeepTheMultiplierAndStartNoTimer) {
@@ -213,7 +213,7 @@ TEST_F(Gestures, PermanentSettingsKeepTheMultiplierAndStartNoTimer) {
     Down(Slot, vbLeftButton);
     Up(Slot, vbLeftButton);
     EXPECT_EQ(state().DiceMultiplier(Slot), 3);
-    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).Enabled());
+    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).isActive());
 }
 
 TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing) {
@@ -224,7 +224,7 @@ TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing
     Up(Slot, vbLeftButton, vbCtrlMask);
     EXPECT_EQ(state().DiceMultiplier(Slot), 2);
     EXPECT_EQ(caption(Slot), total);
-    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).Enabled());
+    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).isActive());
     EXPECT_TRUE(desktop.pointerCalls.empty());
 }
 
@@ -272,10 +272,10 @@ TEST_F(Gestures, AMultiplierAboveALoweredRangeIsLeftByAddAndLoweredBySubtract) {
 TEST_F(Gestures, ARightClickRewritesTheLabelOverATotalAndLeavesTheTimerRunning) {
     Down(Slot, vbLeftButton);
     Up(Slot, vbLeftButton);
-    ASSERT_TRUE(menu().tmrRefresh(Slot).Enabled());
+    ASSERT_TRUE(menu().tmrRefresh(Slot).isActive());
     RightClick(Slot);
     EXPECT_EQ(caption(Slot), "2d6");
-    EXPECT_TRUE(menu().tmrRefresh(Slot).Enabled());
+    EXPECT_TRUE(menu().tmrRefresh(Slot).isActive());
 }
 
 TEST_F(Gestures, APressAndReleaseWithoutMotionNeverOpensTheScroller) {
@@ -415,7 +415,7 @@ TEST_F(Gestures, AMoveReleasedWithoutCtrlEndsAsAThrowAndKeepsTheMovePointer) {
     Move(Slot, vbLeftButton, vbCtrlMask, {10, 10});
     Up(Slot, vbLeftButton, 0);
     EXPECT_EQ(state().DiceMultiplier(Slot), 1);
-    EXPECT_TRUE(menu().tmrRefresh(Slot).Enabled());
+    EXPECT_TRUE(menu().tmrRefresh(Slot).isActive());
     EXPECT_EQ(desktop.MousePointer(), PointerMove);
     Down(Slot, vbLeftButton, vbCtrlMask);
     Up(Slot, vbLeftButton, vbCtrlMask);
@@ -522,7 +522,7 @@ TEST_F(Keys, ThrowAndMultiplierKeysDoWhatTheirClicksDo) {
         state().MultiplierPermanent = state().ResultPermanent = r.permanent ? True : False;
         state().DiceMultiplier(Slot) = r.before;
         strip().cmdDice(Slot).SetCaption(QString::fromStdString(FaceLabel(state(), Slot)));
-        menu().tmrRefresh(Slot).SetEnabled(false);
+        menu().tmrRefresh(Slot).stop();
         const int drawn = rng.drawn;
         Key(QEvent::KeyPress, r.key, r.mods);
         Key(QEvent::KeyPress, r.key, r.mods, true);  // a held key's repeat
@@ -532,7 +532,7 @@ TEST_F(Keys, ThrowAndMultiplierKeysDoWhatTheirClicksDo) {
         Key(QEvent::KeyRelease, r.key, r.mods);
         EXPECT_EQ(state().DiceMultiplier(Slot), r.after);
         EXPECT_EQ(caption(Slot), r.label ? QString(r.label) : atPress);
-        EXPECT_EQ(menu().tmrRefresh(Slot).Enabled(), r.draws > 0 && !r.permanent);
+        EXPECT_EQ(menu().tmrRefresh(Slot).isActive(), r.draws > 0 && !r.permanent);
     }
     // X repeats a held key as a release and a press of one time: still one throw per press.
     const int drawn = rng.drawn;  // of the 2d6 the last row left

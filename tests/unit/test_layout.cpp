@@ -54,13 +54,13 @@ TEST_F(Layout, HiddenSlotsTakeNoSpace) {
 }
 
 TEST_F(Layout, TimersOfEverySlotGetTheRefreshInterval) {
-    EXPECT_EQ(menu().tmrRefresh(1).Interval(), 1000);  // design value until the first layout
+    EXPECT_EQ(menu().tmrRefresh(1).interval(), 1000);  // design value until the first layout
     state().DiceEnabled(4) = False;
     for (auto [seconds, interval] : {std::pair{0, 1}, std::pair{1, 1001}, std::pair{5, 5001}}) {
         state().RefreshSeconds = static_cast<Integer>(seconds);
         functions::ApplyLayout(program);
         for (int i = FirstSlot; i <= LastSlot; ++i) {
-            EXPECT_EQ(menu().tmrRefresh(i).Interval(), interval) << i;
+            EXPECT_EQ(menu().tmrRefresh(i).interval(), interval) << i;
         }
     }
 }
@@ -70,8 +70,8 @@ TEST_F(Layout, LayoutNeverStartsOrStopsATimerNorTouchesACaption) {
     Up(2, vbLeftButton);
     const QString total = caption(2);
     functions::ApplyLayout(program);
-    EXPECT_TRUE(menu().tmrRefresh(2).Enabled());
-    EXPECT_FALSE(menu().tmrRefresh(3).Enabled());
+    EXPECT_TRUE(menu().tmrRefresh(2).isActive());
+    EXPECT_FALSE(menu().tmrRefresh(3).isActive());
     EXPECT_EQ(caption(2), total);
 }
 
@@ -121,7 +121,7 @@ TEST_F(Commands, ConfigureThenCancelChangesNoSettingButAppliesTheLayout) {
     Down(5, vbLeftButton, vbShiftMask);
     EXPECT_EQ(desktop.modals, (std::vector<QString>{"Dice Rollkin Configuration"}));
     EXPECT_EQ(state(), before);
-    EXPECT_EQ(menu().tmrRefresh(7).Interval(), 1001);
+    EXPECT_EQ(menu().tmrRefresh(7).interval(), 1001);
     EXPECT_EQ(desktop.placements.size(), placed + 1);
 }
 

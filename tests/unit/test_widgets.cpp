@@ -76,7 +76,7 @@ TEST_F(Strip, QtMouseEventsReachTheHandlersAsButtonAndShift) {
     QTest::mouseClick(&d6, Qt::LeftButton);
     EXPECT_EQ(rng.drawn, 2);
     EXPECT_EQ(state().DiceMultiplier(5), 1);
-    EXPECT_TRUE(menu().tmrRefresh(5).Enabled());
+    EXPECT_TRUE(menu().tmrRefresh(5).isActive());
     EXPECT_FALSE(d6.isDown());
 }
 

@@ -1,0 +1,326 @@
+#include "forms/DiceButton.h"
+
+#include <qdrawutil.h>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <algorithm>
+
+#include "forms/DiceAccessible.h"
+#include "forms/frmRollkin.h"
+#include "platform/MouseArgs.h"
+#include "platform/Units.h"
+
+namespace rollkin {
+
+namespace {
+
+// The design background colour of each slot's button, slot 1 first.
+constexpr QRgb Colours[] = {qRgb(224, 224, 224), qRgb(192, 255, 192), qRgb(255, 255, 128),
+                            qRgb(255, 192, 255), qRgb(0, 255, 255),   qRgb(128, 255, 128),
+                            qRgb(255, 128, 128), qRgb(192, 192, 0),   qRgb(128, 128, 255),
+                            qRgb(0, 192, 0)};
+static_assert(std::size(Colours) == DesignDiceSides.size());
+
+// The colours of a classic flat-colour button's 3-D edge, as qDrawWinButton takes them: the
+// outer edge Light and Shadow, the inner one Button and Dark (swapped when sunken).
+const QPalette& EdgePalette() {
+    static const QPalette edge = [] {
+        QPalette p;
+        p.setColor(QPalette::Light, QColor(255, 255, 255));
+        p.setColor(QPalette::Button, QColor(227, 227, 227));
+        p.setColor(QPalette::Dark, QColor(160, 160, 160));
+        p.setColor(QPalette::Shadow, QColor(105, 105, 105));
+        return p;
+    }();
+    return edge;
+}
+
+}  // namespace
+
+QColor DiceColour(int slot) {
+    return QColor(Colours[slot - FirstSlot]);
+}
+
+DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
+    : QPushButton(&form), form_(form), index_(index), background_(background) {
+    setObjectName(QStringLiteral("cmdDice%1").arg(index));
+    // Keyboard focus only by Tab: a click leaves no focus rectangle behind on the strip.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallDiceAccessibility();
+}
+
+void DiceButton::SetCaption(const QString& caption) {
+    if (caption != text()) setText(caption);  // setText repaints this button only
+    if (showsThrow_ && QToolTip::isVisible()) QToolTip::hideText();  // its dice are gone
+    showsThrow_ = false;
+    Describe();
+}
+
+void DiceButton::ShowThrow(const ThrowRecord& record) {
+    const QString caption = QString::fromStdString(ResultCaption(record.total));
+    if (caption != text()) setText(caption);
+    lastThrow_ = record;
+    showsThrow_ = true;
+    Describe();
+}
+
+void DiceButton::Describe() {
+    if (showsThrow_) {
+        const QString dice = QString::fromStdString(lastThrow_.dice);
+        setToolTip(QString::fromStdString(ThrowTooltip(lastThrow_)));
+        // Setting them raises the name and description change events that screen readers
+        // announce.
+        setAccessibleName(dice + QStringLiteral(": ") + text());
+        //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
+        //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
+        const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
+        // One die has no highest and lowest to name, and needs no translation.
+        setAccessibleDescription(QString::fromStdString(
+            lastThrow_.faces.size() <= 1
+                ? ThrowDescription(lastThrow_)
+                : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
+    } else {
+        setToolTip(text());
+        setAccessibleName(text());
+        //: A dice button's description for screen readers; %1 is what it throws ("3d6").
+        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(text()));
+    }
+}
+
+bool DiceButton::event(QEvent* e) {
+    // No tooltip while a button is held: it would cover the strip during a throw or a drag.
+    if (e->type() == QEvent::ToolTip &&
+        (down_ != Qt::NoButton || QGuiApplication::mouseButtons() != Qt::NoButton)) {
+        e->ignore();
+        return true;
+    }
+    return QPushButton::event(e);
+}
+
+void DiceButton::SetTop(float twips) {
+    top_ = twips;
+    const float tpp = form_.TwipsPerPixelY();
+    move(x(), TwipsToPixels(twips, tpp));
+}
+
+void DiceButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    const bool sunken = isDown();
+    const QBrush fill(background_);
+    qDrawWinButton(&p, r, EdgePalette(), sunken, &fill);
+    p.setPen(Qt::black);
+    p.setFont(CaptionFont());
+    p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
+    if (keyboardFocus_ && hasFocus()) {
+        QPen dotted(Qt::black, 1, Qt::DotLine);
+        p.setPen(dotted);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(4, 4, -5, -5));
+    }
+}
+
+QFont DiceButton::CaptionFont() const {
+    // Room between the 3-D edges of the part of the button the strip shows (the design button is
+    // a pixel wider than the strip), with a little to spare, as the caption is centred.
+    constexpr float InsetTwips = 60;
+    const int inset = TwipsToPixels(InsetTwips, form_.TwipsPerPixelX());
+    const QWidget* strip = parentWidget();
+    const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
+    const double centre = width() / 2.0;
+    const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
+    QFont f = font();
+    // A caption that fits keeps the design font untouched; a longer one takes the largest half
+    // point size of it that fits.
+    for (qreal size = f.pointSizeF();
+         size > 1 && QFontMetrics(f).boundingRect(text()).width() > room;) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    return f;
+}
+
+// The focus rectangle shows only when the keyboard brought the focus here (or a key was used
+// on the button), so that a strip worked with the mouse looks the same before and after a click.
+// A window or a menu that took the focus for a while gives it back as it was.
+namespace {
+bool Returning(Qt::FocusReason reason) {
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+}  // namespace
+
+void DiceButton::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason) {
+        keyboardFocus_ = true;
+    } else if (!Returning(reason)) {
+        keyboardFocus_ = false;
+    }
+    QPushButton::focusInEvent(event);
+}
+
+void DiceButton::focusOutEvent(QFocusEvent* event) {
+    // A key let go where this button no longer hears it still ends its throw, as the release of
+    // a mouse press always comes back to the button that took the press.
+    if (throwKey_ != 0) EndKeyThrow();
+    if (!Returning(event->reason())) keyboardFocus_ = false;
+    QPushButton::focusOutEvent(event);
+}
+
+void DiceButton::keyPressEvent(QKeyEvent* event) {
+    const DiceKey key = DiceKeyOf(event->key(), event->modifiers());
+    if (key == DiceKey::None) {
+        // QPushButton would show a press for Space with a modifier that then throws nothing.
+        if (event->key() != Qt::Key_Space && event->key() != Qt::Key_Select) {
+            QPushButton::keyPressEvent(event);
+        }
+        return;
+    }
+    event->accept();
+    if (!keyboardFocus_) {
+        keyboardFocus_ = true;
+        update();
+    }
+    switch (key) {
+        case DiceKey::Throw:
+            // One throw per press: a held key's repeats, and a second throw key, throw nothing.
+            if (event->isAutoRepeat() || throwKey_ != 0) return;
+            throwKey_ = event->key();
+            if (event->timestamp() != 0 && event->key() == releasedKey_ &&
+                event->timestamp() == releasedAt_) {
+                // X repeats a held key as a release and a press of the same time, which Qt does
+                // not always see as a repeat: the key is still held, and the throw goes on.
+                setDown(true);
+                return;
+            }
+            form_.ThrowDown(index_);
+            break;
+        case DiceKey::AddOne:
+        case DiceKey::TakeOne:
+            form_.StepDice(index_, key == DiceKey::TakeOne);
+            break;
+        case DiceKey::Menu:
+            if (!event->isAutoRepeat()) form_.ShowMenuBeside(index_);
+            break;
+        default:
+            form_.MoveFocus(index_, key);
+    }
+}
+
+void DiceButton::keyReleaseEvent(QKeyEvent* event) {
+    if (throwKey_ != 0 && event->key() == throwKey_) {
+        event->accept();
+        if (event->isAutoRepeat()) return;
+        releasedKey_ = event->key();
+        releasedAt_ = event->timestamp();
+        EndKeyThrow();
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+void DiceButton::EndKeyThrow() {
+    throwKey_ = 0;
+    form_.ThrowUp(index_);
+}
+
+namespace {
+
+// Which modifiers a key's command allows.
+enum class Held { Nothing, ShiftAtMost, ShiftOnly };
+
+// A command and the keys that give it. Qt's key codes are never 0.
+struct KeyCommand {
+    DiceKey command;
+    Held held;
+    int keys[3];
+};
+
+constexpr KeyCommand KeyCommands[] = {
+    {DiceKey::Throw, Held::Nothing, {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}},
+    {DiceKey::AddOne, Held::ShiftAtMost, {Qt::Key_Plus, Qt::Key_Equal}},
+    {DiceKey::TakeOne, Held::ShiftAtMost, {Qt::Key_Minus}},
+    {DiceKey::Menu, Held::ShiftAtMost, {Qt::Key_Menu}},
+    {DiceKey::Menu, Held::ShiftOnly, {Qt::Key_F10}},
+    {DiceKey::Previous, Held::Nothing, {Qt::Key_Up}},
+    {DiceKey::Next, Held::Nothing, {Qt::Key_Down}},
+    {DiceKey::First, Held::Nothing, {Qt::Key_Home}},
+    {DiceKey::Last, Held::Nothing, {Qt::Key_End}},
+};
+
+}  // namespace
+
+DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
+    // Keypad keys carry the keypad flag; Shift is part of typing + on most layouts.
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    for (const KeyCommand& k : KeyCommands) {
+        if (std::find(std::begin(k.keys), std::end(k.keys), qtKey) == std::end(k.keys)) continue;
+        switch (k.held) {
+            case Held::Nothing:
+                return held == Qt::NoModifier ? k.command : DiceKey::None;
+            case Held::ShiftAtMost:
+                return (held & ~Qt::ShiftModifier) == Qt::NoModifier ? k.command : DiceKey::None;
+            case Held::ShiftOnly:
+                return held == Qt::ShiftModifier ? k.command : DiceKey::None;
+        }
+    }
+    return DiceKey::None;
+}
+
+// Qt's events become the handlers' arguments here, once. The event is always accepted and never
+// handed to QPushButton, so the press keeps Qt's implicit grab: every move and the release of the
+// press come to this button wherever the cursor goes, also over the scroller.
+void DiceButton::mousePressEvent(QMouseEvent* event) {
+    Press(event);
+}
+
+// The second press of a double click is a press like any other.
+void DiceButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    Press(event);
+}
+
+void DiceButton::Press(QMouseEvent* event) {
+    event->accept();
+    down_ |= event->button();
+    QToolTip::hideText();
+    const Integer button = ButtonOf(event->button());
+    if (button == vbLeftButton) setDown(true);
+    Hand(&frmRollkin::cmdDice_MouseDown, button, ShiftOf(event->modifiers()), event->position());
+    // A menu or message box opened by the press may have taken releases meant for the strip.
+    form_.SettleLostReleases();
+}
+
+void DiceButton::SettleLostReleases() {
+    const Qt::MouseButtons lost = down_ & ~QGuiApplication::mouseButtons();
+    if (lost == Qt::NoButton) return;
+    down_ &= ~lost;
+    if (lost & Qt::LeftButton) setDown(false);
+    if (lost & Qt::RightButton) form_.RightGestureLost(index_);
+}
+
+void DiceButton::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Hand(&frmRollkin::cmdDice_MouseMove, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+         event->position());
+}
+
+void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    down_ &= ~event->button();
+    const Integer button = ButtonOf(event->button());
+    if (button == vbLeftButton) setDown(false);
+    Hand(&frmRollkin::cmdDice_MouseUp, button, ShiftOf(event->modifiers()), event->position());
+}
+
+void DiceButton::Hand(void (frmRollkin::*handler)(int, Integer, Integer, float, float),
+                      Integer button, Integer shift, const QPointF& at) {
+    (form_.*handler)(index_, button, shift, static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
+                     static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+}
+
+}  // namespace rollkin

@@ -1,0 +1,43 @@
+#include "forms/TwipsWindow.h"
+
+#include "platform/Desktop.h"
+
+namespace rollkin {
+
+TwipsWindow::TwipsWindow(Desktop& screen, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags), screen_(screen) {}
+
+float TwipsWindow::TwipsPerPixelX() const {
+    return screen_.TwipsPerPixelX();
+}
+float TwipsWindow::TwipsPerPixelY() const {
+    return screen_.TwipsPerPixelY();
+}
+
+float TwipsWindow::Left() const {
+    return PixelsToTwips(x(), TwipsPerPixelX());
+}
+float TwipsWindow::Top() const {
+    return PixelsToTwips(y(), TwipsPerPixelY());
+}
+float TwipsWindow::Width() const {
+    return PixelsToTwips(width(), TwipsPerPixelX());
+}
+float TwipsWindow::Height() const {
+    return PixelsToTwips(height(), TwipsPerPixelY());
+}
+
+void TwipsWindow::SetLeft(float twips) {
+    move(WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelX())), y());
+}
+void TwipsWindow::SetTop(float twips) {
+    move(x(), WindowCoordinate(TwipsToPixels(twips, TwipsPerPixelY())));
+}
+
+void PlaceControl(QWidget* control, const char* name, const TwipsRect& design, float tppX,
+                  float tppY) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(ToPixels(design, tppX, tppY));
+}
+
+}  // namespace rollkin
