@@ -82,7 +82,7 @@ def test_two_monitors(x, binary):
         for step in range(1, 11):
             x.move(1064 - 60 * step, 100)
         x.xdotool("mouseup", 1, "keyup", "ctrl")
-        strip = wait_for(lambda: (s := x.find_window(STRIP)).x == 424 and s, 5, what="drag")
+        strip = wait_for(lambda: (s := x.find_window(STRIP)).x == 424 and s, 10, what="drag")
         choose(x, strip, "Configure...")
         dialog = x.wait_window(CONFIG)
         assert 0 <= dialog.x < 1024 - dialog.w, f"not centred on the strip's monitor: {dialog}"
