@@ -381,7 +381,7 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>frmMenu</name>
+    <name>rollkin::frmMenu</name>
     <message>
         <source>Configure...</source>
         <translation>Configurer...</translation>
@@ -400,7 +400,7 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>frmRollkin</name>
+    <name>rollkin::frmRollkin</name>
     <message>
         <source>%1, highest %2, lowest %3</source>
         <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "forms/DiceAccessible.h"
-#include "forms/frmRollkin.h"
+#include "forms/TwipsWindow.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 
@@ -44,8 +44,11 @@ QColor DiceColour(int slot) {
     return QColor(Colours[slot - FirstSlot]);
 }
 
-DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
-    : QPushButton(&form), form_(form), index_(index), background_(background) {
+DiceButton::DiceButton(TwipsWindow& strip, int index, const QColor& background)
+    : QPushButton(&strip), strip_(strip), index_(index) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, background);
+    setPalette(colours);
     setObjectName(QStringLiteral("cmdDice%1").arg(index));
     // Keyboard focus only by Tab: a click leaves no focus rectangle behind on the strip.
     setFocusPolicy(Qt::TabFocus);
@@ -77,17 +80,21 @@ void DiceButton::Describe() {
         setAccessibleName(dice + QStringLiteral(": ") + text());
         //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
         //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
-        const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
+        const char* const extremes =
+            QT_TRANSLATE_NOOP("rollkin::frmRollkin", "%1, highest %2, lowest %3");
         // One die has no highest and lowest to name, and needs no translation.
         setAccessibleDescription(QString::fromStdString(
             lastThrow_.faces.size() <= 1
                 ? ThrowDescription(lastThrow_)
-                : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
+                : ThrowDescription(
+                      lastThrow_,
+                      QCoreApplication::translate("rollkin::frmRollkin", extremes).toStdString())));
     } else {
         setToolTip(text());
         setAccessibleName(text());
         //: A dice button's description for screen readers; %1 is what it throws ("3d6").
-        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(text()));
+        setAccessibleDescription(
+            QCoreApplication::translate("rollkin::frmRollkin", "Throws %1").arg(text()));
     }
 }
 
@@ -102,8 +109,7 @@ bool DiceButton::event(QEvent* e) {
 }
 
 void DiceButton::SetTop(float twips) {
-    top_ = twips;
-    const float tpp = form_.TwipsPerPixelY();
+    const float tpp = strip_.TwipsPerPixelY();
     move(x(), TwipsToPixels(twips, tpp));
 }
 
@@ -111,7 +117,7 @@ void DiceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const bool sunken = isDown();
-    const QBrush fill(background_);
+    const QBrush fill = palette().button();
     qDrawWinButton(&p, r, EdgePalette(), sunken, &fill);
     p.setPen(Qt::black);
     p.setFont(CaptionFont());
@@ -128,7 +134,7 @@ QFont DiceButton::CaptionFont() const {
     // Room between the 3-D edges of the part of the button the strip shows (the design button is
     // a pixel wider than the strip), with a little to spare, as the caption is centred.
     constexpr float InsetTwips = 60;
-    const int inset = TwipsToPixels(InsetTwips, form_.TwipsPerPixelX());
+    const int inset = TwipsToPixels(InsetTwips, strip_.TwipsPerPixelX());
     const QWidget* strip = parentWidget();
     const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
     const double centre = width() / 2.0;
@@ -198,17 +204,17 @@ void DiceButton::keyPressEvent(QKeyEvent* event) {
                 setDown(true);
                 return;
             }
-            form_.ThrowDown(index_);
+            emit ThrowDownAsked(index_);
             break;
         case DiceKey::AddOne:
         case DiceKey::TakeOne:
-            form_.StepDice(index_, key == DiceKey::TakeOne);
+            emit StepAsked(index_, key == DiceKey::TakeOne);
             break;
         case DiceKey::Menu:
-            if (!event->isAutoRepeat()) form_.ShowMenuBeside(index_);
+            if (!event->isAutoRepeat()) emit MenuAsked(index_);
             break;
         default:
-            form_.MoveFocus(index_, key);
+            emit FocusMoveAsked(index_, key);
     }
 }
 
@@ -226,7 +232,7 @@ void DiceButton::keyReleaseEvent(QKeyEvent* event) {
 
 void DiceButton::EndKeyThrow() {
     throwKey_ = 0;
-    form_.ThrowUp(index_);
+    emit ThrowUpAsked(index_);
 }
 
 namespace {
@@ -290,9 +296,11 @@ void DiceButton::Press(QMouseEvent* event) {
     QToolTip::hideText();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(true);
-    Hand(&frmRollkin::cmdDice_MouseDown, button, ShiftOf(event->modifiers()), event->position());
+    const QPointF at = Twips(event->position());
+    emit MouseDown(index_, button, ShiftOf(event->modifiers()), static_cast<float>(at.x()),
+                   static_cast<float>(at.y()));
     // A menu or message box opened by the press may have taken releases meant for the strip.
-    form_.SettleLostReleases();
+    emit PressHandled();
 }
 
 void DiceButton::SettleLostReleases() {
@@ -300,13 +308,14 @@ void DiceButton::SettleLostReleases() {
     if (lost == Qt::NoButton) return;
     down_ &= ~lost;
     if (lost & Qt::LeftButton) setDown(false);
-    if (lost & Qt::RightButton) form_.RightGestureLost(index_);
+    if (lost & Qt::RightButton) emit RightGestureLost(index_);
 }
 
 void DiceButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    Hand(&frmRollkin::cmdDice_MouseMove, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
-         event->position());
+    const QPointF at = Twips(event->position());
+    emit MouseMove(index_, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+                   static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
 void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -314,13 +323,27 @@ void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
     down_ &= ~event->button();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(false);
-    Hand(&frmRollkin::cmdDice_MouseUp, button, ShiftOf(event->modifiers()), event->position());
+    const QPointF at = Twips(event->position());
+    emit MouseUp(index_, button, ShiftOf(event->modifiers()), static_cast<float>(at.x()),
+                 static_cast<float>(at.y()));
 }
 
-void DiceButton::Hand(void (frmRollkin::*handler)(int, Integer, Integer, float, float),
-                      Integer button, Integer shift, const QPointF& at) {
-    (form_.*handler)(index_, button, shift, static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                     static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+QPointF DiceButton::Twips(const QPointF& at) const {
+    return {static_cast<float>(at.x()) * strip_.TwipsPerPixelX(),
+            static_cast<float>(at.y()) * strip_.TwipsPerPixelY()};
+}
+
+void DiceButton::ActThrow() {
+    emit ThrowDownAsked(index_);
+    emit ThrowUpAsked(index_);
+}
+
+void DiceButton::ActStep(bool takeOne) {
+    emit StepAsked(index_, takeOne);
+}
+
+void DiceButton::ActMenu() {
+    emit MenuAsked(index_);
 }
 
 }  // namespace rollkin

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "platform/CloseRequests.h"
+#include "platform/StayOnTop.h"
 #include "state/Random.h"
 
 namespace rollkin {
@@ -66,8 +67,9 @@ QtDesktop::QtDesktop() : closeRequests_(PassCloseRequests()) {}
 QtDesktop::~QtDesktop() = default;
 
 QRect QtDesktop::MonitorOf(const QWidget& window) const {
-    QScreen* s =
-        strip_ == &window ? QGuiApplication::screenAt(window.geometry().center()) : nullptr;
+    QScreen* s = strip_ == &window && stripPlaced_
+                     ? QGuiApplication::screenAt(window.geometry().center())
+                     : nullptr;
     if (s == nullptr) s = PrimaryScreen();
     return s ? s->geometry() : QRect();
 }
@@ -85,11 +87,6 @@ float QtDesktop::TwipsPerPixelY() const {
 float QtDesktop::ScreenWidth() const {
     QScreen* s = PrimaryScreen();
     return s ? static_cast<float>(s->geometry().width()) * TwipsPerPixelX() : 0.0f;
-}
-
-float QtDesktop::ScreenHeight() const {
-    QScreen* s = PrimaryScreen();
-    return s ? static_cast<float>(s->geometry().height()) * TwipsPerPixelY() : 0.0f;
 }
 
 bool QtDesktop::GetCursorPos(PointL& pt) {
@@ -118,20 +115,11 @@ float QtDesktop::TimeOfDay() const {
 void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                              unsigned flags) {
     const bool topmost = after == InsertAfter::Topmost;
-    Qt::WindowFlags wanted = window.windowFlags();
-    wanted.setFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (wanted != window.windowFlags()) {
-        if (QWindow* handle = window.windowHandle()) {
-            // Changing a created window's flags through QWidget would hide and recreate it;
-            // the platform window takes the stay-on-top change as it is.
-            window.overrideWindowFlags(wanted);
-            handle->setFlags(wanted);
-        } else {
-            window.setWindowFlags(wanted);
-        }
+    SetStaysOnTop(window, topmost);
+    if (&window == strip_) {
+        stripTopmost_ = topmost;
+        stripPlaced_ = true;
     }
-    strip_ = &window;
-    stripTopmost_ = topmost;
     // Before the first map move() gives the position with north-west gravity, which every window
     // manager honours; fluxbox ignores a position given with the static gravity of setGeometry
     // and places the window in free space. The strip has no frame, so both mean the same corner.
@@ -155,7 +143,6 @@ void QtDesktop::SetMousePointer(int pointer) {
         while (QGuiApplication::overrideCursor() != nullptr)
             QGuiApplication::restoreOverrideCursor();
     }
-    pointer_ = pointer;
 }
 
 void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
@@ -163,13 +150,9 @@ void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
     // A window manager keeps a transient window above its owner, but not above a window in a
     // higher band (openbox): so while the strip is topmost, the window joins that band too.
     window.winId();
-    if (QWindow* handle = window.windowHandle()) {
-        Qt::WindowFlags wanted = window.windowFlags();
-        wanted.setFlag(Qt::WindowStaysOnTopHint, stripTopmost_);
-        window.overrideWindowFlags(wanted);
-        handle->setFlags(wanted);
-        if (owner != nullptr) handle->setTransientParent(owner->windowHandle());
-    }
+    SetStaysOnTop(window, stripTopmost_);
+    if (QWindow* handle = window.windowHandle(); handle != nullptr && owner != nullptr)
+        handle->setTransientParent(owner->windowHandle());
 }
 
 void QtDesktop::MsgBox(const QString& prompt, int style) {

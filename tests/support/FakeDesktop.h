@@ -46,13 +46,15 @@ public:
     PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
     int ends = 0;
+    QWidget* strip = nullptr;
 
     // Runs inside PopupMenu / ShowModal in place of the user (e.g. triggers an item, clicks OK).
     std::function<void(QMenu&)> onPopup;
     std::function<void(QDialog&)> onModal;
 
+    void SetStrip(QWidget& window) override { strip = &window; }
     float ScreenWidth() const override { return static_cast<float>(screenWidthPixels) * tppX; }
-    float ScreenHeight() const override { return static_cast<float>(screenHeightPixels) * tppY; }
+    float ScreenHeight() const { return static_cast<float>(screenHeightPixels) * tppY; }
     QRect MonitorOf(const QWidget& window) const override;
     float TwipsPerPixelX() const override { return tppX; }
     float TwipsPerPixelY() const override { return tppY; }
@@ -62,7 +64,7 @@ public:
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;
-    int MousePointer() const override { return pointer_; }
+    int MousePointer() const { return pointer_; }
     void MsgBox(const QString& prompt, int style) override { messages.push_back({prompt, style}); }
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override {

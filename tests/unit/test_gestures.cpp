@@ -39,8 +39,8 @@ protected:
                 static_cast<int>(desktop.placements.size()),
                 state(),
                 caption(Slot),
-                program.MenuLoaded() && menu().tmrRefresh(Slot).isActive(),
-                program.ScrollerLoaded() && !scroller().isHidden(),
+                Loaded("frmMenu") && menu().tmrRefresh(Slot).isActive(),
+                !scroller().isHidden(),
                 strip().pos()};
     }
     // Checks that the event with this code did exactly its own work:
@@ -188,7 +188,7 @@ TEST_F(Dispatch, ReleasesFirstMatchingRuleWins) {
             Expect(row.byShift[shift], before);
             state() = before.state;
             strip().cmdDice(Slot).SetCaption(before.caption);
-            if (program.MenuLoaded()) menu().tmrRefresh(Slot).stop();
+            if (Loaded("frmMenu")) menu().tmrRefresh(Slot).stop();
         }
     }
 }
@@ -213,7 +213,7 @@ TEST_F(Gestures, PermanentSettingsKeepTheMultiplierAndStartNoTimer) {
     Down(Slot, vbLeftButton);
     Up(Slot, vbLeftButton);
     EXPECT_EQ(state().DiceMultiplier(Slot), 3);
-    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).isActive());
+    EXPECT_FALSE(Loaded("frmMenu") && menu().tmrRefresh(Slot).isActive());
 }
 
 TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing) {
@@ -224,7 +224,7 @@ TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing
     Up(Slot, vbLeftButton, vbCtrlMask);
     EXPECT_EQ(state().DiceMultiplier(Slot), 2);
     EXPECT_EQ(caption(Slot), total);
-    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).isActive());
+    EXPECT_FALSE(Loaded("frmMenu") && menu().tmrRefresh(Slot).isActive());
     EXPECT_TRUE(desktop.pointerCalls.empty());
 }
 
@@ -257,7 +257,7 @@ TEST_F(Gestures, RightClicksStepTheMultiplierWithinItsRange) {
         RightClick(Slot, vbShiftMask);
     EXPECT_EQ(state().DiceMultiplier(Slot), 1);
     EXPECT_EQ(caption(Slot), "d6");
-    EXPECT_FALSE(program.ScrollerLoaded() && scroller().isVisible());
+    EXPECT_FALSE(scroller().isVisible());
 }
 
 TEST_F(Gestures, AMultiplierAboveALoweredRangeIsLeftByAddAndLoweredBySubtract) {

@@ -122,12 +122,12 @@ protected:
 TEST_F(ThrowOnTheStrip, TheButtonKeepsItsDiceUntilTheFaceLabelReturns) {
     EXPECT_EQ(d6().toolTip(), "d6");
     ThrowD6();
-    EXPECT_EQ(d6().Caption(), "13");
+    EXPECT_EQ(d6().text(), "13");
     EXPECT_EQ(d6().toolTip(), "<nobr>3d6: <u>2</u> + 5 + <b>6</b> = 13</nobr>");
     EXPECT_EQ(d6().accessibleName(), "3d6: 13");
     EXPECT_EQ(d6().accessibleDescription(), "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
     menu().tmrRefresh_Timer(5);
-    EXPECT_EQ(d6().Caption(), "d6");
+    EXPECT_EQ(d6().text(), "d6");
     EXPECT_EQ(d6().toolTip(), "d6");
     EXPECT_EQ(d6().accessibleName(), "d6");
     EXPECT_FALSE(d6().ShowsThrow());
@@ -187,7 +187,7 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
         EXPECT_EQ(program.Throws().Count(), before + 1) << path;
         EXPECT_EQ(program.Throws().Line(0), "12:00:00  3d6: 2 + 5 + 6 = 13") << path;
     }
-    EXPECT_FALSE(program.HistoryLoaded());  // no window until it is opened
+    EXPECT_FALSE(Loaded("frmHistory"));  // no window until it is opened
 
     menu().mnuHistory->trigger();
     frmHistory& window = program.History();
