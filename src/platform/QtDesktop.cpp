@@ -10,13 +10,14 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <utility>
 
 #include "platform/CloseRequests.h"
 #include "platform/StayOnTop.h"
-#include "state/Random.h"
 
 namespace rollkin {
 
@@ -58,6 +59,19 @@ private:
     QMargins known_;
     std::function<void(const QMargins&)> changed_;
 };
+
+// The time of day in seconds since local midnight, as a single-precision number.
+float SecondsSinceMidnight() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto sub = duration_cast<microseconds>(now.time_since_epoch()) % seconds(1);
+    const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+                           static_cast<double>(sub.count()) / 1e6;
+    return static_cast<float>(seconds);
+}
 
 }  // namespace
 
