@@ -195,44 +195,8 @@ El manual: man dicerollkin
 <context>
     <name>frmConfig</name>
     <message>
-        <source>2 sides</source>
-        <translation>2 caras</translation>
-    </message>
-    <message>
-        <source>3 sides</source>
-        <translation>3 caras</translation>
-    </message>
-    <message>
-        <source>4 sides</source>
-        <translation>4 caras</translation>
-    </message>
-    <message>
-        <source>5 sides</source>
-        <translation>5 caras</translation>
-    </message>
-    <message>
-        <source>6 sides</source>
-        <translation>6 caras</translation>
-    </message>
-    <message>
-        <source>8 sides</source>
-        <translation>8 caras</translation>
-    </message>
-    <message>
-        <source>10 sides</source>
-        <translation>10 caras</translation>
-    </message>
-    <message>
-        <source>12 sides</source>
-        <translation>12 caras</translation>
-    </message>
-    <message>
-        <source>20 sides</source>
-        <translation>20 caras</translation>
-    </message>
-    <message>
-        <source>100 sides</source>
-        <translation>100 caras</translation>
+        <source>%1 sides</source>
+        <translation>%1 caras</translation>
     </message>
     <message>
         <source>UL</source>

@@ -195,44 +195,8 @@ Il manuale: man dicerollkin
 <context>
     <name>frmConfig</name>
     <message>
-        <source>2 sides</source>
-        <translation>2 facce</translation>
-    </message>
-    <message>
-        <source>3 sides</source>
-        <translation>3 facce</translation>
-    </message>
-    <message>
-        <source>4 sides</source>
-        <translation>4 facce</translation>
-    </message>
-    <message>
-        <source>5 sides</source>
-        <translation>5 facce</translation>
-    </message>
-    <message>
-        <source>6 sides</source>
-        <translation>6 facce</translation>
-    </message>
-    <message>
-        <source>8 sides</source>
-        <translation>8 facce</translation>
-    </message>
-    <message>
-        <source>10 sides</source>
-        <translation>10 facce</translation>
-    </message>
-    <message>
-        <source>12 sides</source>
-        <translation>12 facce</translation>
-    </message>
-    <message>
-        <source>20 sides</source>
-        <translation>20 facce</translation>
-    </message>
-    <message>
-        <source>100 sides</source>
-        <translation>100 facce</translation>
+        <source>%1 sides</source>
+        <translation>%1 facce</translation>
     </message>
     <message>
         <source>UL</source>
