@@ -130,7 +130,7 @@ void DiceButton::paintEvent(QPaintEvent*) {
     }
 }
 
-QFont DiceButton::CaptionFont() const {
+QFont DiceButton::CaptionFont() {
     // Room between the 3-D edges of the part of the button the strip shows (the design button is
     // a pixel wider than the strip), with a little to spare, as the caption is centred.
     constexpr float InsetTwips = 60;
@@ -139,6 +139,8 @@ QFont DiceButton::CaptionFont() const {
     const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
     const double centre = width() / 2.0;
     const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
+    // Measured once for each caption and room, not at every paint.
+    if (room == fitted_.room && text() == fitted_.text) return fitted_.font;
     QFont f = font();
     // A caption that fits keeps the design font untouched; a longer one takes the largest half
     // point size of it that fits.
@@ -147,6 +149,7 @@ QFont DiceButton::CaptionFont() const {
         size -= 0.5;
         f.setPointSizeF(size);
     }
+    fitted_ = {text(), room, f};
     return f;
 }
 

@@ -87,7 +87,7 @@ protected:
 private:
     void Press(QMouseEvent* event);
     // The font the caption is drawn in.
-    QFont CaptionFont() const;
+    QFont CaptionFont();
     // Tooltip, accessible name and description for what the button shows now.
     void Describe();
     // The release of the key that threw: what a plain left release does.
@@ -100,6 +100,11 @@ private:
     int throwKey_ = 0;       // the key whose press threw, until its release
     int releasedKey_ = 0;    // the last key release that ended a throw, and its time
     quint64 releasedAt_ = 0;
+    struct Fitted {
+        QString text;
+        int room = -1;
+        QFont font;
+    } fitted_;  // the caption font last measured, for that caption and room
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
 };
