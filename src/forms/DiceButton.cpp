@@ -1,6 +1,7 @@
 #include "forms/DiceButton.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -54,27 +55,35 @@ DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
 }
 
 void DiceButton::SetCaption(const QString& caption) {
-    if (caption != text()) setText(caption);  // setText repaints this button only
     if (showsThrow_ && QToolTip::isVisible()) QToolTip::hideText();  // its dice are gone
     showsThrow_ = false;
-    Describe();
+    Show(caption);
 }
 
 void DiceButton::ShowThrow(const ThrowRecord& record) {
-    const QString caption = QString::fromStdString(ResultCaption(record.total));
-    if (caption != text()) setText(caption);
     lastThrow_ = record;
     showsThrow_ = true;
-    Describe();
+    Show(QString::fromStdString(ResultCaption(record.total)));
 }
 
-void DiceButton::Describe() {
+void DiceButton::Show(const QString& caption) {
+    // The name is ready before the caption changes, so that a screen reader hears one change,
+    // and the new name: the caption's own change event is that one.
+    const QString before = spokenName_;
+    Describe(caption);
+    if (caption != text()) {
+        setText(caption);  // repaints this button only
+    } else if (showsThrow_ || spokenName_ != before) {  // a total like the last is a new throw
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void DiceButton::Describe(const QString& caption) {
     if (showsThrow_) {
         const QString dice = QString::fromStdString(lastThrow_.dice);
         setToolTip(QString::fromStdString(ThrowTooltip(lastThrow_)));
-        // Setting them raises the name and description change events that screen readers
-        // announce.
-        setAccessibleName(dice + QStringLiteral(": ") + text());
+        spokenName_ = dice + QStringLiteral(": ") + caption;
         //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
         //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
         const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
@@ -84,10 +93,10 @@ void DiceButton::Describe() {
                 ? ThrowDescription(lastThrow_)
                 : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
     } else {
-        setToolTip(text());
-        setAccessibleName(text());
+        setToolTip(caption);
+        spokenName_ = caption;
         //: A dice button's description for screen readers; %1 is what it throws ("3d6").
-        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(text()));
+        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(caption));
     }
 }
 

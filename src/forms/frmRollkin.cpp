@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QWindow>
 
+#include "forms/DiceAccessible.h"
 #include "forms/Windows.h"
 #include "forms/frmAbout.h"
 #include "forms/frmMenu.h"
@@ -19,6 +20,7 @@ namespace rollkin {
 frmRollkin::frmRollkin(Windows& windows)
     : TwipsWindow(windows.Screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       program_(windows) {
+    InstallDiceAccessibility();  // before a screen reader first asks about the strip
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
@@ -185,6 +187,14 @@ void frmRollkin::ShowMenuBeside(int index) {
     // Right of the strip, level with the button; left of it where the screen ends first.
     QPoint at = mapToGlobal(QPoint(width(), cmdDice(index).y()));
     if (at.x() + menuWidth > screenWidth) at.setX(mapToGlobal(QPoint(0, 0)).x() - menuWidth);
+    // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
+    // chooses it at once.
+    for (QAction* item : menu.actions()) {
+        if (!item->isSeparator() && item->isEnabled() && item->isVisible()) {
+            menu.setActiveAction(item);
+            break;
+        }
+    }
     program_.Screen.PopupMenuAt(menu, at.x(), at.y());
     SettleLostReleases();
 }
