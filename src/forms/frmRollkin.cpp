@@ -257,7 +257,7 @@ bool frmRollkin::event(QEvent* event) {
     // The native window, made at the first showing: its moves are watched (eventFilter).
     if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr)
         windowHandle()->installEventFilter(this);
-    return QWidget::event(event);
+    return TwipsWindow::event(event);
 }
 
 namespace {
