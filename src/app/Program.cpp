@@ -117,6 +117,7 @@ void Program::ShowAbout() {
 
 void Program::PopupMenuBeside(Long stripLeft, Long stripRight, Long top) {
     QMenu& menu = *Menu().mnuHidden;
+    Menu().StartOnFirstItem();
     const auto screenWidth = static_cast<Long>(Screen.ScreenWidth() / Screen.TwipsPerPixelX());
     Screen.PopupMenuAt(
         menu, functions::MenuLeft(stripLeft, stripRight, menu.sizeHint().width(), screenWidth),

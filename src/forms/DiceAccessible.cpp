@@ -1,11 +1,13 @@
 #include "forms/DiceAccessible.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
-#include "forms/DiceButton.h"
+#include "forms/frmRollkin.h"
 
 namespace rollkin {
 
@@ -26,6 +28,10 @@ class DiceButtonAccessible final : public QAccessibleWidget {
 public:
     explicit DiceButtonAccessible(DiceButton* button)
         : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? Button()->SpokenName() : QAccessibleWidget::text(t);
+    }
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
@@ -75,8 +81,40 @@ private:
     }
 };
 
-QAccessibleInterface* DiceButtonFactory(const QString&, QObject* object) {
+// The program as screen readers see it: the windows on the screen, an open menu among them. A
+// window that is hidden, or never shown (the menu's host), is not there to be read.
+class ShownWindowsAccessible final : public QAccessibleApplication {
+public:
+    int childCount() const override { return static_cast<int>(Shown().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAccessibleInterface*> shown = Shown();
+        return index >= 0 && index < shown.size() ? shown.at(index) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return static_cast<int>(Shown().indexOf(const_cast<QAccessibleInterface*>(child)));
+    }
+
+private:
+    static QList<QAccessibleInterface*> Shown() {
+        QList<QAccessibleInterface*> shown;
+        for (QWindow* w : QGuiApplication::topLevelWindows()) {
+            if (!w->isVisible() || w->type() == Qt::Desktop) continue;
+            QAccessibleInterface* root = w->accessibleRoot();
+            if (root != nullptr && root->object() != nullptr) shown.append(root);
+        }
+        return shown;
+    }
+};
+
+QAccessibleInterface* StripFactory(const QString& className, QObject* object) {
     if (auto* button = dynamic_cast<DiceButton*>(object)) return new DiceButtonAccessible(button);
+    // The strip is a window to a screen reader, not a filler inside one.
+    if (auto* strip = dynamic_cast<frmRollkin*>(object))
+        return new QAccessibleWidget(strip, QAccessible::Window);
+    if (object == qApp && className == QLatin1String("QApplication"))
+        return new ShownWindowsAccessible;
     return nullptr;
 }
 
@@ -84,7 +122,7 @@ QAccessibleInterface* DiceButtonFactory(const QString&, QObject* object) {
 
 void InstallDiceAccessibility() {
     static const bool installed = [] {
-        QAccessible::installFactory(DiceButtonFactory);
+        QAccessible::installFactory(StripFactory);
         return true;
     }();
     (void)installed;

@@ -1,6 +1,7 @@
 #include "forms/DiceButton.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -57,27 +58,35 @@ DiceButton::DiceButton(TwipsWindow& strip, int index, const QColor& background)
 }
 
 void DiceButton::SetCaption(const QString& caption) {
-    if (caption != text()) setText(caption);  // setText repaints this button only
     if (showsThrow_ && QToolTip::isVisible()) QToolTip::hideText();  // its dice are gone
     showsThrow_ = false;
-    Describe();
+    Show(caption);
 }
 
 void DiceButton::ShowThrow(const ThrowRecord& record) {
-    const QString caption = QString::fromStdString(ResultCaption(record.total));
-    if (caption != text()) setText(caption);
     lastThrow_ = record;
     showsThrow_ = true;
-    Describe();
+    Show(QString::fromStdString(ResultCaption(record.total)));
 }
 
-void DiceButton::Describe() {
+void DiceButton::Show(const QString& caption) {
+    // The name is ready before the caption changes, so that a screen reader hears one change,
+    // and the new name: the caption's own change event is that one.
+    const QString before = spokenName_;
+    Describe(caption);
+    if (caption != text()) {
+        setText(caption);                               // repaints this button only
+    } else if (showsThrow_ || spokenName_ != before) {  // a total like the last is a new throw
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void DiceButton::Describe(const QString& caption) {
     if (showsThrow_) {
         const QString dice = QString::fromStdString(lastThrow_.dice);
         setToolTip(QString::fromStdString(ThrowTooltip(lastThrow_)));
-        // Setting them raises the name and description change events that screen readers
-        // announce.
-        setAccessibleName(dice + QStringLiteral(": ") + text());
+        spokenName_ = dice + QStringLiteral(": ") + caption;
         //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
         //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
         const char* const extremes =
@@ -90,11 +99,11 @@ void DiceButton::Describe() {
                       lastThrow_,
                       QCoreApplication::translate("rollkin::frmRollkin", extremes).toStdString())));
     } else {
-        setToolTip(text());
-        setAccessibleName(text());
+        setToolTip(caption);
+        spokenName_ = caption;
         //: A dice button's description for screen readers; %1 is what it throws ("3d6").
         setAccessibleDescription(
-            QCoreApplication::translate("rollkin::frmRollkin", "Throws %1").arg(text()));
+            QCoreApplication::translate("rollkin::frmRollkin", "Throws %1").arg(caption));
     }
 }
 

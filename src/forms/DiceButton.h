@@ -36,6 +36,8 @@ public:
     bool ShowsThrow() const { return showsThrow_; }
     // Whether a press on this button has not been released yet.
     bool Held() const { return down_ != Qt::NoButton; }
+    // What screen readers call the button: the caption, and a total's dice with it.
+    QString SpokenName() const { return spokenName_; }
 
     // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
     void SettleLostReleases();
@@ -88,8 +90,10 @@ private:
     void Press(QMouseEvent* event);
     // The font the caption is drawn in.
     QFont CaptionFont();
-    // Tooltip, accessible name and description for what the button shows now.
-    void Describe();
+    // Writes the caption, with its tooltip and what screen readers are told.
+    void Show(const QString& caption);
+    // Tooltip, spoken name and accessible description for a caption.
+    void Describe(const QString& caption);
     // The release of the key that threw: what a plain left release does.
     void EndKeyThrow();
 
@@ -107,6 +111,7 @@ private:
     } fitted_;  // the caption font last measured, for that caption and room
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
+    QString spokenName_;
 };
 
 // The design background colour of a slot's button.

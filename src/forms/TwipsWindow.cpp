@@ -1,11 +1,23 @@
 #include "forms/TwipsWindow.h"
 
+#include <QEvent>
+#include <QWindow>
+
 #include "platform/Desktop.h"
 
 namespace rollkin {
 
 TwipsWindow::TwipsWindow(Desktop& screen, Qt::WindowFlags flags)
     : QWidget(nullptr, flags), screen_(screen) {}
+
+bool TwipsWindow::event(QEvent* event) {
+    // Under a scale factor Qt tells the window manager a size increment and, with no base size
+    // of the window's own, a negative one, which fluxbox takes literally: a window as large as
+    // X allows. Set before the first map, where the hints are read.
+    if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr)
+        windowHandle()->setBaseSize(QSize(0, 0));
+    return QWidget::event(event);
+}
 
 float TwipsWindow::TwipsPerPixelX() const {
     return screen_.TwipsPerPixelX();

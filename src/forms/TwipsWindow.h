@@ -24,6 +24,8 @@ public:
     void SetTop(float twips);
 
 protected:
+    bool event(QEvent* event) override;
+
     Desktop& screen_;
 };
 

@@ -30,7 +30,7 @@ const Caption PositionCaptions[] = {QT_TRANSLATE_NOOP3("frmConfig", "UL", "upper
                                     QT_TRANSLATE_NOOP3("frmConfig", "LL", "lower left"),
                                     QT_TRANSLATE_NOOP3("frmConfig", "LC", "lower centre"),
                                     QT_TRANSLATE_NOOP3("frmConfig", "LR", "lower right")};
-// What the short captions stand for, for screen readers.
+// What the short captions stand for: a screen reader names each option by it, in words.
 const char* const PositionDescriptions[] = {QT_TRANSLATE_NOOP("frmConfig", "Upper left corner"),
                                             QT_TRANSLATE_NOOP("frmConfig", "Upper edge, centred"),
                                             QT_TRANSLATE_NOOP("frmConfig", "Upper right corner"),
@@ -143,7 +143,7 @@ frmConfig::frmConfig(AppState& state, Desktop& screen)
                              frmPositions),
             "optPos", at);
         optPos(i)->setObjectName(QStringLiteral("optPos%1").arg(i));
-        optPos(i)->setAccessibleDescription(tr(PositionDescriptions[k]));
+        optPos(i)->setAccessibleName(tr(PositionDescriptions[k]));
     }
     optPosGroup = new QButtonGroup(this);
     for (int i = FirstPosition; i <= LastPosition; ++i)

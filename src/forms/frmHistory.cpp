@@ -230,7 +230,9 @@ frmHistory::~frmHistory() = default;
 
 void frmHistory::Open(const QWidget& strip) {
     FollowStrip(strip);
-    if (!placed_) {
+    // Asked for again while open, it comes to the strip where the strip stands now; once
+    // closed, it opens where it was left.
+    if (!placed_ || isVisible()) {
         PlaceBesideStrip(strip);
         placed_ = true;
     }

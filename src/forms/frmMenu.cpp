@@ -28,10 +28,23 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     mnuHistory = mnuHidden->addAction(tr("History..."));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
 
-    connect(mnuConfigure, &QAction::triggered, this, [this] { mnuConfigure_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
-    connect(mnuHistory, &QAction::triggered, this, [this] { mnuHistory_Click(); });
+    // The menu closes before it runs what was chosen in it. An item chosen while the menu is
+    // still open came from outside it, from a screen reader: its call is answered first, and the
+    // command (perhaps a modal window) runs once the menu has closed.
+    const auto command = [this](void (frmMenu::*click)()) {
+        return [this, click] {
+            if (!mnuHidden->isVisible()) {
+                (this->*click)();
+                return;
+            }
+            mnuHidden->close();
+            QTimer::singleShot(0, this, click);
+        };
+    };
+    connect(mnuConfigure, &QAction::triggered, this, command(&frmMenu::mnuConfigure_Click));
+    connect(mnuExit, &QAction::triggered, this, command(&frmMenu::mnuExit_Click));
+    connect(mnuAbout, &QAction::triggered, this, command(&frmMenu::mnuAbout_Click));
+    connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         timers_(i) = new QTimer(this);
@@ -80,6 +93,15 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
 void frmMenu::SetRefreshInterval(int milliseconds) {
     for (int i = FirstSlot; i <= LastSlot; ++i)
         tmrRefresh(i).setInterval(milliseconds);
+}
+
+void frmMenu::StartOnFirstItem() {
+    for (QAction* item : mnuHidden->actions()) {
+        if (!item->isSeparator() && item->isEnabled() && item->isVisible()) {
+            mnuHidden->setActiveAction(item);
+            break;
+        }
+    }
 }
 
 void frmMenu::StopTimers() {

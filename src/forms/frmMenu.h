@@ -37,6 +37,9 @@ public:
     void mnuAbout_Click();
     void mnuHistory_Click();
 
+    // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
+    // chooses it at once.
+    void StartOnFirstItem();
     // Stops every timer; the program is ending.
     void StopTimers();
     void SetRefreshInterval(int milliseconds);

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QWindow>
 
+#include "forms/DiceAccessible.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Random.h"
@@ -15,6 +16,7 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     : TwipsWindow(screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       state_(state),
       rng_(rng) {
+    InstallDiceAccessibility();  // before a screen reader first asks about the strip
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
@@ -268,7 +270,7 @@ bool frmRollkin::event(QEvent* event) {
     // The native window, made at the first showing: its moves are watched (eventFilter).
     if (event->type() == QEvent::WinIdChange && windowHandle() != nullptr)
         windowHandle()->installEventFilter(this);
-    return QWidget::event(event);
+    return TwipsWindow::event(event);
 }
 
 namespace {

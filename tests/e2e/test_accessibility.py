@@ -6,6 +6,7 @@ Runs inside its own D-Bus session (dbus-run-session); the `buttons` fixture star
 import re
 import time
 
+from strip import CONFIG, STRIP
 from x11 import wait_for
 
 LABELS = ["d2", "d3", "d4", "d5", "d6", "d8", "d10", "d12", "d20", "d100"]
@@ -40,6 +41,7 @@ def test_buttons_are_named_and_each_throw_is_announced(x, buttons):
     x.click(40, 180, button=3)  # d6 -> 2d6
     pump(0.5)
     assert seen(r"2d6"), events
+    events.clear()
     x.click(40, 180)  # throw 2d6
     deadline = time.monotonic() + 5
     while not seen(r"2d6: \d+") and time.monotonic() < deadline:
@@ -56,6 +58,8 @@ def test_buttons_are_named_and_each_throw_is_announced(x, buttons):
     while not seen(r"d6") and time.monotonic() < deadline:
         pump(0.1)
     assert seen(r"d6"), events
+    # Told once of the total and once of the label.
+    assert len(events) == 2, events
 
     # The same with the button's actions alone, as a screen reader without a mouse does.
     action = buttons[4].queryAction()
@@ -69,12 +73,30 @@ def test_buttons_are_named_and_each_throw_is_announced(x, buttons):
     assert 1 <= int(act("Press", r"d6: \d+").split(": ")[1]) <= 6
     act("Increase", r"2d6")
     act("Decrease", r"d6")
+    # The program's windows are those on the screen: the strip, a window, and the menu when
+    # it is open; never the hidden host of the menu.
+    program = buttons[0].parent.parent
+    assert buttons[0].parent.getRoleName() == "frame"
+
+    def windows():
+        return {w.name: w for w in (program.getChildAtIndex(i) for i in range(program.childCount))}
+    assert list(windows()) == [STRIP], windows()
     before = {w.id for w in x.mapped_windows()}
     action.doAction(names.index("ShowMenu"))
     menu = wait_for(lambda: [w for w in x.mapped_windows() if w.id not in before], 5,
                     what="the menu")
     assert [(w.x, w.y) for w in menu] == [(80, 160)], menu  # beside d6
-    x.xdotool("key", "Escape")
-    wait_for(lambda: all(w.id in before for w in x.mapped_windows()), 5,
-             what="Esc to close the menu")
+    popup = wait_for(lambda: [w for w in windows().values() if "menu" in w.getRoleName()], 5,
+                     what="the menu in the tree")[0]
+    items = {popup.getChildAtIndex(i).name: popup.getChildAtIndex(i)
+             for i in range(popup.childCount)}
+    assert {"Configure...", "Exit", "About...", "History..."} <= set(items), items
+    assert "Form1" not in windows()
+    # A command that opens a modal window answers first: the reader does not wait on it.
+    started = time.monotonic()
+    items["Configure..."].queryAction().doAction(0)
+    assert time.monotonic() - started < 2
+    x.close_request(x.wait_window(CONFIG))
+    wait_for(lambda: x.find_window(CONFIG) is None, 5, what="the dialog closed")
+    assert list(windows()) == [STRIP], windows()
     pyatspi.Registry.deregisterEventListener(on_change, "object:property-change:accessible-name")

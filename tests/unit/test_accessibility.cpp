@@ -49,7 +49,10 @@ TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
     frmConfig d(program.State, program.Screen);
     int named = 0;
     for (QAbstractButton* b : d.findChildren<QAbstractButton*>()) {
-        EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
+        // The anchors' short captions are named in words.
+        if (!b->objectName().startsWith("optPos")) {
+            EXPECT_EQ(AccessibleName(b), b->text()) << b->objectName().toStdString();
+        }
         EXPECT_FALSE(b->text().isEmpty());
         ++named;
     }
@@ -61,7 +64,9 @@ TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
     EXPECT_EQ(AccessibleName(d.frmDices), "Dices Availables");
     EXPECT_EQ(AccessibleName(d.frmPositions), "Rollkin Position");
     EXPECT_EQ(AccessibleRole(d.optPos(5)), QAccessible::RadioButton);
-    EXPECT_EQ(AccessibleName(d.optPos(5)), "MC");
+    EXPECT_EQ(d.optPos(5)->text(), "MC");
+    EXPECT_EQ(AccessibleName(d.optPos(5)), "Centre of the screen");
+    EXPECT_EQ(AccessibleName(d.optPos(1)), "Upper left corner");
     EXPECT_EQ(AccessibleRole(d.chkStayOnTop), QAccessible::CheckBox);
 
     frmAbout a(program.Screen);

@@ -550,6 +550,7 @@ TEST_F(Keys, MenuKeysOpenTheMenuBesideTheButtonAndArrowsMoveAmongVisibleButtons)
     Key(QEvent::KeyPress, Qt::Key_F10);
     EXPECT_EQ(desktop.popups, 2);
     EXPECT_EQ(desktop.popupAt, (PointL{80, 160}));  // right of the strip, level with d6
+    EXPECT_EQ(menu().mnuHidden->activeAction(), menu().mnuConfigure);  // Enter chooses it
     strip().cmdDice(6).SetVisible(false);
     const std::pair<int, int> moves[] = {{Qt::Key_Down, 7},  {Qt::Key_Up, 5},   {Qt::Key_End, 10},
                                          {Qt::Key_Down, 10}, {Qt::Key_Home, 1}, {Qt::Key_Up, 1}};
