@@ -308,9 +308,7 @@ void DiceButton::Press(QMouseEvent* event) {
     QToolTip::hideText();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(true);
-    const QPointF at = Twips(event->position());
-    emit MouseDown(index_, button, ShiftOf(event->modifiers()), static_cast<float>(at.x()),
-                   static_cast<float>(at.y()));
+    Announce(MouseAction::Down, button, ShiftOf(event->modifiers()), event->position());
     // A menu or message box opened by the press may have taken releases meant for the strip.
     emit PressHandled();
 }
@@ -325,9 +323,8 @@ void DiceButton::SettleLostReleases() {
 
 void DiceButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    const QPointF at = Twips(event->position());
-    emit MouseMove(index_, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
-                   static_cast<float>(at.x()), static_cast<float>(at.y()));
+    Announce(MouseAction::Move, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+             event->position());
 }
 
 void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -335,9 +332,13 @@ void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
     down_ &= ~event->button();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(false);
-    const QPointF at = Twips(event->position());
-    emit MouseUp(index_, button, ShiftOf(event->modifiers()), static_cast<float>(at.x()),
-                 static_cast<float>(at.y()));
+    Announce(MouseAction::Up, button, ShiftOf(event->modifiers()), event->position());
+}
+
+void DiceButton::Announce(MouseAction action, Integer button, Integer shift, const QPointF& at) {
+    const QPointF twips = Twips(at);
+    emit Mouse(action, index_, button, shift, static_cast<float>(twips.x()),
+               static_cast<float>(twips.y()));
 }
 
 QPointF DiceButton::Twips(const QPointF& at) const {

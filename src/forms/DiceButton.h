@@ -17,6 +17,9 @@ enum class DiceKey { None, Throw, AddOne, TakeOne, Menu, Previous, Next, First, 
 // the Menu key and Shift+F10 open the command menu; Up, Down, Home and End move the focus.
 DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 
+// Which of the strip's cmdDice_Mouse* handlers a gesture goes to.
+enum class MouseAction { Down, Move, Up };
+
 // One dice button of the strip: a flat button in its own colour. Mouse input is announced, as the
 // handlers' Button and Shift values and the point in twips, by the Mouse* signals and goes
 // nowhere else, so the press keeps the mouse for every move and the release of that press.
@@ -58,10 +61,8 @@ public:
     void SetVisible(bool visible) { setVisible(visible); }
 
 signals:
-    // The strip's cmdDice_Mouse* handlers' arguments.
-    void MouseDown(int index, Integer button, Integer shift, float x, float y);
-    void MouseMove(int index, Integer button, Integer shift, float x, float y);
-    void MouseUp(int index, Integer button, Integer shift, float x, float y);
+    // A press, move or release, with the strip's cmdDice_Mouse* handlers' arguments.
+    void Mouse(MouseAction action, int index, Integer button, Integer shift, float x, float y);
     // A key's (or a screen reader's) throw: the plain left press, the plain left release.
     void ThrowDownAsked(int index);
     void ThrowUpAsked(int index);
@@ -88,6 +89,8 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
+    // Emits Mouse for a point of the button in pixels.
+    void Announce(MouseAction action, Integer button, Integer shift, const QPointF& at);
     // The font the caption is drawn in.
     QFont CaptionFont();
     // Writes the caption, with its tooltip and what screen readers are told.

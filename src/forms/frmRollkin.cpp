@@ -25,9 +25,7 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     QFont font(QStringLiteral("Arial Narrow"), 24, QFont::Bold);
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
-        connect(b, &DiceButton::MouseDown, this, &frmRollkin::cmdDice_MouseDown);
-        connect(b, &DiceButton::MouseMove, this, &frmRollkin::cmdDice_MouseMove);
-        connect(b, &DiceButton::MouseUp, this, &frmRollkin::cmdDice_MouseUp);
+        connect(b, &DiceButton::Mouse, this, &frmRollkin::cmdDice_Mouse);
         connect(b, &DiceButton::ThrowDownAsked, this, &frmRollkin::ThrowDown);
         connect(b, &DiceButton::ThrowUpAsked, this, &frmRollkin::ThrowUp);
         connect(b, &DiceButton::StepAsked, this, &frmRollkin::StepDice);
@@ -184,20 +182,35 @@ void frmRollkin::StepMultiplier(int index, bool takeOne) {
     }
 }
 
-void frmRollkin::ThrowDown(int index) {
+void frmRollkin::cmdDice_Mouse(MouseAction action, int index, Integer button, Integer shift,
+                               float x, float y) {
+    switch (action) {
+        case MouseAction::Down:
+            cmdDice_MouseDown(index, button, shift, x, y);
+            break;
+        case MouseAction::Move:
+            cmdDice_MouseMove(index, button, shift, x, y);
+            break;
+        case MouseAction::Up:
+            cmdDice_MouseUp(index, button, shift, x, y);
+            break;
+    }
+}
+
+void frmRollkin::KeyThrow(int index, MouseAction action) {
     DiceButton& b = cmdDice(index);
-    b.setDown(true);
+    b.setDown(action == MouseAction::Down);
     const QPointF centre = b.Twips(QPointF(b.width() / 2, b.height() / 2));
-    cmdDice_MouseDown(index, vbLeftButton, 0, static_cast<float>(centre.x()),
-                      static_cast<float>(centre.y()));
+    cmdDice_Mouse(action, index, vbLeftButton, 0, static_cast<float>(centre.x()),
+                  static_cast<float>(centre.y()));
+}
+
+void frmRollkin::ThrowDown(int index) {
+    KeyThrow(index, MouseAction::Down);
 }
 
 void frmRollkin::ThrowUp(int index) {
-    DiceButton& b = cmdDice(index);
-    b.setDown(false);
-    const QPointF centre = b.Twips(QPointF(b.width() / 2, b.height() / 2));
-    cmdDice_MouseUp(index, vbLeftButton, 0, static_cast<float>(centre.x()),
-                    static_cast<float>(centre.y()));
+    KeyThrow(index, MouseAction::Up);
 }
 
 void frmRollkin::StepDice(int index, bool takeOne) {

@@ -36,6 +36,9 @@ public:
     void cmdDice_MouseDown(int index, Integer button, Integer shift, float x, float y);
     void cmdDice_MouseMove(int index, Integer button, Integer shift, float x, float y);
     void cmdDice_MouseUp(int index, Integer button, Integer shift, float x, float y);
+    // Hands a button's gesture to its handler.
+    void cmdDice_Mouse(MouseAction action, int index, Integer button, Integer shift, float x,
+                       float y);
 
     // Shows the strip where the settings put it, through the desktop.
     void PlaceMainWindow();
@@ -62,6 +65,24 @@ public:
     // Moves the focus from a button to the previous, next, first or last visible one.
     void MoveFocus(int index, DiceKey where);
 
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // GetCursorPos into pt; on failure the message, then the handler goes on.
+    void GetCursorPosInto(PointL& pt);
+    // A key's plain left press or release at the button's centre, shown on the button.
+    void KeyThrow(int index, MouseAction action);
+    // The multiplier step of a right release without drag.
+    void StepMultiplier(int index, bool takeOne);
+
+    AppState& state_;
+    Random& rng_;
+    SlotArray<DiceButton*> buttons_;
+
 signals:
     // The command menu at the cursor; returns once it has closed.
     void PopupMenuAsked();
@@ -80,22 +101,6 @@ signals:
     void OpenScrollerAsked(int slot);
     void EndScrollerDragAsked(int slot);
     void HideScrollerAsked();
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // GetCursorPos into pt; on failure the message, then the handler goes on.
-    void GetCursorPosInto(PointL& pt);
-    // The multiplier step of a right release without drag.
-    void StepMultiplier(int index, bool takeOne);
-
-    AppState& state_;
-    Random& rng_;
-    SlotArray<DiceButton*> buttons_;
 };
 
 // Design values of the strip, in twips.
