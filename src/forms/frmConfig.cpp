@@ -293,10 +293,4 @@ void frmConfig::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void frmConfig::done(int result) {
-    // OK, Cancel and the title bar's close all end here: the dialog is unloaded.
-    unloaded_ = true;
-    QDialog::done(result);
-}
-
 }  // namespace rollkin

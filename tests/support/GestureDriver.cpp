@@ -387,10 +387,12 @@ void GestureDriver::Configure(frmConfig& config) {
     // shift = the range slider's value.
     const int how = end < 45 ? 0 : end < 70 ? 1 : end < 85 ? 2 : 3;
     Log('d', 0, how, config.sldMultiplier->value());
+    bool closed = false;
+    QObject::connect(&config, &QDialog::finished, [&closed] { closed = true; });
     if (how >= 2) config.cmdDefault->click();
     if (how == 0 || how == 2) config.cmdOk->click();
     // OK with no dice offered only says so; the user then gives up.
-    if (!config.Unloaded()) config.cmdCancel->click();
+    if (!closed) config.cmdCancel->click();
 }
 
 std::string GestureDriver::Check() {
