@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "platform/CloseRequests.h"
+#include "platform/Monitors.h"
 #include "platform/StayOnTop.h"
 
 namespace rollkin {
@@ -81,11 +82,10 @@ QtDesktop::QtDesktop() : closeRequests_(PassCloseRequests()) {}
 QtDesktop::~QtDesktop() = default;
 
 QRect QtDesktop::MonitorOf(const QWidget& window) const {
-    QScreen* s = strip_ == &window && stripPlaced_
-                     ? QGuiApplication::screenAt(window.geometry().center())
-                     : nullptr;
-    if (s == nullptr) s = PrimaryScreen();
-    return s ? s->geometry() : QRect();
+    QList<QRect> monitors;  // the primary first (Qt lists it first)
+    for (const QScreen* s : QGuiApplication::screens())
+        monitors.append(s->geometry());
+    return MonitorHolding(monitors, window.geometry().center(), strip_ == &window && stripPlaced_);
 }
 
 float QtDesktop::TwipsPerPixelX() const {

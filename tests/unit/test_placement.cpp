@@ -3,6 +3,7 @@
 #include "ProgramFixture.h"
 #include "forms/frmScroller.h"
 #include "layout/StripLayout.h"
+#include "platform/Monitors.h"
 
 namespace rollkin::test {
 namespace {
@@ -123,6 +124,44 @@ TEST_F(Placement, AnchorsAndTheScrollersSideFollowTheMonitorHoldingTheStripsCent
     strip().SetLeft(1500 * 15);
     program.OpenScroller(1);
     EXPECT_EQ(state().ScrollerMirrored, False);
+}
+
+TEST(MenuBeside, RightOfTheStripUnlessTheScreenEndsFirst) {
+    struct Row {
+        Long stripLeft, stripRight;
+        int menuWidth;
+        Long screenWidth, menuLeft;
+    };
+    const Row rows[] = {
+        {0, 80, 100, 1024, 80},     {924, 1004, 20, 1024, 1004},  // fits to the last pixel
+        {924, 1004, 21, 1024, 903}, {944, 1024, 100, 1024, 844},
+        {-40, 40, 100, 1024, 40},   {500, 580, 100, 600, 400},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(functions::MenuLeft(r.stripLeft, r.stripRight, r.menuWidth, r.screenWidth),
+                  r.menuLeft)
+            << r.stripLeft << " " << r.menuWidth << " " << r.screenWidth;
+    }
+}
+
+TEST(MonitorHolding, TheCentresMonitorOnceThePrimaryOtherwise) {
+    const QRect primary(1024, 0, 1280, 1024), left(0, 0, 1024, 768);
+    struct Row {
+        QPoint centre;
+        bool placed;
+        QRect monitor;
+    };
+    const Row rows[] = {
+        {{40, 200}, false, primary},  // not placed yet
+        {{40, 200}, true, left},     {{1023, 767}, true, left},
+        {{1024, 0}, true, primary},  {{500, 900}, true, primary},  // in no monitor
+        {{-1, 200}, true, primary},  {{2303, 1023}, true, primary},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(MonitorHolding({primary, left}, r.centre, r.placed), r.monitor)
+            << r.centre.x() << "," << r.centre.y() << " placed " << r.placed;
+    }
+    EXPECT_EQ(MonitorHolding({}, {40, 200}, true), QRect());
 }
 
 }  // namespace
