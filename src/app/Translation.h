@@ -17,5 +17,9 @@ bool LoadCatalogue(QTranslator& translator, const QLocale& locale);
 // The C and POSIX locales, like English, load nothing and cost start-up no more than a look at
 // the environment.
 bool LoadDesktopCatalogue(QTranslator& translator);
+// Whether those variables (null or empty when unset) name a language other than English, so
+// that Qt's list of the system's languages is worth asking for a catalogue.
+bool MayHaveCatalogue(const char* lcAll, const char* lcMessages, const char* lang,
+                      const char* language);
 
 }  // namespace rollkin
