@@ -534,14 +534,30 @@ TEST_F(Keys, ThrowAndMultiplierKeysDoWhatTheirClicksDo) {
         EXPECT_EQ(caption(Slot), r.label ? QString(r.label) : atPress);
         EXPECT_EQ(menu().tmrRefresh(Slot).isActive(), r.draws > 0 && !r.permanent);
     }
-    // X repeats a held key as a release and a press of one time: still one throw per press.
-    const int drawn = rng.drawn;  // of the 2d6 the last row left
-    Key(QEvent::KeyPress, Qt::Key_Space, {}, false, 100);
-    Key(QEvent::KeyRelease, Qt::Key_Space, {}, false, 140);
-    Key(QEvent::KeyPress, Qt::Key_Space, {}, false, 140);
-    EXPECT_TRUE(strip().cmdDice(Slot).isDown());
-    Key(QEvent::KeyRelease, Qt::Key_Space, {}, false, 170);
-    EXPECT_EQ(rng.drawn - drawn, 2);
+}
+
+TEST_F(Keys, OneThrowPerPressOfTheKeyHoweverItRepeats) {
+    constexpr auto P = QEvent::KeyPress, R = QEvent::KeyRelease;
+    struct Event {
+        QEvent::Type type;
+        bool repeat;
+        quint64 at;  // X's time stamp; 0: none
+    };
+    const std::pair<std::vector<Event>, int> rows[] = {
+        // X repeats a held key as a release and a press of one time.
+        {{{P, false, 100}, {R, false, 140}, {P, false, 140}, {R, false, 170}}, 1},
+        {{{P, false, 100}, {P, true, 120}, {R, true, 120}, {R, false, 170}}, 1},  // Qt's repeats
+        {{{P, false, 200}, {R, false, 240}, {P, false, 241}, {R, false, 270}}, 2},
+        {{{P, false, 0}, {R, false, 0}, {P, false, 0}, {R, false, 0}}, 2},  // no time stamps
+    };
+    for (const auto& [events, throws] : rows) {
+        const int drawn = rng.drawn;  // one die a throw
+        for (const Event& e : events) {
+            Key(e.type, Qt::Key_Space, {}, e.repeat, e.at);
+            EXPECT_EQ(strip().cmdDice(Slot).isDown(), e.type == P || e.repeat) << events.front().at;
+        }
+        EXPECT_EQ(rng.drawn - drawn, throws) << events.front().at;
+    }
 }
 
 TEST_F(Keys, MenuKeysOpenTheMenuBesideTheButtonAndArrowsMoveAmongVisibleButtons) {

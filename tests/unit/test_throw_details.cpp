@@ -83,15 +83,21 @@ TEST(ThrowTexts, FortyDiceWrapTenToALine) {
 }
 
 TEST(ThrowHistory, KeepsTheNewestThousandNewestFirst) {
+    // Throw k has the total k: how many throws are kept, and the oldest one kept.
+    const std::tuple<int, int, int> rows[] = {
+        {1, 1, 1}, {999, 999, 1}, {1000, 1000, 1}, {2500, 1000, 1501}, {1001, 1000, 2}};
     ThrowHistory h;
-    for (int k = 1; k <= 1001; ++k) {
-        const auto face = static_cast<Integer>(1 + k % 6);
-        h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, k);
+    for (const auto& [added, kept, oldest] : rows) {
+        h.Clear();
+        for (int k = 1; k <= added; ++k) {
+            const auto face = static_cast<Integer>(1 + k % 6);
+            h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, k);
+        }
+        ASSERT_EQ(h.Count(), kept) << added;
+        EXPECT_EQ(h.Record(0).total, static_cast<Integer>(added)) << added;
+        EXPECT_EQ(h.Record(kept - 1).total, oldest) << added;
     }
-    ASSERT_EQ(h.Count(), 1000);
-    EXPECT_EQ(h.Record(0).total, 1001);
-    EXPECT_EQ(h.Record(999).total, 2);  // the first throw went
-    EXPECT_EQ(h.Record(999).faces, (std::vector<Integer>{3, 1}));
+    EXPECT_EQ(h.Record(999).faces, (std::vector<Integer>{3, 1}));  // of the 1001: the first went
     EXPECT_EQ(h.Line(999), "00:00:02  2d6: 3 + 1 = 2");
 }
 
