@@ -120,6 +120,9 @@ void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y,
     const bool topmost = after == InsertAfter::Topmost;
     Qt::WindowFlags wanted = window.windowFlags();
     wanted.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    // A click on the strip leaves the typing in the window the user types in; the strip takes
+    // the keys when brought forward as a window (the events filter decides).
+    wanted.setFlag(Qt::WindowDoesNotAcceptFocus, closeRequests_ != nullptr);
     if (wanted != window.windowFlags()) {
         if (QWindow* handle = window.windowHandle()) {
             // Changing a created window's flags through QWidget would hide and recreate it;
