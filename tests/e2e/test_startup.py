@@ -85,7 +85,8 @@ def test_roll_prints_each_line_and_a_seed_repeats_them(binary):
     assert first.returncode == 2 and (first.stdout, first.stderr) == (again.stdout, again.stderr)
     assert first.stderr == "dicerollkin: d20+: a number or a dice term is expected at column 5\n"
     attack, pool = first.stdout.splitlines()
-    die, total = map(int, re.fullmatch(r"d20\+7: \[(\d+)(?: \(natural 1?20?\))?\] \+ 7 = (\d+)",
+    natural = r"(?: \(natural (?:1|20)\))?"
+    die, total = map(int, re.fullmatch(rf"d20\+7: \[(\d+){natural}\] \+ 7 = (\d+)",
                                        attack).groups())
     assert 1 <= die <= 20 and total == die + 7, attack
     m = re.fullmatch(r"4d6dl1: \[(.*)\] = (\d+); 2d20kh1: \[.*\] = (\d+)", pool)
