@@ -199,8 +199,9 @@ def roll_figures(build, smoke):
     return medians
 
 
-def report_rolls(medians):
-    print("\nroll engine, parsing and throwing (medians of 15 repetitions, microseconds):")
+def report_rolls(medians, smoke):
+    runs = "one short run" if smoke else "medians of 15 repetitions"
+    print(f"\nroll engine, parsing and throwing ({runs}, microseconds):")
     print(f"  {'':<16} {'wall':>10} {'CPU':>10}")
     for name, (wall, cpu) in sorted(medians.items(), key=lambda kv: kv[1]):
         print(f"  {name:<16} {wall:10.2f} {cpu:10.2f}")
@@ -296,7 +297,7 @@ def main():
     report(names, pooled, args)
     if not args.only:
         try:
-            report_rolls(roll_figures(build, args.smoke))
+            report_rolls(roll_figures(build, args.smoke), args.smoke)
         except (BenchError, subprocess.TimeoutExpired, KeyError, ValueError) as e:
             print(f"benchmark failed: {e}", file=sys.stderr)
             return 1
