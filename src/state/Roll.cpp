@@ -573,7 +573,9 @@ std::string Term(const RolledTerm& t, const RollWords& words, bool markup) {
     for (std::size_t k = 0; k < t.dice.size(); ++k) {
         const RollDie& d = t.dice[k];
         if (k > 0) out += ", ";
-        std::string face = (t.faces == 0 && d.face > 0 ? "+" : "") + std::to_string(d.face);
+        // Appended rather than "+" + to_string(): GCC 12 at -O3 warns falsely (-Wrestrict) on that.
+        std::string face = t.faces == 0 && d.face > 0 ? "+" : "";
+        face += std::to_string(d.face);
         if (d.exploded) face += '!';
         if (d.dropped) {
             out += markup ? "<s>" + face + "</s>" : "~" + face + "~";
