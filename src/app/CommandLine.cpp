@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/RollText.h"
+#include "app/Terminal.h"
 #include "app/Translation.h"
 #include "state/Random.h"
 #include "state/Roll.h"
@@ -20,7 +21,7 @@ constexpr int Misuse = 2;  // the status shells and getopt programs use for a ba
 
 // Written whole, and flushed, so that a full disk or a closed pipe is seen here.
 bool Print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
+    const QByteArray bytes = ToTerminal(text);
     return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream) ==
                static_cast<size_t>(bytes.size()) &&
            std::fflush(stream) == 0;
@@ -90,7 +91,7 @@ int ThrowRolls(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTransl
                                       QT_TRANSLATE_NOOP("CommandLine",
                                                         "dicerollkin: the seed '%1' is not a "
                                                         "whole number from 0 to 4294967295\n"))
-                           .arg(QString::fromLocal8Bit(rolls.seed)));
+                           .arg(FromTerminal(rolls.seed)));
             return Misuse;
         }
         seed = *given;
@@ -105,7 +106,7 @@ int ThrowRolls(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTransl
     bool thrown = true;
     bool written = true;
     for (const char* text : rolls.texts) {
-        const QString roll = QString::fromLocal8Bit(text);
+        const QString roll = FromTerminal(text);
         const RollOutcome outcome = DiceRoll(roll.toStdString()).Throw(rng);
         if (outcome.error) {
             Print(err, QStringLiteral("dicerollkin: %1: %2\n")
@@ -153,7 +154,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FIL
                                       QT_TRANSLATE_NOOP("CommandLine",
                                                         "dicerollkin: unknown argument '%1'; "
                                                         "'dicerollkin --help' lists the options\n"))
-                           .arg(QString::fromLocal8Bit(argv[i])));
+                           .arg(FromTerminal(argv[i])));
             return Misuse;
         }
     }

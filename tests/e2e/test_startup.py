@@ -98,3 +98,12 @@ def test_roll_prints_each_line_and_a_seed_repeats_them(binary):
     r = subprocess.run([binary, "--roll", "3d6"], env=env, capture_output=True, text=True,
                        timeout=60)
     assert r.returncode == 0 and re.fullmatch(r"3d6: \[\d, \d, \d\] = \d+\n", r.stdout), r
+
+
+def test_lines_on_the_terminal_are_in_the_locales_character_set(binary, tmp_path):
+    subprocess.run(["localedef", "-i", "de_DE", "-f", "ISO-8859-1",
+                    tmp_path / "de_DE.ISO-8859-1"], check=True, timeout=60)
+    env = dict(without_display(), LOCPATH=str(tmp_path), LC_ALL="de_DE.ISO-8859-1")
+    r = subprocess.run([binary, "--roll", "d20+"], env=env, capture_output=True, timeout=60)
+    assert r.stderr == "dicerollkin: d20+: eine Zahl oder ein Würfelterm wird in Spalte 5 " \
+        "erwartet\n".encode("latin-1"), r.stderr
