@@ -23,6 +23,7 @@ frmRollkin& Program::Rollkin() {
     if (!rollkin_) {
         rollkin_ = std::make_unique<frmRollkin>(*this);
         rollkin_->Form_Load();
+        Screen.WatchMonitors([this] { rollkin_->MonitorsChanged(); });
     }
     return *rollkin_;
 }

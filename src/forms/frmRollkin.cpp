@@ -63,6 +63,16 @@ void frmRollkin::Form_Load() {
     functions::PlaceMainWindow(program_);
 }
 
+void frmRollkin::MonitorsChanged() {
+    if (program_.State.FreePosition) {
+        const QPoint to = functions::OntoNearestMonitor(geometry(), program_.Screen.Monitors());
+        if (to == pos()) return;
+        SetLeft(PixelsToTwips(to.x(), TwipsPerPixelX()));
+        SetTop(PixelsToTwips(to.y(), TwipsPerPixelY()));
+    }
+    functions::PlaceMainWindow(program_);
+}
+
 void frmRollkin::Form_KeyDown(Integer keyCode, Integer) {
     if (keyCode == vbKeyF1) {
         frmAbout about(program_.Screen);

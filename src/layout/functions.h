@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
+#include <vector>
+
 #include "platform/Units.h"
 #include "state/AppState.h"
 
@@ -52,6 +56,11 @@ void PlaceMainWindow(LayoutHost& host);
 // order, sets every refresh timer's interval and the scroller's range, sizes the strip to its
 // buttons, repaints it and places it again.
 void ApplyLayout(LayoutHost& host);
+
+// Where a window whose rectangle (in pixels) lies off every monitor goes: the nearest corner of
+// the nearest monitor that holds it whole (its upper left where it is larger). A window with any
+// part on a monitor stays where it is.
+QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors);
 
 // The refresh timers' interval for a refresh time in seconds: one millisecond more than the
 // whole seconds, so that 0 seconds still gives a timer that fires.

@@ -91,6 +91,10 @@ def test_two_monitors(x, binary):
         click_button(x, dialog, OK)
         wait_for(lambda: x.find_window(STRIP).geometry == (944, 368, 80, 400), 5,
                  what="the strip at the left monitor's lower right")
+        # Its monitor goes: the strip lands whole on the other, at its anchor.
+        x.run("xrandr", "--delmonitor", "left")
+        wait_for(lambda: x.find_window(STRIP).geometry == (1968, 368, 80, 400), 10,
+                 what="the strip at the remaining monitor's lower right")
 
 
 @pytest.mark.parametrize("platform", ["wayland", "nonsense"])
