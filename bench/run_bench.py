@@ -4,12 +4,14 @@ private Xvfb, and prints min / median / max of each with the median ratios.
 
 Start-up and click-to-screen figures come from N runs after a warm-up, the programs taking turns
 run by run; memory after 1,000 throws and idle CPU from one run of each, side by side, each in an
-X server of its own. Nothing here passes or fails on a timing: the status is 0 when every figure
+X server of its own; the roll engine's parsing and throwing from bench/bench_roll (Google
+Benchmark), 15 repetitions. Nothing here passes or fails on a timing: the status is 0 when every figure
 was measured, 1 when a program or the tool failed.
 """
 
 import argparse
 import concurrent.futures
+import json
 import os
 import platform
 import shlex
@@ -173,6 +175,45 @@ def report(names, pooled, args):
         print(f"  {'holds ' if holds else 'MISSES'} {label.strip()}: {text}")
 
 
+# The roll engine's targets: benchmark name, what it is, limit in microseconds.
+ROLL_ROWS = [("simple", "4d6dl1+1d8+3", 2.0), ("thousand_dice", "1000d1000", 50.0)]
+ROLL_LONG = 1000.0  # the worst 1,000-character input, of the long_* candidates
+
+
+def roll_figures(build, smoke):
+    """Runs bench_roll (Google Benchmark): {name: (median wall, median CPU microseconds)},
+    parsing and throwing. On a shared machine the wall time carries the others' load; the CPU
+    time is the engine's own."""
+    args = [os.path.join(build, "bench", "bench_roll"), "--benchmark_format=json"]
+    args += (["--benchmark_min_time=0.01"] if smoke else
+             ["--benchmark_repetitions=15", "--benchmark_report_aggregates_only=true"])
+    result = subprocess.run(args, capture_output=True, text=True, timeout=600)
+    if result.returncode != 0:
+        raise BenchError(f"bench_roll: {result.stderr.strip()}")
+    medians = {}
+    for b in json.loads(result.stdout)["benchmarks"]:
+        if b.get("aggregate_name", "median") != "median":
+            continue
+        scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]]
+        medians[b["run_name"].split("/", 1)[1]] = (b["real_time"] * scale, b["cpu_time"] * scale)
+    return medians
+
+
+def report_rolls(medians, smoke):
+    runs = "one short run" if smoke else "medians of 15 repetitions"
+    print(f"\nroll engine, parsing and throwing ({runs}, microseconds):")
+    print(f"  {'':<16} {'wall':>10} {'CPU':>10}")
+    for name, (wall, cpu) in sorted(medians.items(), key=lambda kv: kv[1]):
+        print(f"  {name:<16} {wall:10.2f} {cpu:10.2f}")
+    print("targets (medians, CPU time):")
+    for name, text, limit in ROLL_ROWS:
+        cpu = medians[name][1]
+        print(f"  {'holds ' if cpu < limit else 'MISSES'} {text} under {limit:g} us: {cpu:.2f} us")
+    worst = max((cpu, n) for n, (_, cpu) in medians.items() if n.startswith("long_"))
+    print(f"  {'holds ' if worst[0] < ROLL_LONG else 'MISSES'} the worst 1,000 characters under "
+          f"{ROLL_LONG:g} us: {worst[0]:.2f} us ({worst[1]})")
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -201,7 +242,8 @@ def main():
                 ("X11 floor", [os.path.join(build, "bench", "bench_floor_x11")])]
     if args.only:
         programs = [(n, shlex.split(c)) for n, c in (p.split("=", 1) for p in args.only)]
-    for path in [xmeasure] + [c[0] for _, c in programs]:
+    roll_bench = [] if args.only else [os.path.join(build, "bench", "bench_roll")]
+    for path in [xmeasure] + [c[0] for _, c in programs] + roll_bench:
         if not os.access(path, os.X_OK):
             print(f"missing {path}: build the release preset first (scripts/bench does)",
                   file=sys.stderr)
@@ -253,6 +295,12 @@ def main():
         return 1
     print()
     report(names, pooled, args)
+    if not args.only:
+        try:
+            report_rolls(roll_figures(build, args.smoke), args.smoke)
+        except (BenchError, subprocess.TimeoutExpired, KeyError, ValueError) as e:
+            print(f"benchmark failed: {e}", file=sys.stderr)
+            return 1
     print(f"took {time.monotonic() - started:.0f} s")
     return 0
 

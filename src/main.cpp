@@ -12,6 +12,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "app/Terminal.h"
 #include "app/Translation.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
@@ -86,10 +87,11 @@ private:
         if (type == QtFatalMsg) {
             if (failure_.empty()) {  // Qt's own account: what led to the failure, and the failure
                 for (const Held& h : held_)
-                    std::fprintf(stderr, "%s\n", qPrintable(h.message));
+                    std::fprintf(stderr, "%s\n", rollkin::ToTerminal(h.message).constData());
                 failure_ = message.toStdString();
             }
-            std::fprintf(stderr, "%s\n", failure_.c_str());
+            std::fprintf(stderr, "%s\n",
+                         rollkin::ToTerminal(QString::fromStdString(failure_)).constData());
             std::_Exit(1);
         }
         held_.push_back({type, context.category, message});
@@ -118,7 +120,7 @@ int main(int argc, char** argv) {
                                  translated ? &catalogue : nullptr};
     const DisplayChoice choice = ChooseDisplay(env);
     if (!choice.error.empty()) {
-        std::fprintf(stderr, "%s\n", choice.error.c_str());
+        std::fprintf(stderr, "%s\n", ToTerminal(QString::fromStdString(choice.error)).constData());
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", choice.platform.c_str());

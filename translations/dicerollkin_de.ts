@@ -4,31 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: dicerollkin [OPTION]
-A strip of dice buttons, d2 to d100, that floats above your other windows.
-Without an option it shows the strip: left click a button to throw its dice,
-right click or right drag to choose how many, Shift and left press for the menu.
-
-Options:
-  -h, --help     print this help and exit
-      --version  print the version and exit
-
-The manual: man dicerollkin
-</source>
-        <translation>Aufruf: dicerollkin [OPTION]
-Eine Würfelleiste von d2 bis d100, die über den anderen Fenstern schwebt.
-Ohne Option zeigt es die Leiste: ein Linksklick auf einen Knopf wirft seine
-Würfel, Rechtsklick oder Ziehen mit der rechten Taste wählt ihre Anzahl,
-Umschalt und Linksklick öffnen das Menü.
-
-Optionen:
-  -h, --help     diese Hilfe anzeigen und beenden
-      --version  Versionsinformation anzeigen und beenden
-
-Das Handbuch: man dicerollkin
-</translation>
-    </message>
-    <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
 </source>
         <translation>dicerollkin: unbekanntes Argument „%1“; „dicerollkin --help“ zeigt die Optionen
@@ -38,6 +13,62 @@ Das Handbuch: man dicerollkin
         <source>dicerollkin: cannot write to standard output
 </source>
         <translation>dicerollkin: kann nicht auf die Standardausgabe schreiben
+</translation>
+    </message>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+       dicerollkin [--seed N] --roll ROLL [ROLL ...]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help       print this help and exit
+      --version    print the version and exit
+      --roll ROLL  throw each ROLL, print its dice and total, and exit
+      --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+
+A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
+d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
+term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
+and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+The manual: man dicerollkin
+</source>
+        <translation>Aufruf: dicerollkin [OPTION]
+       dicerollkin [--seed N] --roll WURF [WURF ...]
+Eine Würfelleiste von d2 bis d100, die über den anderen Fenstern schwebt.
+Ohne Option zeigt es die Leiste: ein Linksklick auf einen Knopf wirft seine
+Würfel, Rechtsklick oder Ziehen mit der rechten Taste wählt ihre Anzahl,
+Umschalt und Linksklick öffnen das Menü.
+
+Optionen:
+  -h, --help       diese Hilfe anzeigen und beenden
+      --version    Versionsinformation anzeigen und beenden
+      --roll WURF  jeden WURF werfen, seine Würfel und Summe zeigen und beenden
+      --seed N     mit --roll: dasselbe N (0 bis 4294967295) wirft dieselben Würfel
+
+Ein Wurf ist Würfelnotation: NdM sind N Würfel mit M Seiten (N darf fehlen),
+d% ist d100, NdF sind Fate-Würfel; Zahlen, + - * / (abgerundet) und Klammern.
+Nach einem Term lässt ! seine Würfel explodieren, khK klK dhK dlK behalten oder
+streichen die K höchsten oder niedrigsten, und &gt;=T &gt;T &lt;=T &lt;T =T zählen die
+Würfel, die T erfüllen. Kommas trennen Würfe.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+Das Handbuch: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: &apos;%1&apos; needs a value; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: „%1“ braucht einen Wert; „dicerollkin --help“ zeigt die Optionen
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the seed &apos;%1&apos; is not a whole number from 0 to 4294967295
+</source>
+        <translation>dicerollkin: der Startwert „%1“ ist keine ganze Zahl von 0 bis 4294967295
 </translation>
     </message>
 </context>
@@ -111,6 +142,81 @@ Das Handbuch: man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Roll</name>
+    <message>
+        <source>a number is expected at column %1</source>
+        <translation>eine Zahl wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>a number of faces, % or F is expected at column %1</source>
+        <translation>eine Seitenzahl, % oder F wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>h or l is expected at column %1</source>
+        <translation>h oder l wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>a closing parenthesis is expected at column %1</source>
+        <translation>eine schließende Klammer wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, a comma or the end is expected at column %1</source>
+        <translation>+, -, *, /, ein Komma oder das Ende wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>a number or a dice term is expected at column %1</source>
+        <translation>eine Zahl oder ein Würfelterm wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>the roll is longer than %1 characters</source>
+        <translation>der Wurf ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>more than %1 rolls at column %2</source>
+        <translation>mehr als %1 Würfe in Spalte %2</translation>
+    </message>
+    <message>
+        <source>parentheses nested more than %1 deep at column %2</source>
+        <translation>Klammern mehr als %1 tief geschachtelt in Spalte %2</translation>
+    </message>
+    <message>
+        <source>too many dice (more than %1) at column %2</source>
+        <translation>zu viele Würfel (mehr als %1) in Spalte %2</translation>
+    </message>
+    <message>
+        <source>the number at column %1 is larger than %2</source>
+        <translation>die Zahl in Spalte %1 ist größer als %2</translation>
+    </message>
+    <message>
+        <source>0 dice at column %1</source>
+        <translation>0 Würfel in Spalte %1</translation>
+    </message>
+    <message>
+        <source>dice of 0 faces at column %1</source>
+        <translation>Würfel mit 0 Seiten in Spalte %1</translation>
+    </message>
+    <message>
+        <source>a d1 or a Fate die cannot explode, at column %1</source>
+        <translation>ein d1 oder ein Fate-Würfel kann nicht explodieren, in Spalte %1</translation>
+    </message>
+    <message>
+        <source>division by zero at column %1</source>
+        <translation>Division durch null in Spalte %1</translation>
+    </message>
+    <message>
+        <source>a value past 64 bits at column %1</source>
+        <translation>ein Wert über 64 Bit in Spalte %1</translation>
+    </message>
+    <message>
+        <source>natural 20</source>
+        <translation>natürliche 20</translation>
+    </message>
+    <message>
+        <source>natural 1</source>
+        <translation>natürliche 1</translation>
     </message>
 </context>
 <context>

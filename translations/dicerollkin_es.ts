@@ -4,31 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: dicerollkin [OPTION]
-A strip of dice buttons, d2 to d100, that floats above your other windows.
-Without an option it shows the strip: left click a button to throw its dice,
-right click or right drag to choose how many, Shift and left press for the menu.
-
-Options:
-  -h, --help     print this help and exit
-      --version  print the version and exit
-
-The manual: man dicerollkin
-</source>
-        <translation>Uso: dicerollkin [OPCIÓN]
-Una barra de botones de dados, del d2 al d100, que flota sobre tus ventanas.
-Sin opciones muestra la barra: clic izquierdo en un botón para tirar sus dados,
-clic derecho o arrastrar con el botón derecho para elegir cuántos, Mayús y clic
-izquierdo para el menú.
-
-Opciones:
-  -h, --help     muestra esta ayuda y termina
-      --version  muestra la versión y termina
-
-El manual: man dicerollkin
-</translation>
-    </message>
-    <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
 </source>
         <translation>dicerollkin: argumento desconocido «%1»; «dicerollkin --help» muestra las opciones
@@ -38,6 +13,62 @@ El manual: man dicerollkin
         <source>dicerollkin: cannot write to standard output
 </source>
         <translation>dicerollkin: no se puede escribir en la salida estándar
+</translation>
+    </message>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+       dicerollkin [--seed N] --roll ROLL [ROLL ...]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help       print this help and exit
+      --version    print the version and exit
+      --roll ROLL  throw each ROLL, print its dice and total, and exit
+      --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+
+A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
+d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
+term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
+and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPCIÓN]
+     dicerollkin [--seed N] --roll TIRADA [TIRADA ...]
+Una barra de botones de dados, del d2 al d100, que flota sobre tus ventanas.
+Sin opciones muestra la barra: clic izquierdo en un botón para tirar sus dados,
+clic derecho o arrastrar con el botón derecho para elegir cuántos, Mayús y clic
+izquierdo para el menú.
+
+Opciones:
+  -h, --help         muestra esta ayuda y termina
+      --version      muestra la versión y termina
+      --roll TIRADA  hace cada TIRADA, muestra sus dados y su total, y termina
+      --seed N       con --roll: el mismo N (0 a 4294967295) tira los mismos dados
+
+Una tirada se escribe en notación de dados: NdM son N dados de M caras (N puede
+faltar), d% es un d100, NdF dados Fate; números, + - * / (redondeo hacia abajo)
+y paréntesis. Tras un término, ! hace explotar sus dados, khK klK dhK dlK
+conservan o descartan los K más altos o más bajos, y &gt;=T &gt;T &lt;=T &lt;T =T cuentan
+los dados que cumplen T. Las comas separan tiradas.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+El manual: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: &apos;%1&apos; needs a value; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: «%1» necesita un valor; «dicerollkin --help» lista las opciones
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the seed &apos;%1&apos; is not a whole number from 0 to 4294967295
+</source>
+        <translation>dicerollkin: la semilla «%1» no es un número entero de 0 a 4294967295
 </translation>
     </message>
 </context>
@@ -111,6 +142,81 @@ El manual: man dicerollkin
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Roll</name>
+    <message>
+        <source>a number is expected at column %1</source>
+        <translation>se espera un número en la columna %1</translation>
+    </message>
+    <message>
+        <source>a number of faces, % or F is expected at column %1</source>
+        <translation>se espera un número de caras, % o F en la columna %1</translation>
+    </message>
+    <message>
+        <source>h or l is expected at column %1</source>
+        <translation>se espera h o l en la columna %1</translation>
+    </message>
+    <message>
+        <source>a closing parenthesis is expected at column %1</source>
+        <translation>se espera un paréntesis de cierre en la columna %1</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, a comma or the end is expected at column %1</source>
+        <translation>se espera +, -, *, /, una coma o el final en la columna %1</translation>
+    </message>
+    <message>
+        <source>a number or a dice term is expected at column %1</source>
+        <translation>se espera un número o un término de dados en la columna %1</translation>
+    </message>
+    <message>
+        <source>the roll is longer than %1 characters</source>
+        <translation>la tirada tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>more than %1 rolls at column %2</source>
+        <translation>más de %1 tiradas en la columna %2</translation>
+    </message>
+    <message>
+        <source>parentheses nested more than %1 deep at column %2</source>
+        <translation>paréntesis anidados a más de %1 niveles en la columna %2</translation>
+    </message>
+    <message>
+        <source>too many dice (more than %1) at column %2</source>
+        <translation>demasiados dados (más de %1) en la columna %2</translation>
+    </message>
+    <message>
+        <source>the number at column %1 is larger than %2</source>
+        <translation>el número de la columna %1 es mayor que %2</translation>
+    </message>
+    <message>
+        <source>0 dice at column %1</source>
+        <translation>0 dados en la columna %1</translation>
+    </message>
+    <message>
+        <source>dice of 0 faces at column %1</source>
+        <translation>dados de 0 caras en la columna %1</translation>
+    </message>
+    <message>
+        <source>a d1 or a Fate die cannot explode, at column %1</source>
+        <translation>un d1 o un dado Fate no puede explotar, en la columna %1</translation>
+    </message>
+    <message>
+        <source>division by zero at column %1</source>
+        <translation>división por cero en la columna %1</translation>
+    </message>
+    <message>
+        <source>a value past 64 bits at column %1</source>
+        <translation>un valor de más de 64 bits en la columna %1</translation>
+    </message>
+    <message>
+        <source>natural 20</source>
+        <translation>20 natural</translation>
+    </message>
+    <message>
+        <source>natural 1</source>
+        <translation>1 natural</translation>
     </message>
 </context>
 <context>

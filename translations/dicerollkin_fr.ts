@@ -4,31 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: dicerollkin [OPTION]
-A strip of dice buttons, d2 to d100, that floats above your other windows.
-Without an option it shows the strip: left click a button to throw its dice,
-right click or right drag to choose how many, Shift and left press for the menu.
-
-Options:
-  -h, --help     print this help and exit
-      --version  print the version and exit
-
-The manual: man dicerollkin
-</source>
-        <translation>Utilisation : dicerollkin [OPTION]
-Une barre de boutons de dés, du d2 au d100, qui flotte au-dessus des fenêtres.
-Sans option, le programme affiche la barre : un clic gauche sur un bouton lance
-ses dés, un clic droit ou un glisser avec le bouton droit choisit leur nombre,
-Maj et clic gauche ouvrent le menu.
-
-Options :
-  -h, --help     afficher cette aide et quitter
-      --version  afficher la version et quitter
-
-Le manuel : man dicerollkin
-</translation>
-    </message>
-    <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
 </source>
         <translation>dicerollkin: argument inconnu « %1 » ; « dicerollkin --help » liste les options
@@ -38,6 +13,62 @@ Le manuel : man dicerollkin
         <source>dicerollkin: cannot write to standard output
 </source>
         <translation>dicerollkin: impossible d&apos;écrire sur la sortie standard
+</translation>
+    </message>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+       dicerollkin [--seed N] --roll ROLL [ROLL ...]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help       print this help and exit
+      --version    print the version and exit
+      --roll ROLL  throw each ROLL, print its dice and total, and exit
+      --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+
+A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
+d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
+term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
+and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+The manual: man dicerollkin
+</source>
+        <translation>Utilisation : dicerollkin [OPTION]
+              dicerollkin [--seed N] --roll JET [JET ...]
+Une barre de boutons de dés, du d2 au d100, qui flotte au-dessus des fenêtres.
+Sans option, le programme affiche la barre : un clic gauche sur un bouton lance
+ses dés, un clic droit ou un glisser avec le bouton droit choisit leur nombre,
+Maj et clic gauche ouvrent le menu.
+
+Options :
+  -h, --help      afficher cette aide et quitter
+      --version   afficher la version et quitter
+      --roll JET  lancer chaque JET, afficher ses dés et son total, et quitter
+      --seed N    avec --roll : le même N (0 à 4294967295) lance les mêmes dés
+
+Un jet s&apos;écrit en notation de dés : NdM est N dés à M faces (N peut manquer),
+d% est un d100, NdF des dés Fate ; des nombres, + - * / (arrondi vers le bas)
+et des parenthèses. Après un terme, ! fait exploser ses dés, khK klK dhK dlK
+gardent ou retirent les K plus hauts ou plus bas, et &gt;=T &gt;T &lt;=T &lt;T =T comptent
+les dés qui atteignent T. Des virgules séparent les jets.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+Le manuel : man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: &apos;%1&apos; needs a value; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin : « %1 » demande une valeur ; « dicerollkin --help » liste les options
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the seed &apos;%1&apos; is not a whole number from 0 to 4294967295
+</source>
+        <translation>dicerollkin : la graine « %1 » n&apos;est pas un nombre entier de 0 à 4294967295
 </translation>
     </message>
 </context>
@@ -111,6 +142,81 @@ Le manuel : man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Roll</name>
+    <message>
+        <source>a number is expected at column %1</source>
+        <translation>un nombre est attendu à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a number of faces, % or F is expected at column %1</source>
+        <translation>un nombre de faces, % ou F est attendu à la colonne %1</translation>
+    </message>
+    <message>
+        <source>h or l is expected at column %1</source>
+        <translation>h ou l est attendu à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a closing parenthesis is expected at column %1</source>
+        <translation>une parenthèse fermante est attendue à la colonne %1</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, a comma or the end is expected at column %1</source>
+        <translation>+, -, *, /, une virgule ou la fin est attendue à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a number or a dice term is expected at column %1</source>
+        <translation>un nombre ou un terme de dés est attendu à la colonne %1</translation>
+    </message>
+    <message>
+        <source>the roll is longer than %1 characters</source>
+        <translation>le jet dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>more than %1 rolls at column %2</source>
+        <translation>plus de %1 jets à la colonne %2</translation>
+    </message>
+    <message>
+        <source>parentheses nested more than %1 deep at column %2</source>
+        <translation>parenthèses imbriquées sur plus de %1 niveaux à la colonne %2</translation>
+    </message>
+    <message>
+        <source>too many dice (more than %1) at column %2</source>
+        <translation>trop de dés (plus de %1) à la colonne %2</translation>
+    </message>
+    <message>
+        <source>the number at column %1 is larger than %2</source>
+        <translation>le nombre à la colonne %1 dépasse %2</translation>
+    </message>
+    <message>
+        <source>0 dice at column %1</source>
+        <translation>0 dé à la colonne %1</translation>
+    </message>
+    <message>
+        <source>dice of 0 faces at column %1</source>
+        <translation>dés à 0 face à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a d1 or a Fate die cannot explode, at column %1</source>
+        <translation>un d1 ou un dé Fate ne peut pas exploser, à la colonne %1</translation>
+    </message>
+    <message>
+        <source>division by zero at column %1</source>
+        <translation>division par zéro à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a value past 64 bits at column %1</source>
+        <translation>une valeur au-delà de 64 bits à la colonne %1</translation>
+    </message>
+    <message>
+        <source>natural 20</source>
+        <translation>20 naturel</translation>
+    </message>
+    <message>
+        <source>natural 1</source>
+        <translation>1 naturel</translation>
     </message>
 </context>
 <context>

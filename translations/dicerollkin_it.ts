@@ -4,31 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: dicerollkin [OPTION]
-A strip of dice buttons, d2 to d100, that floats above your other windows.
-Without an option it shows the strip: left click a button to throw its dice,
-right click or right drag to choose how many, Shift and left press for the menu.
-
-Options:
-  -h, --help     print this help and exit
-      --version  print the version and exit
-
-The manual: man dicerollkin
-</source>
-        <translation>Uso: dicerollkin [OPZIONE]
-Una barra di pulsanti di dadi, dal d2 al d100, sempre sopra le altre finestre.
-Senza opzioni mostra la barra: clic sinistro su un pulsante per lanciare i suoi
-dadi, clic destro o trascinamento col destro per scegliere quanti, Maiusc e
-clic sinistro per il menu.
-
-Opzioni:
-  -h, --help     mostra questo aiuto ed esce
-      --version  mostra la versione ed esce
-
-Il manuale: man dicerollkin
-</translation>
-    </message>
-    <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
 </source>
         <translation>dicerollkin: argomento sconosciuto «%1»; «dicerollkin --help» elenca le opzioni
@@ -38,6 +13,62 @@ Il manuale: man dicerollkin
         <source>dicerollkin: cannot write to standard output
 </source>
         <translation>dicerollkin: impossibile scrivere sullo standard output
+</translation>
+    </message>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+       dicerollkin [--seed N] --roll ROLL [ROLL ...]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help       print this help and exit
+      --version    print the version and exit
+      --roll ROLL  throw each ROLL, print its dice and total, and exit
+      --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+
+A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
+d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
+term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
+and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPZIONE]
+     dicerollkin [--seed N] --roll TIRO [TIRO ...]
+Una barra di pulsanti di dadi, dal d2 al d100, sempre sopra le altre finestre.
+Senza opzioni mostra la barra: clic sinistro su un pulsante per lanciare i suoi
+dadi, clic destro o trascinamento col destro per scegliere quanti, Maiusc e
+clic sinistro per il menu.
+
+Opzioni:
+  -h, --help       mostra questo aiuto ed esce
+      --version    mostra la versione ed esce
+      --roll TIRO  lancia ogni TIRO, ne mostra i dadi e il totale, ed esce
+      --seed N     con --roll: lo stesso N (da 0 a 4294967295) lancia gli stessi dadi
+
+Un tiro si scrive in notazione dei dadi: NdM sono N dadi da M facce (N si può
+omettere), d% è un d100, NdF dadi Fate; numeri, + - * / (arrotondando per
+difetto) e parentesi. Dopo un termine, ! fa esplodere i suoi dadi, khK klK dhK
+dlK tengono o scartano i K più alti o più bassi, e &gt;=T &gt;T &lt;=T &lt;T =T contano i
+dadi che soddisfano T. Le virgole separano i tiri.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+Il manuale: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: &apos;%1&apos; needs a value; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: «%1» richiede un valore; «dicerollkin --help» elenca le opzioni
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the seed &apos;%1&apos; is not a whole number from 0 to 4294967295
+</source>
+        <translation>dicerollkin: il seme «%1» non è un numero intero da 0 a 4294967295
 </translation>
     </message>
 </context>
@@ -111,6 +142,81 @@ Il manuale: man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Roll</name>
+    <message>
+        <source>a number is expected at column %1</source>
+        <translation>è atteso un numero alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a number of faces, % or F is expected at column %1</source>
+        <translation>è atteso un numero di facce, % o F alla colonna %1</translation>
+    </message>
+    <message>
+        <source>h or l is expected at column %1</source>
+        <translation>è atteso h o l alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a closing parenthesis is expected at column %1</source>
+        <translation>è attesa una parentesi chiusa alla colonna %1</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, a comma or the end is expected at column %1</source>
+        <translation>è atteso +, -, *, /, una virgola o la fine alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a number or a dice term is expected at column %1</source>
+        <translation>è atteso un numero o un termine di dadi alla colonna %1</translation>
+    </message>
+    <message>
+        <source>the roll is longer than %1 characters</source>
+        <translation>il tiro supera i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>more than %1 rolls at column %2</source>
+        <translation>più di %1 tiri alla colonna %2</translation>
+    </message>
+    <message>
+        <source>parentheses nested more than %1 deep at column %2</source>
+        <translation>parentesi annidate oltre %1 livelli alla colonna %2</translation>
+    </message>
+    <message>
+        <source>too many dice (more than %1) at column %2</source>
+        <translation>troppi dadi (più di %1) alla colonna %2</translation>
+    </message>
+    <message>
+        <source>the number at column %1 is larger than %2</source>
+        <translation>il numero alla colonna %1 supera %2</translation>
+    </message>
+    <message>
+        <source>0 dice at column %1</source>
+        <translation>0 dadi alla colonna %1</translation>
+    </message>
+    <message>
+        <source>dice of 0 faces at column %1</source>
+        <translation>dadi da 0 facce alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a d1 or a Fate die cannot explode, at column %1</source>
+        <translation>un d1 o un dado Fate non può esplodere, alla colonna %1</translation>
+    </message>
+    <message>
+        <source>division by zero at column %1</source>
+        <translation>divisione per zero alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a value past 64 bits at column %1</source>
+        <translation>un valore oltre i 64 bit alla colonna %1</translation>
+    </message>
+    <message>
+        <source>natural 20</source>
+        <translation>20 naturale</translation>
+    </message>
+    <message>
+        <source>natural 1</source>
+        <translation>1 naturale</translation>
     </message>
 </context>
 <context>

@@ -4,31 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: dicerollkin [OPTION]
-A strip of dice buttons, d2 to d100, that floats above your other windows.
-Without an option it shows the strip: left click a button to throw its dice,
-right click or right drag to choose how many, Shift and left press for the menu.
-
-Options:
-  -h, --help     print this help and exit
-      --version  print the version and exit
-
-The manual: man dicerollkin
-</source>
-        <translation>Uso: dicerollkin [OPÇÃO]
-Uma barra de botões de dados, do d2 ao d100, que flutua sobre suas janelas.
-Sem opção, mostra a barra: clique esquerdo num botão para rolar os dados dele,
-clique direito ou arraste com o botão direito para escolher quantos, Shift e
-clique esquerdo para o menu.
-
-Opções:
-  -h, --help     mostra esta ajuda e sai
-      --version  mostra a versão e sai
-
-O manual: man dicerollkin
-</translation>
-    </message>
-    <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
 </source>
         <translation>dicerollkin: argumento desconhecido &quot;%1&quot;; &quot;dicerollkin --help&quot; lista as opções
@@ -38,6 +13,62 @@ O manual: man dicerollkin
         <source>dicerollkin: cannot write to standard output
 </source>
         <translation>dicerollkin: não foi possível escrever na saída padrão
+</translation>
+    </message>
+    <message>
+        <source>Usage: dicerollkin [OPTION]
+       dicerollkin [--seed N] --roll ROLL [ROLL ...]
+A strip of dice buttons, d2 to d100, that floats above your other windows.
+Without an option it shows the strip: left click a button to throw its dice,
+right click or right drag to choose how many, Shift and left press for the menu.
+
+Options:
+  -h, --help       print this help and exit
+      --version    print the version and exit
+      --roll ROLL  throw each ROLL, print its dice and total, and exit
+      --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+
+A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
+d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
+term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
+and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+The manual: man dicerollkin
+</source>
+        <translation>Uso: dicerollkin [OPÇÃO]
+     dicerollkin [--seed N] --roll ROLAGEM [ROLAGEM ...]
+Uma barra de botões de dados, do d2 ao d100, que flutua sobre suas janelas.
+Sem opção, mostra a barra: clique esquerdo num botão para rolar os dados dele,
+clique direito ou arraste com o botão direito para escolher quantos, Shift e
+clique esquerdo para o menu.
+
+Opções:
+  -h, --help          mostra esta ajuda e sai
+      --version       mostra a versão e sai
+      --roll ROLAGEM  rola cada ROLAGEM, mostra seus dados e o total, e sai
+      --seed N        com --roll: o mesmo N (0 a 4294967295) rola os mesmos dados
+
+Uma rolagem se escreve em notação de dados: NdM são N dados de M faces (N pode
+faltar), d% é um d100, NdF dados Fate; números, + - * / (arredondando para
+baixo) e parênteses. Depois de um termo, ! faz seus dados explodirem, khK klK
+dhK dlK mantêm ou descartam os K maiores ou menores, e &gt;=T &gt;T &lt;=T &lt;T =T contam
+os dados que atingem T. Vírgulas separam rolagens.
+  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+
+O manual: man dicerollkin
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: &apos;%1&apos; needs a value; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: “%1” precisa de um valor; “dicerollkin --help” lista as opções
+</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the seed &apos;%1&apos; is not a whole number from 0 to 4294967295
+</source>
+        <translation>dicerollkin: a semente “%1” não é um número inteiro de 0 a 4294967295
 </translation>
     </message>
 </context>
@@ -111,6 +142,81 @@ O manual: man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Roll</name>
+    <message>
+        <source>a number is expected at column %1</source>
+        <translation>espera-se um número na coluna %1</translation>
+    </message>
+    <message>
+        <source>a number of faces, % or F is expected at column %1</source>
+        <translation>espera-se um número de faces, % ou F na coluna %1</translation>
+    </message>
+    <message>
+        <source>h or l is expected at column %1</source>
+        <translation>espera-se h ou l na coluna %1</translation>
+    </message>
+    <message>
+        <source>a closing parenthesis is expected at column %1</source>
+        <translation>espera-se um parêntese de fechamento na coluna %1</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, a comma or the end is expected at column %1</source>
+        <translation>espera-se +, -, *, /, uma vírgula ou o fim na coluna %1</translation>
+    </message>
+    <message>
+        <source>a number or a dice term is expected at column %1</source>
+        <translation>espera-se um número ou um termo de dados na coluna %1</translation>
+    </message>
+    <message>
+        <source>the roll is longer than %1 characters</source>
+        <translation>a rolagem tem mais de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>more than %1 rolls at column %2</source>
+        <translation>mais de %1 rolagens na coluna %2</translation>
+    </message>
+    <message>
+        <source>parentheses nested more than %1 deep at column %2</source>
+        <translation>parênteses aninhados em mais de %1 níveis na coluna %2</translation>
+    </message>
+    <message>
+        <source>too many dice (more than %1) at column %2</source>
+        <translation>dados demais (mais de %1) na coluna %2</translation>
+    </message>
+    <message>
+        <source>the number at column %1 is larger than %2</source>
+        <translation>o número da coluna %1 é maior que %2</translation>
+    </message>
+    <message>
+        <source>0 dice at column %1</source>
+        <translation>0 dados na coluna %1</translation>
+    </message>
+    <message>
+        <source>dice of 0 faces at column %1</source>
+        <translation>dados de 0 faces na coluna %1</translation>
+    </message>
+    <message>
+        <source>a d1 or a Fate die cannot explode, at column %1</source>
+        <translation>um d1 ou um dado Fate não pode explodir, na coluna %1</translation>
+    </message>
+    <message>
+        <source>division by zero at column %1</source>
+        <translation>divisão por zero na coluna %1</translation>
+    </message>
+    <message>
+        <source>a value past 64 bits at column %1</source>
+        <translation>um valor acima de 64 bits na coluna %1</translation>
+    </message>
+    <message>
+        <source>natural 20</source>
+        <translation>20 natural</translation>
+    </message>
+    <message>
+        <source>natural 1</source>
+        <translation>1 natural</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,7 @@ void Program::Start() {
         if (scroller_) scroller_->hide();
     });
     strip->Form_Load();
+    Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
 }
 
 frmRollkin& Program::Rollkin() {

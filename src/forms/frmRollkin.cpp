@@ -67,6 +67,16 @@ void frmRollkin::Form_Load() {
     PlaceMainWindow();
 }
 
+void frmRollkin::MonitorsChanged() {
+    if (state_.FreePosition) {
+        const QPoint to = functions::OntoNearestMonitor(geometry(), screen_.Monitors());
+        if (to == pos()) return;
+        SetLeft(PixelsToTwips(to.x(), TwipsPerPixelX()));
+        SetTop(PixelsToTwips(to.y(), TwipsPerPixelY()));
+    }
+    PlaceMainWindow();
+}
+
 void frmRollkin::PlaceMainWindow() {
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     const functions::Placement p = functions::PlaceMainWindow(

@@ -30,6 +30,9 @@ public:
     void Refresh();
 
     void Form_Load();
+    // The monitors changed: an anchored strip goes to its anchor on the monitor that now holds
+    // it; a free one left off every monitor comes onto the nearest.
+    void MonitorsChanged();
     void Form_KeyDown(Integer keyCode, Integer shift);
     void Form_Unload();
 

@@ -1,5 +1,6 @@
 #include "layout/StripLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace rollkin::functions {
@@ -67,6 +68,24 @@ Placement PlaceMainWindow(const AppState& s, const TwipsRect& form, const QRect&
             TwipsToPixels(form.Width, tppX),
             TwipsToPixels(form.Height, tppY),
             PlacementFlags};
+}
+
+QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors) {
+    QPoint best = window.topLeft();
+    qint64 nearest = -1;
+    for (const QRect& m : monitors) {
+        if (m.intersects(window)) return window.topLeft();
+        const QPoint at(
+            std::clamp(window.x(), m.x(), std::max(m.x(), m.right() + 1 - window.width())),
+            std::clamp(window.y(), m.y(), std::max(m.y(), m.bottom() + 1 - window.height())));
+        const QPoint moved = at - window.topLeft();
+        const qint64 distance = qint64{moved.x()} * moved.x() + qint64{moved.y()} * moved.y();
+        if (nearest < 0 || distance < nearest) {
+            nearest = distance;
+            best = at;
+        }
+    }
+    return best;
 }
 
 StripLayout ApplyLayout(const AppState& s) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
+#include <vector>
 
 #include "platform/Desktop.h"
 #include "platform/Units.h"
@@ -54,6 +56,11 @@ struct StripLayout {
 };
 
 StripLayout ApplyLayout(const AppState& settings);
+
+// Where a window whose rectangle (in pixels) lies off every monitor goes: the nearest corner of
+// the nearest monitor that holds it whole (its upper left where it is larger). A window with any
+// part on a monitor stays where it is.
+QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors);
 
 // The left edge in pixels of the keyboard's menu, menuWidth pixels wide: right of the strip,
 // or left of it where the screen (screenWidth pixels from 0) ends first.

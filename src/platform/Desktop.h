@@ -2,6 +2,8 @@
 
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <vector>
 
 #include "state/AppState.h"
 
@@ -45,6 +47,12 @@ public:
     // The monitor, in pixels of the whole desktop, that holds the centre of the window; the
     // primary monitor while the window has not been placed yet, or when no monitor holds it.
     virtual QRect MonitorOf(const QWidget& window) const = 0;
+    // Every monitor, in pixels of the whole desktop, the primary first.
+    virtual std::vector<QRect> Monitors() const = 0;
+    // Calls `changed` once the monitors have changed (one added, removed or resized, or the
+    // screen resized), once for a burst of changes. Then brings back any other window of the
+    // program left off every monitor, centred on the monitor of the window placed last.
+    virtual void WatchMonitors(std::function<void()> changed) = 0;
     // Twips per pixel: 1440 / the desktop's logical dots per inch.
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;

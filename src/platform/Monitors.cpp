@@ -2,8 +2,8 @@
 
 namespace rollkin {
 
-QRect MonitorHolding(const QList<QRect>& monitors, const QPoint& centre, bool placed) {
-    if (monitors.isEmpty()) return {};
+QRect MonitorHolding(const std::vector<QRect>& monitors, const QPoint& centre, bool placed) {
+    if (monitors.empty()) return {};
     if (placed) {
         for (const QRect& m : monitors)
             if (m.contains(centre)) return m;

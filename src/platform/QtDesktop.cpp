@@ -8,8 +8,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -25,6 +27,8 @@ namespace rollkin {
 namespace {
 
 constexpr float TwipsPerInch = 1440.0f;
+// How long the monitors' changes of one moment take to arrive, in milliseconds.
+constexpr int MonitorsSettleMs = 50;
 
 QScreen* PrimaryScreen() {
     return QGuiApplication::primaryScreen();
@@ -82,10 +86,56 @@ QtDesktop::QtDesktop() : closeRequests_(PassCloseRequests()) {}
 QtDesktop::~QtDesktop() = default;
 
 QRect QtDesktop::MonitorOf(const QWidget& window) const {
-    QList<QRect> monitors;  // the primary first (Qt lists it first)
-    for (const QScreen* s : QGuiApplication::screens())
-        monitors.append(s->geometry());
-    return MonitorHolding(monitors, window.geometry().center(), strip_ == &window && stripPlaced_);
+    return MonitorHolding(Monitors(), window.geometry().center(),
+                          strip_ == &window && stripPlaced_);
+}
+
+std::vector<QRect> QtDesktop::Monitors() const {
+    std::vector<QRect> monitors;
+    const QScreen* primary = PrimaryScreen();
+    if (primary != nullptr) monitors.push_back(primary->geometry());
+    for (const QScreen* s : QGuiApplication::screens()) {
+        if (s != primary) monitors.push_back(s->geometry());
+    }
+    return monitors;
+}
+
+void QtDesktop::WatchMonitors(std::function<void()> changed) {
+    monitorsChanged_ = std::move(changed);
+    auto* app = qGuiApp;
+    const auto watch = [this](QScreen* s) {
+        QObject::connect(s, &QScreen::geometryChanged, s, [this] { MonitorsChanging(); });
+    };
+    for (QScreen* s : QGuiApplication::screens())
+        watch(s);
+    QObject::connect(app, &QGuiApplication::screenAdded, app, [this, watch](QScreen* s) {
+        watch(s);
+        MonitorsChanging();
+    });
+    QObject::connect(app, &QGuiApplication::screenRemoved, app, [this] { MonitorsChanging(); });
+    QObject::connect(app, &QGuiApplication::primaryScreenChanged, app,
+                     [this] { MonitorsChanging(); });
+}
+
+void QtDesktop::MonitorsChanging() {
+    // A monitor removed and the screen resized arrive one after the other: act on the last.
+    if (std::exchange(monitorsChanging_, true)) return;
+    QTimer::singleShot(MonitorsSettleMs, qApp, [this] { MonitorsChanged(); });
+}
+
+void QtDesktop::MonitorsChanged() {
+    monitorsChanging_ = false;
+    if (monitorsChanged_) monitorsChanged_();
+    if (strip_ == nullptr) return;
+    const std::vector<QRect> monitors = Monitors();
+    const QRect home = MonitorOf(*strip_);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == strip_ || !w->isVisible() || w->windowType() == Qt::Popup) continue;
+        const QRect frame = w->frameGeometry();
+        if (std::none_of(monitors.begin(), monitors.end(),
+                         [&frame](const QRect& m) { return m.intersects(frame); }))
+            w->move(home.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
 }
 
 float QtDesktop::TwipsPerPixelX() const {
@@ -129,7 +179,12 @@ float QtDesktop::TimeOfDay() const {
 void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                              unsigned flags) {
     const bool topmost = after == InsertAfter::Topmost;
-    SetStaysOnTop(window, topmost);
+    Qt::WindowFlags wanted = window.windowFlags();
+    wanted.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    // A click on the strip leaves the typing in the window the user types in; the strip takes
+    // the keys when brought forward as a window (the events filter decides).
+    wanted.setFlag(Qt::WindowDoesNotAcceptFocus, closeRequests_ != nullptr);
+    ChangeWindowFlags(window, wanted);
     if (&window == strip_) {
         stripTopmost_ = topmost;
         stripPlaced_ = true;

@@ -22,6 +22,8 @@ public:
     void SetStrip(QWidget& strip) override { strip_ = &strip; }
     float ScreenWidth() const override;
     QRect MonitorOf(const QWidget& window) const override;
+    std::vector<QRect> Monitors() const override;
+    void WatchMonitors(std::function<void()> changed) override;
     float TwipsPerPixelX() const override;
     float TwipsPerPixelY() const override;
     bool GetCursorPos(PointL& pt) override;
@@ -49,6 +51,11 @@ private:
     bool stripPlaced_ = false;
     // The window manager's frame around a dialog, as last seen; none until one has been shown.
     QMargins dialogFrame_;
+    // Told of the monitors' changes, once the changes of one moment are all in.
+    std::function<void()> monitorsChanged_;
+    bool monitorsChanging_ = false;
+    void MonitorsChanging();
+    void MonitorsChanged();
 };
 
 }  // namespace rollkin

@@ -6,8 +6,10 @@
 namespace rollkin {
 
 void SetStaysOnTop(QWidget& window, bool onTop) {
-    Qt::WindowFlags wanted = window.windowFlags();
-    wanted.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    ChangeWindowFlags(window, window.windowFlags().setFlag(Qt::WindowStaysOnTopHint, onTop));
+}
+
+void ChangeWindowFlags(QWidget& window, Qt::WindowFlags wanted) {
     if (wanted == window.windowFlags()) return;
     if (QWindow* handle = window.windowHandle()) {
         window.overrideWindowFlags(wanted);

@@ -2,6 +2,7 @@
 
 import os
 import re
+import shutil
 import signal
 import subprocess
 import tempfile
@@ -9,23 +10,50 @@ import tempfile
 from x11 import XServer, Window, wait_for
 
 WINDOW_MANAGERS = {"openbox": ["openbox"], "fluxbox": ["fluxbox", "-rc", "{dir}/init"],
-                   # xfwm4 wants a session bus for its settings daemon.
-                   "xfwm4": ["dbus-run-session", "--", "xfwm4"]}
-DESKTOPS = [*WINDOW_MANAGERS, "mutter"]
+                   # xfwm4 and KWin want a session bus for their settings; KWin's compositing
+                   # would want a GPU.
+                   "xfwm4": ["dbus-run-session", "--", "xfwm4"],
+                   "kwin_x11": ["env", "KWIN_COMPOSE=N", "XDG_CONFIG_HOME={dir}",
+                                "dbus-run-session", "--", "kwin_x11"]}
+# Wayland compositors running the command given after them, with XWayland for the strip.
+COMPOSITORS = {
+    "mutter": lambda size, dir: ["mutter", "--headless", "--wayland", "--virtual-monitor",
+                                 "x".join(map(str, size)), "--"],
+    # A copy of kwin_wayland: the installed one carries file capabilities that a restricted
+    # machine refuses to run; the copy keeps the name KWin looks for to use its own platform.
+    "kwin_wayland": lambda size, dir: [copy_of("/usr/bin/kwin_wayland", dir), "--virtual",
+                                       "--xwayland", "--width", str(size[0]), "--height",
+                                       str(size[1]), "--exit-with-session"]}
+DESKTOPS = [*WINDOW_MANAGERS, *COMPOSITORS]
 
 
 def start(desktop):
     """One of DESKTOPS, started: an X display whose windows it manages."""
-    return Mutter() if desktop == "mutter" else WindowManager(desktop)
+    return Compositor(desktop) if desktop in COMPOSITORS else WindowManager(desktop)
+
+
+def copy_of(path, folder):
+    target = os.path.join(folder, os.path.basename(path))
+    shutil.copy(path, target)
+    return target
 
 
 class Managed:
     """What an X display under a window manager answers: clients, their frames and stacking."""
 
     def wm_ready(self):
-        # openbox names itself before it manages windows; the work area comes last.
+        # openbox names itself before it manages windows; the work area comes last (KWin sets
+        # none without a panel).
         props = self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA")
-        return "window id #" in props and "_NET_WORKAREA(CARDINAL)" in props
+        return "window id #" in props and ("_NET_WORKAREA(CARDINAL)" in props or
+                                           self.wm_name() == "KWin")
+
+    def wm_name(self):
+        check = re.search(r"window id # (0x[0-9a-f]+)",
+                          self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        name = check and re.search(r'"(.*)"', self.run("xprop", "-id", check.group(1),
+                                                       "_NET_WM_NAME", check=False))
+        return name and name.group(1)
 
     def find_window(self, name):
         ids = self.run("xdotool", "search", "--onlyvisible", "--name", f"^{re.escape(name)}$",
@@ -83,29 +111,32 @@ class WindowManager(Managed, XServer):
         self.settings.cleanup()
 
 
-class Mutter(Managed, XServer):
-    """mutter --headless with one virtual monitor; the program talks to its XWayland. Its root
-    window cannot be captured, and XTEST input reaches only X clients: enough for the strip."""
+class Compositor(Managed, XServer):
+    """mutter --headless or kwin_wayland --virtual with one virtual monitor; the program talks to
+    its XWayland. Its root window cannot be captured, and XTEST input reaches only X clients:
+    enough for the strip."""
 
-    def __init__(self, width=1280, height=800):
+    def __init__(self, name, width=1280, height=800):
         self.runtime = tempfile.TemporaryDirectory()
         os.chmod(self.runtime.name, 0o700)
         env = {k: v for k, v in os.environ.items()
                if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY")}
-        env["XDG_RUNTIME_DIR"] = self.runtime.name
+        env.update(XDG_RUNTIME_DIR=self.runtime.name, XDG_CONFIG_HOME=self.runtime.name)
         found = os.path.join(self.runtime.name, "env")
-        self.proc = subprocess.Popen(
-            ["dbus-run-session", "--", "mutter", "--headless", "--wayland", "--virtual-monitor",
-             f"{width}x{height}", "--", "sh", "-c", f"env > {found}.tmp && mv {found}.tmp {found}"
-             " && exec sleep 3600"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            start_new_session=True)
-        wait_for(lambda: os.path.exists(found), 30, what="mutter and XWayland")
+        session = f"env > {found}.tmp && mv {found}.tmp {found} && exec sleep 3600"
+        command = COMPOSITORS[name]((width, height), self.runtime.name)
+        # mutter runs the words after "--"; kwin_wayland one command line.
+        command += ["sh", "-c", session] if command[-1] == "--" else [f"sh -c '{session}'"]
+        self.proc = subprocess.Popen(["dbus-run-session", "--", *command], env=env,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                     start_new_session=True)
+        wait_for(lambda: os.path.exists(found), 30, what=f"{name} and XWayland")
         with open(found) as f:
             given = dict(line.rstrip("\n").split("=", 1) for line in f if "=" in line)
         self.display = given["DISPLAY"]
-        self.env = dict(env, DISPLAY=self.display, XAUTHORITY=given["XAUTHORITY"])
+        self.env = dict(env, DISPLAY=self.display, XAUTHORITY=given.get("XAUTHORITY", ""))
         self.width, self.height = width, height
-        wait_for(self.wm_ready, 20, what="mutter to manage XWayland")
+        wait_for(self.wm_ready, 20, what=f"{name} to manage XWayland")
 
     def close(self):
         end_group(self.proc)

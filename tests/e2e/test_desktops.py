@@ -1,7 +1,8 @@
-"""The strip on real desktops: openbox, xfwm4 and fluxbox in Xvfb, GNOME's mutter headless with
-XWayland; two monitors; a platform Qt cannot start."""
+"""The strip on real desktops: openbox, xfwm4, fluxbox and KWin in Xvfb, GNOME's mutter and KWin
+headless with XWayland; twice the scale; two monitors; a platform Qt cannot start."""
 
 import os
+import re
 import subprocess
 
 import pytest
@@ -25,10 +26,11 @@ def test_strip_on_a_desktop(desktop, binary):
     def top_button():
         return x.run("import", "-window", hex(app.window.id), "-crop", "80x40+0+0", "-depth",
                      "8", "rgb:-", text=False)
-    # An ordinary window in the corner first: a manager that ignored the strip's position would
-    # place the strip beside it (fluxbox did).
-    other = subprocess.Popen(["xmessage", "-name", "other", "-geometry", "400x300+0+0", "o"],
-                             env=x.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # An ordinary window in the corner first, which the user types in (xev reports the keys):
+    # a manager that ignored the strip's position would place the strip beside it (fluxbox did).
+    other = subprocess.Popen(["xev", "-name", "other", "-geometry", "400x300+0+0", "-event",
+                              "keyboard"], env=x.env, stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, text=True)
     ordinary = x.wait_window("other")
     app = App(x, binary, wait_frame=False)
     try:
@@ -40,10 +42,21 @@ def test_strip_on_a_desktop(desktop, binary):
         x.xdotool("windowactivate", ordinary.id)
         wait_for(lambda: x.focused_window() == ordinary.id, 5, what="the ordinary window raised")
         assert x.above(strip, ordinary), "the strip under an ordinary window"
-        # A throw changes the top caption.
-        before = top_button()
+        # A throw changes the top caption, and the typing stays where it was.
+        active = x.run("xprop", "-root", "_NET_ACTIVE_WINDOW")
+        label = top_button()
+        x.xdotool("type", "ab")
         x.click(40, 20)
-        wait_for(lambda: top_button() != before, 5, what="a throw's total")
+        wait_for(lambda: top_button() != label, 5, what="a throw's total")
+        x.xdotool("type", "cd")
+        assert x.focused_window() == ordinary.id
+        assert x.run("xprop", "-root", "_NET_ACTIVE_WINDOW") == active
+        # Brought forward as a window, the strip takes the keys: Space throws.
+        wait_for(lambda: top_button() == label, 5, what="the face label back")
+        x.xdotool("windowactivate", strip.id)
+        wait_for(lambda: x.focused_window() == strip.id, 5, what="the strip activated")
+        x.xdotool("key", "space")
+        wait_for(lambda: top_button() != label, 5, what="a throw by Space")
         # At MC the dialogs the strip opens stack above it, centred with their frames.
         choose(x, strip, "Configure...")
         dialog = x.wait_window(CONFIG)
@@ -62,8 +75,25 @@ def test_strip_on_a_desktop(desktop, binary):
             x.close_request(x.find_window(name))
             wait_closed(x, name)
     finally:
-        other.kill()
         app.stop()
+        other.terminate()
+        typed = re.findall(r"KeyPress event.*?keysym 0x\w+, (\w+)\)", other.communicate()[0],
+                           re.S)
+    # Whole, before and after the click (later the dialogs come and go, and the keys with them).
+    assert typed[:4] == list("abcd"), typed
+
+
+@pytest.mark.parametrize("scale", [{"dpi": 192}, {"QT_SCALE_FACTOR": "2"}], ids=["dpi", "qt"])
+@pytest.mark.parametrize("manager", ["openbox", "xfwm4", "fluxbox", "kwin_x11"])
+def test_twice_the_scale_twice_the_size(manager, scale, binary):
+    with start(manager) as x:
+        if "dpi" in scale:
+            x.set_xft_dpi(scale["dpi"])
+        with App(x, binary, {k: v for k, v in scale.items() if k != "dpi"}) as app:
+            hints = x.property(app.window, "WM_NORMAL_HINTS")
+            wait_for(lambda: x.find_window(STRIP).geometry == (0, 0, 160, 800), 5,
+                     what=f"the strip at 160 x 800: {x.find_window(STRIP)}, {hints}")
+            assert "size: -" not in hints, hints
 
 
 @pytest.mark.parametrize("x", [(2048, 768)], indirect=True, ids=["2048x768"])
@@ -91,6 +121,10 @@ def test_two_monitors(x, binary):
         click_button(x, dialog, OK)
         wait_for(lambda: x.find_window(STRIP).geometry == (944, 368, 80, 400), 5,
                  what="the strip at the left monitor's lower right")
+        # Its monitor goes: the strip lands whole on the other, at its anchor.
+        x.run("xrandr", "--delmonitor", "left")
+        wait_for(lambda: x.find_window(STRIP).geometry == (1968, 368, 80, 400), 10,
+                 what="the strip at the remaining monitor's lower right")
 
 
 @pytest.mark.parametrize("platform", ["wayland", "nonsense"])

@@ -57,9 +57,13 @@ def test_without_a_display_one_clear_line_and_status_1(binary):
     assert result.returncode == 1 and len(result.stderr.strip().splitlines()) == 1, result
 
 
+def without_display():
+    return {k: v for k, v in os.environ.items()
+            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+
+
 def test_help_version_and_a_wrong_argument_need_no_display(binary):
-    env = {k: v for k, v in os.environ.items()
-           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env = without_display()
     usage, refused = r"Usage: dicerollkin .*man dicerollkin\n", r"[^\n]*'{}'.*--help.*\n"
     for args, status, out, err in (
             (["--help"], 0, usage, ""), (["-h"], 0, usage, ""),
@@ -69,3 +73,37 @@ def test_help_version_and_a_wrong_argument_need_no_display(binary):
         r = subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
         assert r.returncode == status and re.fullmatch(out, r.stdout, re.S) and \
             re.fullmatch(err, r.stderr, re.S), (args, r)
+
+
+def test_roll_prints_each_line_and_a_seed_repeats_them(binary):
+    env = without_display()
+    rolls = ["d20+7", "d20+", "4d6dl1, 2d20kh1"]
+    runs = [subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
+            for args in (["--seed", "42", "--roll", *rolls], ["--roll", *rolls, "--seed", "42"])]
+    first, again = runs
+    # One roll cannot be thrown: its error, the others' lines all the same, and status 2.
+    assert first.returncode == 2 and (first.stdout, first.stderr) == (again.stdout, again.stderr)
+    assert first.stderr == "dicerollkin: d20+: a number or a dice term is expected at column 5\n"
+    attack, pool = first.stdout.splitlines()
+    natural = r"(?: \(natural (?:1|20)\))?"
+    die, total = map(int, re.fullmatch(rf"d20\+7: \[(\d+){natural}\] \+ 7 = (\d+)",
+                                       attack).groups())
+    assert 1 <= die <= 20 and total == die + 7, attack
+    m = re.fullmatch(r"4d6dl1: \[(.*)\] = (\d+); 2d20kh1: \[.*\] = (\d+)", pool)
+    assert m, pool
+    faces = m[1].split(", ")
+    kept = [int(f) for f in faces if not f.startswith("~")]
+    dropped = [int(f.strip("~")) for f in faces if f.startswith("~")]
+    assert len(kept) == 3 and dropped == [min(kept + dropped)] and sum(kept) == int(m[2]), pool
+    r = subprocess.run([binary, "--roll", "3d6"], env=env, capture_output=True, text=True,
+                       timeout=60)
+    assert r.returncode == 0 and re.fullmatch(r"3d6: \[\d, \d, \d\] = \d+\n", r.stdout), r
+
+
+def test_lines_on_the_terminal_are_in_the_locales_character_set(binary, tmp_path):
+    subprocess.run(["localedef", "-i", "de_DE", "-f", "ISO-8859-1",
+                    tmp_path / "de_DE.ISO-8859-1"], check=True, timeout=60)
+    env = dict(without_display(), LOCPATH=str(tmp_path), LC_ALL="de_DE.ISO-8859-1")
+    r = subprocess.run([binary, "--roll", "d20+"], env=env, capture_output=True, timeout=60)
+    assert r.stderr == "dicerollkin: d20+: eine Zahl oder ein Würfelterm wird in Spalte 5 " \
+        "erwartet\n".encode("latin-1"), r.stderr

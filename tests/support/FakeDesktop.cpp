@@ -13,7 +13,7 @@ QRect FakeDesktop::MonitorOf(const QWidget& window) const {
     if (monitors.empty()) return {0, 0, screenWidthPixels, screenHeightPixels};
     const bool placed = std::any_of(placements.begin(), placements.end(),
                                     [&](const Placement& p) { return p.window == &window; });
-    return MonitorHolding({monitors.begin(), monitors.end()}, window.geometry().center(), placed);
+    return MonitorHolding(monitors, window.geometry().center(), placed);
 }
 
 bool FakeDesktop::GetCursorPos(PointL& pt) {

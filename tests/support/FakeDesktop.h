@@ -51,11 +51,18 @@ public:
     // Runs inside PopupMenu / ShowModal in place of the user (e.g. triggers an item, clicks OK).
     std::function<void(QMenu&)> onPopup;
     std::function<void(QDialog&)> onModal;
+    // What the program asked to be told when the monitors change: a test calls it.
+    std::function<void()> monitorsChanged;
 
     void SetStrip(QWidget& window) override { strip = &window; }
     float ScreenWidth() const override { return static_cast<float>(screenWidthPixels) * tppX; }
     float ScreenHeight() const { return static_cast<float>(screenHeightPixels) * tppY; }
     QRect MonitorOf(const QWidget& window) const override;
+    std::vector<QRect> Monitors() const override {
+        return monitors.empty() ? std::vector<QRect>{{0, 0, screenWidthPixels, screenHeightPixels}}
+                                : monitors;
+    }
+    void WatchMonitors(std::function<void()> changed) override { monitorsChanged = changed; }
     float TwipsPerPixelX() const override { return tppX; }
     float TwipsPerPixelY() const override { return tppY; }
     bool GetCursorPos(PointL& pt) override;

@@ -126,6 +126,37 @@ TEST_F(Placement, AnchorsAndTheScrollersSideFollowTheMonitorHoldingTheStripsCent
     EXPECT_EQ(state().ScrollerMirrored, False);
 }
 
+TEST_F(Placement, WhenTheMonitorsChangeTheStripComesBackOntoThem) {
+    // Off every monitor a window goes to the nearest place on the nearest monitor that holds it
+    // whole; with any part on a monitor it stays.
+    const std::vector<QRect> two = {QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+    const std::pair<QRect, QPoint> moves[] = {
+        {QRect(1912, 0, 80, 400), QPoint(1912, 0)},   {QRect(1020, 700, 80, 400), {1020, 700}},
+        {QRect(2400, 50, 80, 400), QPoint(2224, 50)}, {QRect(100, 800, 80, 400), {100, 368}},
+        {QRect(-300, 900, 80, 400), QPoint(0, 368)},  {QRect(3000, 0, 80, 2000), {2224, 0}},
+        {QRect(-90, -500, 80, 400), QPoint(0, 0)}};
+    for (const auto& [window, to] : moves)
+        EXPECT_EQ(functions::OntoNearestMonitor(window, two), to)
+            << window.x() << "," << window.y();
+
+    // The monitor on the right, which holds the anchored strip, goes: the strip follows its anchor
+    // onto the one left; a free strip left off it comes back whole, and one on it stays.
+    desktop.monitors = {two[1], two[0]};
+    strip().SetLeft(1500 * 15);
+    ASSERT_EQ(PlacedAt(9), QPoint(2224, 624));
+    desktop.monitors = {two[0]};
+    desktop.monitorsChanged();
+    EXPECT_EQ(strip().geometry(), QRect(944, 368, 80, 400));
+    state().FreePosition = True;
+    strip().SetLeft(1500 * 15);
+    strip().SetTop(100 * 15);
+    desktop.monitorsChanged();
+    EXPECT_EQ(strip().pos(), QPoint(944, 100));
+    const size_t placed = desktop.placements.size();
+    desktop.monitorsChanged();
+    EXPECT_EQ(desktop.placements.size(), placed);  // on a monitor: nothing moves
+}
+
 TEST(MenuBeside, RightOfTheStripUnlessTheScreenEndsFirst) {
     struct Row {
         Long stripLeft, stripRight;

@@ -3,7 +3,11 @@
 #include <xcb/xcb.h>
 
 #include <QAbstractNativeEventFilter>
+#include <QElapsedTimer>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
 #include <QWindow>
 #include <cstdint>
 #include <cstdlib>
@@ -12,16 +16,44 @@ namespace rollkin {
 
 namespace {
 
-// A close request to a window that a modal dialog blocks, which Qt drops.
-class X11Events final : public QAbstractNativeEventFilter {
+// A close request to a window that a modal dialog blocks, which Qt drops; the focus offered to a
+// window that takes it only from the keyboard.
+class X11Events final : public QObject, public QAbstractNativeEventFilter {
 public:
-    explicit X11Events(xcb_connection_t* connection) : connection_(connection) {}
+    explicit X11Events(xcb_connection_t* connection) : connection_(connection) {
+        qApp->installEventFilter(this);
+    }
+
+    // The clock of the clicks and of the strip's showing, by which a focus offer is judged.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+                lastClick_ = clock_.elapsed();
+                break;
+            case QEvent::Show:
+                if (auto* w = qobject_cast<QWidget*>(watched);
+                    w != nullptr && w->isWindow() &&
+                    w->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+                    lastShown_ = clock_.elapsed();
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t") return false;
         auto* event = static_cast<xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) return false;
-        return CloseBlocked(*reinterpret_cast<xcb_client_message_event_t*>(event));
+        switch (event->response_type & 0x7f) {
+            case XCB_CLIENT_MESSAGE: {
+                const auto& m = *reinterpret_cast<xcb_client_message_event_t*>(event);
+                return CloseBlocked(m) || FocusOffered(m);
+            }
+            default:
+                return false;
+        }
     }
 
 private:
@@ -30,10 +62,7 @@ private:
     bool CloseBlocked(const xcb_client_message_event_t& message) {
         QWindow* modal = QGuiApplication::modalWindow();
         if (modal == nullptr || message.format != 32) return false;
-        if (deleteWindow_ == XCB_ATOM_NONE) {
-            protocols_ = Atom("WM_PROTOCOLS");
-            deleteWindow_ = Atom("WM_DELETE_WINDOW");
-        }
+        InternAtoms();
         if (message.type != protocols_ || message.data.data32[0] != deleteWindow_) return false;
         for (QWindow* w : QGuiApplication::topLevelWindows()) {
             if (w != modal && w->handle() != nullptr && w->winId() == message.window) {
@@ -44,6 +73,48 @@ private:
             }
         }
         return false;
+    }
+
+    // A window that takes no focus on a click (its input hint is false) is offered the focus
+    // with WM_TAKE_FOCUS, and decides. Offered for a click on it, or as it is shown (fluxbox
+    // focuses new windows), it leaves the typing where it is; offered otherwise (the taskbar,
+    // the window switcher, an activation request), it takes the keyboard. Managers offer it as
+    // the button goes down, and the press reaches the program just before or just after: the
+    // answer waits a moment for it.
+    bool FocusOffered(const xcb_client_message_event_t& message) {
+        if (message.format != 32) return false;
+        InternAtoms();
+        if (message.type != protocols_ || message.data.data32[0] != takeFocus_) return false;
+        QWindow* window = TopLevel(message.window);
+        if (window == nullptr || !window->flags().testFlag(Qt::WindowDoesNotAcceptFocus) ||
+            QGuiApplication::modalWindow() != nullptr)
+            return false;  // Qt's own handling: a modal window takes it
+        const xcb_timestamp_t time = message.data.data32[1];
+        const xcb_window_t id = message.window;
+        const qint64 offered = clock_.elapsed();
+        QTimer::singleShot(AnswerMs, this, [this, id, time, offered] {
+            const auto near = [offered](qint64 at) {
+                return at >= 0 && std::abs(at - offered) < NearMs;
+            };
+            if (near(lastClick_) || near(lastShown_)) return;
+            xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_PARENT, id, time);
+            xcb_flush(connection_);
+        });
+        return true;
+    }
+
+    static QWindow* TopLevel(xcb_window_t id) {
+        for (QWindow* w : QGuiApplication::topLevelWindows()) {
+            if (w->handle() != nullptr && w->winId() == id) return w;
+        }
+        return nullptr;
+    }
+
+    void InternAtoms() {
+        if (protocols_ != XCB_ATOM_NONE) return;
+        protocols_ = Atom("WM_PROTOCOLS");
+        deleteWindow_ = Atom("WM_DELETE_WINDOW");
+        takeFocus_ = Atom("WM_TAKE_FOCUS");
     }
 
     xcb_atom_t Atom(const char* name) {
@@ -60,6 +131,18 @@ private:
     xcb_connection_t* connection_;
     xcb_atom_t protocols_ = XCB_ATOM_NONE;
     xcb_atom_t deleteWindow_ = XCB_ATOM_NONE;
+    xcb_atom_t takeFocus_ = XCB_ATOM_NONE;
+    // How long an offer waits for a click to arrive, and how near in time a click or the
+    // window's showing must be to the offer to be its cause, in milliseconds.
+    static constexpr int AnswerMs = 100;
+    static constexpr qint64 NearMs = 400;
+    QElapsedTimer clock_ = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    qint64 lastClick_ = -1;
+    qint64 lastShown_ = -1;
 };
 
 }  // namespace

@@ -1,0 +1,47 @@
+// The roll engine's own figures: parsing and throwing a roll, timed by Google Benchmark. Run by
+// run_bench.py, which prints the medians against the engine's targets.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "state/Roll.h"
+
+namespace {
+
+// `head`, then `unit` up to `units` times, then spaces to exactly 1,000 characters, the most a
+// roll may have.
+std::string Long(const std::string& head, const std::string& unit, int units = 1000) {
+    std::string s = head;
+    for (int k = 0; k < units && s.size() + unit.size() <= 1000; ++k)
+        s += unit;
+    s.append(1000 - s.size(), ' ');
+    return s;
+}
+
+void Roll(benchmark::State& state, const std::string& text) {
+    rollkin::Random rng;
+    rng.Randomize(1.0f);
+    for (auto _ : state) {
+        const rollkin::DiceRoll roll(text);
+        rollkin::RollOutcome outcome = roll.Throw(rng);
+        benchmark::DoNotOptimize(outcome);
+    }
+    state.SetLabel(std::to_string(text.size()) + " characters");
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(Roll, simple, std::string("4d6dl1+1d8+3"));
+BENCHMARK_CAPTURE(Roll, thousand_dice, std::string("1000d1000"));
+// Candidates for the worst 1,000 characters: the most dice terms, the most operators, the
+// deepest nesting, the most rolls, and the most dice with a sort and a count.
+BENCHMARK_CAPTURE(Roll, long_terms, Long("d2", "+d2"));
+BENCHMARK_CAPTURE(Roll, long_operators, Long("1", "*1"));
+BENCHMARK_CAPTURE(Roll, long_negations, std::string(999, '-') + "1");
+BENCHMARK_CAPTURE(Roll, long_nesting,
+                  Long(std::string(32, '(') + "1000d1000000kh500>=500000" + std::string(32, ')'),
+                       "/1"));
+BENCHMARK_CAPTURE(Roll, long_rolls, Long("100d9dl9", ",100d9dl9", 9));
+BENCHMARK_CAPTURE(Roll, long_explosions, Long("500d2!", "+1"));
+
+BENCHMARK_MAIN();
