@@ -72,7 +72,7 @@ void DiceButton::Show(const QString& caption) {
     const QString before = spokenName_;
     Describe(caption);
     if (caption != text()) {
-        setText(caption);  // repaints this button only
+        setText(caption);                               // repaints this button only
     } else if (showsThrow_ || spokenName_ != before) {  // a total like the last is a new throw
         QAccessibleEvent changed(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);

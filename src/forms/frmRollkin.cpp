@@ -26,7 +26,7 @@ frmRollkin::frmRollkin(Windows& windows)
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
-    QFont font(QStringLiteral("Arial Narrow"), 24, QFont::Bold);
+    QFont font(QStringLiteral("Arial Narrow"), CaptionPoints, QFont::Bold);
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
         b->setFont(font);
@@ -40,7 +40,30 @@ frmRollkin::frmRollkin(Windows& windows)
 frmRollkin::~frmRollkin() = default;
 
 void frmRollkin::SetHeight(float twips) {
+    FitMonitor(twips);
     resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
+}
+
+void frmRollkin::FitMonitor(float heightTwips) {
+    heightTwips_ = heightTwips;
+    Desktop& screen = program_.Screen;
+    const float scale =
+        functions::FitScale(heightTwips, screen.TwipsPerPixelY(), screen.MonitorOf(*this).height());
+    if (scale == screen.StripScale()) return;
+    // Everything the strip draws, in proportion: the window, its buttons and their captions,
+    // and the scroller.
+    screen.SetStripScale(scale);
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(heightTwips, tppY));
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        DiceButton& b = cmdDice(i);
+        QFont font = b.font();
+        font.setPointSizeF(CaptionPoints * static_cast<qreal>(scale));
+        b.setFont(font);
+        b.resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
+        b.SetTop(b.Top());
+    }
+    if (program_.ScrollerLoaded()) program_.Scroller().FitScale();
 }
 
 void frmRollkin::Refresh() {
@@ -60,10 +83,12 @@ void frmRollkin::Form_Load() {
     program_.Rnd.Randomize(program_.Screen.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
+    FitMonitor(StripHeight);  // a strip taller than its monitor is drawn smaller
     functions::PlaceMainWindow(program_);
 }
 
 void frmRollkin::MonitorsChanged() {
+    FitMonitor(heightTwips_);
     if (program_.State.FreePosition) {
         const QPoint to = functions::OntoNearestMonitor(geometry(), program_.Screen.Monitors());
         if (to == pos()) return;
@@ -193,7 +218,8 @@ void frmRollkin::StepDice(int index, bool takeOne) {
 void frmRollkin::ShowMenuBeside(int index) {
     QMenu& menu = *program_.Menu().mnuHidden;
     const int menuWidth = menu.sizeHint().width();
-    const auto screenWidth = static_cast<int>(program_.Screen.ScreenWidth() / TwipsPerPixelX());
+    const auto screenWidth =
+        static_cast<int>(program_.Screen.ScreenWidth() / program_.Screen.TwipsPerPixelX());
     // Right of the strip, level with the button; left of it where the screen ends first.
     QPoint at = mapToGlobal(QPoint(width(), cmdDice(index).y()));
     if (at.x() + menuWidth > screenWidth) at.setX(mapToGlobal(QPoint(0, 0)).x() - menuWidth);

@@ -22,6 +22,9 @@ public:
     DiceButton& cmdDice(int index) const { return *buttons_(index); }
 
     void SetHeight(float twips);
+    // Draws the strip at the largest scale at which heightTwips fits its monitor (1 when it
+    // fits at the desktop's size).
+    void FitMonitor(float heightTwips);
 
     // Repaints at once.
     void Refresh();
@@ -69,6 +72,7 @@ private:
 
     Windows& program_;
     SlotArray<DiceButton*> buttons_;
+    float heightTwips_ = 0;  // as the layout made it, whatever the scale
 };
 
 // Design values of the strip, in twips.
@@ -76,6 +80,8 @@ constexpr float StripWidth = 1200;
 constexpr float StripHeight = 6000;
 constexpr float DiceButtonWidth = 1215;
 constexpr float DiceButtonHeight = 615;
+// The captions' design size, in points.
+constexpr qreal CaptionPoints = 24;
 using functions::ButtonPitch;
 
 }  // namespace rollkin

@@ -10,6 +10,10 @@
 
 namespace rollkin {
 
+namespace {
+constexpr qreal LabelPoints = 9.75;  // the value's design size
+}  // namespace
+
 frmScroller::frmScroller(Windows& windows)
     : TwipsWindow(windows.Screen, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                                       Qt::WindowDoesNotAcceptFocus |
@@ -20,9 +24,6 @@ frmScroller::frmScroller(Windows& windows)
     setObjectName(QStringLiteral("frmScroller"));
     // Never takes the focus from the strip or from the user's other windows.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
-    resize(TwipsToPixels(ScrollerWidth, tppX), TwipsToPixels(ScrollerHeight, tppY));
-
     sldScroller = new QSlider(Qt::Horizontal, this);
     sldScroller->setObjectName(QStringLiteral("sldScroller"));
     sldScroller->setRange(1, 20);
@@ -33,21 +34,29 @@ frmScroller::frmScroller(Windows& windows)
     sldScroller->setTickInterval(1);
     sldScroller->setFocusPolicy(Qt::NoFocus);
     sldScroller->setAccessibleName(tr("Dice Multiplier"));
-    sldScroller->setGeometry(ToPixels(slider_, tppX, tppY));
 
     lblValue = new QLabel(QStringLiteral("1"), this);
     lblValue->setObjectName(QStringLiteral("lblValue"));
     lblValue->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
     font.setBold(true);
     lblValue->setFont(font);
-    lblValue->setGeometry(ToPixels(label_, tppX, tppY));
+    FitScale();
 
     connect(sldScroller, &QSlider::valueChanged, this, [this] { sldScroller_Change(); });
 }
 
 frmScroller::~frmScroller() = default;
+
+void frmScroller::FitScale() {
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    resize(TwipsToPixels(ScrollerWidth, tppX), TwipsToPixels(ScrollerHeight, tppY));
+    sldScroller->setGeometry(ToPixels(slider_, tppX, tppY));
+    QFont font = lblValue->font();
+    font.setPointSizeF(LabelPoints * static_cast<qreal>(screen_.StripScale()));
+    lblValue->setFont(font);
+    lblValue->setGeometry(ToPixels(label_, tppX, tppY));
+}
 
 void frmScroller::SetSliderLeft(float twips) {
     slider_.Left = twips;

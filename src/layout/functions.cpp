@@ -51,13 +51,13 @@ Long AnchorOn(Band band, int origin, int extent, float tpp, float window) {
 Long AnchorLeft(LayoutHost& host, Integer position) {
     const QRect monitor = host.Display().MonitorOf(host.StripWindow());
     return AnchorOn(ColumnOf(position), monitor.x(), monitor.width(),
-                    host.Display().TwipsPerPixelX(), host.StripRect().Width);
+                    host.Display().StripTwipsPerPixelX(), host.StripRect().Width);
 }
 
 Long AnchorTop(LayoutHost& host, Integer position) {
     const QRect monitor = host.Display().MonitorOf(host.StripWindow());
-    return AnchorOn(RowOf(position), monitor.y(), monitor.height(), host.Display().TwipsPerPixelY(),
-                    host.StripRect().Height);
+    return AnchorOn(RowOf(position), monitor.y(), monitor.height(),
+                    host.Display().StripTwipsPerPixelY(), host.StripRect().Height);
 }
 
 void PlaceMainWindow(LayoutHost& host) {
@@ -70,8 +70,8 @@ void PlaceMainWindow(LayoutHost& host) {
     const TwipsRect form = host.StripRect();
     const double left = s.FreePosition ? static_cast<double>(form.Left) : anchorLeft;
     const double top = s.FreePosition ? static_cast<double>(form.Top) : anchorTop;
-    const float tppX = screen.TwipsPerPixelX();
-    const float tppY = screen.TwipsPerPixelY();
+    const float tppX = screen.StripTwipsPerPixelX();
+    const float tppY = screen.StripTwipsPerPixelY();
     screen.SetWindowPos(host.StripWindow(), after, TwipsToPixels(left, tppX),
                         TwipsToPixels(top, tppY), TwipsToPixels(form.Width, tppX),
                         TwipsToPixels(form.Height, tppY), PlacementFlags);
@@ -93,6 +93,11 @@ QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitor
         }
     }
     return best;
+}
+
+float FitScale(float heightTwips, float tppY, int monitorHeight) {
+    if (monitorHeight <= 0 || TwipsToPixels(heightTwips, tppY) <= monitorHeight) return 1;
+    return static_cast<float>(monitorHeight) * tppY / heightTwips;
 }
 
 int RefreshInterval(Integer refreshSeconds) {

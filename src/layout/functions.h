@@ -62,6 +62,10 @@ void ApplyLayout(LayoutHost& host);
 // part on a monitor stays where it is.
 QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors);
 
+// The largest scale, at most 1, at which a strip heightTwips high fits a monitor of that many
+// pixels: below 1 only when the strip at the desktop's twips per pixel does not fit.
+float FitScale(float heightTwips, float tppY, int monitorHeight);
+
 // The refresh timers' interval for a refresh time in seconds: one millisecond more than the
 // whole seconds, so that 0 seconds still gives a timer that fires.
 int RefreshInterval(Integer refreshSeconds);
