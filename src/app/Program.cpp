@@ -50,6 +50,9 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::HideScrollerAsked, [this] {
         if (scroller_) scroller_->hide();
     });
+    QObject::connect(strip, &frmRollkin::ScaleChanged, [this] {
+        if (scroller_) scroller_->FitScale();
+    });
     strip->Form_Load();
     Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
 }

@@ -118,6 +118,7 @@ bool DiceButton::event(QEvent* e) {
 }
 
 void DiceButton::SetTop(float twips) {
+    top_ = twips;
     const float tpp = strip_.TwipsPerPixelY();
     move(x(), TwipsToPixels(twips, tpp));
 }
@@ -149,7 +150,8 @@ QFont DiceButton::CaptionFont() {
     const double centre = width() / 2.0;
     const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
     // Measured once for each caption and room, not at every paint.
-    if (room == fitted_.room && text() == fitted_.text) return fitted_.font;
+    if (room == fitted_.room && text() == fitted_.text && font() == fitted_.base)
+        return fitted_.font;
     QFont f = font();
     // A caption that fits keeps the design font untouched; a longer one takes the largest half
     // point size of it that fits.
@@ -158,7 +160,7 @@ QFont DiceButton::CaptionFont() {
         size -= 0.5;
         f.setPointSizeF(size);
     }
-    fitted_ = {text(), room, f};
+    fitted_ = {text(), room, font(), f};
     return f;
 }
 

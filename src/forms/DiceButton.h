@@ -54,6 +54,7 @@ public:
     void ActMenu();
 
     // Top edge in twips within the strip.
+    float Top() const { return top_; }
     void SetTop(float twips);
 
     // Whether the button is set to show (true even while the strip itself is hidden).
@@ -102,6 +103,7 @@ private:
 
     TwipsWindow& strip_;
     int index_;
+    float top_ = 0;
     bool keyboardFocus_ = false;
     Qt::MouseButtons down_;  // pressed on this button and not yet released here
     int throwKey_ = 0;       // the key whose press threw, until its release
@@ -110,8 +112,9 @@ private:
     struct Fitted {
         QString text;
         int room = -1;
+        QFont base;
         QFont font;
-    } fitted_;  // the caption font last measured, for that caption and room
+    } fitted_;  // the caption font last measured, for that caption, room and design font
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
     QString spokenName_;

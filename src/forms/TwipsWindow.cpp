@@ -20,10 +20,10 @@ bool TwipsWindow::event(QEvent* event) {
 }
 
 float TwipsWindow::TwipsPerPixelX() const {
-    return screen_.TwipsPerPixelX();
+    return screen_.StripTwipsPerPixelX();
 }
 float TwipsWindow::TwipsPerPixelY() const {
-    return screen_.TwipsPerPixelY();
+    return screen_.StripTwipsPerPixelY();
 }
 
 float TwipsWindow::Left() const {

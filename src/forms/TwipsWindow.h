@@ -8,7 +8,8 @@ namespace rollkin {
 
 class Desktop;
 
-// A top-level window whose geometry reads and writes in twips, from and to whole pixels.
+// A top-level window whose geometry reads and writes in twips, from and to whole pixels: the
+// strip or its scroller, drawn at the strip's scale.
 class TwipsWindow : public QWidget {
 public:
     TwipsWindow(Desktop& screen, Qt::WindowFlags flags);

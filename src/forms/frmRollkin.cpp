@@ -22,7 +22,7 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
-    QFont font(QStringLiteral("Arial Narrow"), 24, QFont::Bold);
+    QFont font(QStringLiteral("Arial Narrow"), CaptionPoints, QFont::Bold);
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
         connect(b, &DiceButton::Mouse, this, &frmRollkin::cmdDice_Mouse);
@@ -44,7 +44,30 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
 frmRollkin::~frmRollkin() = default;
 
 void frmRollkin::SetHeight(float twips) {
+    FitMonitor(twips);
     resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
+}
+
+void frmRollkin::FitMonitor(float heightTwips) {
+    heightTwips_ = heightTwips;
+    Desktop& screen = screen_;
+    const float scale =
+        functions::FitScale(heightTwips, screen.TwipsPerPixelY(), screen.MonitorOf(*this).height());
+    if (scale == screen.StripScale()) return;
+    // Everything the strip draws, in proportion: the window, its buttons and their captions,
+    // and the scroller.
+    screen.SetStripScale(scale);
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(heightTwips, tppY));
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        DiceButton& b = cmdDice(i);
+        QFont font = b.font();
+        font.setPointSizeF(CaptionPoints * static_cast<qreal>(scale));
+        b.setFont(font);
+        b.resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
+        b.SetTop(b.Top());
+    }
+    emit ScaleChanged();
 }
 
 void frmRollkin::Refresh() {
@@ -64,10 +87,12 @@ void frmRollkin::Form_Load() {
     rng_.Randomize(screen_.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
+    FitMonitor(StripHeight);  // a strip taller than its monitor is drawn smaller
     PlaceMainWindow();
 }
 
 void frmRollkin::MonitorsChanged() {
+    FitMonitor(heightTwips_);
     if (state_.FreePosition) {
         const QPoint to = functions::OntoNearestMonitor(geometry(), screen_.Monitors());
         if (to == pos()) return;

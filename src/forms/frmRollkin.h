@@ -25,6 +25,9 @@ public:
     DiceButton& cmdDice(int index) const { return *buttons_(index); }
 
     void SetHeight(float twips);
+    // Draws the strip at the largest scale at which heightTwips fits its monitor (1 when it
+    // fits at the desktop's size).
+    void FitMonitor(float heightTwips);
 
     // Repaints at once.
     void Refresh();
@@ -85,6 +88,7 @@ private:
     AppState& state_;
     Random& rng_;
     SlotArray<DiceButton*> buttons_;
+    float heightTwips_ = 0;  // as the layout made it, whatever the scale
 
 signals:
     // The command menu at the cursor; returns once it has closed.
@@ -104,12 +108,16 @@ signals:
     void OpenScrollerAsked(int slot);
     void EndScrollerDragAsked(int slot);
     void HideScrollerAsked();
+    // The strip is drawn at another scale (Desktop::StripScale), the scroller with it.
+    void ScaleChanged();
 };
 
 // Design values of the strip, in twips.
 constexpr float StripWidth = 1200;
 constexpr float DiceButtonWidth = 1215;
 constexpr float DiceButtonHeight = 615;
+// The captions' design size, in points.
+constexpr qreal CaptionPoints = 24;
 using functions::ButtonPitch;
 using functions::StripHeight;
 

@@ -9,6 +9,10 @@
 
 namespace rollkin {
 
+namespace {
+constexpr qreal LabelPoints = 9.75;  // the value's design size
+}  // namespace
+
 frmScroller::frmScroller(AppState& state, Desktop& screen)
     : TwipsWindow(screen, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                               Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
@@ -16,9 +20,6 @@ frmScroller::frmScroller(AppState& state, Desktop& screen)
     setObjectName(QStringLiteral("frmScroller"));
     // Never takes the focus from the strip or from the user's other windows.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
-    resize(TwipsToPixels(ScrollerWidth, tppX), TwipsToPixels(ScrollerHeight, tppY));
-
     sldScroller = new QSlider(Qt::Horizontal, this);
     sldScroller->setObjectName(QStringLiteral("sldScroller"));
     sldScroller->setRange(1, DefaultMultiplierRange);
@@ -29,21 +30,29 @@ frmScroller::frmScroller(AppState& state, Desktop& screen)
     sldScroller->setTickInterval(1);
     sldScroller->setFocusPolicy(Qt::NoFocus);
     sldScroller->setAccessibleName(tr("Dice Multiplier"));
-    sldScroller->setGeometry(ToPixels(ScrollerSlider, tppX, tppY));
 
     lblValue = new QLabel(QStringLiteral("1"), this);
     lblValue->setObjectName(QStringLiteral("lblValue"));
     lblValue->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
     font.setBold(true);
     lblValue->setFont(font);
-    lblValue->setGeometry(ToPixels(ScrollerLabel, tppX, tppY));
+    FitScale();
 
     connect(sldScroller, &QSlider::valueChanged, this, [this] { sldScroller_Change(); });
 }
 
 frmScroller::~frmScroller() = default;
+
+void frmScroller::FitScale() {
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    resize(TwipsToPixels(ScrollerWidth, tppX), TwipsToPixels(ScrollerHeight, tppY));
+    sldScroller->setGeometry(ToPixels(ScrollerSlider, tppX, tppY));
+    QFont font = lblValue->font();
+    font.setPointSizeF(LabelPoints * static_cast<qreal>(screen_.StripScale()));
+    lblValue->setFont(font);
+    lblValue->setGeometry(ToPixels(ScrollerLabel, tppX, tppY));
+}
 
 void frmScroller::SetSliderLeft(float twips) {
     sldScroller->move(TwipsToPixels(twips, TwipsPerPixelX()), sldScroller->y());

@@ -38,6 +38,8 @@ public:
     // Creates the window, still hidden, and paints it once off screen, so that the first right
     // drag opens it as fast as any later one.
     void Prepare();
+    // Sizes the window and its controls at the strip's scale.
+    void FitScale();
 
     void sldScroller_Change();
 

@@ -88,6 +88,11 @@ QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitor
     return best;
 }
 
+float FitScale(float heightTwips, float tppY, int monitorHeight) {
+    if (monitorHeight <= 0 || TwipsToPixels(heightTwips, tppY) <= monitorHeight) return 1;
+    return static_cast<float>(monitorHeight) * tppY / heightTwips;
+}
+
 StripLayout ApplyLayout(const AppState& s) {
     StripLayout layout;
     float top = 0;

@@ -62,6 +62,10 @@ StripLayout ApplyLayout(const AppState& settings);
 // part on a monitor stays where it is.
 QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors);
 
+// The largest scale, at most 1, at which a strip heightTwips high fits a monitor of that many
+// pixels: below 1 only when the strip at the desktop's twips per pixel does not fit.
+float FitScale(float heightTwips, float tppY, int monitorHeight);
+
 // The left edge in pixels of the keyboard's menu, menuWidth pixels wide: right of the strip,
 // or left of it where the screen (screenWidth pixels from 0) ends first.
 Long MenuLeft(Long stripLeft, Long stripRight, int menuWidth, Long screenWidth);

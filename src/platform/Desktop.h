@@ -57,6 +57,14 @@ public:
     virtual float TwipsPerPixelX() const = 0;
     virtual float TwipsPerPixelY() const = 0;
 
+    // The strip and its scroller are drawn smaller, in proportion, while the strip's design
+    // height does not fit its monitor: their twips per pixel are the desktop's over this scale,
+    // which is 1 whenever the strip fits.
+    float StripScale() const { return stripScale_; }
+    void SetStripScale(float scale) { stripScale_ = scale; }
+    float StripTwipsPerPixelX() const { return TwipsPerPixelX() / stripScale_; }
+    float StripTwipsPerPixelY() const { return TwipsPerPixelY() / stripScale_; }
+
     // Cursor position in screen pixels; false when it cannot be read (pt is then left as it was).
     virtual bool GetCursorPos(PointL& pt) = 0;
     // Moves the cursor; false when it did not get there.
@@ -86,6 +94,9 @@ public:
 
     // Ends the run: every window closes and the event loop returns with status 0.
     virtual void EndProgram() = 0;
+
+private:
+    float stripScale_ = 1;
 };
 
 }  // namespace rollkin

@@ -157,6 +157,30 @@ TEST_F(Placement, WhenTheMonitorsChangeTheStripComesBackOntoThem) {
     EXPECT_EQ(desktop.placements.size(), placed);  // on a monitor: nothing moves
 }
 
+TEST_F(Placement, AStripTallerThanItsMonitorIsDrawnAtTheLargestScaleThatFits) {
+    const std::tuple<float, float, int, float> scales[] = {
+        {6000, 15, 768, 1},        {6000, 7.5f, 800, 1},        {6000, 7.5f, 600, 0.75f},
+        {1200, 7.5f, 100, 0.625f}, {6000, 7.5f, 799, 0.99875f}, {6000, 7.5f, 0, 1}};
+    for (const auto& [height, tpp, monitor, scale] : scales)
+        EXPECT_FLOAT_EQ(functions::FitScale(height, tpp, monitor), scale)
+            << height << " " << monitor;
+
+    // 800 x 600 at 192 dpi: the 800-pixel strip, its buttons and the scroller at three quarters.
+    desktop.tppX = desktop.tppY = 7.5f;
+    desktop.screenWidthPixels = 800;
+    desktop.screenHeightPixels = 600;
+    program.ApplyLayout();
+    EXPECT_EQ(strip().geometry(), QRect(0, 0, 120, 600));
+    EXPECT_EQ(strip().cmdDice(10).geometry(), QRect(0, 540, 121, 61));
+    EXPECT_EQ(strip().cmdDice(10).font().pointSizeF(), 18);
+    EXPECT_EQ(scroller().size(), QSize(351, 25));
+    // Fewer dice offered fit again: drawn exactly at the desktop's size.
+    state().DiceEnabled(1) = state().DiceEnabled(2) = state().DiceEnabled(3) = 0;
+    program.ApplyLayout();
+    EXPECT_EQ(strip().geometry(), QRect(0, 0, 160, 560));
+    EXPECT_EQ(strip().cmdDice(10).font().pointSizeF(), 24);
+}
+
 TEST(MenuBeside, RightOfTheStripUnlessTheScreenEndsFirst) {
     struct Row {
         Long stripLeft, stripRight;

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSlider>
+#include <algorithm>
 
 #include "Gestures.h"
 
@@ -15,6 +16,8 @@ protected:
     // whole pixels.
     void Restart(float tpp) {
         desktop.tppX = desktop.tppY = tpp;
+        // A screen tall enough for the whole strip, which is then drawn at the desktop's size.
+        desktop.screenHeightPixels = std::max(768, static_cast<int>(StripHeight / tpp));
         replacement_ = std::make_unique<Program>(desktop, rng);
         replacement_->Start();
     }

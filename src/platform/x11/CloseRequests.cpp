@@ -24,21 +24,20 @@ public:
         qApp->installEventFilter(this);
     }
 
-    // The clock of the clicks and of the strip's showing, by which a focus offer is judged.
+    // The clock of the clicks on such a window and of its showing, by which an offer is judged.
+    // A click elsewhere (a dialog's OK) leaves the offer that follows to be taken.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-                lastClick_ = clock_.elapsed();
-                break;
-            case QEvent::Show:
-                if (auto* w = qobject_cast<QWidget*>(watched);
-                    w != nullptr && w->isWindow() &&
-                    w->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
-                    lastShown_ = clock_.elapsed();
-                break;
-            default:
-                break;
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::Show)
+            return false;
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w == nullptr || !w->window()->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+            return false;
+        if (type != QEvent::Show) {
+            lastClick_ = clock_.elapsed();
+        } else if (w->isWindow()) {
+            lastShown_ = clock_.elapsed();
         }
         return false;
     }
