@@ -22,7 +22,7 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
-    QFont font(QStringLiteral("Arial Narrow"), CaptionPoints, QFont::Bold);
+    QFont font(QStringLiteral("Arial Narrow"), static_cast<int>(CaptionPoints), QFont::Bold);
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
         connect(b, &DiceButton::Mouse, this, &frmRollkin::cmdDice_Mouse);
