@@ -23,7 +23,7 @@ install(FILES ${ROLLKIN_DOC_DIR}/copyright ${ROLLKIN_DOC_DIR}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/dicerollkin)
 install(FILES resources/icons/dicerollkin.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-foreach(size 16 22 24 32 48 64 128 256)
+foreach(size ${ROLLKIN_ICON_SIZES})
     install(FILES resources/icons/dicerollkin-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME dicerollkin.png)

@@ -137,6 +137,7 @@ int main(int argc, char** argv) {
     QtDesktop desktop;
     Random rng;
     Program program(desktop, rng);
+    program.Start();
     AfterFirstFrame later(program.Rollkin().windowHandle(), [&program] {
         // Eight images decoded and sent to the X server: milliseconds the frame need not wait.
         QApplication::setWindowIcon(ProgramIcon());

@@ -301,44 +301,8 @@ Le manuel : man dicerollkin
 <context>
     <name>frmConfig</name>
     <message>
-        <source>2 sides</source>
-        <translation>2 faces</translation>
-    </message>
-    <message>
-        <source>3 sides</source>
-        <translation>3 faces</translation>
-    </message>
-    <message>
-        <source>4 sides</source>
-        <translation>4 faces</translation>
-    </message>
-    <message>
-        <source>5 sides</source>
-        <translation>5 faces</translation>
-    </message>
-    <message>
-        <source>6 sides</source>
-        <translation>6 faces</translation>
-    </message>
-    <message>
-        <source>8 sides</source>
-        <translation>8 faces</translation>
-    </message>
-    <message>
-        <source>10 sides</source>
-        <translation>10 faces</translation>
-    </message>
-    <message>
-        <source>12 sides</source>
-        <translation>12 faces</translation>
-    </message>
-    <message>
-        <source>20 sides</source>
-        <translation>20 faces</translation>
-    </message>
-    <message>
-        <source>100 sides</source>
-        <translation>100 faces</translation>
+        <source>%1 sides</source>
+        <translation>%1 faces</translation>
     </message>
     <message>
         <source>UL</source>
@@ -487,7 +451,7 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>frmMenu</name>
+    <name>rollkin::frmMenu</name>
     <message>
         <source>Configure...</source>
         <translation>Configurer...</translation>
@@ -506,7 +470,7 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>frmRollkin</name>
+    <name>rollkin::frmRollkin</name>
     <message>
         <source>%1, highest %2, lowest %3</source>
         <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>

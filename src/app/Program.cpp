@@ -1,14 +1,19 @@
 #include "app/Program.h"
 
+#include <QMenu>
+#include <stdexcept>
+
+#include "forms/frmAbout.h"
 #include "forms/frmHistory.h"
 #include "forms/frmMenu.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
+#include "layout/StripLayout.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
 
-Program::Program(Desktop& desktop, Random& rng) : Windows(desktop, rng) {}
+Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
 
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
@@ -19,22 +24,63 @@ Program::~Program() {
     rollkin_.reset();
 }
 
+void Program::Start() {
+    rollkin_ = std::make_unique<frmRollkin>(State, Rnd, Screen);
+    frmRollkin* strip = rollkin_.get();
+    Screen.SetStrip(*strip);
+    QObject::connect(strip, &frmRollkin::PopupMenuAsked,
+                     [this] { Screen.PopupMenu(*Menu().mnuHidden); });
+    QObject::connect(
+        strip, &frmRollkin::PopupMenuBesideAsked,
+        [this](Long left, Long right, Long top) { PopupMenuBeside(left, right, top); });
+    QObject::connect(strip, &frmRollkin::AboutAsked, [this] { ShowAbout(); });
+    QObject::connect(strip, &frmRollkin::ExitAsked, [this] { End(); });
+    QObject::connect(strip, &frmRollkin::Thrown, [this](const ThrowRecord& record) {
+        Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
+    });
+    QObject::connect(strip, &frmRollkin::RefreshAsked,
+                     [this](int index) { Menu().tmrRefresh(index).start(); });
+    QObject::connect(strip, &frmRollkin::ScrollerRangeAsked,
+                     [this](Integer range) { Scroller().SetMultiplierRange(range); });
+    QObject::connect(strip, &frmRollkin::TrackScrollerAsked, [this] { TrackScroller(); });
+    QObject::connect(strip, &frmRollkin::OpenScrollerAsked,
+                     [this](int slot) { OpenScroller(slot); });
+    QObject::connect(strip, &frmRollkin::EndScrollerDragAsked,
+                     [this](int slot) { Scroller().EndScrollerDrag(slot); });
+    QObject::connect(strip, &frmRollkin::HideScrollerAsked, [this] {
+        if (scroller_) scroller_->hide();
+    });
+    QObject::connect(strip, &frmRollkin::ScaleChanged, [this] {
+        if (scroller_) scroller_->FitScale();
+    });
+    strip->Form_Load();
+    Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
+}
+
 frmRollkin& Program::Rollkin() {
-    if (!rollkin_) {
-        rollkin_ = std::make_unique<frmRollkin>(*this);
-        rollkin_->Form_Load();
-        Screen.WatchMonitors([this] { rollkin_->MonitorsChanged(); });
-    }
+    if (!rollkin_) throw std::logic_error("the program has not been started");
     return *rollkin_;
 }
 
 frmMenu& Program::Menu() {
-    if (!menu_) menu_ = std::make_unique<frmMenu>(*this);
+    if (menu_) return *menu_;
+    menu_ = std::make_unique<frmMenu>(State, Screen);
+    frmMenu* menu = menu_.get();
+    QObject::connect(menu, &frmMenu::RefreshDue,
+                     [this](int index) { Rollkin().ShowFaceLabel(index); });
+    QObject::connect(menu, &frmMenu::Configured, [this] {
+        if (ended_) return;
+        ApplyLayout();
+        if (history_) history_->FollowStrip(Rollkin());  // on top or not, as the strip
+    });
+    QObject::connect(menu, &frmMenu::ExitAsked, [this] { End(); });
+    QObject::connect(menu, &frmMenu::AboutAsked, [this] { ShowAbout(); });
+    QObject::connect(menu, &frmMenu::HistoryAsked, [this] { History().Open(Rollkin()); });
     return *menu_;
 }
 
 frmScroller& Program::Scroller() {
-    if (!scroller_) scroller_ = std::make_unique<frmScroller>(*this);
+    if (!scroller_) scroller_ = std::make_unique<frmScroller>(State, Screen);
     return *scroller_;
 }
 
@@ -44,8 +90,42 @@ ThrowHistory& Program::Throws() {
 }
 
 frmHistory& Program::History() {
-    if (!history_) history_ = std::make_unique<frmHistory>(*this);
+    if (!history_) history_ = std::make_unique<frmHistory>(Throws(), Screen);
     return *history_;
+}
+
+TwipsRect Program::StripRect() {
+    const frmRollkin& strip = Rollkin();
+    return {strip.Left(), strip.Top(), strip.Width(), strip.Height()};
+}
+
+void Program::TrackScroller() {
+    Scroller().TrackScroller(StripRect());
+}
+
+void Program::OpenScroller(int slot) {
+    Scroller().OpenScroller(slot, StripRect(), Screen.MonitorOf(Rollkin()));
+}
+
+void Program::ApplyLayout() {
+    const functions::StripLayout layout = functions::ApplyLayout(State);
+    Menu().SetRefreshInterval(layout.refreshInterval);
+    Scroller().SetMultiplierRange(layout.multiplierRange);
+    Rollkin().ShowLayout(layout);
+}
+
+void Program::ShowAbout() {
+    frmAbout about(Screen);
+    Screen.ShowModal(about);
+}
+
+void Program::PopupMenuBeside(Long stripLeft, Long stripRight, Long top) {
+    QMenu& menu = *Menu().mnuHidden;
+    Menu().StartOnFirstItem();
+    const auto screenWidth = static_cast<Long>(Screen.ScreenWidth() / Screen.TwipsPerPixelX());
+    Screen.PopupMenuAt(
+        menu, functions::MenuLeft(stripLeft, stripRight, menu.sizeHint().width(), screenWidth),
+        top);
 }
 
 void Program::End() {

@@ -2,33 +2,65 @@
 
 #include <memory>
 
-#include "forms/Windows.h"
+#include "platform/Desktop.h"
+#include "platform/Units.h"
+#include "state/AppState.h"
+#include "state/Random.h"
 
 namespace rollkin {
 
+class frmRollkin;
+class frmMenu;
+class frmScroller;
+class frmHistory;
+class ThrowHistory;
+
 // One run of the program: the shared state, the generator, the desktop, and the windows that
-// live for the whole run. A window is created, hidden, at its first reference.
-class Program final : public Windows {
+// live for the whole run. The windows say what the user asked for with signals; this is the one
+// place that connects them to whoever acts. A window other than the strip is created, hidden,
+// at its first reference.
+class Program final {
 public:
     Program(Desktop& desktop, Random& rng);
-    ~Program() override;
+    ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    frmRollkin& Rollkin() override;
-    frmMenu& Menu() override;
-    frmScroller& Scroller() override;
-    ThrowHistory& Throws() override;
-    frmHistory& History() override;
+    // Creates the strip, tells the desktop which window it is, wires it and runs its Form_Load,
+    // which shows it.
+    void Start();
 
-    bool MenuLoaded() const override { return menu_ != nullptr; }
-    bool ScrollerLoaded() const override { return scroller_ != nullptr; }
-    bool HistoryLoaded() const override { return history_ != nullptr; }
+    AppState State;
+    Random& Rnd;
+    Desktop& Screen;
 
-    void End() override;
-    bool Ended() const override { return ended_; }
+    // The strip, once started.
+    frmRollkin& Rollkin();
+    // The hidden host of the popup menu and the refresh timers.
+    frmMenu& Menu();
+    // The multiplier scroller.
+    frmScroller& Scroller();
+    // The throws of the run, created at the first throw.
+    ThrowHistory& Throws();
+    // The history window, created at its first opening.
+    frmHistory& History();
+
+    // The scroller beside the strip: following the cursor, opening for a slot.
+    void TrackScroller();
+    void OpenScroller(int slot);
+
+    // Puts the settings into effect on the strip, the timers and the scroller.
+    void ApplyLayout();
+
+    // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
+    void End();
+    bool Ended() const { return ended_; }
 
 private:
+    TwipsRect StripRect();
+    void ShowAbout();
+    void PopupMenuBeside(Long stripLeft, Long stripRight, Long top);
+
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
     std::unique_ptr<frmScroller> scroller_;

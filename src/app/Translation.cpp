@@ -37,10 +37,10 @@ bool LoadCatalogue(QTranslator& translator, const QLocale& locale) {
     return false;
 }
 
-bool LoadDesktopCatalogue(QTranslator& translator) {
+bool MayHaveCatalogue(const char* lcAll, const char* lcMessages, const char* lang,
+                      const char* language) {
     const char* messages = "";
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const char* value = std::getenv(variable);
+    for (const char* value : {lcAll, lcMessages, lang}) {
         if (value != nullptr && *value != '\0') {
             messages = value;
             break;
@@ -49,15 +49,13 @@ bool LoadDesktopCatalogue(QTranslator& translator) {
     // As in gettext, LANGUAGE does not override the C locale: a C program speaks English.
     if (*messages == '\0' || IsCLocale(messages)) return false;
     // English with no list of preferences needs no look at Qt's idea of the system locale.
-    const char* preferences = std::getenv("LANGUAGE");
-    if ((preferences == nullptr || *preferences == '\0') && IsEnglish(messages)) return false;
-    return LoadCatalogue(translator, QLocale::system());
+    return (language != nullptr && *language != '\0') || !IsEnglish(messages);
 }
 
-QString TranslateEarly(const QTranslator* catalogue, const char* context, const char* text) {
-    const QString translated =
-        catalogue != nullptr ? catalogue->translate(context, text) : QString();
-    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+bool LoadDesktopCatalogue(QTranslator& translator) {
+    return MayHaveCatalogue(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"),
+                            std::getenv("LANGUAGE")) &&
+           LoadCatalogue(translator, QLocale::system());
 }
 
 }  // namespace rollkin

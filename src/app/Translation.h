@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "platform/TranslateEarly.h"
 
 class QLocale;
 class QTranslator;
@@ -17,9 +17,9 @@ bool LoadCatalogue(QTranslator& translator, const QLocale& locale);
 // The C and POSIX locales, like English, load nothing and cost start-up no more than a look at
 // the environment.
 bool LoadDesktopCatalogue(QTranslator& translator);
-
-// A text in the catalogue's language (null: as written), for the work done before the
-// application exists and so before any catalogue can be installed.
-QString TranslateEarly(const QTranslator* catalogue, const char* context, const char* text);
+// Whether those variables (null or empty when unset) name a language other than English, so
+// that Qt's list of the system's languages is worth asking for a catalogue.
+bool MayHaveCatalogue(const char* lcAll, const char* lcMessages, const char* lang,
+                      const char* language);
 
 }  // namespace rollkin

@@ -57,14 +57,13 @@ public:
         DiceButton* b = Button();
         if (action == pressAction()) {
             if (!Usable(b)) return;
-            b->Form().ThrowDown(b->Index());
-            b->Form().ThrowUp(b->Index());
+            b->ActThrow();
         } else if (action == increaseAction() || action == decreaseAction()) {
-            if (Usable(b)) b->Form().StepDice(b->Index(), action == decreaseAction());
+            if (Usable(b)) b->ActStep(action == decreaseAction());
         } else if (action == showMenuAction()) {
             // The menu waits for the user; the screen reader's call must not wait with it.
             QTimer::singleShot(0, b, [b] {
-                if (Usable(b)) b->Form().ShowMenuBeside(b->Index());
+                if (Usable(b)) b->ActMenu();
             });
         } else {
             QAccessibleWidget::doAction(action);

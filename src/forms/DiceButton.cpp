@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "forms/DiceAccessible.h"
-#include "forms/frmRollkin.h"
+#include "forms/TwipsWindow.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 
@@ -45,8 +45,11 @@ QColor DiceColour(int slot) {
     return QColor(Colours[slot - FirstSlot]);
 }
 
-DiceButton::DiceButton(frmRollkin& form, int index, const QColor& background)
-    : QPushButton(&form), form_(form), index_(index), background_(background) {
+DiceButton::DiceButton(TwipsWindow& strip, int index, const QColor& background)
+    : QPushButton(&strip), strip_(strip), index_(index) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, background);
+    setPalette(colours);
     setObjectName(QStringLiteral("cmdDice%1").arg(index));
     // Keyboard focus only by Tab: a click leaves no focus rectangle behind on the strip.
     setFocusPolicy(Qt::TabFocus);
@@ -86,17 +89,21 @@ void DiceButton::Describe(const QString& caption) {
         spokenName_ = dice + QStringLiteral(": ") + caption;
         //: Screen readers' account of a throw of several dice: "3d6: 2 + 5 + 6 = 13, highest 6,
         //: lowest 2"; %1 is the sum, %2 the highest face, %3 the lowest.
-        const char* const extremes = QT_TRANSLATE_NOOP("frmRollkin", "%1, highest %2, lowest %3");
+        const char* const extremes =
+            QT_TRANSLATE_NOOP("rollkin::frmRollkin", "%1, highest %2, lowest %3");
         // One die has no highest and lowest to name, and needs no translation.
         setAccessibleDescription(QString::fromStdString(
             lastThrow_.faces.size() <= 1
                 ? ThrowDescription(lastThrow_)
-                : ThrowDescription(lastThrow_, frmRollkin::tr(extremes).toStdString())));
+                : ThrowDescription(
+                      lastThrow_,
+                      QCoreApplication::translate("rollkin::frmRollkin", extremes).toStdString())));
     } else {
         setToolTip(caption);
         spokenName_ = caption;
         //: A dice button's description for screen readers; %1 is what it throws ("3d6").
-        setAccessibleDescription(frmRollkin::tr("Throws %1").arg(caption));
+        setAccessibleDescription(
+            QCoreApplication::translate("rollkin::frmRollkin", "Throws %1").arg(caption));
     }
 }
 
@@ -112,7 +119,7 @@ bool DiceButton::event(QEvent* e) {
 
 void DiceButton::SetTop(float twips) {
     top_ = twips;
-    const float tpp = form_.TwipsPerPixelY();
+    const float tpp = strip_.TwipsPerPixelY();
     move(x(), TwipsToPixels(twips, tpp));
 }
 
@@ -120,7 +127,7 @@ void DiceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
     const bool sunken = isDown();
-    const QBrush fill(background_);
+    const QBrush fill = palette().button();
     qDrawWinButton(&p, r, EdgePalette(), sunken, &fill);
     p.setPen(Qt::black);
     p.setFont(CaptionFont());
@@ -133,15 +140,18 @@ void DiceButton::paintEvent(QPaintEvent*) {
     }
 }
 
-QFont DiceButton::CaptionFont() const {
+QFont DiceButton::CaptionFont() {
     // Room between the 3-D edges of the part of the button the strip shows (the design button is
     // a pixel wider than the strip), with a little to spare, as the caption is centred.
     constexpr float InsetTwips = 60;
-    const int inset = TwipsToPixels(InsetTwips, form_.TwipsPerPixelX());
+    const int inset = TwipsToPixels(InsetTwips, strip_.TwipsPerPixelX());
     const QWidget* strip = parentWidget();
     const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
     const double centre = width() / 2.0;
     const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
+    // Measured once for each caption and room, not at every paint.
+    if (room == fitted_.room && text() == fitted_.text && font() == fitted_.base)
+        return fitted_.font;
     QFont f = font();
     // A caption that fits keeps the design font untouched; a longer one takes the largest half
     // point size of it that fits.
@@ -150,6 +160,7 @@ QFont DiceButton::CaptionFont() const {
         size -= 0.5;
         f.setPointSizeF(size);
     }
+    fitted_ = {text(), room, font(), f};
     return f;
 }
 
@@ -207,17 +218,17 @@ void DiceButton::keyPressEvent(QKeyEvent* event) {
                 setDown(true);
                 return;
             }
-            form_.ThrowDown(index_);
+            emit ThrowDownAsked(index_);
             break;
         case DiceKey::AddOne:
         case DiceKey::TakeOne:
-            form_.StepDice(index_, key == DiceKey::TakeOne);
+            emit StepAsked(index_, key == DiceKey::TakeOne);
             break;
         case DiceKey::Menu:
-            if (!event->isAutoRepeat()) form_.ShowMenuBeside(index_);
+            if (!event->isAutoRepeat()) emit MenuAsked(index_);
             break;
         default:
-            form_.MoveFocus(index_, key);
+            emit FocusMoveAsked(index_, key);
     }
 }
 
@@ -235,7 +246,7 @@ void DiceButton::keyReleaseEvent(QKeyEvent* event) {
 
 void DiceButton::EndKeyThrow() {
     throwKey_ = 0;
-    form_.ThrowUp(index_);
+    emit ThrowUpAsked(index_);
 }
 
 namespace {
@@ -299,9 +310,9 @@ void DiceButton::Press(QMouseEvent* event) {
     QToolTip::hideText();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(true);
-    Hand(&frmRollkin::cmdDice_MouseDown, button, ShiftOf(event->modifiers()), event->position());
+    Announce(MouseAction::Down, button, ShiftOf(event->modifiers()), event->position());
     // A menu or message box opened by the press may have taken releases meant for the strip.
-    form_.SettleLostReleases();
+    emit PressHandled();
 }
 
 void DiceButton::SettleLostReleases() {
@@ -309,13 +320,13 @@ void DiceButton::SettleLostReleases() {
     if (lost == Qt::NoButton) return;
     down_ &= ~lost;
     if (lost & Qt::LeftButton) setDown(false);
-    if (lost & Qt::RightButton) form_.RightGestureLost(index_);
+    if (lost & Qt::RightButton) emit RightGestureLost(index_);
 }
 
 void DiceButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    Hand(&frmRollkin::cmdDice_MouseMove, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
-         event->position());
+    Announce(MouseAction::Move, ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
+             event->position());
 }
 
 void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -323,13 +334,31 @@ void DiceButton::mouseReleaseEvent(QMouseEvent* event) {
     down_ &= ~event->button();
     const Integer button = ButtonOf(event->button());
     if (button == vbLeftButton) setDown(false);
-    Hand(&frmRollkin::cmdDice_MouseUp, button, ShiftOf(event->modifiers()), event->position());
+    Announce(MouseAction::Up, button, ShiftOf(event->modifiers()), event->position());
 }
 
-void DiceButton::Hand(void (frmRollkin::*handler)(int, Integer, Integer, float, float),
-                      Integer button, Integer shift, const QPointF& at) {
-    (form_.*handler)(index_, button, shift, static_cast<float>(at.x()) * form_.TwipsPerPixelX(),
-                     static_cast<float>(at.y()) * form_.TwipsPerPixelY());
+void DiceButton::Announce(MouseAction action, Integer button, Integer shift, const QPointF& at) {
+    const QPointF twips = Twips(at);
+    emit Mouse(action, index_, button, shift, static_cast<float>(twips.x()),
+               static_cast<float>(twips.y()));
+}
+
+QPointF DiceButton::Twips(const QPointF& at) const {
+    return {static_cast<float>(at.x()) * strip_.TwipsPerPixelX(),
+            static_cast<float>(at.y()) * strip_.TwipsPerPixelY()};
+}
+
+void DiceButton::ActThrow() {
+    emit ThrowDownAsked(index_);
+    emit ThrowUpAsked(index_);
+}
+
+void DiceButton::ActStep(bool takeOne) {
+    emit StepAsked(index_, takeOne);
+}
+
+void DiceButton::ActMenu() {
+    emit MenuAsked(index_);
 }
 
 }  // namespace rollkin

@@ -7,7 +7,7 @@
 
 namespace rollkin {
 
-class frmRollkin;
+class TwipsWindow;
 
 // What a key does on a focused dice button. Each command goes through the code of the mouse
 // gesture it stands for.
@@ -17,17 +17,20 @@ enum class DiceKey { None, Throw, AddOne, TakeOne, Menu, Previous, Next, First, 
 // the Menu key and Shift+F10 open the command menu; Up, Down, Home and End move the focus.
 DiceKey DiceKeyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 
-// One dice button of the strip: a flat button in its own colour. Mouse input is handed, as the
-// handlers' Button and Shift values, to frmRollkin's cmdDice_Mouse* handlers and nowhere else,
-// so the press keeps the mouse for every move and the release of that press.
+// Which of the strip's cmdDice_Mouse* handlers a gesture goes to.
+enum class MouseAction { Down, Move, Up };
+
+// One dice button of the strip: a flat button in its own colour. Mouse input is announced, as the
+// handlers' Button and Shift values and the point in twips, by the Mouse* signals and goes
+// nowhere else, so the press keeps the mouse for every move and the release of that press.
 class DiceButton final : public QPushButton {
+    Q_OBJECT
+
 public:
-    DiceButton(frmRollkin& form, int index, const QColor& background);
+    DiceButton(TwipsWindow& strip, int index, const QColor& background);
 
     int Index() const { return index_; }
-    QColor BackColor() const { return background_; }
 
-    QString Caption() const { return text(); }
     // Writes a face label (or any caption that is not a throw's total).
     void SetCaption(const QString& caption);
     // Shows a throw's total, keeping its dice for the tooltip and for screen readers.
@@ -42,12 +45,13 @@ public:
     // After a menu or dialog opened from a handler: forgets the buttons whose release it took.
     void SettleLostReleases();
 
-    frmRollkin& Form() const { return form_; }
+    // A point of the button in pixels, in twips.
+    QPointF Twips(const QPointF& at) const;
 
-    // Hands a gesture at a point of the button (in pixels) to one of the strip's cmdDice_Mouse*
-    // handlers, with the point in twips as their x and y.
-    void Hand(void (frmRollkin::*handler)(int, Integer, Integer, float, float), Integer button,
-              Integer shift, const QPointF& at);
+    // A screen reader's actions: a throw (press and release), a die more or fewer, the menu.
+    void ActThrow();
+    void ActStep(bool takeOne);
+    void ActMenu();
 
     // Top edge in twips within the strip.
     float Top() const { return top_; }
@@ -56,6 +60,21 @@ public:
     // Whether the button is set to show (true even while the strip itself is hidden).
     bool Visible() const { return !isHidden(); }
     void SetVisible(bool visible) { setVisible(visible); }
+
+signals:
+    // A press, move or release, with the strip's cmdDice_Mouse* handlers' arguments.
+    void Mouse(MouseAction action, int index, Integer button, Integer shift, float x, float y);
+    // A key's (or a screen reader's) throw: the plain left press, the plain left release.
+    void ThrowDownAsked(int index);
+    void ThrowUpAsked(int index);
+    void StepAsked(int index, bool takeOne);
+    void MenuAsked(int index);
+    void FocusMoveAsked(int index, DiceKey where);
+    // A right press whose release a menu or dialog took.
+    void RightGestureLost(int index);
+    // A press was handled: a menu or message box it opened may have taken releases meant for
+    // the strip's buttons.
+    void PressHandled();
 
 protected:
     bool event(QEvent* event) override;
@@ -71,8 +90,10 @@ protected:
 
 private:
     void Press(QMouseEvent* event);
+    // Emits Mouse for a point of the button in pixels.
+    void Announce(MouseAction action, Integer button, Integer shift, const QPointF& at);
     // The font the caption is drawn in.
-    QFont CaptionFont() const;
+    QFont CaptionFont();
     // Writes the caption, with its tooltip and what screen readers are told.
     void Show(const QString& caption);
     // Tooltip, spoken name and accessible description for a caption.
@@ -80,15 +101,20 @@ private:
     // The release of the key that threw: what a plain left release does.
     void EndKeyThrow();
 
-    frmRollkin& form_;
+    TwipsWindow& strip_;
     int index_;
-    QColor background_;
     float top_ = 0;
     bool keyboardFocus_ = false;
     Qt::MouseButtons down_;  // pressed on this button and not yet released here
     int throwKey_ = 0;       // the key whose press threw, until its release
     int releasedKey_ = 0;    // the last key release that ended a throw, and its time
     quint64 releasedAt_ = 0;
+    struct Fitted {
+        QString text;
+        int room = -1;
+        QFont base;
+        QFont font;
+    } fitted_;  // the caption font last measured, for that caption, room and design font
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
     QString spokenName_;

@@ -11,7 +11,7 @@ QIcon ProgramIcon() {
     // them again would cost each new window about a millisecond and half a megabyte.
     if (QIcon shared = QGuiApplication::windowIcon(); !shared.isNull()) return shared;
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int size : {ROLLKIN_ICON_SIZES}) {  // from CMakeLists.txt, which installs them too
         // The files are PNG: left to guess, the reader would first load every image format
         // plugin to ask it.
         QImageReader reader(QStringLiteral(":/icons/dicerollkin-%1.png").arg(size), "png");

@@ -16,14 +16,6 @@ namespace rollkin {
 
 namespace {
 
-// The catalogue's entries for the dice check boxes, "<sides> sides" for each of DesignDiceSides;
-// the caption is looked up by that text.
-[[maybe_unused]] const char* const DiceCaptions[] = {
-    QT_TRANSLATE_NOOP("frmConfig", "2 sides"),  QT_TRANSLATE_NOOP("frmConfig", "3 sides"),
-    QT_TRANSLATE_NOOP("frmConfig", "4 sides"),  QT_TRANSLATE_NOOP("frmConfig", "5 sides"),
-    QT_TRANSLATE_NOOP("frmConfig", "6 sides"),  QT_TRANSLATE_NOOP("frmConfig", "8 sides"),
-    QT_TRANSLATE_NOOP("frmConfig", "10 sides"), QT_TRANSLATE_NOOP("frmConfig", "12 sides"),
-    QT_TRANSLATE_NOOP("frmConfig", "20 sides"), QT_TRANSLATE_NOOP("frmConfig", "100 sides")};
 // The nine anchors, row by row from the top: Upper, Middle, Lower and Left, Centre, Right.
 struct Caption {
     const char* source;
@@ -163,10 +155,11 @@ frmConfig::frmConfig(AppState& state, Desktop& screen)
     frmDices = Place(new QGroupBox(tr("Dices Availables"), this), "frmDices", design::frmDices);
     frmDices->setAccessibleName(frmDices->title());
     for (int i = FirstSlot; i <= LastSlot; ++i) {
-        const QByteArray caption = QByteArray::number(DesignDiceSides[i - FirstSlot]) + " sides";
         const TwipsRect at{design::DiceLeft, design::DiceRowHeight * static_cast<float>(i),
                            design::DiceWidth, design::DiceHeight};
-        chkDice(i) = Place(new QCheckBox(tr(caption.constData()), frmDices), "chkDice", at);
+        chkDice(i) =
+            Place(new QCheckBox(tr("%1 sides").arg(DesignDiceSides[i - FirstSlot]), frmDices),
+                  "chkDice", at);
         chkDice(i)->setObjectName(QStringLiteral("chkDice%1").arg(i));
     }
     chkFreePos = Place(new QCheckBox(tr("Free"), frmPositions), "chkFreePos", design::chkFreePos);
@@ -298,12 +291,6 @@ void frmConfig::keyPressEvent(QKeyEvent* event) {
         default:
             QDialog::keyPressEvent(event);
     }
-}
-
-void frmConfig::done(int result) {
-    // OK, Cancel and the title bar's close all end here: the dialog is unloaded.
-    unloaded_ = true;
-    QDialog::done(result);
 }
 
 }  // namespace rollkin

@@ -58,12 +58,8 @@ public:
     void chkFreePos_Click();
     void chkBoundPos_Click();
 
-    // Whether OK or Cancel (or the title bar) has closed the dialog.
-    bool Unloaded() const { return unloaded_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void done(int result) override;
 
 private:
     template <typename W>
@@ -77,7 +73,6 @@ private:
     AppState& state_;
     Desktop& screen_;
     float tppX_, tppY_;
-    bool unloaded_ = false;
 };
 
 // A check box's value: 0 unchecked, 1 checked.

@@ -14,12 +14,11 @@
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <QWindow>
 #include <algorithm>
 
 #include "forms/ProgramIcon.h"
-#include "forms/Windows.h"
-#include "forms/frmRollkin.h"
+#include "platform/Desktop.h"
+#include "platform/StayOnTop.h"
 #include "platform/Units.h"
 #include "state/ThrowHistory.h"
 
@@ -177,17 +176,18 @@ private:
 
 }  // namespace
 
-frmHistory::frmHistory(Windows& program) : QWidget(nullptr, Qt::Window), program_(program) {
+frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
+    : QWidget(nullptr, Qt::Window), throws_(throws) {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(tr("Dice Rollkin History"));
     setWindowIcon(ProgramIcon());
-    resize(TwipsToPixels(HistoryWidth, program.Screen.TwipsPerPixelX()),
-           TwipsToPixels(HistoryHeight, program.Screen.TwipsPerPixelY()));
+    resize(TwipsToPixels(HistoryWidth, screen.TwipsPerPixelX()),
+           TwipsToPixels(HistoryHeight, screen.TwipsPerPixelY()));
 
     lstThrows = new QListView(this);
     lstThrows->setObjectName(QStringLiteral("lstThrows"));
     lstThrows->setAccessibleName(tr("Throws"));
-    auto* model = new ThrowListModel(program.Throws(), this);
+    auto* model = new ThrowListModel(throws_, this);
     auto* delegate = new MarkedLineDelegate(lstThrows);
     lstThrows->setModel(model);
     lstThrows->setItemDelegate(delegate);
@@ -228,12 +228,12 @@ frmHistory::frmHistory(Windows& program) : QWidget(nullptr, Qt::Window), program
 
 frmHistory::~frmHistory() = default;
 
-void frmHistory::Open() {
-    FollowStrip();
+void frmHistory::Open(const QWidget& strip) {
+    FollowStrip(strip);
     // Asked for again while open, it comes to the strip where the strip stands now; once
     // closed, it opens where it was left.
     if (!placed_ || isVisible()) {
-        PlaceBesideStrip();
+        PlaceBesideStrip(strip);
         placed_ = true;
     }
     if (isMinimized()) showNormal();
@@ -242,24 +242,11 @@ void frmHistory::Open() {
     activateWindow();
 }
 
-void frmHistory::FollowStrip() {
-    const frmRollkin& strip = program_.Rollkin();
-    Qt::WindowFlags wanted = windowFlags();
-    wanted.setFlag(Qt::WindowStaysOnTopHint,
-                   strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    if (wanted != windowFlags()) {
-        if (QWindow* handle = windowHandle()) {
-            // As for the strip: through the platform window, without hiding and recreating it.
-            overrideWindowFlags(wanted);
-            handle->setFlags(wanted);
-        } else {
-            setWindowFlags(wanted);
-        }
-    }
+void frmHistory::FollowStrip(const QWidget& strip) {
+    SetStaysOnTop(*this, strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-void frmHistory::PlaceBesideStrip() {
-    const frmRollkin& strip = program_.Rollkin();
+void frmHistory::PlaceBesideStrip(const QWidget& strip) {
     const QRect s = strip.frameGeometry();
     const QScreen* screen = strip.screen();
     const QRect area = screen ? screen->availableGeometry() : s;
@@ -272,7 +259,7 @@ void frmHistory::PlaceBesideStrip() {
 }
 
 void frmHistory::cmdCopy_Click() {
-    const ThrowHistory& throws = program_.Throws();
+    const ThrowHistory& throws = throws_;
     if (throws.Count() == 0) return;  // nothing to copy: the clipboard keeps what it has
     std::vector<int> rows;
     for (const QModelIndex& index : lstThrows->selectionModel()->selectedIndexes())
@@ -281,7 +268,7 @@ void frmHistory::cmdCopy_Click() {
 }
 
 void frmHistory::cmdClear_Click() {
-    program_.Throws().Clear();
+    throws_.Clear();
 }
 
 void frmHistory::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,8 @@ class QPushButton;
 
 namespace rollkin {
 
-class Windows;
+class Desktop;
+class ThrowHistory;
 
 // The session's throws, newest first, in a normal resizable window beside the strip. Copy (and
 // Ctrl+C) puts the selected lines, or all of them, on the clipboard; Clear empties the history;
@@ -16,7 +17,7 @@ class frmHistory final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmHistory(Windows& windows);
+    frmHistory(ThrowHistory& throws, const Desktop& screen);
     ~frmHistory() override;
 
     QListView* lstThrows;
@@ -24,10 +25,10 @@ public:
     QPushButton* cmdClear;
 
     // Shows the window (beside the strip the first time) and brings it forward.
-    void Open();
+    void Open(const QWidget& strip);
     // In the topmost band while the strip is, so that opening it puts it above the strip. (A
     // normal window: X11 gets no transient-for from Qt for it.)
-    void FollowStrip();
+    void FollowStrip(const QWidget& strip);
 
     void cmdCopy_Click();
     void cmdClear_Click();
@@ -36,9 +37,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PlaceBesideStrip();
+    void PlaceBesideStrip(const QWidget& strip);
 
-    Windows& program_;
+    ThrowHistory& throws_;
     bool placed_ = false;
 };
 

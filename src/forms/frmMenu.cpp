@@ -4,16 +4,13 @@
 #include <QMouseEvent>
 
 #include "forms/ProgramIcon.h"
-#include "forms/Windows.h"
-#include "forms/frmAbout.h"
 #include "forms/frmConfig.h"
-#include "forms/frmHistory.h"
-#include "forms/frmRollkin.h"
-#include "state/Dice.h"
+#include "layout/StripLayout.h"
+#include "platform/Desktop.h"
 
 namespace rollkin {
 
-frmMenu::frmMenu(Windows& windows) : program_(windows) {
+frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(screen) {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
@@ -52,7 +49,7 @@ frmMenu::frmMenu(Windows& windows) : program_(windows) {
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         timers_(i) = new QTimer(this);
         timers_(i)->setTimerType(Qt::PreciseTimer);
-        timers_(i)->setInterval(DesignRefreshInterval);
+        timers_(i)->setInterval(functions::DesignRefreshInterval);
         connect(timers_(i), &QTimer::timeout, this, [this, i] { tmrRefresh_Timer(i); });
     }
 }
@@ -60,33 +57,28 @@ frmMenu::frmMenu(Windows& windows) : program_(windows) {
 frmMenu::~frmMenu() = default;
 
 void frmMenu::tmrRefresh_Timer(int index) {
-    program_.Rollkin().cmdDice(index).SetCaption(
-        QString::fromStdString(FaceLabel(program_.State, index)));
+    emit RefreshDue(index);
     tmrRefresh(index).stop();
 }
 
 void frmMenu::mnuConfigure_Click() {
     {
-        frmConfig config(program_.State,
-                         program_.Screen);  // loaded, hidden: Form_Load has filled its controls
-        program_.Screen.ShowModal(config);
+        frmConfig config(state_, screen_);  // loaded, hidden: Form_Load has filled its controls
+        screen_.ShowModal(config);
     }  // unloaded
-    if (program_.Ended()) return;
-    functions::ApplyLayout(program_);
-    if (program_.HistoryLoaded()) program_.History().FollowStrip();  // on top or not, as the strip
+    emit Configured();
 }
 
 void frmMenu::mnuExit_Click() {
-    program_.End();
+    emit ExitAsked();
 }
 
 void frmMenu::mnuAbout_Click() {
-    frmAbout about(program_.Screen);
-    program_.Screen.ShowModal(about);
+    emit AboutAsked();
 }
 
 void frmMenu::mnuHistory_Click() {
-    program_.History().Open();
+    emit HistoryAsked();
 }
 
 bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
@@ -96,6 +88,20 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
         return true;
     return QWidget::eventFilter(watched, event);
+}
+
+void frmMenu::SetRefreshInterval(int milliseconds) {
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        tmrRefresh(i).setInterval(milliseconds);
+}
+
+void frmMenu::StartOnFirstItem() {
+    for (QAction* item : mnuHidden->actions()) {
+        if (!item->isSeparator() && item->isEnabled() && item->isVisible()) {
+            mnuHidden->setActiveAction(item);
+            break;
+        }
+    }
 }
 
 void frmMenu::StopTimers() {

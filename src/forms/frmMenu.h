@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,15 +10,15 @@ class QMenu;
 
 namespace rollkin {
 
-class Windows;
+class Desktop;
 
-// The hidden host of the popup menu and of the ten refresh timers that put a button's face label
-// back after a throw. Never shown.
+// The hidden host of the popup menu and of the ten refresh timers that say when a button's face
+// label comes back after a throw. Never shown.
 class frmMenu final : public QWidget {
-    Q_DECLARE_TR_FUNCTIONS(frmMenu)
+    Q_OBJECT
 
 public:
-    explicit frmMenu(Windows& windows);
+    frmMenu(AppState& state, Desktop& screen);
     ~frmMenu() override;
 
     QMenu* mnuHidden;
@@ -38,18 +37,29 @@ public:
     void mnuAbout_Click();
     void mnuHistory_Click();
 
+    // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
+    // chooses it at once.
+    void StartOnFirstItem();
     // Stops every timer; the program is ending.
     void StopTimers();
+    void SetRefreshInterval(int milliseconds);
+
+signals:
+    // The configuration dialog has closed (its settings taken or dropped).
+    void Configured();
+    void ExitAsked();
+    void AboutAsked();
+    void HistoryAsked();
+    // The slot's total has been shown long enough.
+    void RefreshDue(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Windows& program_;
+    AppState& state_;
+    Desktop& screen_;
     SlotArray<QTimer*> timers_;
 };
-
-// The timers' interval until the configuration dialog has first closed, in milliseconds.
-constexpr int DesignRefreshInterval = 1000;
 
 }  // namespace rollkin

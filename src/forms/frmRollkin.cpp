@@ -1,34 +1,38 @@
 #include "forms/frmRollkin.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QWindow>
 
 #include "forms/DiceAccessible.h"
-#include "forms/Windows.h"
-#include "forms/frmAbout.h"
-#include "forms/frmMenu.h"
-#include "forms/frmScroller.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
-#include "state/Dice.h"
-#include "state/ThrowHistory.h"
+#include "state/Random.h"
 
 namespace rollkin {
 
-frmRollkin::frmRollkin(Windows& windows)
-    : TwipsWindow(windows.Screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      program_(windows) {
+frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
+    : TwipsWindow(screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      state_(state),
+      rng_(rng) {
     InstallDiceAccessibility();  // before a screen reader first asks about the strip
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
-    QFont font(QStringLiteral("Arial Narrow"), CaptionPoints, QFont::Bold);
+    QFont font(QStringLiteral("Arial Narrow"), static_cast<int>(CaptionPoints), QFont::Bold);
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
+        connect(b, &DiceButton::Mouse, this, &frmRollkin::cmdDice_Mouse);
+        connect(b, &DiceButton::ThrowDownAsked, this, &frmRollkin::ThrowDown);
+        connect(b, &DiceButton::ThrowUpAsked, this, &frmRollkin::ThrowUp);
+        connect(b, &DiceButton::StepAsked, this, &frmRollkin::StepDice);
+        connect(b, &DiceButton::MenuAsked, this, &frmRollkin::ShowMenuBeside);
+        connect(b, &DiceButton::FocusMoveAsked, this, &frmRollkin::MoveFocus);
+        connect(b, &DiceButton::RightGestureLost, this, &frmRollkin::RightGestureLost);
+        connect(b, &DiceButton::PressHandled, this, &frmRollkin::SettleLostReleases);
         b->setFont(font);
         b->SetCaption(QStringLiteral("d%1").arg(DesignDiceSides[i - FirstSlot]));
         b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
@@ -46,7 +50,7 @@ void frmRollkin::SetHeight(float twips) {
 
 void frmRollkin::FitMonitor(float heightTwips) {
     heightTwips_ = heightTwips;
-    Desktop& screen = program_.Screen;
+    Desktop& screen = screen_;
     const float scale =
         functions::FitScale(heightTwips, screen.TwipsPerPixelY(), screen.MonitorOf(*this).height());
     if (scale == screen.StripScale()) return;
@@ -63,7 +67,7 @@ void frmRollkin::FitMonitor(float heightTwips) {
         b.resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
         b.SetTop(b.Top());
     }
-    if (program_.ScrollerLoaded()) program_.Scroller().FitScale();
+    emit ScaleChanged();
 }
 
 void frmRollkin::Refresh() {
@@ -71,7 +75,7 @@ void frmRollkin::Refresh() {
 }
 
 void frmRollkin::Form_Load() {
-    AppState& s = program_.State;
+    AppState& s = state_;
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         s.DiceMultiplier(i) = 1;
         s.DiceDragged(i) = False;
@@ -79,57 +83,75 @@ void frmRollkin::Form_Load() {
     }
     ResetSettings(s);
     // The scroller's range; this first reference creates the scroller, hidden.
-    program_.Scroller().SetMultiplierRange(s.MultiplierRange);
-    program_.Rnd.Randomize(program_.Screen.TimeOfDay());
+    emit ScrollerRangeAsked(s.MultiplierRange);
+    rng_.Randomize(screen_.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
     FitMonitor(StripHeight);  // a strip taller than its monitor is drawn smaller
-    functions::PlaceMainWindow(program_);
+    PlaceMainWindow();
 }
 
 void frmRollkin::MonitorsChanged() {
     FitMonitor(heightTwips_);
-    if (program_.State.FreePosition) {
-        const QPoint to = functions::OntoNearestMonitor(geometry(), program_.Screen.Monitors());
+    if (state_.FreePosition) {
+        const QPoint to = functions::OntoNearestMonitor(geometry(), screen_.Monitors());
         if (to == pos()) return;
         SetLeft(PixelsToTwips(to.x(), TwipsPerPixelX()));
         SetTop(PixelsToTwips(to.y(), TwipsPerPixelY()));
     }
-    functions::PlaceMainWindow(program_);
+    PlaceMainWindow();
+}
+
+void frmRollkin::PlaceMainWindow() {
+    const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
+    const functions::Placement p = functions::PlaceMainWindow(
+        state_, {Left(), Top(), Width(), Height()}, screen_.MonitorOf(*this), tppX, tppY);
+    screen_.SetWindowPos(*this, p.after, p.x, p.y, p.cx, p.cy, p.flags);
+}
+
+void frmRollkin::ShowLayout(const functions::StripLayout& layout) {
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        if (layout.shown(i)) cmdDice(i).SetTop(layout.top(i));
+        cmdDice(i).SetVisible(layout.shown(i));
+    }
+    SetHeight(layout.height);
+    Refresh();
+    PlaceMainWindow();
+}
+
+void frmRollkin::ShowFaceLabel(int index) {
+    cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(state_, index)));
 }
 
 void frmRollkin::Form_KeyDown(Integer keyCode, Integer) {
-    if (keyCode == vbKeyF1) {
-        frmAbout about(program_.Screen);
-        program_.Screen.ShowModal(about);
-    }
+    if (keyCode == vbKeyF1) emit AboutAsked();
 }
 
 void frmRollkin::Form_Unload() {
-    program_.End();
+    emit ExitAsked();
 }
 
 void frmRollkin::GetCursorPosInto(PointL& pt) {
-    if (!program_.Screen.GetCursorPos(pt)) {
-        program_.Screen.MsgBox(tr("Error getting cursor pos"), MsgOkOnly);
+    if (!screen_.GetCursorPos(pt)) {
+        screen_.MsgBox(tr("Error getting cursor pos"), MsgOkOnly);
     }
 }
 
 void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, float, float) {
-    AppState& s = program_.State;
+    AppState& s = state_;
     if (button == vbLeftButton && shift == vbShiftMask) {
-        program_.Screen.PopupMenu(*program_.Menu().mnuHidden);
+        emit PopupMenuAsked();
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
         GetCursorPosInto(s.PressCursor);
         s.PressWindowOrigin.x = TwipsToPixels(Left(), TwipsPerPixelX());
         s.PressWindowOrigin.y = TwipsToPixels(Top(), TwipsPerPixelY());
-        program_.Screen.SetMousePointer(PointerMove);
+        screen_.SetMousePointer(PointerMove);
     } else if (button == vbLeftButton) {
         ThrowRecord record{FaceLabel(s, index), {}, 0};
-        record.total = Throw(s, index, program_.Rnd, &record.faces);
+        record.total = Throw(s, index, rng_, &record.faces);
         cmdDice(index).ShowThrow(record);
         // Every throw passes here, by mouse, key or a screen reader's action.
-        program_.Throws().Add(record, static_cast<int>(program_.Screen.TimeOfDay()));
+        emit Thrown(record);
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;
@@ -137,7 +159,7 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
 }
 
 void frmRollkin::cmdDice_MouseMove(int index, Integer button, Integer shift, float, float) {
-    AppState& s = program_.State;
+    AppState& s = state_;
     if (shift == vbCtrlMask && button == vbLeftButton && s.FreePosition) {
         GetCursorPosInto(s.DragCursor);
         // Whole pixels first, then twips; 64 bits so that no cursor value can overflow the sum.
@@ -149,48 +171,45 @@ void frmRollkin::cmdDice_MouseMove(int index, Integer button, Integer shift, flo
         SetTop(TwipsPerPixelY() * static_cast<float>(dy));
     } else if (button == vbRightButton) {
         GetCursorPosInto(s.DragCursor);
-        frmScroller& scroller = program_.Scroller();
-        scroller.TrackScroller();
+        emit TrackScrollerAsked();
         if (s.DragCursor != s.PressCursor) {
             s.DiceDragged(index) = True;
             if (s.RightPressState(index) == 1) s.RightPressState(index) = 2;
         }
         if (s.RightPressState(index) == 2) {
             s.RightPressState(index) = 0;
-            scroller.OpenScroller(index);
+            emit OpenScrollerAsked(index);
         }
     }
 }
 
 void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float, float) {
-    AppState& s = program_.State;
+    AppState& s = state_;
     if (button == vbLeftButton && shift == 0) {
         if (!s.MultiplierPermanent && s.DiceMultiplier(index) != 1) {
             s.DiceMultiplier(index) = 1;
             // A total stays until its timer; but a face label (the press threw nothing, as when
             // Ctrl was let go during a move) would go on naming dice the button no longer throws.
-            if (!cmdDice(index).ShowsThrow()) {
-                cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
-            }
+            if (!cmdDice(index).ShowsThrow()) ShowFaceLabel(index);
         }
-        if (!s.ResultPermanent) program_.Menu().tmrRefresh(index).start();
+        if (!s.ResultPermanent) emit RefreshAsked(index);
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
-        program_.Screen.SetMousePointer(PointerDefault);
+        screen_.SetMousePointer(PointerDefault);
     } else if (button == vbRightButton) {
         if (s.DiceDragged(index)) {
-            program_.Scroller().EndScrollerDrag(index);
+            emit EndScrollerDragAsked(index);
             s.DiceDragged(index) = False;
         } else {
             StepMultiplier(index, shift == vbShiftMask);
         }
         s.RightPressState(index) = 0;
-        program_.Scroller().hide();
-        cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(s, index)));
+        emit HideScrollerAsked();
+        ShowFaceLabel(index);
     }
 }
 
 void frmRollkin::StepMultiplier(int index, bool takeOne) {
-    AppState& s = program_.State;
+    AppState& s = state_;
     if (takeOne) {
         if (s.DiceMultiplier(index) > 1) --s.DiceMultiplier(index);
     } else {
@@ -198,40 +217,46 @@ void frmRollkin::StepMultiplier(int index, bool takeOne) {
     }
 }
 
-void frmRollkin::ThrowDown(int index) {
+void frmRollkin::cmdDice_Mouse(MouseAction action, int index, Integer button, Integer shift,
+                               float x, float y) {
+    switch (action) {
+        case MouseAction::Down:
+            cmdDice_MouseDown(index, button, shift, x, y);
+            break;
+        case MouseAction::Move:
+            cmdDice_MouseMove(index, button, shift, x, y);
+            break;
+        case MouseAction::Up:
+            cmdDice_MouseUp(index, button, shift, x, y);
+            break;
+    }
+}
+
+void frmRollkin::KeyThrow(int index, MouseAction action) {
     DiceButton& b = cmdDice(index);
-    b.setDown(true);
-    b.Hand(&frmRollkin::cmdDice_MouseDown, vbLeftButton, 0, QPointF(b.width() / 2, b.height() / 2));
+    b.setDown(action == MouseAction::Down);
+    const QPointF centre = b.Twips(QPointF(b.width() / 2, b.height() / 2));
+    cmdDice_Mouse(action, index, vbLeftButton, 0, static_cast<float>(centre.x()),
+                  static_cast<float>(centre.y()));
+}
+
+void frmRollkin::ThrowDown(int index) {
+    KeyThrow(index, MouseAction::Down);
 }
 
 void frmRollkin::ThrowUp(int index) {
-    DiceButton& b = cmdDice(index);
-    b.setDown(false);
-    b.Hand(&frmRollkin::cmdDice_MouseUp, vbLeftButton, 0, QPointF(b.width() / 2, b.height() / 2));
+    KeyThrow(index, MouseAction::Up);
 }
 
 void frmRollkin::StepDice(int index, bool takeOne) {
     StepMultiplier(index, takeOne);
-    cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(program_.State, index)));
+    ShowFaceLabel(index);
 }
 
 void frmRollkin::ShowMenuBeside(int index) {
-    QMenu& menu = *program_.Menu().mnuHidden;
-    const int menuWidth = menu.sizeHint().width();
-    const auto screenWidth =
-        static_cast<int>(program_.Screen.ScreenWidth() / program_.Screen.TwipsPerPixelX());
-    // Right of the strip, level with the button; left of it where the screen ends first.
-    QPoint at = mapToGlobal(QPoint(width(), cmdDice(index).y()));
-    if (at.x() + menuWidth > screenWidth) at.setX(mapToGlobal(QPoint(0, 0)).x() - menuWidth);
-    // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
-    // chooses it at once.
-    for (QAction* item : menu.actions()) {
-        if (!item->isSeparator() && item->isEnabled() && item->isVisible()) {
-            menu.setActiveAction(item);
-            break;
-        }
-    }
-    program_.Screen.PopupMenuAt(menu, at.x(), at.y());
+    // Level with the button.
+    const QPoint right = mapToGlobal(QPoint(width(), cmdDice(index).y()));
+    emit PopupMenuBesideAsked(mapToGlobal(QPoint(0, 0)).x(), right.x(), right.y());
     SettleLostReleases();
 }
 
@@ -265,10 +290,10 @@ void frmRollkin::MoveFocus(int index, DiceKey where) {
 }
 
 void frmRollkin::RightGestureLost(int index) {
-    AppState& s = program_.State;
+    AppState& s = state_;
     s.RightPressState(index) = 0;
     s.DiceDragged(index) = False;
-    if (program_.ScrollerLoaded()) program_.Scroller().hide();
+    emit HideScrollerAsked();
 }
 
 void frmRollkin::SettleLostReleases() {

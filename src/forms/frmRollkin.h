@@ -1,22 +1,25 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QObject>
 
 #include "forms/DiceButton.h"
 #include "forms/TwipsWindow.h"
-#include "layout/functions.h"
+#include "layout/StripLayout.h"
 #include "state/AppState.h"
+#include "state/Dice.h"
 
 namespace rollkin {
 
-class Windows;
+class Random;
 
-// The main window: a borderless strip of the ten dice buttons, slot 1 at the top.
+// The main window: a borderless strip of the ten dice buttons, slot 1 at the top. What it cannot
+// do itself (the menu, the scroller, the refresh timers, the history, ending the run) it asks
+// for with a signal.
 class frmRollkin final : public TwipsWindow {
-    Q_DECLARE_TR_FUNCTIONS(frmRollkin)
+    Q_OBJECT
 
 public:
-    explicit frmRollkin(Windows& windows);
+    frmRollkin(AppState& state, Random& rng, Desktop& screen);
     ~frmRollkin() override;
 
     DiceButton& cmdDice(int index) const { return *buttons_(index); }
@@ -39,6 +42,16 @@ public:
     void cmdDice_MouseDown(int index, Integer button, Integer shift, float x, float y);
     void cmdDice_MouseMove(int index, Integer button, Integer shift, float x, float y);
     void cmdDice_MouseUp(int index, Integer button, Integer shift, float x, float y);
+    // Hands a button's gesture to its handler.
+    void cmdDice_Mouse(MouseAction action, int index, Integer button, Integer shift, float x,
+                       float y);
+
+    // Shows the strip where the settings put it, through the desktop.
+    void PlaceMainWindow();
+    // Shows and hides the buttons as laid out, sizes the strip, repaints and places it.
+    void ShowLayout(const functions::StripLayout& layout);
+    // The slot's face label again, in place of a total.
+    void ShowFaceLabel(int index);
 
     // A right gesture whose release went to a menu or dialog opened meanwhile is abandoned:
     // the slot's drag state is cleared and the scroller hidden; the multiplier stays.
@@ -67,21 +80,45 @@ protected:
 private:
     // GetCursorPos into pt; on failure the message, then the handler goes on.
     void GetCursorPosInto(PointL& pt);
+    // A key's plain left press or release at the button's centre, shown on the button.
+    void KeyThrow(int index, MouseAction action);
     // The multiplier step of a right release without drag.
     void StepMultiplier(int index, bool takeOne);
 
-    Windows& program_;
+    AppState& state_;
+    Random& rng_;
     SlotArray<DiceButton*> buttons_;
     float heightTwips_ = 0;  // as the layout made it, whatever the scale
+
+signals:
+    // The command menu at the cursor; returns once it has closed.
+    void PopupMenuAsked();
+    // The command menu with its top at `top` (pixels), right of stripRight or left of stripLeft.
+    void PopupMenuBesideAsked(Long stripLeft, Long stripRight, Long top);
+    void AboutAsked();
+    void ExitAsked();
+    // A throw was shown on its button.
+    void Thrown(const ThrowRecord& record);
+    // The slot's refresh timer starts (again) for the total now shown.
+    void RefreshAsked(int index);
+    // The scroller: its range, following the cursor, opening beside the strip for a slot,
+    // taking the slider's multiplier for a slot, hiding.
+    void ScrollerRangeAsked(Integer range);
+    void TrackScrollerAsked();
+    void OpenScrollerAsked(int slot);
+    void EndScrollerDragAsked(int slot);
+    void HideScrollerAsked();
+    // The strip is drawn at another scale (Desktop::StripScale), the scroller with it.
+    void ScaleChanged();
 };
 
 // Design values of the strip, in twips.
 constexpr float StripWidth = 1200;
-constexpr float StripHeight = 6000;
 constexpr float DiceButtonWidth = 1215;
 constexpr float DiceButtonHeight = 615;
 // The captions' design size, in points.
 constexpr qreal CaptionPoints = 24;
 using functions::ButtonPitch;
+using functions::StripHeight;
 
 }  // namespace rollkin

@@ -5,8 +5,7 @@
 #include <QSlider>
 #include <cmath>
 
-#include "forms/Windows.h"
-#include "forms/frmRollkin.h"
+#include "platform/Desktop.h"
 
 namespace rollkin {
 
@@ -14,19 +13,16 @@ namespace {
 constexpr qreal LabelPoints = 9.75;  // the value's design size
 }  // namespace
 
-frmScroller::frmScroller(Windows& windows)
-    : TwipsWindow(windows.Screen, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                      Qt::WindowDoesNotAcceptFocus |
-                                      Qt::X11BypassWindowManagerHint),
-      program_(windows),
-      slider_{0, 0, 3135, 255},
-      label_{3135, 10, 365, 225} {
+frmScroller::frmScroller(AppState& state, Desktop& screen)
+    : TwipsWindow(screen, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                              Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint),
+      state_(state) {
     setObjectName(QStringLiteral("frmScroller"));
     // Never takes the focus from the strip or from the user's other windows.
     setAttribute(Qt::WA_ShowWithoutActivating);
     sldScroller = new QSlider(Qt::Horizontal, this);
     sldScroller->setObjectName(QStringLiteral("sldScroller"));
-    sldScroller->setRange(1, 20);
+    sldScroller->setRange(1, DefaultMultiplierRange);
     sldScroller->setValue(1);
     sldScroller->setPageStep(5);
     sldScroller->setSingleStep(1);
@@ -51,42 +47,39 @@ frmScroller::~frmScroller() = default;
 void frmScroller::FitScale() {
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(ScrollerWidth, tppX), TwipsToPixels(ScrollerHeight, tppY));
-    sldScroller->setGeometry(ToPixels(slider_, tppX, tppY));
+    sldScroller->setGeometry(ToPixels(ScrollerSlider, tppX, tppY));
     QFont font = lblValue->font();
     font.setPointSizeF(LabelPoints * static_cast<qreal>(screen_.StripScale()));
     lblValue->setFont(font);
-    lblValue->setGeometry(ToPixels(label_, tppX, tppY));
+    lblValue->setGeometry(ToPixels(ScrollerLabel, tppX, tppY));
 }
 
 void frmScroller::SetSliderLeft(float twips) {
-    slider_.Left = twips;
     sldScroller->move(TwipsToPixels(twips, TwipsPerPixelX()), sldScroller->y());
 }
 
 void frmScroller::SetLabelLeft(float twips) {
-    label_.Left = twips;
     lblValue->move(TwipsToPixels(twips, TwipsPerPixelX()), lblValue->y());
 }
 
 Integer frmScroller::ShownMultiplier(int sliderValue) const {
-    const AppState& s = program_.State;
+    const AppState& s = state_;
     return static_cast<Integer>(s.ScrollerMirrored ? s.MultiplierRange - sliderValue + 1
                                                    : sliderValue);
 }
 
 int frmScroller::SliderValueFor(Integer multiplier) const {
-    const AppState& s = program_.State;
+    const AppState& s = state_;
     return s.ScrollerMirrored ? s.MultiplierRange - multiplier + 1 : multiplier;
 }
 
-void frmScroller::TrackScroller() {
-    const AppState& s = program_.State;
-    frmRollkin& strip = program_.Rollkin();
+void frmScroller::TrackScroller(const TwipsRect& strip) {
+    const AppState& s = state_;
     const double cx = static_cast<double>(TwipsPerPixelX()) * s.DragCursor.x;
-    const double left = strip.Left();
+    const double left = strip.Left;
     const double d = s.ScrollerMirrored ? (left - SliderEndInset) - cx
-                                        : cx - (left + strip.Width()) + SliderEndInset;
-    const double usable = static_cast<double>(SliderWidth()) - 2 * SliderEndInset;
+                                        : cx - (left + strip.Width) + SliderEndInset;
+    const double usable = static_cast<double>(ScrollerSlider.Width) - 2 * SliderEndInset;
     const double raw = d / usable * (s.MultiplierRange - 1);
     // Far outside the slider the value is simply out of range; keep it clear of overflow.
     if (!(std::fabs(raw) < 1e6)) return;
@@ -96,24 +89,22 @@ void frmScroller::TrackScroller() {
     }
 }
 
-void frmScroller::OpenScroller(int slot) {
-    AppState& s = program_.State;
-    frmRollkin& strip = program_.Rollkin();
+void frmScroller::OpenScroller(int slot, const TwipsRect& strip, const QRect& monitor) {
+    AppState& s = state_;
     hide();
-    const float a = strip.Width() / 2 + strip.Left();
+    const float a = strip.Width / 2 + strip.Left;
     // The centre of the strip's monitor (with one monitor, of the screen).
-    const QRect monitor = program_.Screen.MonitorOf(strip);
     const float b = static_cast<float>(monitor.x()) * TwipsPerPixelX() +
                     static_cast<float>(monitor.width()) * TwipsPerPixelX() / 2;
     s.ScrollerMirrored = b < a ? True : False;
     if (s.ScrollerMirrored) {
-        SetSliderLeft(Width() - SliderWidth());
+        SetSliderLeft(Width() - ScrollerSlider.Width);
         SetLabelLeft(0);
-        SetLeft(strip.Left() - Width());
+        SetLeft(strip.Left - Width());
     } else {
         SetSliderLeft(0);
-        SetLabelLeft(Width() - LabelWidth());
-        SetLeft(strip.Left() + strip.Width());
+        SetLabelLeft(Width() - ScrollerLabel.Width);
+        SetLeft(strip.Left + strip.Width);
     }
     SetTop(TwipsPerPixelY() * static_cast<float>(s.PressCursor.y) - std::floor(Height() / 2));
     const int before = sldScroller->value();
@@ -125,10 +116,10 @@ void frmScroller::OpenScroller(int slot) {
 }
 
 void frmScroller::EndScrollerDrag(int slot) {
-    AppState& s = program_.State;
+    AppState& s = state_;
     s.DiceMultiplier(slot) = ShownMultiplier(sldScroller->value());
-    if (!program_.Screen.SetCursorPos(s.PressCursor.x, s.PressCursor.y)) {
-        program_.Screen.MsgBox(tr("Errore in setting cursor pos"), MsgOkOnly);
+    if (!screen_.SetCursorPos(s.PressCursor.x, s.PressCursor.y)) {
+        screen_.MsgBox(tr("Errore in setting cursor pos"), MsgOkOnly);
     }
 }
 

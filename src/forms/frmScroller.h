@@ -10,34 +10,28 @@ class QSlider;
 
 namespace rollkin {
 
-class Windows;
-
 // The multiplier scroller: a borderless slider window that opens beside the strip during a right
 // drag. Its thumb follows the cursor; its label shows the multiplier the thumb stands for.
 class frmScroller final : public TwipsWindow {
     Q_DECLARE_TR_FUNCTIONS(frmScroller)
 
 public:
-    explicit frmScroller(Windows& windows);
+    frmScroller(AppState& state, Desktop& screen);
     ~frmScroller() override;
 
     QSlider* sldScroller;
     QLabel* lblValue;
 
-    // Control geometry in twips, as laid out.
-    float SliderLeft() const { return slider_.Left; }
-    float SliderWidth() const { return slider_.Width; }
-    float LabelLeft() const { return label_.Left; }
-    float LabelWidth() const { return label_.Width; }
-
     // The multiplier a slider value stands for, and back.
     Integer ShownMultiplier(int sliderValue) const;
     int SliderValueFor(Integer multiplier) const;
 
-    // Sets the slider from DragCursor.x when that maps into 1..MultiplierRange.
-    void TrackScroller();
-    // Decides the side, lays out, places and shows the scroller at the slot's multiplier.
-    void OpenScroller(int slot);
+    // Sets the slider from DragCursor.x, beside the strip (in twips), when that maps into
+    // 1..MultiplierRange.
+    void TrackScroller(const TwipsRect& strip);
+    // Decides the side towards the middle of the strip's monitor (in pixels), lays out, places
+    // and shows the scroller at the slot's multiplier.
+    void OpenScroller(int slot, const TwipsRect& strip, const QRect& monitor);
     // Stores the slider's multiplier for the slot and puts the cursor back at PressCursor.
     void EndScrollerDrag(int slot);
 
@@ -56,9 +50,7 @@ private:
     void SetSliderLeft(float twips);
     void SetLabelLeft(float twips);
 
-    Windows& program_;
-    TwipsRect slider_;
-    TwipsRect label_;
+    AppState& state_;
 };
 
 // Design values, in twips.
@@ -66,5 +58,8 @@ constexpr float ScrollerWidth = 3510;
 constexpr float ScrollerHeight = 255;
 // The slider's ends lie this far inside its edges: its usable length is its width less twice it.
 constexpr double SliderEndInset = 40;
+// The slider and the value's label as designed, slider left of the label.
+constexpr TwipsRect ScrollerSlider{0, 0, 3135, 255};
+constexpr TwipsRect ScrollerLabel{3135, 10, 365, 225};
 
 }  // namespace rollkin

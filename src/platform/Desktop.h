@@ -38,9 +38,12 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // Screen size in twips (full screen, no allowance for panels).
+    // The strip: the window that MonitorOf follows and that the dialogs and message boxes open
+    // over.
+    virtual void SetStrip(QWidget& strip) = 0;
+
+    // Screen width in twips (full screen, no allowance for panels).
     virtual float ScreenWidth() const = 0;
-    virtual float ScreenHeight() const = 0;
     // The monitor, in pixels of the whole desktop, that holds the centre of the window; the
     // primary monitor while the window has not been placed yet, or when no monitor holds it.
     virtual QRect MonitorOf(const QWidget& window) const = 0;
@@ -75,7 +78,6 @@ public:
 
     // The pointer shape for every window of the program (PointerDefault or PointerMove).
     virtual void SetMousePointer(int pointer) = 0;
-    virtual int MousePointer() const = 0;
 
     // A message box titled AppTitle; returns when dismissed.
     virtual void MsgBox(const QString& prompt, int style) = 0;

@@ -12,12 +12,15 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <utility>
 
 #include "platform/CloseRequests.h"
-#include "state/Random.h"
+#include "platform/Monitors.h"
+#include "platform/StayOnTop.h"
 
 namespace rollkin {
 
@@ -62,6 +65,19 @@ private:
     std::function<void(const QMargins&)> changed_;
 };
 
+// The time of day in seconds since local midnight, as a single-precision number.
+float SecondsSinceMidnight() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto sub = duration_cast<microseconds>(now.time_since_epoch()) % seconds(1);
+    const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+                           static_cast<double>(sub.count()) / 1e6;
+    return static_cast<float>(seconds);
+}
+
 }  // namespace
 
 QtDesktop::QtDesktop() : closeRequests_(PassCloseRequests()) {}
@@ -70,10 +86,8 @@ QtDesktop::QtDesktop() : closeRequests_(PassCloseRequests()) {}
 QtDesktop::~QtDesktop() = default;
 
 QRect QtDesktop::MonitorOf(const QWidget& window) const {
-    QScreen* s =
-        strip_ == &window ? QGuiApplication::screenAt(window.geometry().center()) : nullptr;
-    if (s == nullptr) s = PrimaryScreen();
-    return s ? s->geometry() : QRect();
+    return MonitorHolding(Monitors(), window.geometry().center(),
+                          strip_ == &window && stripPlaced_);
 }
 
 std::vector<QRect> QtDesktop::Monitors() const {
@@ -139,11 +153,6 @@ float QtDesktop::ScreenWidth() const {
     return s ? static_cast<float>(s->geometry().width()) * TwipsPerPixelX() : 0.0f;
 }
 
-float QtDesktop::ScreenHeight() const {
-    QScreen* s = PrimaryScreen();
-    return s ? static_cast<float>(s->geometry().height()) * TwipsPerPixelY() : 0.0f;
-}
-
 bool QtDesktop::GetCursorPos(PointL& pt) {
     if (PrimaryScreen() == nullptr) return false;
     const QPoint p = QCursor::pos();
@@ -175,18 +184,11 @@ void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y,
     // A click on the strip leaves the typing in the window the user types in; the strip takes
     // the keys when brought forward as a window (the events filter decides).
     wanted.setFlag(Qt::WindowDoesNotAcceptFocus, closeRequests_ != nullptr);
-    if (wanted != window.windowFlags()) {
-        if (QWindow* handle = window.windowHandle()) {
-            // Changing a created window's flags through QWidget would hide and recreate it;
-            // the platform window takes the stay-on-top change as it is.
-            window.overrideWindowFlags(wanted);
-            handle->setFlags(wanted);
-        } else {
-            window.setWindowFlags(wanted);
-        }
+    ChangeWindowFlags(window, wanted);
+    if (&window == strip_) {
+        stripTopmost_ = topmost;
+        stripPlaced_ = true;
     }
-    strip_ = &window;
-    stripTopmost_ = topmost;
     // Before the first map move() gives the position with north-west gravity, which every window
     // manager honours; fluxbox ignores a position given with the static gravity of setGeometry
     // and places the window in free space. The strip has no frame, so both mean the same corner.
@@ -210,7 +212,6 @@ void QtDesktop::SetMousePointer(int pointer) {
         while (QGuiApplication::overrideCursor() != nullptr)
             QGuiApplication::restoreOverrideCursor();
     }
-    pointer_ = pointer;
 }
 
 void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
@@ -218,13 +219,9 @@ void QtDesktop::OverStrip(QWidget& window, QWidget* owner) const {
     // A window manager keeps a transient window above its owner, but not above a window in a
     // higher band (openbox): so while the strip is topmost, the window joins that band too.
     window.winId();
-    if (QWindow* handle = window.windowHandle()) {
-        Qt::WindowFlags wanted = window.windowFlags();
-        wanted.setFlag(Qt::WindowStaysOnTopHint, stripTopmost_);
-        window.overrideWindowFlags(wanted);
-        handle->setFlags(wanted);
-        if (owner != nullptr) handle->setTransientParent(owner->windowHandle());
-    }
+    SetStaysOnTop(window, stripTopmost_);
+    if (QWindow* handle = window.windowHandle(); handle != nullptr && owner != nullptr)
+        handle->setTransientParent(owner->windowHandle());
 }
 
 void QtDesktop::MsgBox(const QString& prompt, int style) {

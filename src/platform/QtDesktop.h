@@ -19,8 +19,8 @@ public:
     QtDesktop();
     ~QtDesktop() override;
 
+    void SetStrip(QWidget& strip) override { strip_ = &strip; }
     float ScreenWidth() const override;
-    float ScreenHeight() const override;
     QRect MonitorOf(const QWidget& window) const override;
     std::vector<QRect> Monitors() const override;
     void WatchMonitors(std::function<void()> changed) override;
@@ -32,7 +32,6 @@ public:
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;
-    int MousePointer() const override { return pointer_; }
     void MsgBox(const QString& prompt, int style) override;
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override;
@@ -46,10 +45,10 @@ private:
     // window that opened it (none: no owner).
     void OverStrip(QWidget& window, QWidget* owner) const;
 
-    int pointer_ = PointerDefault;
-    // The window placed through SetWindowPos (the strip), and whether it is in the topmost band.
+    // The strip, whether it is in the topmost band and whether it has been placed yet.
     QPointer<QWidget> strip_;
     bool stripTopmost_ = false;
+    bool stripPlaced_ = false;
     // The window manager's frame around a dialog, as last seen; none until one has been shown.
     QMargins dialogFrame_;
     // Told of the monitors' changes, once the changes of one moment are all in.

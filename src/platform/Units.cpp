@@ -39,15 +39,8 @@ Long RoundHalfEven(double value) {
     if (std::isnan(value)) return 0;
     if (value <= std::numeric_limits<Long>::min()) return std::numeric_limits<Long>::min();
     if (value >= std::numeric_limits<Long>::max()) return std::numeric_limits<Long>::max();
-    const double down = std::floor(value);
-    const double fraction = value - down;
-    double result = down;
-    if (fraction > 0.5) {
-        result = down + 1;
-    } else if (fraction == 0.5) {
-        result = std::fmod(down, 2.0) == 0.0 ? down : down + 1;
-    }
-    return static_cast<Long>(result);
+    // The default rounding mode, never changed here, rounds half to even.
+    return static_cast<Long>(std::nearbyint(value));
 }
 
 QRect ToPixels(const TwipsRect& r, float tppX, float tppY) {

@@ -78,13 +78,16 @@ struct AppState {
 // Faces of each slot's die, slot 1 to 10.
 constexpr std::array<Integer, 10> DesignDiceSides{2, 3, 4, 5, 6, 8, 10, 12, 20, 100};
 
+// The largest multiplier until the configuration dialog changes it.
+constexpr Integer DefaultMultiplierRange = 20;
+
 // Gives the settings their start values, the ones "Apply Default" offers again: every slot
 // offered, multipliers up to 20, totals shown for a second, nothing permanent, on top, anchored
 // at the upper left.
 inline void ResetSettings(AppState& s) {
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceEnabled(i) = True;
-    s.MultiplierRange = 20;
+    s.MultiplierRange = DefaultMultiplierRange;
     s.RefreshSeconds = 1;
     s.MultiplierPermanent = False;
     s.ResultPermanent = False;

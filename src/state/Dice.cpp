@@ -1,5 +1,6 @@
 #include "state/Dice.h"
 
+#include <QString>
 #include <algorithm>
 #include <cmath>
 
@@ -40,10 +41,6 @@ std::string FaceLabel(const AppState& state, int slot) {
     return label;
 }
 
-}  // namespace rollkin
-
-namespace rollkin {
-
 namespace {
 
 constexpr std::size_t DiceToALine = 10;
@@ -80,18 +77,9 @@ std::string ThrowTooltip(const ThrowRecord& r) {
 std::string ThrowDescription(const ThrowRecord& r, const std::string& extremes) {
     if (r.faces.size() <= 1) return r.dice + ": " + std::to_string(r.total);
     const auto [low, high] = std::minmax_element(r.faces.begin(), r.faces.end());
-    const std::string parts[] = {ThrowLine(r), std::to_string(*high), std::to_string(*low)};
-    std::string out;
-    for (std::size_t k = 0; k < extremes.size(); ++k) {
-        const char next = k + 1 < extremes.size() ? extremes[k + 1] : '\0';
-        if (extremes[k] == '%' && next >= '1' && next <= '3') {
-            out += parts[next - '1'];
-            ++k;
-        } else {
-            out += extremes[k];
-        }
-    }
-    return out;
+    return QString::fromStdString(extremes)
+        .arg(QString::fromStdString(ThrowLine(r)), QString::number(*high), QString::number(*low))
+        .toStdString();
 }
 
 std::string ThrowLine(const ThrowRecord& r) {

@@ -23,7 +23,4 @@ private:
     std::mt19937 engine_;
 };
 
-// The time of day in seconds since local midnight, as a single-precision number.
-float SecondsSinceMidnight();
-
 }  // namespace rollkin

@@ -10,8 +10,8 @@
 namespace rollkin {
 
 // The throws of this run, newest first (row 0), one line each: "14:02:11  3d6: 2 + 5 + 6 = 13".
-// At most Capacity throws are kept, the oldest dropped first. A throw takes twelve bytes and two
-// a die, and recording one runs no Qt code, so that a night's game costs a few pages.
+// At most Capacity throws are kept, the oldest dropped first. Recording one runs no Qt code, and
+// its dice label is kept once, so that a night's game costs a few pages.
 class ThrowHistory {
 public:
     static constexpr int Capacity = 1000;
@@ -39,20 +39,15 @@ public:
 
 private:
     struct Entry {
-        std::uint32_t firstFace;  // running number of its first die, see faces_
         std::int32_t secondsOfDay;
         Integer total;
         std::uint16_t dice;  // index into diceLabels_
+        std::vector<Integer> faces;
     };
     const Entry& EntryAt(int row) const;
-    std::size_t FaceCount(std::size_t entry) const;
-    void DropOldest();
     void Tell(bool before, Change change) const;
 
     std::deque<Entry> entries_;            // oldest first
-    std::deque<Integer> faces_;            // the dice of the kept throws, oldest first
-    std::uint32_t droppedFaces_ = 0;       // running number of faces_.front()
-    std::uint32_t nextFace_ = 0;           // running number of the next die recorded
     std::vector<std::string> diceLabels_;  // "3d6", each once
     Watcher* watcher_ = nullptr;
 };

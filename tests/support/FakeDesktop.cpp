@@ -5,15 +5,15 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/Monitors.h"
+
 namespace rollkin::test {
 
 QRect FakeDesktop::MonitorOf(const QWidget& window) const {
     if (monitors.empty()) return {0, 0, screenWidthPixels, screenHeightPixels};
     const bool placed = std::any_of(placements.begin(), placements.end(),
                                     [&](const Placement& p) { return p.window == &window; });
-    for (const QRect& m : monitors)
-        if (placed && m.contains(window.geometry().center())) return m;
-    return monitors.front();
+    return MonitorHolding(monitors, window.geometry().center(), placed);
 }
 
 bool FakeDesktop::GetCursorPos(PointL& pt) {

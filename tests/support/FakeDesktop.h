@@ -46,6 +46,7 @@ public:
     PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
     int ends = 0;
+    QWidget* strip = nullptr;
 
     // Runs inside PopupMenu / ShowModal in place of the user (e.g. triggers an item, clicks OK).
     std::function<void(QMenu&)> onPopup;
@@ -53,8 +54,9 @@ public:
     // What the program asked to be told when the monitors change: a test calls it.
     std::function<void()> monitorsChanged;
 
+    void SetStrip(QWidget& window) override { strip = &window; }
     float ScreenWidth() const override { return static_cast<float>(screenWidthPixels) * tppX; }
-    float ScreenHeight() const override { return static_cast<float>(screenHeightPixels) * tppY; }
+    float ScreenHeight() const { return static_cast<float>(screenHeightPixels) * tppY; }
     QRect MonitorOf(const QWidget& window) const override;
     std::vector<QRect> Monitors() const override {
         return monitors.empty() ? std::vector<QRect>{{0, 0, screenWidthPixels, screenHeightPixels}}
@@ -69,7 +71,7 @@ public:
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
     void SetMousePointer(int pointer) override;
-    int MousePointer() const override { return pointer_; }
+    int MousePointer() const { return pointer_; }
     void MsgBox(const QString& prompt, int style) override { messages.push_back({prompt, style}); }
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override {

@@ -77,7 +77,7 @@ Session::Session(std::uint64_t seed, int screenW, int screenH, float tpp)
     desktop.tppX = tpp;
     desktop.tppY = tpp;
     program = std::make_unique<Program>(desktop, rng);
-    program->Rollkin();
+    program->Start();
 }
 
 Session::~Session() {
@@ -91,7 +91,7 @@ GestureDriver::GestureDriver(Session& session, EventMix mix)
     s_.desktop.onModal = [this](QDialog& dialog) { OnModal(dialog); };
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         multiplierBefore_(i) = p_.State.DiceMultiplier(i);
-        captionBefore_(i) = p_.Rollkin().cmdDice(i).Caption();
+        captionBefore_(i) = p_.Rollkin().cmdDice(i).text();
     }
     rangeBefore_ = p_.State.MultiplierRange;
 }
@@ -102,7 +102,7 @@ bool GestureDriver::Step(Choices& c) {
     frmRollkin& strip = p_.Rollkin();
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         multiplierBefore_(i) = st.DiceMultiplier(i);
-        captionBefore_(i) = strip.cmdDice(i).Caption();
+        captionBefore_(i) = strip.cmdDice(i).text();
     }
     rangeBefore_ = st.MultiplierRange;
     pressSlot_ = 0;
@@ -290,7 +290,7 @@ void GestureDriver::Release(Choices& c) {
     }
     if (bit == vbLeftButton && shift == 0 && !mix_.plainLeftReleaseOverALabel) {
         int total = 0;
-        if (!ParseTotal(p_.Rollkin().cmdDice(slot).Caption(), total)) shift = vbAltMask;
+        if (!ParseTotal(p_.Rollkin().cmdDice(slot).text(), total)) shift = vbAltMask;
     }
     seen_ = static_cast<Integer>(seen_ & ~bit);
     if (held_ == 0) capture_ = 0;
@@ -387,10 +387,12 @@ void GestureDriver::Configure(frmConfig& config) {
     // shift = the range slider's value.
     const int how = end < 45 ? 0 : end < 70 ? 1 : end < 85 ? 2 : 3;
     Log('d', 0, how, config.sldMultiplier->value());
+    bool closed = false;
+    QObject::connect(&config, &QDialog::finished, [&closed] { closed = true; });
     if (how >= 2) config.cmdDefault->click();
     if (how == 0 || how == 2) config.cmdOk->click();
     // OK with no dice offered only says so; the user then gives up.
-    if (!config.Unloaded()) config.cmdCancel->click();
+    if (!closed) config.cmdCancel->click();
 }
 
 std::string GestureDriver::Check() {
@@ -424,7 +426,7 @@ std::string GestureDriver::Check() {
         }
         if (!button.Visible()) continue;
         ++visible;
-        const QString caption = button.Caption();
+        const QString caption = button.text();
         if (caption == QString::fromStdString(FaceLabel(st, i))) continue;
         int total = 0;
         if (!ParseTotal(caption, total)) {
@@ -453,7 +455,7 @@ std::string GestureDriver::Check() {
             << " visible buttons (expected " << expected << ")";
         return out.str();
     }
-    if (p_.ScrollerLoaded() && p_.Scroller().isVisible()) {
+    if (p_.Scroller().isVisible()) {
         ++reached_.scrollerOpen;
         if (!(held_ & vbRightButton)) return "the scroller shows with no right button held";
     }

@@ -86,7 +86,7 @@ TEST_F(Config, OkWritesTheControlsBackAndUnloads) {
     d.optPos(8)->setChecked(true);
     d.cmdOk_Click();
     EXPECT_EQ(finished.count(), 1);
-    EXPECT_TRUE(d.Unloaded());
+    EXPECT_FALSE(finished.isEmpty());
     const Settings s = Stored();
     EXPECT_EQ(s.dice[0], False);
     EXPECT_EQ(s.dice[9], False);
@@ -116,18 +116,20 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
     const Settings before = Stored();
     {
         frmConfig d(program.State, program.Screen);
+        QSignalSpy closed(&d, &QDialog::finished);
         d.cmdDefault_Click();
         SetValue(d.chkDice(3), 0);
         d.cmdCancel_Click();
-        EXPECT_TRUE(d.Unloaded());
+        EXPECT_FALSE(closed.isEmpty());
     }
     EXPECT_EQ(Stored(), before);
     {
         frmConfig d(program.State, program.Screen);
+        QSignalSpy closed(&d, &QDialog::finished);
         d.cmdDefault_Click();
         d.show();
         d.close();  // the title bar's close button
-        EXPECT_TRUE(d.Unloaded());
+        EXPECT_FALSE(closed.isEmpty());
     }
     EXPECT_EQ(Stored(), before);
 }
@@ -136,8 +138,9 @@ TEST_F(Config, ApplyDefaultThenOkGivesTheSettingsOfAFreshStart) {
     const Settings fresh = Stored();
     StoreUnusualSettings();
     frmConfig d(program.State, program.Screen);
+    QSignalSpy closed(&d, &QDialog::finished);
     d.cmdDefault_Click();
-    EXPECT_FALSE(d.Unloaded());  // the dialog stays open
+    EXPECT_TRUE(closed.isEmpty());  // the dialog stays open
     d.cmdOk_Click();
     EXPECT_EQ(Stored(), fresh);
 }
@@ -145,6 +148,7 @@ TEST_F(Config, ApplyDefaultThenOkGivesTheSettingsOfAFreshStart) {
 TEST_F(Config, WithNoDiceCheckedOkShowsTheMessageAndStaysOpen) {
     const Settings before = Stored();
     frmConfig d(program.State, program.Screen);
+    QSignalSpy closed(&d, &QDialog::finished);
     for (int i = 1; i <= 10; ++i)
         SetValue(d.chkDice(i), 0);
     d.sldMultiplier->setValue(7);
@@ -152,14 +156,14 @@ TEST_F(Config, WithNoDiceCheckedOkShowsTheMessageAndStaysOpen) {
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].prompt, "Select at least one dice...");
     EXPECT_EQ(desktop.messages[0].style, 64);
-    EXPECT_FALSE(d.Unloaded());
+    EXPECT_TRUE(closed.isEmpty());
     EXPECT_EQ(Stored(), before);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(Value(d.chkDice(i)), 0);
     EXPECT_EQ(d.sldMultiplier->value(), 7);
     SetValue(d.chkDice(10), 1);  // the last box is enough
     d.cmdOk_Click();
-    EXPECT_TRUE(d.Unloaded());
+    EXPECT_FALSE(closed.isEmpty());
     EXPECT_EQ(state().DiceEnabled(10), True);
     EXPECT_EQ(state().DiceEnabled(1), False);
 }
@@ -267,15 +271,16 @@ TEST_F(Config, HasTheDesignLayoutAndCaptions) {
 
 TEST_F(Config, NeitherEnterNorEscCloses) {
     frmConfig d(program.State, program.Screen);
+    QSignalSpy closed(&d, &QDialog::finished);
     d.show();
     QTest::keyClick(&d, Qt::Key_Escape);
     QTest::keyClick(&d, Qt::Key_Return);
     d.cmdOk->setFocus();
     QTest::keyClick(d.cmdOk, Qt::Key_Return);
-    EXPECT_FALSE(d.Unloaded());
+    EXPECT_TRUE(closed.isEmpty());
     EXPECT_TRUE(d.isVisible());
     QTest::keyClick(d.cmdCancel, Qt::Key_Space);  // a focused button still answers Space
-    EXPECT_TRUE(d.Unloaded());
+    EXPECT_FALSE(closed.isEmpty());
 }
 
 TEST_F(Config, TabVisitsTheControlsInTheDesignOrder) {

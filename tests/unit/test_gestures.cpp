@@ -39,8 +39,8 @@ protected:
                 static_cast<int>(desktop.placements.size()),
                 state(),
                 caption(Slot),
-                program.MenuLoaded() && menu().tmrRefresh(Slot).isActive(),
-                program.ScrollerLoaded() && !scroller().isHidden(),
+                Loaded("frmMenu") && menu().tmrRefresh(Slot).isActive(),
+                !scroller().isHidden(),
                 strip().pos()};
     }
     // Checks that the event with this code did exactly its own work:
@@ -188,7 +188,7 @@ TEST_F(Dispatch, ReleasesFirstMatchingRuleWins) {
             Expect(row.byShift[shift], before);
             state() = before.state;
             strip().cmdDice(Slot).SetCaption(before.caption);
-            if (program.MenuLoaded()) menu().tmrRefresh(Slot).stop();
+            if (Loaded("frmMenu")) menu().tmrRefresh(Slot).stop();
         }
     }
 }
@@ -213,7 +213,7 @@ TEST_F(Gestures, PermanentSettingsKeepTheMultiplierAndStartNoTimer) {
     Down(Slot, vbLeftButton);
     Up(Slot, vbLeftButton);
     EXPECT_EQ(state().DiceMultiplier(Slot), 3);
-    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).isActive());
+    EXPECT_FALSE(Loaded("frmMenu") && menu().tmrRefresh(Slot).isActive());
 }
 
 TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing) {
@@ -224,7 +224,7 @@ TEST_F(Gestures, CtrlLeftClickOnAnAnchoredStripThrowsAndItsReleaseChangesNothing
     Up(Slot, vbLeftButton, vbCtrlMask);
     EXPECT_EQ(state().DiceMultiplier(Slot), 2);
     EXPECT_EQ(caption(Slot), total);
-    EXPECT_FALSE(program.MenuLoaded() && menu().tmrRefresh(Slot).isActive());
+    EXPECT_FALSE(Loaded("frmMenu") && menu().tmrRefresh(Slot).isActive());
     EXPECT_TRUE(desktop.pointerCalls.empty());
 }
 
@@ -257,7 +257,7 @@ TEST_F(Gestures, RightClicksStepTheMultiplierWithinItsRange) {
         RightClick(Slot, vbShiftMask);
     EXPECT_EQ(state().DiceMultiplier(Slot), 1);
     EXPECT_EQ(caption(Slot), "d6");
-    EXPECT_FALSE(program.ScrollerLoaded() && scroller().isVisible());
+    EXPECT_FALSE(scroller().isVisible());
 }
 
 TEST_F(Gestures, AMultiplierAboveALoweredRangeIsLeftByAddAndLoweredBySubtract) {
@@ -534,14 +534,30 @@ TEST_F(Keys, ThrowAndMultiplierKeysDoWhatTheirClicksDo) {
         EXPECT_EQ(caption(Slot), r.label ? QString(r.label) : atPress);
         EXPECT_EQ(menu().tmrRefresh(Slot).isActive(), r.draws > 0 && !r.permanent);
     }
-    // X repeats a held key as a release and a press of one time: still one throw per press.
-    const int drawn = rng.drawn;  // of the 2d6 the last row left
-    Key(QEvent::KeyPress, Qt::Key_Space, {}, false, 100);
-    Key(QEvent::KeyRelease, Qt::Key_Space, {}, false, 140);
-    Key(QEvent::KeyPress, Qt::Key_Space, {}, false, 140);
-    EXPECT_TRUE(strip().cmdDice(Slot).isDown());
-    Key(QEvent::KeyRelease, Qt::Key_Space, {}, false, 170);
-    EXPECT_EQ(rng.drawn - drawn, 2);
+}
+
+TEST_F(Keys, OneThrowPerPressOfTheKeyHoweverItRepeats) {
+    constexpr auto P = QEvent::KeyPress, R = QEvent::KeyRelease;
+    struct Event {
+        QEvent::Type type;
+        bool repeat;
+        quint64 at;  // X's time stamp; 0: none
+    };
+    const std::pair<std::vector<Event>, int> rows[] = {
+        // X repeats a held key as a release and a press of one time.
+        {{{P, false, 100}, {R, false, 140}, {P, false, 140}, {R, false, 170}}, 1},
+        {{{P, false, 100}, {P, true, 120}, {R, true, 120}, {R, false, 170}}, 1},  // Qt's repeats
+        {{{P, false, 200}, {R, false, 240}, {P, false, 241}, {R, false, 270}}, 2},
+        {{{P, false, 0}, {R, false, 0}, {P, false, 0}, {R, false, 0}}, 2},  // no time stamps
+    };
+    for (const auto& [events, throws] : rows) {
+        const int drawn = rng.drawn;  // one die a throw
+        for (const Event& e : events) {
+            Key(e.type, Qt::Key_Space, {}, e.repeat, e.at);
+            EXPECT_EQ(strip().cmdDice(Slot).isDown(), e.type == P || e.repeat) << events.front().at;
+        }
+        EXPECT_EQ(rng.drawn - drawn, throws) << events.front().at;
+    }
 }
 
 TEST_F(Keys, MenuKeysOpenTheMenuBesideTheButtonAndArrowsMoveAmongVisibleButtons) {

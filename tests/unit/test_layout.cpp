@@ -10,7 +10,7 @@
 
 #include "Gestures.h"
 #include "forms/frmConfig.h"
-#include "layout/functions.h"
+#include "layout/StripLayout.h"
 
 namespace rollkin::test {
 namespace {
@@ -20,13 +20,14 @@ using Layout = GestureFixture;
 std::vector<float> VisibleTops(frmRollkin& strip) {
     std::vector<float> tops;
     for (int i = FirstSlot; i <= LastSlot; ++i) {
-        if (strip.cmdDice(i).Visible()) tops.push_back(strip.cmdDice(i).Top());
+        if (strip.cmdDice(i).Visible())
+            tops.push_back(static_cast<float>(strip.cmdDice(i).y()) * strip.TwipsPerPixelY());
     }
     return tops;
 }
 
 TEST_F(Layout, EverySlotOfferedStacksTheTenButtonsAtTheDesignPitch) {
-    functions::ApplyLayout(program);
+    program.ApplyLayout();
     EXPECT_EQ(VisibleTops(strip()),
               (std::vector<float>{0, 600, 1200, 1800, 2400, 3000, 3600, 4200, 4800, 5400}));
     EXPECT_EQ(strip().Height(), 6000.0f);
@@ -36,20 +37,20 @@ TEST_F(Layout, EverySlotOfferedStacksTheTenButtonsAtTheDesignPitch) {
 TEST_F(Layout, HiddenSlotsTakeNoSpace) {
     for (int i = FirstSlot; i <= LastSlot; ++i)
         state().DiceEnabled(i) = (i == 3 || i == 9);
-    functions::ApplyLayout(program);
-    EXPECT_EQ(strip().cmdDice(3).Top(), 0.0f);
-    EXPECT_EQ(strip().cmdDice(9).Top(), 600.0f);
+    program.ApplyLayout();
+    EXPECT_EQ(top(3), 0.0f);
+    EXPECT_EQ(top(9), 600.0f);
     EXPECT_EQ(strip().cmdDice(9).y(), 40);
     EXPECT_EQ(VisibleTops(strip()).size(), 2u);
     EXPECT_FALSE(strip().cmdDice(1).Visible());
-    EXPECT_EQ(strip().cmdDice(10).Top(), 5400.0f);  // a hidden button keeps its place
+    EXPECT_EQ(top(10), 5400.0f);  // a hidden button keeps its place
     EXPECT_EQ(strip().Height(), 1200.0f);
     EXPECT_EQ(strip().height(), 80);
     // Offered again, a slot takes the place its rank among the visible slots gives it.
     state().DiceEnabled(5) = True;
-    functions::ApplyLayout(program);
-    EXPECT_EQ(strip().cmdDice(5).Top(), 600.0f);
-    EXPECT_EQ(strip().cmdDice(9).Top(), 1200.0f);
+    program.ApplyLayout();
+    EXPECT_EQ(top(5), 600.0f);
+    EXPECT_EQ(top(9), 1200.0f);
     EXPECT_EQ(strip().Height(), 1800.0f);
 }
 
@@ -58,7 +59,7 @@ TEST_F(Layout, TimersOfEverySlotGetTheRefreshInterval) {
     state().DiceEnabled(4) = False;
     for (auto [seconds, interval] : {std::pair{0, 1}, std::pair{1, 1001}, std::pair{5, 5001}}) {
         state().RefreshSeconds = static_cast<Integer>(seconds);
-        functions::ApplyLayout(program);
+        program.ApplyLayout();
         for (int i = FirstSlot; i <= LastSlot; ++i) {
             EXPECT_EQ(menu().tmrRefresh(i).interval(), interval) << i;
         }
@@ -69,7 +70,7 @@ TEST_F(Layout, LayoutNeverStartsOrStopsATimerNorTouchesACaption) {
     Down(2, vbLeftButton);
     Up(2, vbLeftButton);
     const QString total = caption(2);
-    functions::ApplyLayout(program);
+    program.ApplyLayout();
     EXPECT_TRUE(menu().tmrRefresh(2).isActive());
     EXPECT_FALSE(menu().tmrRefresh(3).isActive());
     EXPECT_EQ(caption(2), total);
@@ -78,7 +79,7 @@ TEST_F(Layout, LayoutNeverStartsOrStopsATimerNorTouchesACaption) {
 TEST_F(Layout, TheScrollersRangeFollowsTheMultiplierRange) {
     for (Integer range : {5, 40}) {
         state().MultiplierRange = range;
-        functions::ApplyLayout(program);
+        program.ApplyLayout();
         EXPECT_EQ(scroller().sldScroller->minimum(), 1);
         EXPECT_EQ(scroller().sldScroller->maximum(), range);
     }
@@ -88,7 +89,7 @@ TEST_F(Layout, ABottomAnchorKeepsTheStripsBottomOnTheScreensBottom) {
     for (int i = 1; i <= 5; ++i)
         state().DiceEnabled(i) = False;
     state().AnchorPosition = 9;
-    functions::ApplyLayout(program);
+    program.ApplyLayout();
     const auto& p = desktop.placements.back();
     EXPECT_EQ(QPoint(p.x, p.y), QPoint(944, 568));
     EXPECT_EQ(p.cy, 200);
@@ -99,7 +100,7 @@ TEST_F(Layout, AFreeStripIsResizedWhereItStands) {
     state().FreePosition = True;
     strip().move(300, 200);
     state().DiceEnabled(1) = False;
-    functions::ApplyLayout(program);
+    program.ApplyLayout();
     const auto& p = desktop.placements.back();
     EXPECT_EQ(QPoint(p.x, p.y), QPoint(300, 200));
     EXPECT_EQ(p.cy, 360);

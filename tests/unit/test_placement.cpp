@@ -2,7 +2,8 @@
 
 #include "ProgramFixture.h"
 #include "forms/frmScroller.h"
-#include "layout/functions.h"
+#include "layout/StripLayout.h"
+#include "platform/Monitors.h"
 
 namespace rollkin::test {
 namespace {
@@ -12,9 +13,17 @@ protected:
     // Where PlaceMainWindow puts the strip for an anchor position, in pixels.
     QPoint PlacedAt(Integer position) {
         state().AnchorPosition = position;
-        functions::PlaceMainWindow(program);
+        strip().PlaceMainWindow();
         const auto& p = desktop.placements.back();
         return {p.x, p.y};
+    }
+    Long AnchorLeft(Integer position) {
+        return functions::AnchorLeft(position, desktop.MonitorOf(strip()), desktop.tppX,
+                                     strip().Width());
+    }
+    Long AnchorTop(Integer position) {
+        return functions::AnchorTop(position, desktop.MonitorOf(strip()), desktop.tppY,
+                                    strip().Height());
     }
 };
 
@@ -42,8 +51,8 @@ TEST_F(Placement, TheNineAnchorsOnA1024By768Screen) {
     EXPECT_EQ(PlacedAt(7), QPoint(0, 368));
     EXPECT_EQ(PlacedAt(8), QPoint(472, 368));
     EXPECT_EQ(PlacedAt(9), QPoint(944, 368));
-    EXPECT_EQ(functions::AnchorLeft(program, 9), 14160);
-    EXPECT_EQ(functions::AnchorTop(program, 9), 5520);
+    EXPECT_EQ(AnchorLeft(9), 14160);
+    EXPECT_EQ(AnchorTop(9), 5520);
 }
 
 TEST_F(Placement, AShorterStripKeepsItsBottomEdgeOnTheScreensBottom) {
@@ -57,47 +66,47 @@ TEST_F(Placement, PositionsOutsideOneToNineGiveTheUpperLeftCorner) {
     EXPECT_EQ(PlacedAt(0), QPoint(0, 0));
     EXPECT_EQ(PlacedAt(10), QPoint(0, 0));
     EXPECT_EQ(PlacedAt(-1), QPoint(0, 0));
-    EXPECT_EQ(functions::AnchorLeft(program, 10), 0);
-    EXPECT_EQ(functions::AnchorTop(program, 0), 0);
+    EXPECT_EQ(AnchorLeft(10), 0);
+    EXPECT_EQ(AnchorTop(0), 0);
 }
 
 TEST_F(Placement, AnOddDifferenceRoundsHalfToEvenBeforeThePixelDivision) {
     // 1025 px: (15375 - 1200) / 2 = 7087.5 -> 7088; 1023 px: 7072.5 -> 7072.
     desktop.screenWidthPixels = 1025;
-    EXPECT_EQ(functions::AnchorLeft(program, 2), 7088);
+    EXPECT_EQ(AnchorLeft(2), 7088);
     EXPECT_EQ(PlacedAt(2).x(), 472);
     desktop.screenWidthPixels = 1023;
-    EXPECT_EQ(functions::AnchorLeft(program, 5), 7072);
+    EXPECT_EQ(AnchorLeft(5), 7072);
     // At one twip per pixel the half-even step is visible in pixels: 1001 - 80 = 921 -> 460.5.
     desktop.tppX = desktop.tppY = 1;
     desktop.screenWidthPixels = 1001;
     strip().resize(80, 400);
-    EXPECT_EQ(functions::AnchorLeft(program, 2), 460);
+    EXPECT_EQ(AnchorLeft(2), 460);
     desktop.screenWidthPixels = 1003;  // 923 / 2 = 461.5 -> 462
-    EXPECT_EQ(functions::AnchorLeft(program, 2), 462);
+    EXPECT_EQ(AnchorLeft(2), 462);
 }
 
 TEST_F(Placement, AFreeStripStaysWhereItWasEvenPartlyOffTheScreen) {
     state().FreePosition = True;
     state().AnchorPosition = 9;
     strip().move(-7, 123);
-    functions::PlaceMainWindow(program);
+    strip().PlaceMainWindow();
     const auto& p = desktop.placements.back();
     EXPECT_EQ(p.x, -7);
     EXPECT_EQ(p.y, 123);
     EXPECT_EQ(strip().Left(), -105.0f);
     // A left edge of -1 twip is floored to pixel -1, not truncated to 0.
     strip().SetLeft(-1);
-    functions::PlaceMainWindow(program);
+    strip().PlaceMainWindow();
     EXPECT_EQ(desktop.placements.back().x, -1);
 }
 
 TEST_F(Placement, WithoutStayOnTopTheStripLeavesTheTopmostBand) {
     state().StayOnTop = False;
-    functions::PlaceMainWindow(program);
+    strip().PlaceMainWindow();
     EXPECT_EQ(desktop.placements.back().after, InsertAfter::NoTopmost);
     state().StayOnTop = 1;  // any non-zero value tests true
-    functions::PlaceMainWindow(program);
+    strip().PlaceMainWindow();
     EXPECT_EQ(desktop.placements.back().after, InsertAfter::Topmost);
 }
 
@@ -113,7 +122,7 @@ TEST_F(Placement, AnchorsAndTheScrollersSideFollowTheMonitorHoldingTheStripsCent
     EXPECT_EQ(PlacedAt(5), QPoint(1624, 312));
     // Left of that monitor's centre: the scroller opens to the right.
     strip().SetLeft(1500 * 15);
-    scroller().OpenScroller(1);
+    program.OpenScroller(1);
     EXPECT_EQ(state().ScrollerMirrored, False);
 }
 
@@ -160,16 +169,54 @@ TEST_F(Placement, AStripTallerThanItsMonitorIsDrawnAtTheLargestScaleThatFits) {
     desktop.tppX = desktop.tppY = 7.5f;
     desktop.screenWidthPixels = 800;
     desktop.screenHeightPixels = 600;
-    functions::ApplyLayout(program);
+    program.ApplyLayout();
     EXPECT_EQ(strip().geometry(), QRect(0, 0, 120, 600));
     EXPECT_EQ(strip().cmdDice(10).geometry(), QRect(0, 540, 121, 61));
     EXPECT_EQ(strip().cmdDice(10).font().pointSizeF(), 18);
     EXPECT_EQ(scroller().size(), QSize(351, 25));
     // Fewer dice offered fit again: drawn exactly at the desktop's size.
     state().DiceEnabled(1) = state().DiceEnabled(2) = state().DiceEnabled(3) = 0;
-    functions::ApplyLayout(program);
+    program.ApplyLayout();
     EXPECT_EQ(strip().geometry(), QRect(0, 0, 160, 560));
     EXPECT_EQ(strip().cmdDice(10).font().pointSizeF(), 24);
+}
+
+TEST(MenuBeside, RightOfTheStripUnlessTheScreenEndsFirst) {
+    struct Row {
+        Long stripLeft, stripRight;
+        int menuWidth;
+        Long screenWidth, menuLeft;
+    };
+    const Row rows[] = {
+        {0, 80, 100, 1024, 80},     {924, 1004, 20, 1024, 1004},  // fits to the last pixel
+        {924, 1004, 21, 1024, 903}, {944, 1024, 100, 1024, 844},
+        {-40, 40, 100, 1024, 40},   {500, 580, 100, 600, 400},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(functions::MenuLeft(r.stripLeft, r.stripRight, r.menuWidth, r.screenWidth),
+                  r.menuLeft)
+            << r.stripLeft << " " << r.menuWidth << " " << r.screenWidth;
+    }
+}
+
+TEST(MonitorHolding, TheCentresMonitorOnceThePrimaryOtherwise) {
+    const QRect primary(1024, 0, 1280, 1024), left(0, 0, 1024, 768);
+    struct Row {
+        QPoint centre;
+        bool placed;
+        QRect monitor;
+    };
+    const Row rows[] = {
+        {{40, 200}, false, primary},  // not placed yet
+        {{40, 200}, true, left},     {{1023, 767}, true, left},
+        {{1024, 0}, true, primary},  {{500, 900}, true, primary},  // in no monitor
+        {{-1, 200}, true, primary},  {{2303, 1023}, true, primary},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(MonitorHolding({primary, left}, r.centre, r.placed), r.monitor)
+            << r.centre.x() << "," << r.centre.y() << " placed " << r.placed;
+    }
+    EXPECT_EQ(MonitorHolding({}, {40, 200}, true), QRect());
 }
 
 }  // namespace

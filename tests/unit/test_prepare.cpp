@@ -39,12 +39,12 @@ TEST_F(PreparedScroller, OpensAndClosesLikeOneThatWasNot) {
     FakeDesktop otherDesktop;
     ScriptedRandom otherRng;
     Program unprepared(otherDesktop, otherRng);
-    unprepared.Rollkin();
+    unprepared.Start();
     scroller().Prepare();
     for (Program* p : {&program, &unprepared}) {
         p->State.DiceMultiplier(5) = 4;
         p->State.PressCursor = {30, 200};
-        p->Scroller().OpenScroller(5);
+        p->OpenScroller(5);
     }
     EXPECT_TRUE(scroller().isVisible());
     EXPECT_EQ(scroller().geometry(), unprepared.Scroller().geometry());

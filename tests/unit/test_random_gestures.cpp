@@ -134,7 +134,7 @@ TEST_F(Checker, BoundsATotalByTheMultiplierAtItsPress) {
     ByteChoices c(press, sizeof press);
     driver.Step(c);
     ASSERT_EQ(driver.Check(), "");
-    const int total = program.Rollkin().cmdDice(1).Caption().toInt();
+    const int total = program.Rollkin().cmdDice(1).text().toInt();
     EXPECT_GE(total, 3);
     EXPECT_LE(total, 6);
     program.Rollkin().cmdDice(1).SetCaption(QStringLiteral("7"));  // more than 3d2 can throw

@@ -19,12 +19,12 @@ protected:
         // A screen tall enough for the whole strip, which is then drawn at the desktop's size.
         desktop.screenHeightPixels = std::max(768, static_cast<int>(StripHeight / tpp));
         replacement_ = std::make_unique<Program>(desktop, rng);
-        replacement_->Rollkin();
+        replacement_->Start();
     }
     Program& p() { return replacement_ ? *replacement_ : program; }
     int SliderAfterMoveTo(Long x) {
         p().State.DragCursor = {x, 0};
-        p().Scroller().TrackScroller();
+        p().TrackScroller();
         return p().Scroller().sldScroller->value();
     }
     void SetSlider(int v) { p().Scroller().sldScroller->setValue(v); }
@@ -79,19 +79,23 @@ TEST_F(Scroller, TheScrollerOpensOnTheSideFacingTheScreensCentre) {
     Restart(1);                        // one twip per pixel: the strip is 1200 px wide
     desktop.screenWidthPixels = 4000;  // centre at 2000
     Program& q = p();
+    // A control's left edge in twips (one a pixel here).
+    auto left = [&q](const char* name) {
+        return static_cast<float>(q.Scroller().findChild<QWidget*>(name)->x());
+    };
     q.State.PressCursor = {0, 500};
     q.Rollkin().move(1400, 0);  // centre exactly on the screen's: right-hand layout
-    q.Scroller().OpenScroller(5);
+    q.OpenScroller(5);
     EXPECT_EQ(q.State.ScrollerMirrored, False);
     EXPECT_EQ(q.Scroller().Left(), 2600.0f);
-    EXPECT_EQ(q.Scroller().SliderLeft(), 0.0f);
-    EXPECT_EQ(q.Scroller().LabelLeft(), 3510.0f - 365.0f);
+    EXPECT_EQ(left("sldScroller"), 0.0f);
+    EXPECT_EQ(left("lblValue"), 3510.0f - 365.0f);
     q.Rollkin().move(1401, 0);  // one twip right of the centre: opens on the left
-    q.Scroller().OpenScroller(5);
+    q.OpenScroller(5);
     EXPECT_EQ(q.State.ScrollerMirrored, True);
     EXPECT_EQ(q.Scroller().Left(), 1401.0f - 3510.0f);
-    EXPECT_EQ(q.Scroller().SliderLeft(), 375.0f);
-    EXPECT_EQ(q.Scroller().LabelLeft(), 0.0f);
+    EXPECT_EQ(left("sldScroller"), 375.0f);
+    EXPECT_EQ(left("lblValue"), 0.0f);
     EXPECT_EQ(q.Scroller().sldScroller->x(), 375);
     EXPECT_EQ(q.Scroller().lblValue->x(), 0);
 }
@@ -99,7 +103,7 @@ TEST_F(Scroller, TheScrollerOpensOnTheSideFacingTheScreensCentre) {
 TEST_F(Scroller, ItOpensBesideTheStripCentredOnThePressHeight) {
     state().PressCursor = {40, 180};
     state().DiceMultiplier(5) = 6;
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     EXPECT_FALSE(scroller().isHidden());
     EXPECT_EQ(scroller().pos(), QPoint(80, 171));  // 2700 - 127 twips = 2573 -> 171 px
     EXPECT_EQ(scroller().size(), QSize(234, 17));
@@ -109,7 +113,7 @@ TEST_F(Scroller, ItOpensBesideTheStripCentredOnThePressHeight) {
     EXPECT_EQ(scroller().lblValue->text(), "6");
     // Anchored at the right: mirrored, to the left of the strip, at the same multiplier.
     strip().move(944, 0);
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     EXPECT_EQ(scroller().pos(), QPoint(944 - 234, 171));
     EXPECT_EQ(scroller().sldScroller->value(), 15);
     EXPECT_EQ(scroller().lblValue->text(), "6");
@@ -118,10 +122,10 @@ TEST_F(Scroller, ItOpensBesideTheStripCentredOnThePressHeight) {
 TEST_F(Scroller, OpeningAtTheValueTheSliderHoldsRaisesNoChange) {
     state().PressCursor = {40, 180};
     state().DiceMultiplier(5) = 5;
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     ASSERT_EQ(scroller().lblValue->text(), "5");
     QSignalSpy changes(scroller().sldScroller, &QSlider::valueChanged);
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(scroller().lblValue->text(), "5");
 }
@@ -131,12 +135,12 @@ TEST_F(Scroller, AfterAChangeOfSideTheSameSliderValueIsLabelledWithItsNewMultipl
     // value is 5 again, but it now stands for 16, and the label says so.
     state().PressCursor = {40, 180};
     state().DiceMultiplier(5) = 5;
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     ASSERT_EQ(scroller().lblValue->text(), "5");
     strip().move(944, 0);
     state().DiceMultiplier(5) = 16;
     QSignalSpy changes(scroller().sldScroller, &QSlider::valueChanged);
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     EXPECT_EQ(changes.count(), 0);
     EXPECT_EQ(state().ScrollerMirrored, True);
     EXPECT_EQ(scroller().sldScroller->value(), 5);
@@ -146,11 +150,11 @@ TEST_F(Scroller, AfterAChangeOfSideTheSameSliderValueIsLabelledWithItsNewMultipl
 TEST_F(Scroller, AMultiplierAboveTheRangeOpensAtTheRangesEndOnEitherSide) {
     state().PressCursor = {40, 180};
     state().DiceMultiplier(5) = 30;
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     EXPECT_EQ(scroller().sldScroller->value(), 20);
     EXPECT_EQ(scroller().lblValue->text(), "20");
     strip().move(944, 0);
-    scroller().OpenScroller(5);
+    program.OpenScroller(5);
     EXPECT_EQ(scroller().sldScroller->value(), 1);
     EXPECT_EQ(scroller().lblValue->text(), "20");
     scroller().EndScrollerDrag(5);

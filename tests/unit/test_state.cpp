@@ -26,9 +26,10 @@ using StartValues = ProgramFixture;
 
 TEST_F(StartValues, FormLoadGivesEveryFieldItsStartValue) {
     const AppState& s = state();
+    const Integer sides[] = {2, 3, 4, 5, 6, 8, 10, 12, 20, 100};
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(s.DiceSides(i), DesignDiceSides[i - 1]);
+        EXPECT_EQ(s.DiceSides(i), sides[i - 1]);
         EXPECT_EQ(s.DiceMultiplier(i), 1);
         EXPECT_EQ(s.DiceDragged(i), False);
         EXPECT_EQ(s.RightPressState(i), 0);
@@ -57,13 +58,13 @@ TEST(StartValuesAcrossRuns, ASecondRunStartsFromTheSameSettings) {
     ScriptedRandom rng;
     {
         Program first(desktop, rng);
-        first.Rollkin();
+        first.Start();
         first.State.MultiplierRange = 40;
         first.State.DiceEnabled(3) = False;
         first.State.AnchorPosition = 9;
     }
     Program second(desktop, rng);
-    second.Rollkin();
+    second.Start();
     EXPECT_EQ(second.State.MultiplierRange, 20);
     EXPECT_EQ(second.State.DiceEnabled(3), True);
     EXPECT_EQ(second.State.AnchorPosition, 1);
@@ -191,7 +192,7 @@ TEST(Generator, TheLoadHandlerSeedsItWithTheTimeOfDay) {
     FakeDesktop desktop;
     desktop.timeOfDay = 45296.75f;  // 12:34:56.75
     Random rng, expected;
-    Program(desktop, rng).Rollkin();
+    Program(desktop, rng).Start();
     expected.Randomize(45296.75f);
     for (int k = 0; k < 3; ++k)
         EXPECT_EQ(rng.Rnd(), expected.Rnd());

@@ -83,15 +83,21 @@ TEST(ThrowTexts, FortyDiceWrapTenToALine) {
 }
 
 TEST(ThrowHistory, KeepsTheNewestThousandNewestFirst) {
+    // Throw k has the total k: how many throws are kept, and the oldest one kept.
+    const std::tuple<int, int, int> rows[] = {
+        {1, 1, 1}, {999, 999, 1}, {1000, 1000, 1}, {2500, 1000, 1501}, {1001, 1000, 2}};
     ThrowHistory h;
-    for (int k = 1; k <= 1001; ++k) {
-        const auto face = static_cast<Integer>(1 + k % 6);
-        h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, k);
+    for (const auto& [added, kept, oldest] : rows) {
+        h.Clear();
+        for (int k = 1; k <= added; ++k) {
+            const auto face = static_cast<Integer>(1 + k % 6);
+            h.Add({"2d6", {face, 1}, static_cast<Integer>(k)}, k);
+        }
+        ASSERT_EQ(h.Count(), kept) << added;
+        EXPECT_EQ(h.Record(0).total, static_cast<Integer>(added)) << added;
+        EXPECT_EQ(h.Record(kept - 1).total, oldest) << added;
     }
-    ASSERT_EQ(h.Count(), 1000);
-    EXPECT_EQ(h.Record(0).total, 1001);
-    EXPECT_EQ(h.Record(999).total, 2);  // the first throw went
-    EXPECT_EQ(h.Record(999).faces, (std::vector<Integer>{3, 1}));
+    EXPECT_EQ(h.Record(999).faces, (std::vector<Integer>{3, 1}));  // of the 1001: the first went
     EXPECT_EQ(h.Line(999), "00:00:02  2d6: 3 + 1 = 2");
 }
 
@@ -122,12 +128,12 @@ protected:
 TEST_F(ThrowOnTheStrip, TheButtonKeepsItsDiceUntilTheFaceLabelReturns) {
     EXPECT_EQ(d6().toolTip(), "d6");
     ThrowD6();
-    EXPECT_EQ(d6().Caption(), "13");
+    EXPECT_EQ(d6().text(), "13");
     EXPECT_EQ(d6().toolTip(), "<nobr>3d6: <u>2</u> + 5 + <b>6</b> = 13</nobr>");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&d6())->text(QAccessible::Name), "3d6: 13");
     EXPECT_EQ(d6().accessibleDescription(), "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
     menu().tmrRefresh_Timer(5);
-    EXPECT_EQ(d6().Caption(), "d6");
+    EXPECT_EQ(d6().text(), "d6");
     EXPECT_EQ(d6().toolTip(), "d6");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&d6())->text(QAccessible::Name), "d6");
     EXPECT_FALSE(d6().ShowsThrow());
@@ -187,7 +193,7 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
         EXPECT_EQ(program.Throws().Count(), before + 1) << path;
         EXPECT_EQ(program.Throws().Line(0), "12:00:00  3d6: 2 + 5 + 6 = 13") << path;
     }
-    EXPECT_FALSE(program.HistoryLoaded());  // no window until it is opened
+    EXPECT_FALSE(Loaded("frmHistory"));  // no window until it is opened
 
     menu().mnuHistory->trigger();
     frmHistory& window = program.History();

@@ -53,5 +53,33 @@ TEST_F(Translation, GermanCatalogueSpeaksGermanAndTheCLocaleEnglish) {
     unsetenv("LANGUAGE");
 }
 
+TEST(DesktopLanguage, TheFirstSetVariableDecidesAndCOrEnglishLoadsNothing) {
+    struct Row {
+        const char *lcAll, *lcMessages, *lang, *language;
+        bool asks;  // whether Qt's languages are asked for a catalogue
+    };
+    const Row rows[] = {
+        {nullptr, nullptr, nullptr, nullptr, false},  // nothing set: English
+        {"", "", "", "de", false},
+        {"C", nullptr, "de_DE.UTF-8", nullptr, false},  // LC_ALL first
+        {"C.UTF-8", nullptr, nullptr, "de", false},     // LANGUAGE never overrides C
+        {"POSIX", nullptr, nullptr, nullptr, false},
+        {"de_DE.UTF-8", nullptr, nullptr, nullptr, true},
+        {"", "fr_FR.UTF-8", "C", nullptr, true},  // then LC_MESSAGES, then LANG
+        {nullptr, "", "it_IT", nullptr, true},
+        {"en_GB.UTF-8", nullptr, nullptr, nullptr, false},
+        {"en", nullptr, nullptr, nullptr, false},
+        {"en@shaw", nullptr, nullptr, "", false},
+        {"en_US.UTF-8", nullptr, nullptr, "de:en", true},  // a list of preferences beside English
+        {"eo", nullptr, nullptr, nullptr, true},           // "en" must end there to be English
+        {"Ca_ES", nullptr, nullptr, nullptr, true},        // nor is every C name the C locale
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(MayHaveCatalogue(r.lcAll, r.lcMessages, r.lang, r.language), r.asks)
+            << (r.lcAll ? r.lcAll : "-") << " " << (r.lcMessages ? r.lcMessages : "-") << " "
+            << (r.lang ? r.lang : "-") << " " << (r.language ? r.language : "-");
+    }
+}
+
 }  // namespace
 }  // namespace rollkin::test

@@ -1,7 +1,8 @@
 #include "platform/DisplayCheck.h"
 
 #include <xcb/xcb.h>
-#include <QTranslator>
+
+#include "platform/TranslateEarly.h"
 
 #include <string_view>
 
@@ -20,13 +21,10 @@ bool WantsX11(std::string_view platform) {
 // One line for standard error: the program's name, then the text in the user's language with
 // %1 standing for `argument`.
 std::string Line(const DisplayEnvironment& env, const char* text, const std::string& argument) {
-    std::string line = text;
-    if (env.catalogue != nullptr) {
-        const QString translated = env.catalogue->translate("DisplayCheck", text);
-        if (!translated.isEmpty()) line = translated.toStdString();
-    }
-    if (const auto at = line.find("%1"); at != std::string::npos) line.replace(at, 2, argument);
-    return "dicerollkin: " + line;
+    QString line = TranslateEarly(env.catalogue, "DisplayCheck", text);
+    // Not every line names the display: arg() would warn about the missing %1.
+    if (line.contains(QLatin1String("%1"))) line = line.arg(QString::fromStdString(argument));
+    return "dicerollkin: " + line.toStdString();
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
-#include "layout/functions.h"
+#include "layout/StripLayout.h"
 
 #include <algorithm>
 #include <cmath>
-
-#include "platform/Desktop.h"
 
 namespace rollkin::functions {
 
@@ -48,33 +46,28 @@ Long AnchorOn(Band band, int origin, int extent, float tpp, float window) {
 
 }  // namespace
 
-Long AnchorLeft(LayoutHost& host, Integer position) {
-    const QRect monitor = host.Display().MonitorOf(host.StripWindow());
-    return AnchorOn(ColumnOf(position), monitor.x(), monitor.width(),
-                    host.Display().StripTwipsPerPixelX(), host.StripRect().Width);
+Long AnchorLeft(Integer position, const QRect& monitor, float tppX, float stripWidth) {
+    return AnchorOn(ColumnOf(position), monitor.x(), monitor.width(), tppX, stripWidth);
 }
 
-Long AnchorTop(LayoutHost& host, Integer position) {
-    const QRect monitor = host.Display().MonitorOf(host.StripWindow());
-    return AnchorOn(RowOf(position), monitor.y(), monitor.height(),
-                    host.Display().StripTwipsPerPixelY(), host.StripRect().Height);
+Long AnchorTop(Integer position, const QRect& monitor, float tppY, float stripHeight) {
+    return AnchorOn(RowOf(position), monitor.y(), monitor.height(), tppY, stripHeight);
 }
 
-void PlaceMainWindow(LayoutHost& host) {
-    const AppState& s = host.Settings();
-    Desktop& screen = host.Display();
+Placement PlaceMainWindow(const AppState& s, const TwipsRect& form, const QRect& monitor,
+                          float tppX, float tppY) {
     const InsertAfter after = s.StayOnTop ? InsertAfter::Topmost : InsertAfter::NoTopmost;
     // Both candidates are computed; only one is used.
-    const Long anchorLeft = AnchorLeft(host, s.AnchorPosition);
-    const Long anchorTop = AnchorTop(host, s.AnchorPosition);
-    const TwipsRect form = host.StripRect();
+    const Long anchorLeft = AnchorLeft(s.AnchorPosition, monitor, tppX, form.Width);
+    const Long anchorTop = AnchorTop(s.AnchorPosition, monitor, tppY, form.Height);
     const double left = s.FreePosition ? static_cast<double>(form.Left) : anchorLeft;
     const double top = s.FreePosition ? static_cast<double>(form.Top) : anchorTop;
-    const float tppX = screen.StripTwipsPerPixelX();
-    const float tppY = screen.StripTwipsPerPixelY();
-    screen.SetWindowPos(host.StripWindow(), after, TwipsToPixels(left, tppX),
-                        TwipsToPixels(top, tppY), TwipsToPixels(form.Width, tppX),
-                        TwipsToPixels(form.Height, tppY), PlacementFlags);
+    return {after,
+            TwipsToPixels(left, tppX),
+            TwipsToPixels(top, tppY),
+            TwipsToPixels(form.Width, tppX),
+            TwipsToPixels(form.Height, tppY),
+            PlacementFlags};
 }
 
 QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors) {
@@ -100,25 +93,24 @@ float FitScale(float heightTwips, float tppY, int monitorHeight) {
     return static_cast<float>(monitorHeight) * tppY / heightTwips;
 }
 
-int RefreshInterval(Integer refreshSeconds) {
-    return refreshSeconds * 1000 + 1;
-}
-
-void ApplyLayout(LayoutHost& host) {
-    const AppState& s = host.Settings();
+StripLayout ApplyLayout(const AppState& s) {
+    StripLayout layout;
     float top = 0;
     for (int slot = FirstSlot; slot <= LastSlot; ++slot) {
-        if (s.DiceEnabled(slot)) {
-            host.ShowButton(slot, top);
+        layout.shown(slot) = s.DiceEnabled(slot) != False;
+        if (layout.shown(slot)) {
+            layout.top(slot) = top;
             top += ButtonPitch;
-        } else {
-            host.HideButton(slot);  // the next visible button takes its place
-        }
-        host.SetRefreshInterval(slot, RefreshInterval(s.RefreshSeconds));
+        }  // else the next visible button takes its place
     }
-    host.SetMultiplierRange(s.MultiplierRange);
-    host.FitStrip(top);
-    PlaceMainWindow(host);
+    layout.refreshInterval = RefreshInterval(s.RefreshSeconds);
+    layout.multiplierRange = s.MultiplierRange;
+    layout.height = top;
+    return layout;
+}
+
+Long MenuLeft(Long stripLeft, Long stripRight, int menuWidth, Long screenWidth) {
+    return stripRight + menuWidth > screenWidth ? stripLeft - menuWidth : stripRight;
 }
 
 }  // namespace rollkin::functions
