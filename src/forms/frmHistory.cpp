@@ -10,15 +10,14 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "forms/BesideStrip.h"
 #include "forms/ProgramIcon.h"
 #include "platform/Desktop.h"
-#include "platform/StayOnTop.h"
 #include "platform/Units.h"
 #include "state/ThrowHistory.h"
 
@@ -55,8 +54,11 @@ public:
                 return QString::fromStdString(history_.Line(row));
             case MarkupRole:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
-                                              ThrowLineMarkup(history_.Record(row)));
+                                              history_.LineMarkup(row));
             case Qt::AccessibleDescriptionRole:
+                // A roll's line names its naturals and marks its dropped dice in characters.
+                if (const ThrowHistory::RollLines* roll = history_.Roll(row))
+                    return QString::fromStdString(roll->plain);
                 return QString::fromStdString(ThrowDescription(history_.Record(row)));
             default:
                 return {};
@@ -229,33 +231,11 @@ frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
 frmHistory::~frmHistory() = default;
 
 void frmHistory::Open(const QWidget& strip) {
-    FollowStrip(strip);
-    // Asked for again while open, it comes to the strip where the strip stands now; once
-    // closed, it opens where it was left.
-    if (!placed_ || isVisible()) {
-        PlaceBesideStrip(strip);
-        placed_ = true;
-    }
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    OpenBesideStrip(*this, strip, placed_);
 }
 
 void frmHistory::FollowStrip(const QWidget& strip) {
-    SetStaysOnTop(*this, strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-void frmHistory::PlaceBesideStrip(const QWidget& strip) {
-    const QRect s = strip.frameGeometry();
-    const QScreen* screen = strip.screen();
-    const QRect area = screen ? screen->availableGeometry() : s;
-    int left = s.right() + 1;
-    if (left + width() > area.right() + 1) left = s.left() - width();
-    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width()));
-    const int top =
-        std::clamp(s.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-    move(left, top);
+    rollkin::FollowStrip(*this, strip);
 }
 
 void frmHistory::cmdCopy_Click() {
