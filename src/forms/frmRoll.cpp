@@ -1,0 +1,142 @@
+#include "forms/frmRoll.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "forms/BesideStrip.h"
+#include "forms/ProgramIcon.h"
+#include "forms/RollText.h"
+#include "platform/Desktop.h"
+#include "platform/Units.h"
+#include "state/Roll.h"
+
+namespace rollkin {
+
+namespace {
+
+// The field's width at the first opening, in twips: a roll with a few terms shows whole.
+constexpr float FieldWidth = 4200;
+
+}  // namespace
+
+frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Window), rng_(rng) {
+    setObjectName(QStringLiteral("frmRoll"));
+    setWindowTitle(tr("Dice Rollkin Rolls"));
+    setWindowIcon(ProgramIcon());
+
+    cboRoll = new QComboBox(this);
+    cboRoll->setObjectName(QStringLiteral("cboRoll"));
+    cboRoll->setEditable(true);
+    // The drop-down is kept by Remember; inline completion would roll a remembered roll in
+    // place of the one being typed.
+    cboRoll->setInsertPolicy(QComboBox::NoInsert);
+    cboRoll->setCompleter(nullptr);
+    cboRoll->setMinimumWidth(TwipsToPixels(FieldWidth, screen.TwipsPerPixelX()));
+    cboRoll->lineEdit()->setMaxLength(RollLimits::Characters);
+    cboRoll->lineEdit()->setPlaceholderText(QStringLiteral("d20+7"));
+    cboRoll->setAccessibleName(tr("Roll in dice notation"));
+    auto* caption = new QLabel(tr("&Roll:"), this);
+    caption->setBuddy(cboRoll);
+
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setTextFormat(Qt::PlainText);
+    lblError->setWordWrap(true);
+    lblError->hide();
+
+    cmdRoll = new QPushButton(tr("Roll"), this);
+    cmdRoll->setObjectName(QStringLiteral("cmdRoll"));
+    cmdRoll->setDefault(true);
+    cmdRoll->setEnabled(false);
+
+    lblResult = new QLabel(this);
+    lblResult->setObjectName(QStringLiteral("lblResult"));
+    lblResult->setTextFormat(Qt::RichText);
+    lblResult->setWordWrap(true);
+    lblResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblResult->setAccessibleName(tr("No roll yet"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(caption, 0, 0);
+    layout->addWidget(cboRoll, 0, 1);
+    layout->addWidget(lblError, 1, 1);
+    layout->addWidget(cmdRoll, 2, 1, Qt::AlignLeft);
+    layout->addWidget(lblResult, 3, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(4, 1);
+    setTabOrder(cboRoll, cmdRoll);
+
+    connect(cboRoll, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { cboRoll_Change(text); });
+    connect(cmdRoll, &QPushButton::clicked, this, [this] { cmdRoll_Click(); });
+}
+
+frmRoll::~frmRoll() = default;
+
+void frmRoll::Open(const QWidget& strip) {
+    OpenBesideStrip(*this, strip, placed_);
+    cboRoll->setFocus();
+    cboRoll->lineEdit()->selectAll();
+}
+
+void frmRoll::cboRoll_Change(const QString& text) {
+    // An empty field is no mistake yet: nothing to say, nothing to roll.
+    if (text.trimmed().isEmpty()) {
+        ShowError({});
+        cmdRoll->setEnabled(false);
+        return;
+    }
+    const DiceRoll roll(text.toStdString());
+    ShowError(roll.Error() ? RollErrorText(*roll.Error()) : QString());
+    cmdRoll->setEnabled(!roll.Error());
+}
+
+void frmRoll::cmdRoll_Click() {
+    const QString text = cboRoll->currentText().trimmed();
+    const DiceRoll roll(text.toStdString());
+    if (text.isEmpty() || roll.Error()) return;  // the field says why
+    const RollOutcome outcome = roll.Throw(rng_);
+    if (outcome.error) {  // too many dice from explosions, an overflow: the text stays to retry
+        ShowError(RollErrorText(*outcome.error));
+        return;
+    }
+    const RollWords words = RollWordsText();
+    const QString line = QString::fromStdString(RollLine(outcome, words));
+    const QString markup = QString::fromStdString(RollLineMarkup(outcome, words));
+    Remember(text);
+    ShowResult(line, markup);
+    emit Rolled(line, markup);
+}
+
+void frmRoll::ShowError(const QString& error) {
+    lblError->setText(error);
+    lblError->setVisible(!error.isEmpty());
+    cboRoll->setAccessibleDescription(error);
+}
+
+void frmRoll::ShowResult(const QString& line, const QString& markup) {
+    lblResult->setText(markup);
+    // Announced once per roll: a line like the last is a new roll too.
+    if (lblResult->accessibleName() == line) {
+        QAccessibleEvent changed(lblResult, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    } else {
+        lblResult->setAccessibleName(line);
+    }
+}
+
+void frmRoll::Remember(const QString& roll) {
+    const int known = cboRoll->findText(roll, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (known >= 0) cboRoll->removeItem(known);
+    cboRoll->insertItem(0, roll);
+    while (cboRoll->count() > Remembered)
+        cboRoll->removeItem(cboRoll->count() - 1);
+    cboRoll->setCurrentIndex(0);
+    cboRoll->lineEdit()->selectAll();  // typing replaces it, Enter rolls it again
+}
+
+}  // namespace rollkin
