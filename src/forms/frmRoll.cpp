@@ -18,8 +18,12 @@ namespace rollkin {
 
 namespace {
 
-// The field's width at the first opening, in twips: a roll with a few terms shows whole.
-constexpr float FieldWidth = 4200;
+// Size at the first opening, in twips: a roll with a few terms shows whole, and its line
+// has room for three lines.
+constexpr float RollWidth = 6000;
+constexpr float RollHeight = 3000;
+// Lines kept for the error, so that the window does not jump as one comes and goes.
+constexpr int ErrorLines = 2;
 
 }  // namespace
 
@@ -27,6 +31,8 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     setObjectName(QStringLiteral("frmRoll"));
     setWindowTitle(tr("Dice Rollkin Rolls"));
     setWindowIcon(ProgramIcon());
+    resize(TwipsToPixels(RollWidth, screen.TwipsPerPixelX()),
+           TwipsToPixels(RollHeight, screen.TwipsPerPixelY()));
 
     cboRoll = new QComboBox(this);
     cboRoll->setObjectName(QStringLiteral("cboRoll"));
@@ -35,7 +41,6 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     // place of the one being typed.
     cboRoll->setInsertPolicy(QComboBox::NoInsert);
     cboRoll->setCompleter(nullptr);
-    cboRoll->setMinimumWidth(TwipsToPixels(FieldWidth, screen.TwipsPerPixelX()));
     cboRoll->lineEdit()->setMaxLength(RollLimits::Characters);
     cboRoll->lineEdit()->setPlaceholderText(QStringLiteral("d20+7"));
     cboRoll->setAccessibleName(tr("Roll in dice notation"));
@@ -46,7 +51,8 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     lblError->setObjectName(QStringLiteral("lblError"));
     lblError->setTextFormat(Qt::PlainText);
     lblError->setWordWrap(true);
-    lblError->hide();
+    lblError->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblError->setMinimumHeight(ErrorLines * lblError->fontMetrics().lineSpacing());
 
     cmdRoll = new QPushButton(tr("Roll"), this);
     cmdRoll->setObjectName(QStringLiteral("cmdRoll"));
@@ -57,6 +63,7 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     lblResult->setObjectName(QStringLiteral("lblResult"));
     lblResult->setTextFormat(Qt::RichText);
     lblResult->setWordWrap(true);
+    lblResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblResult->setAccessibleName(tr("No roll yet"));
 
@@ -67,7 +74,7 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     layout->addWidget(cmdRoll, 2, 1, Qt::AlignLeft);
     layout->addWidget(lblResult, 3, 0, 1, 2);
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(4, 1);
+    layout->setRowStretch(3, 1);
     setTabOrder(cboRoll, cmdRoll);
 
     connect(cboRoll, &QComboBox::editTextChanged, this,
@@ -114,7 +121,6 @@ void frmRoll::cmdRoll_Click() {
 
 void frmRoll::ShowError(const QString& error) {
     lblError->setText(error);
-    lblError->setVisible(!error.isEmpty());
     cboRoll->setAccessibleDescription(error);
 }
 

@@ -263,14 +263,13 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
 
     QTest::keyClicks(field, "d20+");
     EXPECT_EQ(error->text(), "a number or a dice term is expected at column 5");
-    EXPECT_TRUE(error->isVisible());
     EXPECT_FALSE(roll->isEnabled());
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_EQ(program.Throws().Count(), 0);
     EXPECT_EQ(field->currentText(), "d20+");  // nothing typed is lost
 
     QTest::keyClicks(field, "3d20kh1");
-    EXPECT_FALSE(error->isVisible());
+    EXPECT_EQ(error->text(), "");
     ASSERT_TRUE(roll->isEnabled());
     const QString line = "d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), ~11~, ~1~] = 21";
     rng.draws = {0.0f, 0.0f, 0.99f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f};
