@@ -4,7 +4,10 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "forms/ProgramIcon.h"
+#include "platform/Desktop.h"
 #include "platform/StayOnTop.h"
+#include "platform/Units.h"
 
 namespace rollkin {
 
@@ -26,6 +29,15 @@ void PlaceBesideStrip(QWidget& window, const QWidget& strip) {
 }
 
 }  // namespace
+
+void SetUpBesideStrip(QWidget& window, const char* name, const QString& title, float width,
+                      float height, const Desktop& screen) {
+    window.setObjectName(QString::fromLatin1(name));
+    window.setWindowTitle(title);
+    window.setWindowIcon(ProgramIcon());
+    window.resize(TwipsToPixels(width, screen.TwipsPerPixelX()),
+                  TwipsToPixels(height, screen.TwipsPerPixelY()));
+}
 
 void FollowStrip(QWidget& window, const QWidget& strip) {
     SetStaysOnTop(window, strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));

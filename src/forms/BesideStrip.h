@@ -1,8 +1,16 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace rollkin {
+
+class Desktop;
+
+// Names, titles and sizes (in twips) such a window as it is created, with the program's icon.
+void SetUpBesideStrip(QWidget& window, const char* name, const QString& title, float width,
+                      float height, const Desktop& screen);
 
 // The windows that open beside the strip (History, Rolls): normal windows, so X11 gets no
 // transient-for from Qt for them, kept in the topmost band while the strip is, so that opening

@@ -16,9 +16,6 @@
 #include <algorithm>
 
 #include "forms/BesideStrip.h"
-#include "forms/ProgramIcon.h"
-#include "platform/Desktop.h"
-#include "platform/Units.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -180,11 +177,8 @@ private:
 
 frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
     : QWidget(nullptr, Qt::Window), throws_(throws) {
-    setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(tr("Dice Rollkin History"));
-    setWindowIcon(ProgramIcon());
-    resize(TwipsToPixels(HistoryWidth, screen.TwipsPerPixelX()),
-           TwipsToPixels(HistoryHeight, screen.TwipsPerPixelY()));
+    SetUpBesideStrip(*this, "frmHistory", tr("Dice Rollkin History"), HistoryWidth, HistoryHeight,
+                     screen);
 
     lstThrows = new QListView(this);
     lstThrows->setObjectName(QStringLiteral("lstThrows"));

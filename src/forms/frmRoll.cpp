@@ -8,10 +8,7 @@
 #include <QPushButton>
 
 #include "forms/BesideStrip.h"
-#include "forms/ProgramIcon.h"
 #include "forms/RollText.h"
-#include "platform/Desktop.h"
-#include "platform/Units.h"
 #include "state/Roll.h"
 
 namespace rollkin {
@@ -25,14 +22,20 @@ constexpr float RollHeight = 3000;
 // Lines kept for the error, so that the window does not jump as one comes and goes.
 constexpr int ErrorLines = 2;
 
+// A label for a line that may wrap, read from its top.
+QLabel* NewLineLabel(QWidget* parent, const char* name, Qt::TextFormat format) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(format);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 }  // namespace
 
 frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Window), rng_(rng) {
-    setObjectName(QStringLiteral("frmRoll"));
-    setWindowTitle(tr("Dice Rollkin Rolls"));
-    setWindowIcon(ProgramIcon());
-    resize(TwipsToPixels(RollWidth, screen.TwipsPerPixelX()),
-           TwipsToPixels(RollHeight, screen.TwipsPerPixelY()));
+    SetUpBesideStrip(*this, "frmRoll", tr("Dice Rollkin Rolls"), RollWidth, RollHeight, screen);
 
     cboRoll = new QComboBox(this);
     cboRoll->setObjectName(QStringLiteral("cboRoll"));
@@ -47,11 +50,7 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     auto* caption = new QLabel(tr("&Roll:"), this);
     caption->setBuddy(cboRoll);
 
-    lblError = new QLabel(this);
-    lblError->setObjectName(QStringLiteral("lblError"));
-    lblError->setTextFormat(Qt::PlainText);
-    lblError->setWordWrap(true);
-    lblError->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblError = NewLineLabel(this, "lblError", Qt::PlainText);
     lblError->setMinimumHeight(ErrorLines * lblError->fontMetrics().lineSpacing());
 
     cmdRoll = new QPushButton(tr("Roll"), this);
@@ -59,11 +58,7 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     cmdRoll->setDefault(true);
     cmdRoll->setEnabled(false);
 
-    lblResult = new QLabel(this);
-    lblResult->setObjectName(QStringLiteral("lblResult"));
-    lblResult->setTextFormat(Qt::RichText);
-    lblResult->setWordWrap(true);
-    lblResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblResult = NewLineLabel(this, "lblResult", Qt::RichText);
     lblResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblResult->setAccessibleName(tr("No roll yet"));
 
