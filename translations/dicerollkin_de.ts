@@ -451,42 +451,6 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
-    <name>rollkin::frmMenu</name>
-    <message>
-        <source>Configure...</source>
-        <translation>Einstellungen...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Über...</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Verlauf...</translation>
-    </message>
-</context>
-<context>
-    <name>rollkin::frmRollkin</name>
-    <message>
-        <source>%1, highest %2, lowest %3</source>
-        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
-        <translation>%1, höchster Wurf %2, niedrigster %3</translation>
-    </message>
-    <message>
-        <source>Throws %1</source>
-        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
-        <translation>Wirft %1</translation>
-    </message>
-    <message>
-        <source>Error getting cursor pos</source>
-        <translation>Mausposition nicht lesbar</translation>
-    </message>
-</context>
-<context>
     <name>frmScroller</name>
     <message>
         <source>Errore in setting cursor pos</source>
@@ -514,6 +478,69 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
+    <message>
+        <source>Roll...</source>
+        <translation>Würfeln...</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRoll</name>
+    <message>
+        <source>Dice Rollkin Rolls</source>
+        <translation>Dice Rollkin – Würfeln</translation>
+    </message>
+    <message>
+        <source>Roll in dice notation</source>
+        <translation>Wurf in Würfelnotation</translation>
+    </message>
+    <message>
+        <source>&amp;Roll:</source>
+        <translation>&amp;Wurf:</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>No roll yet</source>
+        <translation>Noch kein Wurf</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, höchster Wurf %2, niedrigster %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Wirft %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Mausposition nicht lesbar</translation>
     </message>
 </context>
 </TS>

@@ -451,42 +451,6 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
-    <name>rollkin::frmMenu</name>
-    <message>
-        <source>Configure...</source>
-        <translation>Configurar...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Acerca de...</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Historial...</translation>
-    </message>
-</context>
-<context>
-    <name>rollkin::frmRollkin</name>
-    <message>
-        <source>%1, highest %2, lowest %3</source>
-        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
-        <translation>%1, el más alto %2, el más bajo %3</translation>
-    </message>
-    <message>
-        <source>Throws %1</source>
-        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
-        <translation>Tira %1</translation>
-    </message>
-    <message>
-        <source>Error getting cursor pos</source>
-        <translation>No se pudo leer la posición del puntero</translation>
-    </message>
-</context>
-<context>
     <name>frmScroller</name>
     <message>
         <source>Errore in setting cursor pos</source>
@@ -514,6 +478,69 @@ El manual: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurar...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
+    <message>
+        <source>Roll...</source>
+        <translation>Tirar...</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRoll</name>
+    <message>
+        <source>Dice Rollkin Rolls</source>
+        <translation>Tiradas de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Roll in dice notation</source>
+        <translation>Tirada en notación de dados</translation>
+    </message>
+    <message>
+        <source>&amp;Roll:</source>
+        <translation>&amp;Tirada:</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Tirar</translation>
+    </message>
+    <message>
+        <source>No roll yet</source>
+        <translation>Ninguna tirada todavía</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, el más alto %2, el más bajo %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>No se pudo leer la posición del puntero</translation>
     </message>
 </context>
 </TS>

@@ -451,42 +451,6 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>rollkin::frmMenu</name>
-    <message>
-        <source>Configure...</source>
-        <translation>Configurer...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>À propos...</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Historique...</translation>
-    </message>
-</context>
-<context>
-    <name>rollkin::frmRollkin</name>
-    <message>
-        <source>%1, highest %2, lowest %3</source>
-        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
-        <translation>%1, le plus haut %2, le plus bas %3</translation>
-    </message>
-    <message>
-        <source>Throws %1</source>
-        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
-        <translation>Lance %1</translation>
-    </message>
-    <message>
-        <source>Error getting cursor pos</source>
-        <translation>Position du pointeur illisible</translation>
-    </message>
-</context>
-<context>
     <name>frmScroller</name>
     <message>
         <source>Errore in setting cursor pos</source>
@@ -514,6 +478,69 @@ Le manuel : man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Configurer...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historique...</translation>
+    </message>
+    <message>
+        <source>Roll...</source>
+        <translation>Lancer...</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRoll</name>
+    <message>
+        <source>Dice Rollkin Rolls</source>
+        <translation>Lancers de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Roll in dice notation</source>
+        <translation>Jet en notation de dés</translation>
+    </message>
+    <message>
+        <source>&amp;Roll:</source>
+        <translation>&amp;Jet :</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>No roll yet</source>
+        <translation>Aucun jet pour l’instant</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, le plus haut %2, le plus bas %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Lance %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Position du pointeur illisible</translation>
     </message>
 </context>
 </TS>

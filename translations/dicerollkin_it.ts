@@ -451,42 +451,6 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
-    <name>rollkin::frmMenu</name>
-    <message>
-        <source>Configure...</source>
-        <translation>Impostazioni...</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Esci</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>Informazioni...</translation>
-    </message>
-    <message>
-        <source>History...</source>
-        <translation>Cronologia...</translation>
-    </message>
-</context>
-<context>
-    <name>rollkin::frmRollkin</name>
-    <message>
-        <source>%1, highest %2, lowest %3</source>
-        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
-        <translation>%1, il più alto %2, il più basso %3</translation>
-    </message>
-    <message>
-        <source>Throws %1</source>
-        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
-        <translation>Tira %1</translation>
-    </message>
-    <message>
-        <source>Error getting cursor pos</source>
-        <translation>Impossibile leggere la posizione del puntatore</translation>
-    </message>
-</context>
-<context>
     <name>frmScroller</name>
     <message>
         <source>Errore in setting cursor pos</source>
@@ -514,6 +478,69 @@ Il manuale: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Cancella</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmMenu</name>
+    <message>
+        <source>Configure...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Informazioni...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Cronologia...</translation>
+    </message>
+    <message>
+        <source>Roll...</source>
+        <translation>Lancia...</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRoll</name>
+    <message>
+        <source>Dice Rollkin Rolls</source>
+        <translation>Lanci di Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Roll in dice notation</source>
+        <translation>Lancio in notazione dei dadi</translation>
+    </message>
+    <message>
+        <source>&amp;Roll:</source>
+        <translation>&amp;Lancio:</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Lancia</translation>
+    </message>
+    <message>
+        <source>No roll yet</source>
+        <translation>Ancora nessun lancio</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmRollkin</name>
+    <message>
+        <source>%1, highest %2, lowest %3</source>
+        <extracomment>Screen readers&apos; account of a throw of several dice: &quot;3d6: 2 + 5 + 6 = 13, highest 6, lowest 2&quot;; %1 is the sum, %2 the highest face, %3 the lowest.</extracomment>
+        <translation>%1, il più alto %2, il più basso %3</translation>
+    </message>
+    <message>
+        <source>Throws %1</source>
+        <extracomment>A dice button&apos;s description for screen readers; %1 is what it throws (&quot;3d6&quot;).</extracomment>
+        <translation>Tira %1</translation>
+    </message>
+    <message>
+        <source>Error getting cursor pos</source>
+        <translation>Impossibile leggere la posizione del puntatore</translation>
     </message>
 </context>
 </TS>

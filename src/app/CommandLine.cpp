@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/RollText.h"
 #include "app/Terminal.h"
 #include "app/Translation.h"
+#include "forms/RollText.h"
 #include "state/Random.h"
 #include "state/Roll.h"
 

@@ -3,9 +3,11 @@
 #include <QMenu>
 #include <stdexcept>
 
+#include "forms/BesideStrip.h"
 #include "forms/frmAbout.h"
 #include "forms/frmHistory.h"
 #include "forms/frmMenu.h"
+#include "forms/frmRoll.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
 #include "layout/StripLayout.h"
@@ -18,6 +20,7 @@ Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
     menu_.reset();
+    rolls_.reset();
     history_.reset();  // before the throws it shows
     throws_.reset();
     scroller_.reset();
@@ -71,10 +74,13 @@ frmMenu& Program::Menu() {
     QObject::connect(menu, &frmMenu::Configured, [this] {
         if (ended_) return;
         ApplyLayout();
-        if (history_) history_->FollowStrip(Rollkin());  // on top or not, as the strip
+        // On top or not, as the strip.
+        if (history_) history_->FollowStrip(Rollkin());
+        if (rolls_) FollowStrip(*rolls_, Rollkin());
     });
     QObject::connect(menu, &frmMenu::ExitAsked, [this] { End(); });
     QObject::connect(menu, &frmMenu::AboutAsked, [this] { ShowAbout(); });
+    QObject::connect(menu, &frmMenu::RollAsked, [this] { Rolls().Open(Rollkin()); });
     QObject::connect(menu, &frmMenu::HistoryAsked, [this] { History().Open(Rollkin()); });
     return *menu_;
 }
@@ -92,6 +98,18 @@ ThrowHistory& Program::Throws() {
 frmHistory& Program::History() {
     if (!history_) history_ = std::make_unique<frmHistory>(Throws(), Screen);
     return *history_;
+}
+
+frmRoll& Program::Rolls() {
+    if (rolls_) return *rolls_;
+    rolls_ = std::make_unique<frmRoll>(Rnd, Screen);
+    QObject::connect(rolls_.get(), &frmRoll::Rolled,
+                     [this](const QString& line, const QString& markup) {
+                         Throws().Add(ThrowHistory::RollLines{line.toStdString(),
+                                                              markup.toStdString()},
+                                      static_cast<int>(Screen.TimeOfDay()));
+                     });
+    return *rolls_;
 }
 
 TwipsRect Program::StripRect() {

@@ -13,6 +13,7 @@ class frmRollkin;
 class frmMenu;
 class frmScroller;
 class frmHistory;
+class frmRoll;
 class ThrowHistory;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
@@ -44,6 +45,8 @@ public:
     ThrowHistory& Throws();
     // The history window, created at its first opening.
     frmHistory& History();
+    // The Roll window, created at its first opening.
+    frmRoll& Rolls();
 
     // The scroller beside the strip: following the cursor, opening for a slot.
     void TrackScroller();
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<frmScroller> scroller_;
     std::unique_ptr<ThrowHistory> throws_;
     std::unique_ptr<frmHistory> history_;
+    std::unique_ptr<frmRoll> rolls_;
     bool ended_ = false;
 };
 

@@ -10,16 +10,12 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "forms/ProgramIcon.h"
-#include "platform/Desktop.h"
-#include "platform/StayOnTop.h"
-#include "platform/Units.h"
+#include "forms/BesideStrip.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -55,8 +51,11 @@ public:
                 return QString::fromStdString(history_.Line(row));
             case MarkupRole:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
-                                              ThrowLineMarkup(history_.Record(row)));
+                                              history_.LineMarkup(row));
             case Qt::AccessibleDescriptionRole:
+                // A roll's line names its naturals and marks its dropped dice in characters.
+                if (const ThrowHistory::RollLines* roll = history_.Roll(row))
+                    return QString::fromStdString(roll->plain);
                 return QString::fromStdString(ThrowDescription(history_.Record(row)));
             default:
                 return {};
@@ -178,11 +177,8 @@ private:
 
 frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
     : QWidget(nullptr, Qt::Window), throws_(throws) {
-    setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(tr("Dice Rollkin History"));
-    setWindowIcon(ProgramIcon());
-    resize(TwipsToPixels(HistoryWidth, screen.TwipsPerPixelX()),
-           TwipsToPixels(HistoryHeight, screen.TwipsPerPixelY()));
+    SetUpBesideStrip(*this, "frmHistory", tr("Dice Rollkin History"), HistoryWidth, HistoryHeight,
+                     screen);
 
     lstThrows = new QListView(this);
     lstThrows->setObjectName(QStringLiteral("lstThrows"));
@@ -229,33 +225,11 @@ frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
 frmHistory::~frmHistory() = default;
 
 void frmHistory::Open(const QWidget& strip) {
-    FollowStrip(strip);
-    // Asked for again while open, it comes to the strip where the strip stands now; once
-    // closed, it opens where it was left.
-    if (!placed_ || isVisible()) {
-        PlaceBesideStrip(strip);
-        placed_ = true;
-    }
-    if (isMinimized()) showNormal();
-    show();
-    raise();
-    activateWindow();
+    OpenBesideStrip(*this, strip, placed_);
 }
 
 void frmHistory::FollowStrip(const QWidget& strip) {
-    SetStaysOnTop(*this, strip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
-void frmHistory::PlaceBesideStrip(const QWidget& strip) {
-    const QRect s = strip.frameGeometry();
-    const QScreen* screen = strip.screen();
-    const QRect area = screen ? screen->availableGeometry() : s;
-    int left = s.right() + 1;
-    if (left + width() > area.right() + 1) left = s.left() - width();
-    left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width()));
-    const int top =
-        std::clamp(s.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
-    move(left, top);
+    rollkin::FollowStrip(*this, strip);
 }
 
 void frmHistory::cmdCopy_Click() {

@@ -37,8 +37,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void PlaceBesideStrip(const QWidget& strip);
-
     ThrowHistory& throws_;
     bool placed_ = false;
 };

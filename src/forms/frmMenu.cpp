@@ -25,6 +25,8 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     mnuAbout = mnuHidden->addAction(tr("About..."));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuHidden->addSeparator();
+    mnuRoll = mnuHidden->addAction(tr("Roll..."));
+    mnuRoll->setObjectName(QStringLiteral("mnuRoll"));
     mnuHistory = mnuHidden->addAction(tr("History..."));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
 
@@ -44,6 +46,7 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     connect(mnuConfigure, &QAction::triggered, this, command(&frmMenu::mnuConfigure_Click));
     connect(mnuExit, &QAction::triggered, this, command(&frmMenu::mnuExit_Click));
     connect(mnuAbout, &QAction::triggered, this, command(&frmMenu::mnuAbout_Click));
+    connect(mnuRoll, &QAction::triggered, this, command(&frmMenu::mnuRoll_Click));
     connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
@@ -75,6 +78,10 @@ void frmMenu::mnuExit_Click() {
 
 void frmMenu::mnuAbout_Click() {
     emit AboutAsked();
+}
+
+void frmMenu::mnuRoll_Click() {
+    emit RollAsked();
 }
 
 void frmMenu::mnuHistory_Click() {

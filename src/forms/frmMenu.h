@@ -25,6 +25,7 @@ public:
     QAction* mnuConfigure;
     QAction* mnuExit;
     QAction* mnuAbout;
+    QAction* mnuRoll;
     QAction* mnuHistory;
 
     // Started by a throw's release, and started afresh by the next one, so that a second
@@ -35,6 +36,7 @@ public:
     void mnuConfigure_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
+    void mnuRoll_Click();
     void mnuHistory_Click();
 
     // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
@@ -49,6 +51,7 @@ signals:
     void Configured();
     void ExitAsked();
     void AboutAsked();
+    void RollAsked();
     void HistoryAsked();
     // The slot's total has been shown long enough.
     void RefreshDue(int index);

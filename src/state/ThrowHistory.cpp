@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace rollkin {
 
@@ -14,18 +15,30 @@ void ThrowHistory::Tell(bool before, Change change) const {
     }
 }
 
+void ThrowHistory::MakeRoom() {
+    if (entries_.size() < Capacity) return;
+    Tell(true, Change::DropOldest);
+    entries_.pop_front();
+    Tell(false, Change::DropOldest);
+}
+
 void ThrowHistory::Add(const ThrowRecord& record, int secondsOfDay) {
-    if (entries_.size() >= Capacity) {
-        Tell(true, Change::DropOldest);
-        entries_.pop_front();
-        Tell(false, Change::DropOldest);
-    }
+    MakeRoom();
     // A handful of labels in a game (at most the ten dice times the multipliers), kept once.
     auto label = std::find(diceLabels_.begin(), diceLabels_.end(), record.dice);
     if (label == diceLabels_.end()) label = diceLabels_.insert(label, record.dice);
     Tell(true, Change::Add);
     entries_.push_back({secondsOfDay, record.total,
-                        static_cast<std::uint16_t>(label - diceLabels_.begin()), record.faces});
+                        static_cast<std::uint16_t>(label - diceLabels_.begin()), record.faces,
+                        nullptr});
+    Tell(false, Change::Add);
+}
+
+void ThrowHistory::Add(RollLines roll, int secondsOfDay) {
+    MakeRoom();
+    Tell(true, Change::Add);
+    entries_.push_back(
+        {secondsOfDay, 0, 0, {}, std::make_unique<const RollLines>(std::move(roll))});
     Tell(false, Change::Add);
 }
 
@@ -42,7 +55,12 @@ const ThrowHistory::Entry& ThrowHistory::EntryAt(int row) const {
 
 ThrowRecord ThrowHistory::Record(int row) const {
     const Entry& e = EntryAt(row);
+    if (e.roll) return {};
     return {diceLabels_[e.dice], e.faces, e.total};
+}
+
+const ThrowHistory::RollLines* ThrowHistory::Roll(int row) const {
+    return EntryAt(row).roll.get();
 }
 
 std::string ThrowHistory::Time(int row) const {
@@ -53,7 +71,13 @@ std::string ThrowHistory::Time(int row) const {
 }
 
 std::string ThrowHistory::Line(int row) const {
-    return Time(row) + "  " + ThrowLine(Record(row));
+    const RollLines* roll = Roll(row);
+    return Time(row) + "  " + (roll ? roll->plain : ThrowLine(Record(row)));
+}
+
+std::string ThrowHistory::LineMarkup(int row) const {
+    const RollLines* roll = Roll(row);
+    return roll ? roll->markup : ThrowLineMarkup(Record(row));
 }
 
 std::string ThrowHistory::Text(std::vector<int> rows) const {

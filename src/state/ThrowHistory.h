@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,9 +10,10 @@
 
 namespace rollkin {
 
-// The throws of this run, newest first (row 0), one line each: "14:02:11  3d6: 2 + 5 + 6 = 13".
-// At most Capacity throws are kept, the oldest dropped first. Recording one runs no Qt code, and
-// its dice label is kept once, so that a night's game costs a few pages.
+// The throws of this run, newest first (row 0), one line each: "14:02:11  3d6: 2 + 5 + 6 = 13",
+// the strip's and the Roll window's alike. At most Capacity throws are kept, the oldest dropped
+// first. Recording one runs no Qt code, and a strip throw's dice label is kept once, so that a
+// night's game costs a few pages.
 class ThrowHistory {
 public:
     static constexpr int Capacity = 1000;
@@ -26,14 +28,25 @@ public:
     };
     void SetWatcher(Watcher* watcher) { watcher_ = watcher; }
 
+    // A roll in dice notation as worded when it was thrown: "d20+7: [20 (natural 20)] + 7 = 27"
+    // and the same as Qt rich text.
+    struct RollLines {
+        std::string plain;
+        std::string markup;
+    };
+
     // Records a throw made secondsOfDay seconds after midnight.
     void Add(const ThrowRecord& record, int secondsOfDay);
+    void Add(RollLines roll, int secondsOfDay);
     void Clear();
 
     int Count() const { return static_cast<int>(entries_.size()); }
+    // A strip throw's dice; a roll's are in its lines only (null for a strip throw).
     ThrowRecord Record(int row) const;
+    const RollLines* Roll(int row) const;
     std::string Time(int row) const;  // "14:02:11"
     std::string Line(int row) const;
+    std::string LineMarkup(int row) const;  // without the time
     // The lines of rows, in row order, one a line; every line when rows is empty.
     std::string Text(std::vector<int> rows) const;
 
@@ -43,8 +56,10 @@ private:
         Integer total;
         std::uint16_t dice;  // index into diceLabels_
         std::vector<Integer> faces;
+        std::unique_ptr<const RollLines> roll;  // a pointer: the strip's throws stay small
     };
     const Entry& EntryAt(int row) const;
+    void MakeRoom();  // drops the oldest when full
     void Tell(bool before, Change change) const;
 
     std::deque<Entry> entries_;            // oldest first

@@ -10,9 +10,10 @@ STRIP = "Dice Rollkin"
 CONFIG = "Dice Rollkin Configuration"
 ABOUT = "About Dice Rollkin"
 HISTORY = "Dice Rollkin History"
+ROLLS = "Dice Rollkin Rolls"
 # The middle of each menu item as a share of the menu's height (four items, a separator above
 # the last).
-ITEMS = {"Configure...": 0.11, "Exit": 0.35, "About...": 0.59, "History...": 0.87}
+ITEMS = {"Configure...": 0.10, "Exit": 0.29, "About...": 0.48, "Roll...": 0.71, "History...": 0.90}
 
 # The buttons' colours, top to bottom.
 COLOURS = [

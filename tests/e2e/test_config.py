@@ -4,7 +4,7 @@ import re
 import time
 
 from strip import (ABOUT, ABOUT_OK, BOUNDED, CANCEL, COLOURS, CONFIG, DICES, FREE, HISTORY, OK,
-                   POSITIONS, STRIP, anchor_option, choose, click_box, click_button, dice_box,
+                   POSITIONS, ROLLS, STRIP, anchor_option, choose, click_box, click_button, dice_box,
                    wait_closed)
 from x11 import wait_for
 
@@ -100,3 +100,25 @@ def test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard(x,
     assert lines[0][:8] >= lines[1][:8], lines  # newest first
     x.xdotool("key", "Escape")
     wait_closed(x, HISTORY)
+
+
+def test_a_roll_typed_in_the_roll_window_and_entered_lands_in_history(x, app):
+    choose(x, app.window, "Roll...")
+    rolls = x.wait_window(ROLLS)
+    assert rolls.x == app.window.x + app.window.w, rolls  # beside the strip
+    assert "_NET_WM_STATE_ABOVE" in x.property(rolls, "_NET_WM_STATE")
+    x.click(rolls.x + rolls.w // 2, rolls.y + 20)  # the field
+    x.xdotool("type", "--delay", "30", "4d6dl1 + 2")
+    x.xdotool("key", "Return")
+    choose(x, app.window, "History...")
+    history = x.wait_window(HISTORY)
+    x.click(history.x + history.w - 137, history.y + history.h - 22)  # Copy
+    text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
+                                  check=False), 5, what="the clipboard")
+    m = re.fullmatch(r"\d\d:\d\d:\d\d  4d6dl1 \+ 2: \[([~\d, ]+)\] \+ 2 = (\d+)", text)
+    assert m, text
+    dice = m.group(1).split(", ")
+    assert len(dice) == 4 and sum(d.startswith("~") for d in dice) == 1, dice
+    kept = [int(d) for d in dice if not d.startswith("~")]
+    dropped = int(dice[[d.startswith("~") for d in dice].index(True)].strip("~"))
+    assert dropped <= min(kept) and sum(kept) + 2 == int(m.group(2)), text

@@ -3,7 +3,9 @@
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -14,6 +16,7 @@
 
 #include "Gestures.h"
 #include "forms/frmHistory.h"
+#include "forms/frmRoll.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin::test {
@@ -241,6 +244,61 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(&program.History(), &window);
     window.close();  // the title bar's close only hides it too
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(desktop.ends, 0);
+}
+
+TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
+    menu().mnuRoll->trigger();
+    frmRoll& window = program.Rolls();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.windowTitle(), "Dice Rollkin Rolls");
+    EXPECT_EQ(window.x(), strip().frameGeometry().right() + 1);  // beside the strip
+    auto* field = window.findChild<QComboBox*>("cboRoll");
+    auto* roll = window.findChild<QPushButton*>("cmdRoll");
+    auto* error = window.findChild<QLabel*>("lblError");
+    auto* result = window.findChild<QLabel*>("lblResult");
+    ASSERT_TRUE(field && roll && error && result);
+    EXPECT_EQ(QApplication::focusWidget(), field);
+
+    QTest::keyClicks(field, "d20+");
+    EXPECT_EQ(error->text(), "a number or a dice term is expected at column 5");
+    EXPECT_FALSE(roll->isEnabled());
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(program.Throws().Count(), 0);
+    EXPECT_EQ(field->currentText(), "d20+");  // nothing typed is lost
+
+    QTest::keyClicks(field, "3d20kh1");
+    EXPECT_EQ(error->text(), "");
+    ASSERT_TRUE(roll->isEnabled());
+    const QString line = "d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), ~11~, ~1~] = 21";
+    rng.draws = {0.0f, 0.0f, 0.99f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f};
+    QTest::keyClick(field, Qt::Key_Return);  // the default button
+    EXPECT_EQ(result->accessibleName(), line);
+    const QString markup =
+        "<nobr>d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), <s>11</s>, <s>1</s>] = 21</nobr>";
+    EXPECT_EQ(result->text(), markup);
+    ASSERT_EQ(program.Throws().Count(), 1);
+    EXPECT_EQ(program.Throws().Line(0), "12:00:00  " + line.toStdString());
+    const QModelIndex newest = program.History().lstThrows->model()->index(0, 0);
+    EXPECT_EQ(newest.data(Qt::UserRole).toString().section("&nbsp;&nbsp;", 1), markup);
+    EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole), line);
+
+    // The drop-down: the last twenty, newest first, a roll thrown again moved to the top.
+    for (int faces = 1; faces <= 25; ++faces) {
+        field->setEditText(QString("d%1").arg(faces));
+        roll->click();
+    }
+    field->setEditText("d10");
+    roll->click();
+    QStringList rolls;
+    for (int k = 0; k < field->count(); ++k)
+        rolls << field->itemText(k);
+    EXPECT_EQ(rolls, (QStringList{"d10", "d25", "d24", "d23", "d22", "d21", "d20", "d19", "d18",
+                                  "d17", "d16", "d15", "d14", "d13", "d12", "d11", "d9", "d8",
+                                  "d7", "d6"}));
+    EXPECT_EQ(program.Throws().Count(), 1 + 26);
+    QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(desktop.ends, 0);
 }

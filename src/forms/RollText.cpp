@@ -1,9 +1,9 @@
-#include "app/RollText.h"
+#include "forms/RollText.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
 
-#include "app/Translation.h"
+#include "platform/TranslateEarly.h"
 
 namespace rollkin {
 
