@@ -103,12 +103,11 @@ frmHistory& Program::History() {
 frmRoll& Program::Rolls() {
     if (rolls_) return *rolls_;
     rolls_ = std::make_unique<frmRoll>(Rnd, Screen);
-    QObject::connect(rolls_.get(), &frmRoll::Rolled,
-                     [this](const QString& line, const QString& markup) {
-                         Throws().Add(ThrowHistory::RollLines{line.toStdString(),
-                                                              markup.toStdString()},
-                                      static_cast<int>(Screen.TimeOfDay()));
-                     });
+    QObject::connect(
+        rolls_.get(), &frmRoll::Rolled, [this](const QString& line, const QString& markup) {
+            Throws().Add(ThrowHistory::RollLines{line.toStdString(), markup.toStdString()},
+                         static_cast<int>(Screen.TimeOfDay()));
+        });
     return *rolls_;
 }
 

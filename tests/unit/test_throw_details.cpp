@@ -294,9 +294,9 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
     QStringList rolls;
     for (int k = 0; k < field->count(); ++k)
         rolls << field->itemText(k);
-    EXPECT_EQ(rolls, (QStringList{"d10", "d25", "d24", "d23", "d22", "d21", "d20", "d19", "d18",
-                                  "d17", "d16", "d15", "d14", "d13", "d12", "d11", "d9", "d8",
-                                  "d7", "d6"}));
+    EXPECT_EQ(rolls,
+              (QStringList{"d10", "d25", "d24", "d23", "d22", "d21", "d20", "d19", "d18", "d17",
+                           "d16", "d15", "d14", "d13", "d12", "d11", "d9",  "d8",  "d7",  "d6"}));
     EXPECT_EQ(program.Throws().Count(), 1 + 26);
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
