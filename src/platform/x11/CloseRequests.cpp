@@ -63,15 +63,12 @@ private:
         if (modal == nullptr || message.format != 32) return false;
         InternAtoms();
         if (message.type != protocols_ || message.data.data32[0] != deleteWindow_) return false;
-        for (QWindow* w : QGuiApplication::topLevelWindows()) {
-            if (w != modal && w->handle() != nullptr && w->winId() == message.window) {
-                // Out of this event's handling; close() passes Qt's modal block.
-                QMetaObject::invokeMethod(
-                    w, [w] { w->close(); }, Qt::QueuedConnection);
-                return true;
-            }
-        }
-        return false;
+        QWindow* w = TopLevel(message.window);
+        if (w == nullptr || w == modal) return false;
+        // Out of this event's handling; close() passes Qt's modal block.
+        QMetaObject::invokeMethod(
+            w, [w] { w->close(); }, Qt::QueuedConnection);
+        return true;
     }
 
     // A window that takes no focus on a click (its input hint is false) is offered the focus
