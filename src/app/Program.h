@@ -6,6 +6,7 @@
 #include "platform/Units.h"
 #include "state/AppState.h"
 #include "state/Random.h"
+#include "state/SavedRolls.h"
 
 namespace rollkin {
 
@@ -32,6 +33,8 @@ public:
     void Start();
 
     AppState State;
+    // The player's saved rolls, throwable or not, as kept.
+    SavedRolls Saved;
     Random& Rnd;
     Desktop& Screen;
 
