@@ -2,7 +2,6 @@
 #include <sys/resource.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 
@@ -23,6 +22,7 @@ QByteArray Contents(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
 }
 
+// The start values, over which a file's settings go.
 AppState Started() {
     AppState s;
     ResetSettings(s);
@@ -31,52 +31,36 @@ AppState Started() {
     return s;
 }
 
-int Offered(const AppState& s) {
-    int n = 0;
-    for (int i = FirstSlot; i <= LastSlot; ++i)
-        n += s.DiceEnabled(i) ? 1 : 0;
-    return n;
-}
-
-struct Clamp {
-    const char* lines;
-    int (*field)(const AppState&);
-    int expected;
-};
-
-// A value out of range takes the nearest one its control allows; one that is no number keeps
-// the start value.
+// Out of range: the nearest value the control allows; not a number: the start value.
 TEST(SettingsFileRead, BringsEachValueIntoItsControlsRange) {
-    const auto refresh = [](const AppState& s) { return int{s.RefreshSeconds}; };
-    const auto range = [](const AppState& s) { return int{s.MultiplierRange}; };
-    const auto anchor = [](const AppState& s) { return int{s.AnchorPosition}; };
-    const auto second = [](const AppState& s) { return int{s.DiceMultiplier(2)}; };
-    const Clamp table[] = {
-        {"RefreshSeconds=9", refresh, 5},
-        {"RefreshSeconds=-3", refresh, 0},
-        {"RefreshSeconds=soon", refresh, 1},
-        {"RefreshSeconds=4", refresh, 4},
-        {"MultiplierRange=2", range, 5},
-        {"MultiplierRange=99", range, 40},
-        {"AnchorPosition=0", anchor, 1},
-        {"AnchorPosition=12", anchor, 9},
-        {"Dice=7, 9", Offered, 10},
-        {"Dice=20", Offered, 1},
-        {"Dice=2, 100, 6", Offered, 3},
-        {"Multipliers=5, 50", second, 1},
-        {"MultiplierPermanent=true\nMultipliers=5, 50", second, 20},
-        {"MultiplierPermanent=true\nMultipliers=5, 0", second, 1},
+    const std::pair<const char*, const char*> table[] = {
+        {"RefreshSeconds=9", "5 20 1 1111111111 1"},
+        {"RefreshSeconds=go", "1 20 1 1111111111 1"},
+        {"MultiplierRange=2", "1 5 1 1111111111 1"},
+        {"AnchorPosition=12", "1 20 9 1111111111 1"},
+        {"Dice=7, 9", "1 20 1 1111111111 1"},
+        {"Dice=2, 100, 6", "1 20 1 1000100001 1"},
+        {"Multipliers=5, 50", "1 20 1 1111111111 1"},
+        {"MultiplierPermanent=true\nMultipliers=5, 50", "1 20 1 1111111111 20"},
     };
     const QTemporaryDir dir;
-    const QString path = dir.filePath("dicerollkin.conf");
-    for (const Clamp& row : table) {
-        SCOPED_TRACE(row.lines);
-        Put(path, QByteArray("[Settings]\nRemember=true\n") + row.lines + "\n");
-        SettingsFile file(path);
+    for (const auto& [lines, expected] : table) {
+        Put(dir.filePath("f.conf"), QByteArray("[Settings]\nRemember=true\n") + lines + "\n");
+        SettingsFile file(dir.filePath("f.conf"));
         ASSERT_EQ(file.Open(), SettingsFile::Opened::Read);
         AppState s = Started();
         file.ReadSettings(s);
-        EXPECT_EQ(row.field(s), row.expected);
+        QString dice;
+        for (int i = FirstSlot; i <= LastSlot; ++i)
+            dice += s.DiceEnabled(i) ? '1' : '0';
+        EXPECT_EQ(QString("%1 %2 %3 %4 %5")
+                      .arg(s.RefreshSeconds)
+                      .arg(s.MultiplierRange)
+                      .arg(s.AnchorPosition)
+                      .arg(dice)
+                      .arg(s.DiceMultiplier(2)),
+                  expected)
+            << lines;
     }
 }
 
@@ -84,19 +68,17 @@ TEST(SettingsFileWrite, KeepsRollsAsWrittenAndKeysItDoesNotKnow) {
     const QTemporaryDir dir;
     const QString path = dir.filePath("dicerollkin.conf");
     Put(path,
-        "[Rolls]\n1\\name=Longsword\n1\\roll=d20+7, 1d8+4\n2\\name=Broken\n2\\roll=2d\nsize=2\n"
+        "[Rolls]\n1\\name=Longsword\n1\\roll=d20+7, 1d8+4\n2\\name=Bad\n2\\roll=2d\nsize=2\n"
         "[Other]\ncolour=red\n[Settings]\nExtra=1\n");
     SettingsFile file(path);
     ASSERT_EQ(file.Open(), SettingsFile::Opened::Read);
-    const SavedRolls rolls{{"Longsword", "d20+7, 1d8+4"}, {"Broken", "2d"}};
+    const SavedRolls rolls{{"Longsword", "d20+7, 1d8+4"}, {"Bad", "2d"}};
     EXPECT_EQ(file.Rolls(), rolls);
     AppState kept = Started();
     kept.RefreshSeconds = 3, kept.FreePosition = True, kept.DiceEnabled(4) = False;
     kept.MultiplierPermanent = True, kept.DiceMultiplier(7) = 12;
-    ASSERT_TRUE(file.KeepSettings(kept, {300, 200}));
-    ASSERT_TRUE(file.SetRolls(file.Rolls()));
+    ASSERT_TRUE(file.KeepSettings(kept, {300, 200}) && file.SetRolls(file.Rolls()));
     ASSERT_TRUE(file.SetGroup("Share", {{"webhook", "https://example.org/secret"}}));
-
     SettingsFile again(path);
     ASSERT_EQ(again.Open(), SettingsFile::Opened::Read);
     EXPECT_EQ(again.Rolls(), rolls);
@@ -111,51 +93,29 @@ TEST(SettingsFileWrite, KeepsRollsAsWrittenAndKeysItDoesNotKnow) {
     EXPECT_EQ(again.Group("Settings"), (QVariantMap{{"Extra", "1"}}));
 }
 
-TEST(SettingsFileRead, MovesAFileThatIsNotIniAsideNumberingItsPlace) {
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("dicerollkin.conf");
-    const char* broken[] = {"{\"rolls\": [\"8d6\"]}\n", "[Rolls\n1\\roll=8d6\n"};
-    const char* aside[] = {".bad", ".bad.1"};
-    for (int k = 0; k < 2; ++k) {
-        Put(path, broken[k]);
-        SettingsFile file(path);
-        EXPECT_EQ(file.Open(), SettingsFile::Opened::MovedAside);
-        EXPECT_EQ(file.MovedTo(), path + aside[k]);
-        EXPECT_EQ(Contents(path + aside[k]), broken[k]);
-        EXPECT_FALSE(QFile::exists(path));
-        EXPECT_TRUE(file.Rolls().empty());
-    }
-}
-
-// A full disk: writes of more than a few bytes fail (root writes into any folder, so a
-// read-only one would not stop it).
+// A full disk: every file stops at 200 bytes (root writes into a read-only folder too).
 TEST(SettingsFileWrite, AnInterruptedWriteLeavesTheOldFileWhole) {
     const QTemporaryDir dir;
     const QString path = dir.filePath("dicerollkin.conf");
-    Put(path, "[Rolls]\n1\\name=Fireball\n1\\roll=8d6\nsize=1\n");
-    const QByteArray old = Contents(path);
+    const QByteArray old = "[Rolls]\n1\\name=Fireball\n1\\roll=8d6\nsize=1\n";
+    Put(path, old);
     SettingsFile file(path);
-    ASSERT_EQ(file.Open(), SettingsFile::Opened::Read);
+    file.Open();
     const SavedRolls more(MaxSavedRolls, SavedRoll{"Longsword", "d20+7, 1d8+4"});
     rlimit was{};
     getrlimit(RLIMIT_FSIZE, &was);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit full = was;
-    full.rlim_cur = 200;
+    const rlimit full{200, was.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &full);
     const bool written = file.SetRolls(more);
     setrlimit(RLIMIT_FSIZE, &was);
-    std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(written);
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"dicerollkin.conf"});
-    ASSERT_TRUE(file.SetRolls(more));  // the next change tries again
-    SettingsFile again(path);
-    again.Open();
-    EXPECT_EQ(again.Rolls(), more);
+    EXPECT_TRUE(file.SetRolls(more));  // the next change tries again
 }
 
-// Programs started one after another, with a configuration folder of the test's own.
+// Programs one after another, with a configuration folder of the test's own.
 class KeptSettings : public ::testing::Test {
 protected:
     void SetUp() override { qputenv("XDG_CONFIG_HOME", home.path().toUtf8()); }
@@ -168,54 +128,38 @@ protected:
     ScriptedRandom rng;
 };
 
+// The first run asks to remember, the second finds it and asks to forget, the third forgets.
 TEST_F(KeptSettings, RememberedSettingsSurviveARestartAndUncheckingForgetsThem) {
-    {
-        Program first(desktop, rng);
-        first.Start();
-        first.Menu();
-        EXPECT_TRUE(QDir(home.path()).isEmpty());  // nothing asked, nothing created
-        first.State.AnchorPosition = 9;
-        first.Menu().mnuRemember->trigger();
+    const Integer anchors[] = {1, 9, 1};
+    for (int run = 0; run < 3; ++run) {
+        Program program(desktop, rng);
+        program.Start();
+        EXPECT_EQ(program.State.AnchorPosition, anchors[run]);
+        EXPECT_EQ(program.Menu().mnuRemember->isChecked(), run == 1);
+        EXPECT_EQ(QDir(home.path()).isEmpty(), run == 0);  // nothing asked, nothing made
+        program.State.AnchorPosition = 9;
+        program.Menu().mnuRemember->trigger();
     }
-    Program second(desktop, rng);
-    second.Start();
-    EXPECT_EQ(second.State.AnchorPosition, 9);
-    EXPECT_TRUE(second.Menu().mnuRemember->isChecked());
-    second.Menu().mnuRemember->trigger();
-    Program third(desktop, rng);
-    third.Start();
-    EXPECT_EQ(third.State.AnchorPosition, 1);
-    EXPECT_FALSE(third.Menu().mnuRemember->isChecked());
 }
 
-TEST_F(KeptSettings, ABrokenFileIsNamedWithItsNewPlaceOnceTheStripShows) {
+TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSucceeds) {
     QDir().mkpath(home.filePath("dicerollkin"));
     Put(Conf(), "not a settings file\n");
+    Put(Conf() + ".bad", "an earlier one");
     Program program(desktop, rng);
     program.Start();
-    EXPECT_TRUE(desktop.messages.empty());
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();  // the strip shows
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_TRUE(desktop.messages[0].prompt.contains(Conf() + " "));
-    EXPECT_TRUE(desktop.messages[0].prompt.contains(Conf() + ".bad"));
-}
-
-TEST_F(KeptSettings, AFileThatCannotBeWrittenGivesOneMessageUntilAWriteSucceeds) {
-    Put(home.filePath("dicerollkin"), "a file where the folder belongs");
-    Program program(desktop, rng);
-    program.Start();
+    EXPECT_TRUE(desktop.messages[0].prompt.contains(Conf() + ".bad.1"));
+    EXPECT_EQ(Contents(Conf() + ".bad.1"), "not a settings file\n");
     program.Saved = {{"Fireball", "8d6"}};
-    program.KeepSavedRolls();
-    program.KeepSavedRolls();
-    EXPECT_EQ(desktop.messages.size(), 1u);
-    QFile::remove(home.filePath("dicerollkin"));
-    program.KeepSavedRolls();
-    EXPECT_EQ(desktop.messages.size(), 1u);
-    EXPECT_TRUE(Contents(Conf()).contains("1\\roll=8d6"));
-    QFile::remove(Conf());
-    QDir().mkdir(Conf());  // a folder where the file belongs
-    program.KeepSavedRolls();
-    EXPECT_EQ(desktop.messages.size(), 2u);
+    for (const bool folderInTheWay : {true, true, false, true}) {
+        QDir().rmdir(Conf());
+        if (folderInTheWay) QFile::remove(Conf()), QDir().mkdir(Conf());
+        program.KeepSavedRolls();
+    }
+    EXPECT_EQ(desktop.messages.size(), 3u);
 }
 
 }  // namespace
