@@ -203,7 +203,7 @@ def roll_figures(build, smoke):
 
 def report_rolls(medians, smoke):
     runs = "one short run" if smoke else "medians of 15 repetitions"
-    print(f"\nroll engine, parsing and throwing ({runs}, microseconds):")
+    print(f"\nroll engine, parsing and throwing; settings file, reading ({runs}, microseconds):")
     print(f"  {'':<16} {'wall':>10} {'CPU':>10}")
     for name, (wall, cpu) in sorted(medians.items(), key=lambda kv: kv[1]):
         print(f"  {name:<16} {wall:10.2f} {cpu:10.2f}")

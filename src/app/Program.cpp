@@ -109,6 +109,14 @@ void Program::KeepSavedRolls() {
     Written(file_->SetRolls(Saved));
 }
 
+QVariantMap Program::KeptGroup(const QString& name) const {
+    return file_->Group(name);
+}
+
+void Program::KeepGroup(const QString& name, const QVariantMap& values) {
+    Written(file_->SetGroup(name, values));
+}
+
 void Program::Written(bool ok) {
     if (!ok && !writeFailing_) {
         Screen.MsgBox(tr("The settings file %1 could not be written. Dice Rollkin goes on and "

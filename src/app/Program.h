@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QVariantMap>
 #include <memory>
 
 #include "platform/Desktop.h"
@@ -39,8 +40,10 @@ public:
     // Writes `Saved` to the settings file, whatever "Remember Settings" says: a player who
     // makes a saved roll asks to keep it.
     void KeepSavedRolls();
-    // The settings file, for a part with a group of its own in it; read once Start has run.
-    SettingsFile& File() { return *file_; }
+    // A group of the settings file of a part's own (Share's), kept whatever "Remember Settings"
+    // says; read once Start has run. KeepGroup replaces the group whole.
+    QVariantMap KeptGroup(const QString& name) const;
+    void KeepGroup(const QString& name, const QVariantMap& values);
 
     AppState State;
     // The player's saved rolls, throwable or not, as kept.
