@@ -55,12 +55,8 @@ TEST(SettingsFileRead, BringsEachValueIntoItsControlsRange) {
         QString dice;
         for (int i = FirstSlot; i <= LastSlot; ++i)
             dice += s.DiceEnabled(i) ? '1' : '0';
-        EXPECT_EQ(QString("%1 %2 %3 %4 %5")
-                      .arg(s.RefreshSeconds)
-                      .arg(s.MultiplierRange)
-                      .arg(s.AnchorPosition)
-                      .arg(dice)
-                      .arg(s.DiceMultiplier(2)),
+        EXPECT_EQ(QString::asprintf("%d %d %d %s %d", s.RefreshSeconds, s.MultiplierRange,
+                                    s.AnchorPosition, qPrintable(dice), s.DiceMultiplier(2)),
                   expected)
             << lines;
     }
