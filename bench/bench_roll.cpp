@@ -2,9 +2,11 @@
 // run_bench.py, which prints the medians against the engine's targets.
 #include <benchmark/benchmark.h>
 
+#include <QTemporaryDir>
 #include <string>
 
 #include "state/Roll.h"
+#include "state/SettingsFile.h"
 
 namespace {
 
@@ -29,8 +31,30 @@ void Roll(benchmark::State& state, const std::string& text) {
     state.SetLabel(std::to_string(text.size()) + " characters");
 }
 
+// What the start adds for a kept set-up: reading a file with 20 saved rolls and every setting.
+void ReadFile(benchmark::State& state, int rolls) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dicerollkin.conf"));
+    rollkin::AppState s;
+    rollkin::ResetSettings(s);
+    s.FreePosition = s.MultiplierPermanent = rollkin::True;
+    rollkin::SettingsFile written(path);
+    if (!written.SetRolls(rollkin::SavedRolls(rolls, {"Longsword+2 of Speed", "d20+7, 1d8+4"})) ||
+        !written.KeepSettings(s, {300, 200}))
+        state.SkipWithError("the settings file could not be written");
+    for (auto _ : state) {
+        rollkin::SettingsFile file(path);
+        file.Open();
+        rollkin::AppState read = s;
+        file.ReadSettings(read);
+        benchmark::DoNotOptimize(read);
+        benchmark::DoNotOptimize(file.Rolls());
+    }
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(ReadFile, settings_file, rollkin::MaxSavedRolls);
 BENCHMARK_CAPTURE(Roll, simple, std::string("4d6dl1+1d8+3"));
 BENCHMARK_CAPTURE(Roll, thousand_dice, std::string("1000d1000"));
 // Candidates for the worst 1,000 characters: the most dice terms, the most operators, the

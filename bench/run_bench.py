@@ -4,8 +4,8 @@ private Xvfb, and prints min / median / max of each with the median ratios.
 
 Start-up and click-to-screen figures come from N runs after a warm-up, the programs taking turns
 run by run; memory after 1,000 throws and idle CPU from one run of each, side by side, each in an
-X server of its own; the roll engine's parsing and throwing from bench/bench_roll (Google
-Benchmark), 15 repetitions. Nothing here passes or fails on a timing: the status is 0 when every figure
+X server of its own; the roll engine's parsing and throwing, and the reading of the settings
+file, from bench/bench_roll (Google Benchmark), 15 repetitions. Nothing here passes or fails on a timing: the status is 0 when every figure
 was measured, 1 when a program or the tool failed.
 """
 
@@ -176,7 +176,9 @@ def report(names, pooled, args):
 
 
 # The roll engine's targets: benchmark name, what it is, limit in microseconds.
-ROLL_ROWS = [("simple", "4d6dl1+1d8+3", 2.0), ("thousand_dice", "1000d1000", 50.0)]
+ROLL_ROWS = [("simple", "4d6dl1+1d8+3", 2.0), ("thousand_dice", "1000d1000", 50.0),
+             ("settings_file", "reading the settings file (20 saved rolls, every setting)",
+              1000.0)]
 ROLL_LONG = 1000.0  # the worst 1,000-character input, of the long_* candidates
 
 
@@ -201,7 +203,7 @@ def roll_figures(build, smoke):
 
 def report_rolls(medians, smoke):
     runs = "one short run" if smoke else "medians of 15 repetitions"
-    print(f"\nroll engine, parsing and throwing ({runs}, microseconds):")
+    print(f"\nroll engine, parsing and throwing; settings file, reading ({runs}, microseconds):")
     print(f"  {'':<16} {'wall':>10} {'CPU':>10}")
     for name, (wall, cpu) in sorted(medians.items(), key=lambda kv: kv[1]):
         print(f"  {name:<16} {wall:10.2f} {cpu:10.2f}")

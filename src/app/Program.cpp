@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include <QMenu>
+#include <QTimer>
 #include <stdexcept>
 
 #include "forms/BesideStrip.h"
@@ -11,6 +12,7 @@
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
 #include "layout/StripLayout.h"
+#include "state/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -28,9 +30,18 @@ Program::~Program() {
 }
 
 void Program::Start() {
+    file_ = std::make_unique<SettingsFile>(SettingsFile::DefaultPath());
+    const SettingsFile::Opened opened = file_->Open();
+    Saved = file_->Rolls();
+    remember_ = file_->Remembered();
     rollkin_ = std::make_unique<frmRollkin>(State, Rnd, Screen);
     frmRollkin* strip = rollkin_.get();
     Screen.SetStrip(*strip);
+    QObject::connect(strip, &frmRollkin::SettingsStarted, [this] { TakeRememberedSettings(); });
+    QObject::connect(strip, &frmRollkin::Moved, [this] { KeepSettings(); });
+    QObject::connect(strip, &frmRollkin::MultipliersChanged, [this] {
+        if (State.MultiplierPermanent) KeepSettings();
+    });
     QObject::connect(strip, &frmRollkin::PopupMenuAsked,
                      [this] { Screen.PopupMenu(*Menu().mnuHidden); });
     QObject::connect(
@@ -57,7 +68,63 @@ void Program::Start() {
         if (scroller_) scroller_->FitScale();
     });
     strip->Form_Load();
+    if (remember_) ApplyLayout();  // the remembered dice, height and refresh time
     Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
+    if (opened != SettingsFile::Opened::MovedAside && opened != SettingsFile::Opened::Unreadable)
+        return;
+    const QString prompt =
+        opened == SettingsFile::Opened::MovedAside
+            ? tr("The settings file %1 could not be read. It has been moved to %2, and Dice "
+                 "Rollkin starts with its default settings.")
+                  .arg(file_->Path(), file_->MovedTo())
+            : tr("The settings file %1 could not be read, nor moved aside. Dice Rollkin starts "
+                 "with its default settings and leaves the file as it is.")
+                  .arg(file_->Path());
+    // Once the strip shows.
+    QTimer::singleShot(0, strip, [this, prompt] { Screen.MsgBox(prompt, MsgInformation); });
+}
+
+void Program::TakeRememberedSettings() {
+    if (!remember_) return;
+    file_->ReadSettings(State);
+    const std::optional<QPoint> at = file_->Position();
+    if (!State.FreePosition || !at) return;
+    frmRollkin& strip = Rollkin();
+    // A place on a monitor since gone is brought onto the nearest one.
+    const QPoint to = functions::OntoNearestMonitor(QRect(*at, strip.size()), Screen.Monitors());
+    strip.SetLeft(PixelsToTwips(to.x(), strip.TwipsPerPixelX()));
+    strip.SetTop(PixelsToTwips(to.y(), strip.TwipsPerPixelY()));
+}
+
+void Program::KeepSettings() {
+    if (remember_) Written(file_->KeepSettings(State, Rollkin().pos()));
+}
+
+void Program::Remember(bool remember) {
+    remember_ = remember;
+    Written(remember ? file_->KeepSettings(State, Rollkin().pos()) : file_->ForgetSettings());
+}
+
+void Program::KeepSavedRolls() {
+    Written(file_->SetRolls(Saved));
+}
+
+QVariantMap Program::KeptGroup(const QString& name) const {
+    return file_->Group(name);
+}
+
+void Program::KeepGroup(const QString& name, const QVariantMap& values) {
+    Written(file_->SetGroup(name, values));
+}
+
+void Program::Written(bool ok) {
+    if (!ok && !writeFailing_) {
+        Screen.MsgBox(tr("The settings file %1 could not be written. Dice Rollkin goes on and "
+                         "tries again at the next change.")
+                          .arg(file_->Path()),
+                      MsgInformation);
+    }
+    writeFailing_ = !ok;
 }
 
 frmRollkin& Program::Rollkin() {
@@ -74,6 +141,7 @@ frmMenu& Program::Menu() {
     QObject::connect(menu, &frmMenu::Configured, [this] {
         if (ended_) return;
         ApplyLayout();
+        KeepSettings();
         // On top or not, as the strip.
         if (history_) history_->FollowStrip(Rollkin());
         if (rolls_) FollowStrip(*rolls_, Rollkin());
@@ -82,6 +150,8 @@ frmMenu& Program::Menu() {
     QObject::connect(menu, &frmMenu::AboutAsked, [this] { ShowAbout(); });
     QObject::connect(menu, &frmMenu::RollAsked, [this] { Rolls().Open(Rollkin()); });
     QObject::connect(menu, &frmMenu::HistoryAsked, [this] { History().Open(Rollkin()); });
+    menu->mnuRemember->setChecked(remember_);
+    QObject::connect(menu, &frmMenu::RememberAsked, [this](bool remember) { Remember(remember); });
     return *menu_;
 }
 

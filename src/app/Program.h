@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QVariantMap>
 #include <memory>
 
 #include "platform/Desktop.h"
@@ -16,21 +18,32 @@ class frmScroller;
 class frmHistory;
 class frmRoll;
 class ThrowHistory;
+class SettingsFile;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
 // live for the whole run. The windows say what the user asked for with signals; this is the one
 // place that connects them to whoever acts. A window other than the strip is created, hidden,
 // at its first reference.
 class Program final {
+    Q_DECLARE_TR_FUNCTIONS(Program)
+
 public:
     Program(Desktop& desktop, Random& rng);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Creates the strip, tells the desktop which window it is, wires it and runs its Form_Load,
-    // which shows it.
+    // Reads the settings file, creates the strip, tells the desktop which window it is, wires
+    // it and runs its Form_Load, which shows it.
     void Start();
+
+    // Writes `Saved` to the settings file, whatever "Remember Settings" says: a player who
+    // makes a saved roll asks to keep it.
+    void KeepSavedRolls();
+    // A group of the settings file of a part's own (Share's), kept whatever "Remember Settings"
+    // says; read once Start has run. KeepGroup replaces the group whole.
+    QVariantMap KeptGroup(const QString& name) const;
+    void KeepGroup(const QString& name, const QVariantMap& values);
 
     AppState State;
     // The player's saved rolls, throwable or not, as kept.
@@ -66,6 +79,13 @@ private:
     TwipsRect StripRect();
     void ShowAbout();
     void PopupMenuBeside(Long stripLeft, Long stripRight, Long top);
+    // The remembered set-up over the start values, while the strip loads.
+    void TakeRememberedSettings();
+    // Writes the set-up, when the player asked to remember it.
+    void KeepSettings();
+    void Remember(bool remember);
+    // One message for a file that cannot be written, until a write succeeds again.
+    void Written(bool ok);
 
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
@@ -73,6 +93,9 @@ private:
     std::unique_ptr<ThrowHistory> throws_;
     std::unique_ptr<frmHistory> history_;
     std::unique_ptr<frmRoll> rolls_;
+    std::unique_ptr<SettingsFile> file_;
+    bool remember_ = false;
+    bool writeFailing_ = false;
     bool ended_ = false;
 };
 

@@ -113,14 +113,16 @@ frmConfig::frmConfig(AppState& state, Desktop& screen)
     // Created in tab order; the focus chain follows creation.
     lblRefresh =
         Place(new QLabel(tr("Throw Refresh Time"), this), "lblRefresh", design::lblRefresh);
-    sldRefresh = Place(MakeSlider(this, 0, 5, 1), "sldRefresh", design::sldRefresh);
+    sldRefresh = Place(MakeSlider(this, MinRefreshSeconds, MaxRefreshSeconds, 1), "sldRefresh",
+                       design::sldRefresh);
     sldRefresh->setAccessibleName(lblRefresh->text());
     Label1 = Place(new QLabel(tr("0 sec"), this), "Label1", design::Label1);
     Label2 = Place(new QLabel(tr("5 sec"), this), "Label2", design::Label2);
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblMultiplier = Place(new QLabel(tr("Dice Multiplier Range"), this), "lblMultiplier",
                           design::lblMultiplier);
-    sldMultiplier = Place(MakeSlider(this, 5, 40, 5), "sldMultiplier", design::sldMultiplier);
+    sldMultiplier = Place(MakeSlider(this, MinMultiplierRange, MaxMultiplierRange, 5),
+                          "sldMultiplier", design::sldMultiplier);
     sldMultiplier->setAccessibleName(lblMultiplier->text());
     Label3 = Place(new QLabel(QStringLiteral("5dX"), this), "Label3", design::Label3);
     Label4 = Place(new QLabel(QStringLiteral("40dX"), this), "Label4", design::Label4);

@@ -29,6 +29,9 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     mnuRoll->setObjectName(QStringLiteral("mnuRoll"));
     mnuHistory = mnuHidden->addAction(tr("History..."));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
+    mnuRemember = mnuHidden->addAction(tr("Remember Settings"));
+    mnuRemember->setObjectName(QStringLiteral("mnuRemember"));
+    mnuRemember->setCheckable(true);
 
     // The menu closes before it runs what was chosen in it. An item chosen while the menu is
     // still open came from outside it, from a screen reader: its call is answered first, and the
@@ -48,6 +51,7 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     connect(mnuAbout, &QAction::triggered, this, command(&frmMenu::mnuAbout_Click));
     connect(mnuRoll, &QAction::triggered, this, command(&frmMenu::mnuRoll_Click));
     connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
+    connect(mnuRemember, &QAction::triggered, this, command(&frmMenu::mnuRemember_Click));
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         timers_(i) = new QTimer(this);
@@ -86,6 +90,11 @@ void frmMenu::mnuRoll_Click() {
 
 void frmMenu::mnuHistory_Click() {
     emit HistoryAsked();
+}
+
+void frmMenu::mnuRemember_Click() {
+    // The item has already taken its new check mark.
+    emit RememberAsked(mnuRemember->isChecked());
 }
 
 bool frmMenu::eventFilter(QObject* watched, QEvent* event) {

@@ -27,6 +27,7 @@ public:
     QAction* mnuAbout;
     QAction* mnuRoll;
     QAction* mnuHistory;
+    QAction* mnuRemember;  // checkable
 
     // Started by a throw's release, and started afresh by the next one, so that a second
     // throw's total stays the full interval too.
@@ -38,6 +39,7 @@ public:
     void mnuAbout_Click();
     void mnuRoll_Click();
     void mnuHistory_Click();
+    void mnuRemember_Click();
 
     // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
     // chooses it at once.
@@ -53,6 +55,8 @@ signals:
     void AboutAsked();
     void RollAsked();
     void HistoryAsked();
+    // "Remember Settings" was checked (true) or unchecked.
+    void RememberAsked(bool remember);
     // The slot's total has been shown long enough.
     void RefreshDue(int index);
 

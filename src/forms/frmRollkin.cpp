@@ -82,6 +82,7 @@ void frmRollkin::Form_Load() {
         s.RightPressState(i) = 0;
     }
     ResetSettings(s);
+    emit SettingsStarted();
     // The scroller's range; this first reference creates the scroller, hidden.
     emit ScrollerRangeAsked(s.MultiplierRange);
     rng_.Randomize(screen_.TimeOfDay());
@@ -195,6 +196,7 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
         if (!s.ResultPermanent) emit RefreshAsked(index);
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
         screen_.SetMousePointer(PointerDefault);
+        emit Moved();
     } else if (button == vbRightButton) {
         if (s.DiceDragged(index)) {
             emit EndScrollerDragAsked(index);
@@ -205,6 +207,7 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
         s.RightPressState(index) = 0;
         emit HideScrollerAsked();
         ShowFaceLabel(index);
+        emit MultipliersChanged();
     }
 }
 
@@ -251,6 +254,7 @@ void frmRollkin::ThrowUp(int index) {
 void frmRollkin::StepDice(int index, bool takeOne) {
     StepMultiplier(index, takeOne);
     ShowFaceLabel(index);
+    emit MultipliersChanged();
 }
 
 void frmRollkin::ShowMenuBeside(int index) {

@@ -108,6 +108,13 @@ signals:
     void OpenScrollerAsked(int slot);
     void EndScrollerDragAsked(int slot);
     void HideScrollerAsked();
+    // The settings have their start values: a remembered set-up is put over them now, before
+    // the strip is placed.
+    void SettingsStarted();
+    // A free strip's move by the player has ended.
+    void Moved();
+    // A slot's multiplier was stepped or taken from the scroller.
+    void MultipliersChanged();
     // The strip is drawn at another scale (Desktop::StripScale), the scroller with it.
     void ScaleChanged();
 };

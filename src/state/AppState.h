@@ -81,6 +81,10 @@ constexpr std::array<Integer, 10> DesignDiceSides{2, 3, 4, 5, 6, 8, 10, 12, 20, 
 // The largest multiplier until the configuration dialog changes it.
 constexpr Integer DefaultMultiplierRange = 20;
 
+// The ranges the configuration dialog's sliders allow.
+constexpr Integer MinRefreshSeconds = 0, MaxRefreshSeconds = 5;
+constexpr Integer MinMultiplierRange = 5, MaxMultiplierRange = 40;
+
 // Gives the settings their start values, the ones "Apply Default" offers again: every slot
 // offered, multipliers up to 20, totals shown for a second, nothing permanent, on top, anchored
 // at the upper left.

@@ -13,7 +13,8 @@ HISTORY = "Dice Rollkin History"
 ROLLS = "Dice Rollkin Rolls"
 # The middle of each menu item as a share of the menu's height (four items, a separator above
 # the last).
-ITEMS = {"Configure...": 0.10, "Exit": 0.29, "About...": 0.48, "Roll...": 0.71, "History...": 0.90}
+ITEMS = {"Configure...": 0.08, "Exit": 0.24, "About...": 0.40, "Roll...": 0.60, "History...": 0.76,
+         "Remember Settings": 0.92}
 
 # The buttons' colours, top to bottom.
 COLOURS = [

@@ -90,7 +90,8 @@ def test_buttons_are_named_and_each_throw_is_announced(x, buttons):
                      what="the menu in the tree")[0]
     items = {popup.getChildAtIndex(i).name: popup.getChildAtIndex(i)
              for i in range(popup.childCount)}
-    assert {"Configure...", "Exit", "About...", "History..."} <= set(items), items
+    assert {"Configure...", "Exit", "About...", "History...",
+            "Remember Settings"} <= set(items), items
     assert "Form1" not in windows()
     # A command that opens a modal window answers first: the reader does not wait on it.
     started = time.monotonic()

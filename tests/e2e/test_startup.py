@@ -28,6 +28,9 @@ def test_strip_appears_topmost_in_the_upper_left_corner(x, app):
     for i in range(10):
         line = [shot.pixel(px, 40 * i + 20) for px in range(10, 70)]
         assert any(sum(p) < 150 for p in line), f"no caption on row {i + 1}"
+    # A run that asks to keep nothing writes no file and makes no folder.
+    app.stop()
+    assert not os.path.exists(x.env["XDG_CONFIG_HOME"])
 
 
 # Also while a modal window is open, which goes with it.

@@ -4,7 +4,9 @@ import ctypes
 import ctypes.util
 import os
 import re
+import shutil
 import subprocess
+import tempfile
 import time
 
 SCREEN_W, SCREEN_H = 1024, 768
@@ -51,7 +53,11 @@ class XServer:
         if not number:
             raise RuntimeError("Xvfb did not start")
         self.display = f":{number}"
-        self.env = dict(os.environ, DISPLAY=self.display)
+        # A configuration folder of the server's own, not yet made: the program makes it only
+        # when asked to keep something.
+        self.home = tempfile.mkdtemp(prefix="rollkin-")
+        self.env = dict(os.environ, DISPLAY=self.display,
+                        XDG_CONFIG_HOME=os.path.join(self.home, "config"))
         for var in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR"):
             self.env.pop(var, None)
         self.width, self.height = width, height
@@ -59,6 +65,7 @@ class XServer:
     def close(self):
         self.proc.terminate()
         self.proc.wait(timeout=10)
+        shutil.rmtree(self.home, ignore_errors=True)
 
     def __enter__(self):
         return self
