@@ -1,9 +1,11 @@
-// The roll engine's own figures: parsing and throwing a roll, timed by Google Benchmark. Run by
-// run_bench.py, which prints the medians against the engine's targets.
+// The roll engine's own figures: parsing and throwing a roll, timed by Google Benchmark; and what
+// the single-strip check adds to a start. Run by run_bench.py, which prints the medians against
+// their targets.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "app/SingleStrip.h"
 #include "state/Roll.h"
 
 namespace {
@@ -29,6 +31,14 @@ void Roll(benchmark::State& state, const std::string& text) {
     state.SetLabel(std::to_string(text.size()) + " characters");
 }
 
+// A start's check with no strip running: no socket there, and no application object yet.
+void SingleStripCheck(benchmark::State& state, const char* display) {
+    for (auto _ : state) {
+        rollkin::SingleStrip strip(rollkin::SingleStrip::NameFor("xcb", display, nullptr));
+        benchmark::DoNotOptimize(strip.HandOver());
+    }
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(Roll, simple, std::string("4d6dl1+1d8+3"));
@@ -43,5 +53,7 @@ BENCHMARK_CAPTURE(Roll, long_nesting,
                        "/1"));
 BENCHMARK_CAPTURE(Roll, long_rolls, Long("100d9dl9", ",100d9dl9", 9));
 BENCHMARK_CAPTURE(Roll, long_explosions, Long("500d2!", "+1"));
+
+BENCHMARK_CAPTURE(SingleStripCheck, single_strip_check, ":97531");
 
 BENCHMARK_MAIN();
