@@ -137,6 +137,7 @@ int main(int argc, char** argv) {
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
     if (translated) QCoreApplication::installTranslator(&catalogue);
+    single.Listen();  // before the strip, so that a start meanwhile finds it
 
     QtDesktop desktop;
     Random rng;
@@ -144,7 +145,6 @@ int main(int argc, char** argv) {
     program.Start();
     QObject::connect(&single, &SingleStrip::ComeForwardAsked,
                      [&program] { program.BringForward(); });
-    single.Listen();
     AfterFirstFrame later(program.Rollkin().windowHandle(), [&program] {
         // Eight images decoded and sent to the X server: milliseconds the frame need not wait.
         QApplication::setWindowIcon(ProgramIcon());

@@ -46,8 +46,7 @@ public:
     int popups = 0;
     PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
-    QString saveAnswer;             // the file the player picks; empty: cancelled
-    std::vector<QString> saveAsks;  // the file dialogs' captions
+    QString saveAnswer;  // the file the player picks in a file dialog; empty: cancelled
     int ends = 0;
     QWidget* strip = nullptr;
 
@@ -83,10 +82,7 @@ public:
         PopupMenu(menu);
     }
     void ShowModal(QDialog& dialog) override;
-    QString SaveFileName(QWidget&, const QString& caption, const QString&) override {
-        saveAsks.push_back(caption);
-        return saveAnswer;
-    }
+    QString SaveFileName(QWidget&, const QString&, const QString&) override { return saveAnswer; }
     void EndProgram() override { ++ends; }
 
 private:
