@@ -1,10 +1,12 @@
-// The roll engine's own figures: parsing and throwing a roll, timed by Google Benchmark. Run by
-// run_bench.py, which prints the medians against the engine's targets.
+// The roll engine's own figures: parsing and throwing a roll, timed by Google Benchmark; and what
+// reading the settings file and the single-strip check add to a start. Run by run_bench.py, which prints the medians against
+// their targets.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
 #include <string>
 
+#include "app/SingleStrip.h"
 #include "state/Roll.h"
 #include "state/SettingsFile.h"
 
@@ -52,6 +54,14 @@ void ReadFile(benchmark::State& state, int rolls) {
     }
 }
 
+// A start's check with no strip running: no socket there, and no application object yet.
+void SingleStripCheck(benchmark::State& state, const char* display) {
+    for (auto _ : state) {
+        rollkin::SingleStrip strip(rollkin::SingleStrip::NameFor("xcb", display, nullptr));
+        benchmark::DoNotOptimize(strip.HandOver());
+    }
+}
+
 }  // namespace
 
 BENCHMARK_CAPTURE(ReadFile, settings_file, rollkin::MaxSavedRolls);
@@ -67,5 +77,7 @@ BENCHMARK_CAPTURE(Roll, long_nesting,
                        "/1"));
 BENCHMARK_CAPTURE(Roll, long_rolls, Long("100d9dl9", ",100d9dl9", 9));
 BENCHMARK_CAPTURE(Roll, long_explosions, Long("500d2!", "+1"));
+
+BENCHMARK_CAPTURE(SingleStripCheck, single_strip_check, ":97531");
 
 BENCHMARK_MAIN();

@@ -178,7 +178,8 @@ def report(names, pooled, args):
 # The roll engine's targets: benchmark name, what it is, limit in microseconds.
 ROLL_ROWS = [("simple", "4d6dl1+1d8+3", 2.0), ("thousand_dice", "1000d1000", 50.0),
              ("settings_file", "reading the settings file (20 saved rolls, every setting)",
-              1000.0)]
+              1000.0),
+             ("single_strip_check", "the single-strip check with no strip running", 1000.0)]
 ROLL_LONG = 1000.0  # the worst 1,000-character input, of the long_* candidates
 
 

@@ -12,6 +12,7 @@
 
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "app/SingleStrip.h"
 #include "app/Terminal.h"
 #include "app/Translation.h"
 #include "forms/ProgramIcon.h"
@@ -124,6 +125,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     qputenv("QT_QPA_PLATFORM", choice.platform.c_str());
+    // A strip already on this desktop comes forward in place of a second one.
+    SingleStrip single(SingleStrip::NameFor(choice.platform, env.display, env.waylandDisplay));
+    if (single.HandOver()) return 0;
 
     std::optional<StartupMessages> startup(std::in_place, PlatformFailure(env, choice.platform));
     QApplication app(argc, argv);
@@ -133,11 +137,14 @@ int main(int argc, char** argv) {
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
     if (translated) QCoreApplication::installTranslator(&catalogue);
+    single.Listen();  // before the strip, so that a start meanwhile finds it
 
     QtDesktop desktop;
     Random rng;
     Program program(desktop, rng);
     program.Start();
+    QObject::connect(&single, &SingleStrip::ComeForwardAsked,
+                     [&program] { program.BringForward(); });
     AfterFirstFrame later(program.Rollkin().windowHandle(), [&program] {
         // Eight images decoded and sent to the X server: milliseconds the frame need not wait.
         QApplication::setWindowIcon(ProgramIcon());

@@ -173,11 +173,9 @@ frmHistory& Program::History() {
 frmRoll& Program::Rolls() {
     if (rolls_) return *rolls_;
     rolls_ = std::make_unique<frmRoll>(Rnd, Screen);
-    QObject::connect(
-        rolls_.get(), &frmRoll::Rolled, [this](const QString& line, const QString& markup) {
-            Throws().Add(ThrowHistory::RollLines{line.toStdString(), markup.toStdString()},
-                         static_cast<int>(Screen.TimeOfDay()));
-        });
+    QObject::connect(rolls_.get(), &frmRoll::Rolled, [this](const RollLines& lines) {
+        Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()));
+    });
     return *rolls_;
 }
 
@@ -213,6 +211,13 @@ void Program::PopupMenuBeside(Long stripLeft, Long stripRight, Long top) {
     Screen.PopupMenuAt(
         menu, functions::MenuLeft(stripLeft, stripRight, menu.sizeHint().width(), screenWidth),
         top);
+}
+
+void Program::BringForward() {
+    if (ended_) return;
+    frmRollkin& strip = Rollkin();
+    strip.MonitorsChanged();  // placed again: by its anchor, or onto the nearest monitor
+    Screen.BringForward(strip);
 }
 
 void Program::End() {

@@ -71,6 +71,10 @@ public:
     // Puts the settings into effect on the strip, the timers and the scroller.
     void ApplyLayout();
 
+    // The strip comes forward, back onto a monitor if it was left off every one: the program
+    // was started again.
+    void BringForward();
+
     // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
     void End();
     bool Ended() const { return ended_; }

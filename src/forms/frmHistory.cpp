@@ -5,17 +5,20 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "forms/BesideStrip.h"
+#include "platform/Desktop.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -175,8 +178,8 @@ private:
 
 }  // namespace
 
-frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
-    : QWidget(nullptr, Qt::Window), throws_(throws) {
+frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
+    : QWidget(nullptr, Qt::Window), throws_(throws), screen_(screen) {
     SetUpBesideStrip(*this, "frmHistory", tr("Dice Rollkin History"), HistoryWidth, HistoryHeight,
                      screen);
 
@@ -199,9 +202,16 @@ frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
 
     cmdCopy = new QPushButton(tr("Copy"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdSave = new QPushButton(tr("Save..."), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    const auto saveable = [this] { cmdSave->setEnabled(throws_.Count() > 0); };
+    saveable();
+    connect(model, &QAbstractItemModel::rowsInserted, this, saveable);
+    connect(model, &QAbstractItemModel::modelReset, this, saveable);
     cmdClear = new QPushButton(tr("Clear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
 
     // Ctrl+C anywhere in the window, the list included, copies as the button does.
@@ -213,12 +223,14 @@ frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdSave);
     buttons->addWidget(cmdClear);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstThrows);
     layout->addLayout(buttons);
     setTabOrder(lstThrows, cmdCopy);
-    setTabOrder(cmdCopy, cmdClear);
+    setTabOrder(cmdCopy, cmdSave);
+    setTabOrder(cmdSave, cmdClear);
     lstThrows->setFocus();
 }
 
@@ -239,6 +251,24 @@ void frmHistory::cmdCopy_Click() {
     for (const QModelIndex& index : lstThrows->selectionModel()->selectedIndexes())
         rows.push_back(index.row());
     QGuiApplication::clipboard()->setText(QString::fromStdString(throws.Text(rows)));
+}
+
+void frmHistory::cmdSave_Click() {
+    if (throws_.Count() == 0) return;
+    const QString path =
+        screen_.SaveFileName(*this, tr("Save History"), tr("Text (*.txt);;CSV (*.csv)"));
+    if (path.isEmpty()) return;
+    const std::string text = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
+                                 ? throws_.Csv()
+                                 : throws_.Text({}) + '\n';
+    // All or nothing: a file that was there stays as it was when the write fails.
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(text.size());
+    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
+        return;
+    screen_.MsgBox(tr("The history could not be saved in \"%1\": %2")
+                       .arg(QDir::toNativeSeparators(path), file.errorString()),
+                   MsgOkOnly);
 }
 
 void frmHistory::cmdClear_Click() {

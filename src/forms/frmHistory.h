@@ -11,17 +11,19 @@ class Desktop;
 class ThrowHistory;
 
 // The session's throws, newest first, in a normal resizable window beside the strip. Copy (and
-// Ctrl+C) puts the selected lines, or all of them, on the clipboard; Clear empties the history;
-// Esc and the title bar's close only hide it.
+// Ctrl+C) puts the selected lines, or all of them, on the clipboard; Save writes every line to a
+// file (as CSV when its name ends in .csv); Clear empties the history; Esc and the title bar's
+// close only hide it.
 class frmHistory final : public QWidget {
     Q_OBJECT
 
 public:
-    frmHistory(ThrowHistory& throws, const Desktop& screen);
+    frmHistory(ThrowHistory& throws, Desktop& screen);
     ~frmHistory() override;
 
     QListView* lstThrows;
     QPushButton* cmdCopy;
+    QPushButton* cmdSave;  // enabled while there is a throw to save
     QPushButton* cmdClear;
 
     // Shows the window (beside the strip the first time) and brings it forward.
@@ -31,6 +33,7 @@ public:
     void FollowStrip(const QWidget& strip);
 
     void cmdCopy_Click();
+    void cmdSave_Click();
     void cmdClear_Click();
 
 protected:
@@ -38,6 +41,7 @@ protected:
 
 private:
     ThrowHistory& throws_;
+    Desktop& screen_;
     bool placed_ = false;
 };
 

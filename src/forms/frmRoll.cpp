@@ -106,12 +106,10 @@ void frmRoll::cmdRoll_Click() {
         ShowError(RollErrorText(*outcome.error));
         return;
     }
-    const RollWords words = RollWordsText();
-    const QString line = QString::fromStdString(RollLine(outcome, words));
-    const QString markup = QString::fromStdString(RollLineMarkup(outcome, words));
+    const RollLines lines = RollLinesOf(outcome, RollWordsText());
     Remember(text);
-    ShowResult(line, markup);
-    emit Rolled(line, markup);
+    ShowResult(QString::fromStdString(lines.plain), QString::fromStdString(lines.markup));
+    emit Rolled(lines);
 }
 
 void frmRoll::ShowError(const QString& error) {

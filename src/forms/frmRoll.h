@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "state/Roll.h"
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -36,8 +38,9 @@ public:
     void cmdRoll_Click();
 
 signals:
-    // A roll was thrown: its line as copied ("d20+7: [14] + 7 = 21") and as Qt rich text.
-    void Rolled(const QString& line, const QString& markup);
+    // A roll was thrown: its line as copied ("d20+7: [14] + 7 = 21"), as Qt rich text, and its
+    // columns.
+    void Rolled(const rollkin::RollLines& lines);
 
 private:
     void cboRoll_Change(const QString& text);

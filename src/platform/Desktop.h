@@ -76,6 +76,10 @@ public:
     virtual void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                               unsigned flags) = 0;
 
+    // Shows the window and raises it above the others: the strip, when the program is started
+    // again while it runs.
+    virtual void BringForward(QWidget& window) = 0;
+
     // The pointer shape for every window of the program (PointerDefault or PointerMove).
     virtual void SetMousePointer(int pointer) = 0;
 
@@ -91,6 +95,9 @@ public:
 
     // Shows a dialog modally, centred on the screen; returns once it has been closed.
     virtual void ShowModal(QDialog& dialog) = 0;
+    // Asks for a file to write, with a dialog over the window offering the name filters ("Text
+    // (*.txt);;CSV (*.csv)"); empty when the player cancels.
+    virtual QString SaveFileName(QWidget& over, const QString& caption, const QString& filters) = 0;
 
     // Ends the run: every window closes and the event loop returns with status 0.
     virtual void EndProgram() = 0;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -200,6 +202,12 @@ void QtDesktop::SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y,
     window.raise();
 }
 
+void QtDesktop::BringForward(QWidget& window) {
+    if (window.isMinimized()) window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+}
+
 void QtDesktop::SetMousePointer(int pointer) {
     // Qt's override cursor stacks; the program's pointer is one setting, so keep at most one.
     if (pointer == PointerMove) {
@@ -267,6 +275,10 @@ void QtDesktop::ShowModal(QDialog& dialog) {
         handle->setFramePosition(centred(seen));
     });
     dialog.exec();
+}
+
+QString QtDesktop::SaveFileName(QWidget& over, const QString& caption, const QString& filters) {
+    return QFileDialog::getSaveFileName(&over, caption, QDir::homePath(), filters);
 }
 
 void QtDesktop::EndProgram() {

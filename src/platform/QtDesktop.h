@@ -31,11 +31,13 @@ public:
     float TimeOfDay() const override;
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
+    void BringForward(QWidget& window) override;
     void SetMousePointer(int pointer) override;
     void MsgBox(const QString& prompt, int style) override;
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override;
     void ShowModal(QDialog& dialog) override;
+    QString SaveFileName(QWidget& over, const QString& caption, const QString& filters) override;
     void EndProgram() override;
 
 private:

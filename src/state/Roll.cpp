@@ -321,19 +321,25 @@ std::string Term(const RolledTerm& t, const RollWords& words, bool markup) {
     return out + "]";
 }
 
+// A roll's dice and numbers as written, "[14] + 7".
+std::string Details(const RolledPart& part, const RollWords& words, bool markup) {
+    std::string out;
+    for (const RolledPart::Piece& piece : part.details) {
+        if (piece.term >= 0) {
+            out += Term(part.terms[static_cast<std::size_t>(piece.term)], words, markup);
+        } else {
+            out += markup ? Escaped(piece.text) : piece.text;
+        }
+    }
+    return out;
+}
+
 std::string Line(const RollOutcome& outcome, const RollWords& words, bool markup) {
     std::string out;
     for (const RolledPart& part : outcome.parts) {
         if (!out.empty()) out += "; ";
-        out += (markup ? Escaped(part.text) : part.text) + ": ";
-        for (const RolledPart::Piece& piece : part.details) {
-            if (piece.term >= 0) {
-                out += Term(part.terms[static_cast<std::size_t>(piece.term)], words, markup);
-            } else {
-                out += markup ? Escaped(piece.text) : piece.text;
-            }
-        }
-        out += " = " + std::to_string(part.total);
+        out += (markup ? Escaped(part.text) : part.text) + ": " + Details(part, words, markup) +
+               " = " + std::to_string(part.total);
     }
     return out;
 }
@@ -346,6 +352,21 @@ std::string RollLine(const RollOutcome& outcome, const RollWords& words) {
 
 std::string RollLineMarkup(const RollOutcome& outcome, const RollWords& words) {
     return "<nobr>" + Line(outcome, words, true) + "</nobr>";
+}
+
+RollLines RollLinesOf(const RollOutcome& outcome, const RollWords& words) {
+    RollLines lines{RollLine(outcome, words), RollLineMarkup(outcome, words), {}, {}, {}};
+    for (const RolledPart& part : outcome.parts) {
+        if (&part != &outcome.parts.front()) {
+            lines.roll += ", ";
+            lines.dice += "; ";
+            lines.total += " / ";
+        }
+        lines.roll += part.text;
+        lines.dice += Details(part, words, false);
+        lines.total += std::to_string(part.total);
+    }
+    return lines;
 }
 
 }  // namespace rollkin

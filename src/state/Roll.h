@@ -154,6 +154,18 @@ std::string RollLine(const RollOutcome& outcome, const RollWords& words = {});
 // they differ), the dropped struck through.
 std::string RollLineMarkup(const RollOutcome& outcome, const RollWords& words = {});
 
+// A throw of rolls as History keeps it: its line, the line as rich text, and its columns in a
+// table of throws: the rolls ("d20+7, 1d8+4"), their dice ("[14] + 7; [3] + 4") and totals
+// ("21 / 7").
+struct RollLines {
+    std::string plain;
+    std::string markup;
+    std::string roll;
+    std::string dice;
+    std::string total;
+};
+RollLines RollLinesOf(const RollOutcome& outcome, const RollWords& words = {});
+
 // A face of a die with `faces` faces, 1 to faces, from two draws.
 RollValue RollDieFace(Random& rng, RollValue faces);
 

@@ -94,4 +94,42 @@ std::string ThrowHistory::Text(std::vector<int> rows) const {
     return text;
 }
 
+namespace {
+
+// A field quoted, its quotes doubled, when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& field) {
+    if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
+    std::string quoted = "\"";
+    for (char c : field) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+}  // namespace
+
+std::string ThrowHistory::Csv() const {
+    std::string csv = "time,roll,dice,total\r\n";
+    for (int row = 0; row < Count(); ++row) {
+        std::string roll, dice, total;
+        if (const RollLines* lines = Roll(row)) {
+            roll = lines->roll;
+            dice = lines->dice;
+            total = lines->total;
+        } else {
+            const ThrowRecord record = Record(row);
+            roll = record.dice;
+            for (Integer face : record.faces) {
+                if (!dice.empty()) dice += " + ";
+                dice += std::to_string(face);
+            }
+            total = std::to_string(record.total);
+        }
+        csv += Time(row) + ',' + CsvField(roll) + ',' + CsvField(dice) + ',' + CsvField(total) +
+               "\r\n";
+    }
+    return csv;
+}
+
 }  // namespace rollkin

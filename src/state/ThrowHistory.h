@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "state/Dice.h"
+#include "state/Roll.h"
 
 namespace rollkin {
 
@@ -28,12 +29,9 @@ public:
     };
     void SetWatcher(Watcher* watcher) { watcher_ = watcher; }
 
-    // A roll in dice notation as worded when it was thrown: "d20+7: [20 (natural 20)] + 7 = 27"
-    // and the same as Qt rich text.
-    struct RollLines {
-        std::string plain;
-        std::string markup;
-    };
+    // A roll in dice notation as worded when it was thrown: "d20+7: [20 (natural 20)] + 7 = 27",
+    // the same as Qt rich text, and its columns.
+    using RollLines = rollkin::RollLines;
 
     // Records a throw made secondsOfDay seconds after midnight.
     void Add(const ThrowRecord& record, int secondsOfDay);
@@ -49,6 +47,9 @@ public:
     std::string LineMarkup(int row) const;  // without the time
     // The lines of rows, in row order, one a line; every line when rows is empty.
     std::string Text(std::vector<int> rows) const;
+    // Every throw as comma-separated values (RFC 4180), a header row first: time, roll, dice,
+    // total. A strip throw's roll is its dice ("3d6"), its dice the faces ("2 + 5 + 6").
+    std::string Csv() const;
 
 private:
     struct Entry {

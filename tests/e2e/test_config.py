@@ -89,7 +89,7 @@ def test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard(x,
     history = x.wait_window(HISTORY)
     assert history.x == app.window.x + app.window.w, history  # beside the strip
     assert "_NET_WM_STATE_ABOVE" in x.property(history, "_NET_WM_STATE")
-    x.click(history.x + history.w - 137, history.y + history.h - 22)  # Copy
+    x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
     text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
                                   check=False), 5, what="the clipboard")
     lines = text.split("\n")
@@ -112,7 +112,7 @@ def test_a_roll_typed_in_the_roll_window_and_entered_lands_in_history(x, app):
     x.xdotool("key", "Return")
     choose(x, app.window, "History...")
     history = x.wait_window(HISTORY)
-    x.click(history.x + history.w - 137, history.y + history.h - 22)  # Copy
+    x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
     text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
                                   check=False), 5, what="the clipboard")
     m = re.fullmatch(r"\d\d:\d\d:\d\d  4d6dl1 \+ 2: \[([~\d, ]+)\] \+ 2 = (\d+)", text)

@@ -3,10 +3,11 @@
 import os
 import re
 import subprocess
+import time
 
 import pytest
 
-from strip import ABOUT, COLOURS, CONFIG, STRIP, choose
+from strip import ABOUT, COLOURS, CONFIG, HISTORY, STRIP, choose
 from x11 import wait_for
 
 
@@ -45,6 +46,31 @@ def test_close_request_ends_the_program_with_status_0(x, app, item, modal):
     status = app.wait_exit()
     assert status == 0, (item, status, app.error_output()[-3000:])
     wait_for(lambda: x.find_window(STRIP) is None, what="the strip to go")
+
+
+def test_a_second_start_brings_the_strip_forward_and_ends_at_once(x, app, binary):
+    choose(x, app.window, "History...")
+    x.xdotool("windowraise", x.wait_window(HISTORY).id)  # over the strip
+    x.xdotool("windowmove", app.window.id, 2000, 2000)  # off every monitor
+
+    def front():
+        return [w.name for w in x.mapped_windows() if w.name in (STRIP, HISTORY)]
+    wait_for(lambda: front() == [HISTORY, STRIP] and x.find_window(STRIP).x == 2000, 5,
+             what="the strip behind History and off the screen")
+
+    def run(*args):
+        started = time.monotonic()
+        done = subprocess.run([binary, *args], env=x.env, capture_output=True, text=True,
+                              timeout=30)
+        return done, time.monotonic() - started
+    # --version answers as ever; a start takes no longer than that, give or take the load.
+    (version, plain), (second, took) = run("--version"), run()
+    assert version.returncode == 0 and version.stdout.startswith("dicerollkin "), version
+    assert (second.returncode, second.stdout, second.stderr) == (0, "", "") and \
+        took < plain + 0.5, (second, took, plain)
+    # No second strip; the first is back where it belongs, in front.
+    wait_for(lambda: front() == [STRIP, HISTORY] and
+             x.find_window(STRIP).geometry == (0, 0, 80, 400), 5, what="the strip forward")
 
 
 def test_without_a_display_one_clear_line_and_status_1(binary):

@@ -90,7 +90,7 @@ class XServer:
 
     # --- windows ---------------------------------------------------------------------------
     def mapped_windows(self):
-        """Top-level windows that are viewable, front-most last."""
+        """Top-level windows that are viewable, front-most first (as xwininfo lists them)."""
         tree = self.run("xwininfo", "-root", "-children")
         windows = []
         for line in tree.splitlines():

@@ -41,10 +41,12 @@ public:
 
     std::vector<Placement> placements;
     std::vector<int> pointerCalls;
+    std::vector<QWidget*> forwards;  // the windows brought forward, in order
     std::vector<Message> messages;
     int popups = 0;
     PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
+    QString saveAnswer;  // the file the player picks in a file dialog; empty: cancelled
     int ends = 0;
     QWidget* strip = nullptr;
 
@@ -70,6 +72,7 @@ public:
     float TimeOfDay() const override { return timeOfDay; }
     void SetWindowPos(QWidget& window, InsertAfter after, Long x, Long y, Long cx, Long cy,
                       unsigned flags) override;
+    void BringForward(QWidget& window) override { forwards.push_back(&window); }
     void SetMousePointer(int pointer) override;
     int MousePointer() const { return pointer_; }
     void MsgBox(const QString& prompt, int style) override { messages.push_back({prompt, style}); }
@@ -79,6 +82,7 @@ public:
         PopupMenu(menu);
     }
     void ShowModal(QDialog& dialog) override;
+    QString SaveFileName(QWidget&, const QString&, const QString&) override { return saveAnswer; }
     void EndProgram() override { ++ends; }
 
 private:

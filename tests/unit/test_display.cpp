@@ -1,5 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <memory>
+
+#include "app/SingleStrip.h"
 #include "platform/DisplayCheck.h"
 
 namespace rollkin::test {
@@ -48,6 +57,28 @@ TEST(DisplayChoice, NoUsableDisplayIsOneClearLine) {
 
 TEST(DisplayChoice, AnUnreachableServerIsNoDisplay) {
     EXPECT_FALSE(CanConnectX11(":98765"));
+}
+
+// A run that crashed leaves its socket behind: the next start neither waits on it nor fails to
+// listen, and a start after that hands over to it.
+TEST(SingleStrip, ASocketLeftByACrashIsTakenOver) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("strip");
+    QFile(name).open(QIODevice::WriteOnly);  // refuses connections as a dead strip's socket does
+    SingleStrip first(name);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(first.HandOver());
+    EXPECT_LT(clock.elapsed(), 100);
+    ASSERT_TRUE(first.Listen());
+    QSignalSpy asked(&first, &SingleStrip::ComeForwardAsked);
+    bool handedOver = false;
+    const std::unique_ptr<QThread> second(
+        QThread::create([&] { handedOver = SingleStrip(name).HandOver(); }));
+    second->start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second->isFinished(); }, 5000));
+    EXPECT_TRUE(handedOver);
+    EXPECT_EQ(asked.count(), 1);
 }
 
 }  // namespace

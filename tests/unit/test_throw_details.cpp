@@ -4,11 +4,13 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
@@ -227,9 +229,10 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
     QTest::keyClick(window.lstThrows, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({0, 2}));
 
-    // Tab goes round the list and both buttons.
+    // Tab goes round the list and the buttons.
     window.lstThrows->setFocus();
-    for (QWidget* next : std::initializer_list<QWidget*>{window.cmdCopy, window.cmdClear}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{window.cmdCopy, window.cmdSave, window.cmdClear}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
@@ -301,6 +304,44 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(desktop.ends, 0);
+}
+
+// A strip throw, a roll of two with its totals, and a field with a comma and quotes (a named
+// roll's), in each format; then a write that fails.
+TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing) {
+    frmHistory& window = program.History();
+    EXPECT_FALSE(window.cmdSave->isEnabled());  // nothing to save yet
+    ThrowD6();
+    desktop.timeOfDay = 43201;
+    rng.draws = {0.5f, 0.0f, 0.0f, 0.0f, 0.99f, 0.0f};  // 11, then 1 and 6
+    program.Rolls().cboRoll->setEditText("d20+7, 2d6");
+    program.Rolls().cmdRoll->click();
+    program.Throws().Add({"Say \"hi\", Bo: [3] = 3", "", "Say \"hi\", Bo", "[3]", "3"}, 43262);
+    ASSERT_TRUE(window.cmdSave->isEnabled());
+    QTemporaryDir dir;
+    const std::pair<const char*, const char*> files[] = {
+        {"throws.txt",
+         "12:01:02  Say \"hi\", Bo: [3] = 3\n12:00:01  d20+7: [11] + 7 = 18; 2d6: [1, 6] = 7\n"
+         "12:00:00  3d6: 2 + 5 + 6 = 13\n"},
+        {"throws.CsV",
+         "time,roll,dice,total\r\n12:01:02,\"Say \"\"hi\"\", Bo\",[3],3\r\n"
+         "12:00:01,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7\r\n12:00:00,3d6,2 + 5 + 6,13\r\n"},
+    };
+    for (const auto& [name, expected] : files) {
+        desktop.saveAnswer = dir.filePath(name);
+        window.cmdSave->click();
+        QFile saved(desktop.saveAnswer);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(saved.readAll().toStdString(), expected) << name;
+    }
+    desktop.saveAnswer = dir.filePath("gone/throws.txt");  // a folder that is not there
+    window.cmdSave->click();
+    ASSERT_EQ(desktop.messages.size(), 1U);
+    EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The history could not be saved in \"" +
+                                                      desktop.saveAnswer + "\": "));
+    EXPECT_EQ(program.Throws().Count(), 3);
+    window.cmdClear->click();
+    EXPECT_FALSE(window.cmdSave->isEnabled());
 }
 
 }  // namespace
