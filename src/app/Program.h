@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "platform/Desktop.h"
@@ -58,12 +59,18 @@ public:
     // Puts the settings into effect on the strip, the timers and the scroller.
     void ApplyLayout();
 
+    // The player changed the saved rolls in the Rolls window: they are the program's now, and
+    // the strip shows them at once.
+    void SavedRollsEdited(const SavedRolls& rolls);
+
     // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
     void End();
     bool Ended() const { return ended_; }
 
 private:
     TwipsRect StripRect();
+    // A roll's line, from the Roll window or a saved roll's button, into History.
+    void AddRoll(const QString& line, const QString& markup);
     void ShowAbout();
     void PopupMenuBeside(Long stripLeft, Long stripRight, Long top);
 
