@@ -42,9 +42,8 @@ void Program::Start() {
         Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
     });
     // A saved roll's line, with its name, as the Roll window's rolls.
-    QObject::connect(strip, &frmRollkin::Rolled, [this](const QString& line, const QString& markup) {
-        AddRoll(line, markup);
-    });
+    QObject::connect(strip, &frmRollkin::Rolled,
+                     [this](const QString& line, const QString& markup) { AddRoll(line, markup); });
     QObject::connect(strip, &frmRollkin::RefreshAsked,
                      [this](int index) { Menu().tmrRefresh(index).start(); });
     QObject::connect(strip, &frmRollkin::ScrollerRangeAsked,

@@ -68,8 +68,8 @@ void SavedStrip::Throw(int index) {
         totals << QString::number(part.total);
     const RollWords words = RollWordsText();
     const QString line = Named(s.name, QString::fromStdString(RollLine(outcome, words)));
-    const QString markup = Named(s.name.toHtmlEscaped(),
-                                 QString::fromStdString(RollLineMarkup(outcome, words)));
+    const QString markup =
+        Named(s.name.toHtmlEscaped(), QString::fromStdString(RollLineMarkup(outcome, words)));
     s.button->ShowRoll(totals.join(QStringLiteral(" / ")), line, markup);
     emit Rolled(line, markup);
 }

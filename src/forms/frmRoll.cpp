@@ -173,7 +173,6 @@ void frmRoll::Remember(const QString& roll) {
     cboRoll->lineEdit()->selectAll();  // typing replaces it, Enter rolls it again
 }
 
-
 QWidget* frmRoll::NewSavedList() {
     auto* list = new QWidget(this);
     tblSaved = new QTableWidget(0, SavedColumns, list);
@@ -200,17 +199,20 @@ QWidget* frmRoll::NewSavedList() {
     lblSaved = NewLineLabel(list, "lblSaved", Qt::PlainText);
     lblSaved->setMinimumHeight(ErrorLines * lblSaved->fontMetrics().lineSpacing());
 
-    auto* buttons = new QHBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(cmdAdd),
-                       static_cast<QWidget*>(cmdRemove), static_cast<QWidget*>(cmdUp),
-                       static_cast<QWidget*>(cmdDown)})
-        buttons->addWidget(w);
-    auto* layout = new QVBoxLayout(list);
+    // The list with what acts on its chosen row beside it; under it, the name to add with.
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {cmdRemove, cmdUp, cmdDown})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QGridLayout(list);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(caption);
-    layout->addWidget(tblSaved, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(lblSaved);
+    layout->addWidget(caption, 0, 0, 1, 2);
+    layout->addWidget(tblSaved, 1, 0);
+    layout->addLayout(buttons, 1, 1);
+    layout->addWidget(txtName, 2, 0);
+    layout->addWidget(cmdAdd, 2, 1);
+    layout->addWidget(lblSaved, 3, 0, 1, 2);
+    layout->setRowStretch(1, 1);
 
     connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
@@ -279,8 +281,8 @@ void frmRoll::cmdAdd_Click() {
     if (name.isEmpty()) name = roll.left(MaxSavedRollName);
     QString refused;
     if (tblSaved->rowCount() >= MaxSavedRolls) {
-        refused = tr("At most %1 rolls can be saved: remove one to add another.")
-                      .arg(MaxSavedRolls);
+        refused =
+            tr("At most %1 rolls can be saved: remove one to add another.").arg(MaxSavedRolls);
     } else if (roll.isEmpty()) {
         refused = tr("Type the roll to save in the field above.");
     } else if (const DiceRoll parsed(roll.toStdString()); parsed.Error()) {

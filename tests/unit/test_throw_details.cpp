@@ -342,10 +342,9 @@ TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
     QTableWidget& list = *window.tblSaved;
     const auto kept = [&](const SavedRolls& rolls) {
         EXPECT_EQ(program.Saved, rolls);
-        EXPECT_EQ(strip().ButtonCount() - LastSlot, std::count_if(rolls.begin(), rolls.end(),
-                                                                  [](const SavedRoll& r) {
-                                                                      return r.roll != "d20+";
-                                                                  }));
+        EXPECT_EQ(strip().ButtonCount() - LastSlot,
+                  std::count_if(rolls.begin(), rolls.end(),
+                                [](const SavedRoll& r) { return r.roll != "d20+"; }));
     };
     list.setCurrentCell(0, 0);
     const QString error = "a number or a dice term is expected at column 5";
