@@ -334,6 +334,13 @@ TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack
         ASSERT_TRUE(total >= 8 && total <= 48) << total;
     }
     EXPECT_FALSE(menu().tmrRefresh(LastSlot + 2).isActive());
+    strip().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
+    for (const auto& [path, throwIt] : ThrowPaths) {
+        const int before = program.Throws().Count();
+        throwIt(strip().ButtonAt(LastSlot + 2));
+        EXPECT_EQ(program.Throws().Count(), before + 1) << path;
+    }
 }
 
 TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
