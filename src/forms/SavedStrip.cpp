@@ -31,8 +31,10 @@ SavedStrip::SavedStrip(TwipsWindow& strip, Random& rng, Desktop& screen)
     : QObject(&strip), strip_(strip), rng_(rng), screen_(screen) {}
 
 void SavedStrip::SetRolls(const SavedRolls& rolls, const DiceButton& model) {
-    for (Saved& s : buttons_)
-        delete s.button;
+    for (Saved& s : buttons_) {
+        s.button->hide();
+        s.button->deleteLater();  // the change may come while one of them is handling an event
+    }
     buttons_.clear();
     for (const SavedRoll& r : rolls) {
         DiceRoll roll(r.roll);
