@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -192,6 +193,7 @@ QWidget* frmRoll::NewSavedList() {
     txtName->setMaxLength(MaxSavedRollName);
     txtName->setPlaceholderText(tr("Name"));
     txtName->setAccessibleName(tr("Name of the roll to save"));
+    txtName->installEventFilter(this);  // Enter there adds, not rolls
     cmdAdd = NewButton(list, "cmdAdd", tr("&Add"));
     cmdRemove = NewButton(list, "cmdRemove", tr("Re&move"));
     cmdUp = NewButton(list, "cmdUp", tr("&Up"));
@@ -223,6 +225,17 @@ QWidget* frmRoll::NewSavedList() {
     connect(tblSaved, &QTableWidget::currentCellChanged, this,
             [this](int row) { lblSaved->setText(row < 0 ? QString() : RowError(row)); });
     return list;
+}
+
+bool frmRoll::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdAdd_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmRoll::ShowSavedRolls(const SavedRolls& rolls) {

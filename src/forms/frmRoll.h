@@ -60,6 +60,9 @@ signals:
     // The saved rolls as the player left them: every change that can be kept.
     void SavedRollsEdited(const SavedRolls& rolls);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void cboRoll_Change(const QString& text);
     void ShowError(const QString& error);

@@ -361,7 +361,8 @@ TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
     EXPECT_EQ(window.lblSaved->text(), error);
     window.cboRoll->setEditText("8d6");
     window.txtName->setText("Fireball");
-    window.cmdAdd->click();
+    QTest::keyClick(window.txtName, Qt::Key_Return);  // adds, and rolls nothing
+    EXPECT_EQ(program.Throws().Count(), 0);
     kept({{"Bad", "d20+"}, {"Fireball", "8d6"}});
     EXPECT_EQ(strip().ButtonAt(LastSlot + 1).text(), "Fireball");
     list.item(1, 1)->setText("6d");  // not taken until it can be thrown
