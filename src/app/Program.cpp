@@ -52,6 +52,8 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::Thrown, [this](const ThrowRecord& record) {
         Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
     });
+    // A saved roll's line, with its name, as the Roll window's rolls.
+    QObject::connect(strip, &frmRollkin::Rolled, [this](const RollLines& lines) { AddRoll(lines); });
     QObject::connect(strip, &frmRollkin::RefreshAsked,
                      [this](int index) { Menu().tmrRefresh(index).start(); });
     QObject::connect(strip, &frmRollkin::ScrollerRangeAsked,
@@ -67,6 +69,7 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::ScaleChanged, [this] {
         if (scroller_) scroller_->FitScale();
     });
+    strip->SetSavedRolls(Saved);
     strip->Form_Load();
     if (remember_) ApplyLayout();  // the remembered dice, height and refresh time
     Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
@@ -173,10 +176,22 @@ frmHistory& Program::History() {
 frmRoll& Program::Rolls() {
     if (rolls_) return *rolls_;
     rolls_ = std::make_unique<frmRoll>(Rnd, Screen);
-    QObject::connect(rolls_.get(), &frmRoll::Rolled, [this](const RollLines& lines) {
-        Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()));
-    });
+    QObject::connect(rolls_.get(), &frmRoll::Rolled,
+                     [this](const RollLines& lines) { AddRoll(lines); });
+    QObject::connect(rolls_.get(), &frmRoll::SavedRollsEdited,
+                     [this](const SavedRolls& rolls) { SavedRollsEdited(rolls); });
+    rolls_->ShowSavedRolls(Saved);
     return *rolls_;
+}
+
+void Program::AddRoll(const RollLines& lines) {
+    Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()));
+}
+
+void Program::SavedRollsEdited(const SavedRolls& rolls) {
+    Saved = rolls;
+    Rollkin().ShowSavedRolls(Saved);
+    KeepSavedRolls();
 }
 
 TwipsRect Program::StripRect() {
@@ -193,7 +208,7 @@ void Program::OpenScroller(int slot) {
 }
 
 void Program::ApplyLayout() {
-    const functions::StripLayout layout = functions::ApplyLayout(State);
+    const functions::StripLayout layout = functions::ApplyLayout(State, Rollkin().SavedButtons());
     Menu().SetRefreshInterval(layout.refreshInterval);
     Scroller().SetMultiplierRange(layout.multiplierRange);
     Rollkin().ShowLayout(layout);

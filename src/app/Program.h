@@ -8,6 +8,7 @@
 #include "platform/Units.h"
 #include "state/AppState.h"
 #include "state/Random.h"
+#include "state/Roll.h"
 #include "state/SavedRolls.h"
 
 namespace rollkin {
@@ -75,12 +76,18 @@ public:
     // was started again.
     void BringForward();
 
+    // The player changed the saved rolls in the Rolls window: they are the program's now, and
+    // the strip shows them at once.
+    void SavedRollsEdited(const SavedRolls& rolls);
+
     // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
     void End();
     bool Ended() const { return ended_; }
 
 private:
     TwipsRect StripRect();
+    // A roll's line, from the Roll window or a saved roll's button, into History.
+    void AddRoll(const RollLines& lines);
     void ShowAbout();
     void PopupMenuBeside(Long stripLeft, Long stripRight, Long top);
     // The remembered set-up over the start values, while the strip loads.

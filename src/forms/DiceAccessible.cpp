@@ -40,6 +40,9 @@ public:
     }
 
     QStringList actionNames() const override {
+        // A saved roll's button has no dice to add or take away.
+        if (Button()->Index() > LastSlot)
+            return QStringList{pressAction(), showMenuAction()} + QAccessibleWidget::actionNames();
         return QStringList{pressAction(), increaseAction(), decreaseAction(), showMenuAction()} +
                QAccessibleWidget::actionNames();
     }

@@ -65,8 +65,16 @@ void DiceButton::SetCaption(const QString& caption) {
 
 void DiceButton::ShowThrow(const ThrowRecord& record) {
     lastThrow_ = record;
+    rollLine_.clear();
     showsThrow_ = true;
     Show(QString::fromStdString(ResultCaption(record.total)));
+}
+
+void DiceButton::ShowRoll(const QString& caption, const QString& line, const QString& markup) {
+    rollLine_ = line;
+    rollMarkup_ = markup;
+    showsThrow_ = true;
+    Show(caption);
 }
 
 void DiceButton::Show(const QString& caption) {
@@ -83,7 +91,11 @@ void DiceButton::Show(const QString& caption) {
 }
 
 void DiceButton::Describe(const QString& caption) {
-    if (showsThrow_) {
+    if (showsThrow_ && !rollLine_.isEmpty()) {
+        setToolTip(rollMarkup_);
+        spokenName_ = rollLine_;
+        setAccessibleDescription(rollLine_);
+    } else if (showsThrow_) {
         const QString dice = QString::fromStdString(lastThrow_.dice);
         setToolTip(QString::fromStdString(ThrowTooltip(lastThrow_)));
         spokenName_ = dice + QStringLiteral(": ") + caption;
@@ -99,11 +111,12 @@ void DiceButton::Describe(const QString& caption) {
                       lastThrow_,
                       QCoreApplication::translate("rollkin::frmRollkin", extremes).toStdString())));
     } else {
-        setToolTip(caption);
+        const QString throws = throws_.isEmpty() ? caption : throws_;
+        setToolTip(throws_.isEmpty() ? caption : caption + QStringLiteral(": ") + throws_);
         spokenName_ = caption;
         //: A dice button's description for screen readers; %1 is what it throws ("3d6").
         setAccessibleDescription(
-            QCoreApplication::translate("rollkin::frmRollkin", "Throws %1").arg(caption));
+            QCoreApplication::translate("rollkin::frmRollkin", "Throws %1").arg(throws));
     }
 }
 

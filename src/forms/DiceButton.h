@@ -35,6 +35,10 @@ public:
     void SetCaption(const QString& caption);
     // Shows a throw's total, keeping its dice for the tooltip and for screen readers.
     void ShowThrow(const ThrowRecord& record);
+    // Shows a saved roll's totals; the tooltip shows its line's markup, screen readers its line.
+    void ShowRoll(const QString& caption, const QString& line, const QString& markup);
+    // What the button throws, for its tooltip and description when that is not its caption.
+    void SetThrows(const QString& roll) { throws_ = roll; }
     // Whether the caption is the total of the last throw.
     bool ShowsThrow() const { return showsThrow_; }
     // Whether a press on this button has not been released yet.
@@ -117,6 +121,8 @@ private:
     } fitted_;  // the caption font last measured, for that caption, room and design font
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
+    QString rollLine_, rollMarkup_;  // a saved roll's last throw, empty for the dice's
+    QString throws_;
     QString spokenName_;
 };
 

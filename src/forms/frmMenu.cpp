@@ -10,7 +10,8 @@
 
 namespace rollkin {
 
-frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(screen) {
+frmMenu::frmMenu(AppState& state, Desktop& screen)
+    : state_(state), screen_(screen), interval_(functions::DesignRefreshInterval) {
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
@@ -53,15 +54,27 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
     connect(mnuRemember, &QAction::triggered, this, command(&frmMenu::mnuRemember_Click));
 
-    for (int i = FirstSlot; i <= LastSlot; ++i) {
-        timers_(i) = new QTimer(this);
-        timers_(i)->setTimerType(Qt::PreciseTimer);
-        timers_(i)->setInterval(functions::DesignRefreshInterval);
-        connect(timers_(i), &QTimer::timeout, this, [this, i] { tmrRefresh_Timer(i); });
-    }
+    for (int i = FirstSlot; i <= LastSlot; ++i)
+        timers_(i) = NewTimer(i);
 }
 
 frmMenu::~frmMenu() = default;
+
+QTimer* frmMenu::NewTimer(int index) {
+    auto* timer = new QTimer(this);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(interval_);
+    connect(timer, &QTimer::timeout, this, [this, index] { tmrRefresh_Timer(index); });
+    return timer;
+}
+
+QTimer& frmMenu::tmrRefresh(int index) {
+    if (index <= LastSlot) return *timers_(index);
+    const auto at = static_cast<std::size_t>(index - LastSlot - 1);
+    while (savedTimers_.size() <= at)
+        savedTimers_.push_back(NewTimer(LastSlot + 1 + static_cast<int>(savedTimers_.size())));
+    return *savedTimers_[at];
+}
 
 void frmMenu::tmrRefresh_Timer(int index) {
     emit RefreshDue(index);
@@ -107,8 +120,11 @@ bool frmMenu::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmMenu::SetRefreshInterval(int milliseconds) {
+    interval_ = milliseconds;
     for (int i = FirstSlot; i <= LastSlot; ++i)
         tmrRefresh(i).setInterval(milliseconds);
+    for (QTimer* timer : savedTimers_)
+        timer->setInterval(milliseconds);
 }
 
 void frmMenu::StartOnFirstItem() {
@@ -123,6 +139,8 @@ void frmMenu::StartOnFirstItem() {
 void frmMenu::StopTimers() {
     for (int i = FirstSlot; i <= LastSlot; ++i)
         tmrRefresh(i).stop();
+    for (QTimer* timer : savedTimers_)
+        timer->stop();
 }
 
 }  // namespace rollkin

@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 #include "state/AppState.h"
 
@@ -12,8 +13,8 @@ namespace rollkin {
 
 class Desktop;
 
-// The hidden host of the popup menu and of the ten refresh timers that say when a button's face
-// label comes back after a throw. Never shown.
+// The hidden host of the popup menu and of the refresh timers that say when a button's face
+// label (or a saved roll's name) comes back after a throw. Never shown.
 class frmMenu final : public QWidget {
     Q_OBJECT
 
@@ -30,8 +31,9 @@ public:
     QAction* mnuRemember;  // checkable
 
     // Started by a throw's release, and started afresh by the next one, so that a second
-    // throw's total stays the full interval too.
-    QTimer& tmrRefresh(int index) { return *timers_(index); }
+    // throw's total stays the full interval too. Past LastSlot, a saved roll's button's timer,
+    // made at its first throw.
+    QTimer& tmrRefresh(int index);
 
     void tmrRefresh_Timer(int index);
     void mnuConfigure_Click();
@@ -66,7 +68,12 @@ protected:
 private:
     AppState& state_;
     Desktop& screen_;
+    // Another button's timer, firing RefreshDue(index).
+    QTimer* NewTimer(int index);
+
     SlotArray<QTimer*> timers_;
+    std::vector<QTimer*> savedTimers_;  // LastSlot + 1 first
+    int interval_;
 };
 
 }  // namespace rollkin

@@ -1,11 +1,19 @@
 #include "forms/frmRoll.h"
 
 #include <QAccessible>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <utility>
 
 #include "forms/BesideStrip.h"
 #include "forms/RollText.h"
@@ -15,10 +23,10 @@ namespace rollkin {
 
 namespace {
 
-// Size at the first opening, in twips: a roll with a few terms shows whole, and its line
-// has room for three lines.
+// Size at the first opening, in twips: a roll with a few terms shows whole, its line has room
+// for three lines, and the saved rolls for a handful of rows.
 constexpr float RollWidth = 6000;
-constexpr float RollHeight = 3000;
+constexpr float RollHeight = 6600;
 // Lines kept for the error, so that the window does not jump as one comes and goes.
 constexpr int ErrorLines = 2;
 
@@ -30,6 +38,30 @@ QLabel* NewLineLabel(QWidget* parent, const char* name, Qt::TextFormat format) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
+}
+
+enum SavedColumn { NameColumn, RollColumn, SavedColumns };
+
+// Edits a saved roll's name or roll in place, no longer than either may be.
+class SavedRollDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(index.column() == NameColumn ? MaxSavedRollName
+                                                            : RollLimits::Characters);
+        return editor;
+    }
+};
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);  // Enter rolls, wherever the focus is
+    return button;
 }
 
 }  // namespace
@@ -68,8 +100,10 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     layout->addWidget(lblError, 1, 1);
     layout->addWidget(cmdRoll, 2, 1, Qt::AlignLeft);
     layout->addWidget(lblResult, 3, 0, 1, 2);
+    layout->addWidget(NewSavedList(), 4, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1);
+    layout->setRowStretch(4, 2);
     setTabOrder(cboRoll, cmdRoll);
 
     connect(cboRoll, &QComboBox::editTextChanged, this,
@@ -136,6 +170,168 @@ void frmRoll::Remember(const QString& roll) {
         cboRoll->removeItem(cboRoll->count() - 1);
     cboRoll->setCurrentIndex(0);
     cboRoll->lineEdit()->selectAll();  // typing replaces it, Enter rolls it again
+}
+
+QWidget* frmRoll::NewSavedList() {
+    auto* list = new QWidget(this);
+    tblSaved = new QTableWidget(0, SavedColumns, list);
+    tblSaved->setObjectName(QStringLiteral("tblSaved"));
+    tblSaved->setHorizontalHeaderLabels({tr("Name"), tr("Roll")});
+    tblSaved->horizontalHeader()->setStretchLastSection(true);
+    tblSaved->verticalHeader()->hide();
+    tblSaved->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblSaved->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblSaved->setItemDelegate(new SavedRollDelegate(tblSaved));
+    tblSaved->setAccessibleName(tr("Saved rolls"));
+    auto* caption = new QLabel(tr("&Saved rolls:"), list);
+    caption->setBuddy(tblSaved);
+
+    txtName = new QLineEdit(list);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setMaxLength(MaxSavedRollName);
+    txtName->setPlaceholderText(tr("Name"));
+    txtName->setAccessibleName(tr("Name of the roll to save"));
+    txtName->installEventFilter(this);  // Enter there adds, not rolls
+    cmdAdd = NewButton(list, "cmdAdd", tr("&Add"));
+    cmdRemove = NewButton(list, "cmdRemove", tr("Re&move"));
+    cmdUp = NewButton(list, "cmdUp", tr("&Up"));
+    cmdDown = NewButton(list, "cmdDown", tr("&Down"));
+    lblSaved = NewLineLabel(list, "lblSaved", Qt::PlainText);
+    lblSaved->setMinimumHeight(ErrorLines * lblSaved->fontMetrics().lineSpacing());
+
+    // The list with what acts on its chosen row beside it; under it, the name to add with.
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {cmdRemove, cmdUp, cmdDown})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    auto* layout = new QGridLayout(list);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(caption, 0, 0, 1, 2);
+    layout->addWidget(tblSaved, 1, 0);
+    layout->addLayout(buttons, 1, 1);
+    layout->addWidget(txtName, 2, 0);
+    layout->addWidget(cmdAdd, 2, 1);
+    layout->addWidget(lblSaved, 3, 0, 1, 2);
+    layout->setRowStretch(1, 1);
+
+    connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(cmdUp, &QPushButton::clicked, this, [this] { cmdMove_Click(-1); });
+    connect(cmdDown, &QPushButton::clicked, this, [this] { cmdMove_Click(1); });
+    connect(tblSaved, &QTableWidget::itemChanged, this,
+            [this](const QTableWidgetItem* item) { tblSaved_Change(item->row()); });
+    connect(tblSaved, &QTableWidget::currentCellChanged, this,
+            [this](int row) { lblSaved->setText(row < 0 ? QString() : RowError(row)); });
+    return list;
+}
+
+bool frmRoll::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdAdd_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmRoll::ShowSavedRolls(const SavedRolls& rolls) {
+    saved_ = rolls;
+    tblSaved->setRowCount(static_cast<int>(rolls.size()));
+    for (int row = 0; row < tblSaved->rowCount(); ++row)
+        ShowSavedRow(row, rolls[static_cast<std::size_t>(row)]);
+}
+
+void frmRoll::ShowSavedRow(int row, const SavedRoll& saved) {
+    const QSignalBlocker quiet(tblSaved);  // shown, not edited
+    for (int column : {NameColumn, RollColumn}) {
+        const std::string& text = column == NameColumn ? saved.name : saved.roll;
+        if (tblSaved->item(row, column) == nullptr)
+            tblSaved->setItem(row, column, new QTableWidgetItem);
+        tblSaved->item(row, column)->setText(QString::fromStdString(text));
+    }
+    MarkSavedRow(row);
+}
+
+QString frmRoll::RowError(int row) const {
+    const QString name = tblSaved->item(row, NameColumn)->text().trimmed();
+    if (name.isEmpty()) return tr("A saved roll needs a name.");
+    const DiceRoll roll(tblSaved->item(row, RollColumn)->text().trimmed().toStdString());
+    return roll.Error() ? RollErrorText(*roll.Error()) : QString();
+}
+
+QString frmRoll::MarkSavedRow(int row) {
+    const QString error = RowError(row);
+    {
+        const QSignalBlocker quiet(tblSaved);
+        for (int column : {NameColumn, RollColumn})
+            tblSaved->item(row, column)->setToolTip(error);
+        // Not by colour alone: the warning sign, and the error in the tooltip and under the list.
+        tblSaved->item(row, RollColumn)
+            ->setIcon(error.isEmpty() ? QIcon()
+                                      : style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    }
+    if (row == tblSaved->currentRow()) lblSaved->setText(error);
+    return error;
+}
+
+void frmRoll::tblSaved_Change(int row) {
+    const QString error = MarkSavedRow(row);
+    const SavedRoll now{tblSaved->item(row, NameColumn)->text().trimmed().toStdString(),
+                        tblSaved->item(row, RollColumn)->text().trimmed().toStdString()};
+    auto& kept = saved_.at(static_cast<std::size_t>(row));
+    if (!error.isEmpty() || now == kept) return;  // as it was until it can be thrown
+    kept = now;
+    emit SavedRollsEdited(saved_);
+}
+
+void frmRoll::cmdAdd_Click() {
+    const QString roll = cboRoll->currentText().trimmed();
+    QString name = txtName->text().trimmed();
+    if (name.isEmpty()) name = roll.left(MaxSavedRollName);
+    QString refused;
+    if (tblSaved->rowCount() >= MaxSavedRolls) {
+        refused =
+            tr("At most %1 rolls can be saved: remove one to add another.").arg(MaxSavedRolls);
+    } else if (roll.isEmpty()) {
+        refused = tr("Type the roll to save in the field above.");
+    } else if (const DiceRoll parsed(roll.toStdString()); parsed.Error()) {
+        refused = RollErrorText(*parsed.Error());
+    }
+    lblSaved->setText(refused);
+    if (!refused.isEmpty()) return;
+    const int row = tblSaved->rowCount();
+    saved_.push_back({name.toStdString(), roll.toStdString()});
+    tblSaved->insertRow(row);
+    ShowSavedRow(row, saved_.back());
+    tblSaved->setCurrentCell(row, NameColumn);
+    txtName->clear();
+    emit SavedRollsEdited(saved_);
+}
+
+void frmRoll::cmdRemove_Click() {
+    const int row = tblSaved->currentRow();
+    if (row < 0) return;
+    saved_.erase(saved_.begin() + row);
+    tblSaved->removeRow(row);
+    emit SavedRollsEdited(saved_);
+}
+
+void frmRoll::cmdMove_Click(int by) {
+    const int row = tblSaved->currentRow(), to = row + by;
+    if (row < 0 || to < 0 || to >= tblSaved->rowCount()) return;
+    {
+        const QSignalBlocker quiet(tblSaved);
+        for (int column : {NameColumn, RollColumn}) {
+            QTableWidgetItem* moving = tblSaved->takeItem(row, column);
+            tblSaved->setItem(row, column, tblSaved->takeItem(to, column));
+            tblSaved->setItem(to, column, moving);
+        }
+    }
+    std::swap(saved_.at(static_cast<std::size_t>(row)), saved_.at(static_cast<std::size_t>(to)));
+    tblSaved->setCurrentCell(to, tblSaved->currentColumn());
+    emit SavedRollsEdited(saved_);
 }
 
 }  // namespace rollkin

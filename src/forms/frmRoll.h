@@ -3,10 +3,13 @@
 #include <QDialog>
 
 #include "state/Roll.h"
+#include "state/SavedRolls.h"
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QTableWidget;
 
 namespace rollkin {
 
@@ -16,7 +19,9 @@ class Random;
 // Rolls in dice notation, in a normal window beside the strip: an editable field with this
 // run's last rolls in its drop-down, a Roll button (the default: Enter rolls), the error under
 // the field as soon as its text cannot be thrown, and the last roll's line under the button.
-// Esc and the title bar's close only hide it.
+// Esc and the title bar's close only hide it. Under them, the saved rolls: added from the field
+// with a name, removed, moved, edited in place; one that cannot be thrown shows its error and
+// is not taken until it can be.
 class frmRoll final : public QDialog {
     Q_OBJECT
 
@@ -31,25 +36,53 @@ public:
     QLabel* lblError;
     QPushButton* cmdRoll;
     QLabel* lblResult;
+    QTableWidget* tblSaved;  // a name and a roll a row
+    QLineEdit* txtName;
+    QPushButton* cmdAdd;
+    QPushButton* cmdRemove;
+    QPushButton* cmdUp;
+    QPushButton* cmdDown;
+    QLabel* lblSaved;  // why a roll was not taken, or the chosen one's error
+
+    // Lists the saved rolls as kept, those that cannot be thrown with their error.
+    void ShowSavedRolls(const SavedRolls& rolls);
 
     // Shows the window beside the strip (see BesideStrip.h), the field ready for typing.
     void Open(const QWidget& strip);
 
     void cmdRoll_Click();
+    void cmdAdd_Click();
+    void cmdRemove_Click();
+    void cmdMove_Click(int by);
 
 signals:
     // A roll was thrown: its line as copied ("d20+7: [14] + 7 = 21"), as Qt rich text, and its
     // columns.
     void Rolled(const rollkin::RollLines& lines);
+    // The saved rolls as the player left them: every change that can be kept.
+    void SavedRollsEdited(const SavedRolls& rolls);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void cboRoll_Change(const QString& text);
     void ShowError(const QString& error);
     void ShowResult(const QString& line, const QString& markup);
     void Remember(const QString& roll);
+    QWidget* NewSavedList();
+    // Fills a row of the list and marks it when it cannot be kept.
+    void ShowSavedRow(int row, const SavedRoll& saved);
+    // Marks a row that cannot be kept with its error (returned; empty when it can).
+    QString MarkSavedRow(int row);
+    void tblSaved_Change(int row);
+    // Why the row as shown cannot be kept; empty when it can.
+    QString RowError(int row) const;
 
     Random& rng_;
     bool placed_ = false;
+    // A row each, as last taken: an edit that cannot be kept leaves its row's entry as it was.
+    SavedRolls saved_;
 };
 
 }  // namespace rollkin

@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "forms/DiceAccessible.h"
+#include "forms/SavedStrip.h"
 #include "platform/MouseArgs.h"
 #include "platform/Units.h"
 #include "state/Random.h"
@@ -15,7 +16,8 @@ namespace rollkin {
 frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     : TwipsWindow(screen, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       state_(state),
-      rng_(rng) {
+      rng_(rng),
+      saved_(new SavedStrip(*this, rng, screen)) {
     InstallDiceAccessibility();  // before a screen reader first asks about the strip
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
@@ -25,23 +27,51 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     QFont font(QStringLiteral("Arial Narrow"), static_cast<int>(CaptionPoints), QFont::Bold);
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         auto* b = new DiceButton(*this, i, DiceColour(i));
-        connect(b, &DiceButton::Mouse, this, &frmRollkin::cmdDice_Mouse);
-        connect(b, &DiceButton::ThrowDownAsked, this, &frmRollkin::ThrowDown);
-        connect(b, &DiceButton::ThrowUpAsked, this, &frmRollkin::ThrowUp);
-        connect(b, &DiceButton::StepAsked, this, &frmRollkin::StepDice);
-        connect(b, &DiceButton::MenuAsked, this, &frmRollkin::ShowMenuBeside);
-        connect(b, &DiceButton::FocusMoveAsked, this, &frmRollkin::MoveFocus);
-        connect(b, &DiceButton::RightGestureLost, this, &frmRollkin::RightGestureLost);
-        connect(b, &DiceButton::PressHandled, this, &frmRollkin::SettleLostReleases);
+        Wire(b);
         b->setFont(font);
         b->SetCaption(QStringLiteral("d%1").arg(DesignDiceSides[i - FirstSlot]));
         b->resize(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
         b->SetTop(static_cast<float>(i - 1) * ButtonPitch);
         buttons_(i) = b;
     }
+    connect(saved_, &SavedStrip::Rolled, this, &frmRollkin::Rolled);
 }
 
 frmRollkin::~frmRollkin() = default;
+
+void frmRollkin::Wire(DiceButton* b) {
+    connect(b, &DiceButton::Mouse, this, &frmRollkin::cmdDice_Mouse);
+    connect(b, &DiceButton::ThrowDownAsked, this, &frmRollkin::ThrowDown);
+    connect(b, &DiceButton::ThrowUpAsked, this, &frmRollkin::ThrowUp);
+    connect(b, &DiceButton::StepAsked, this, &frmRollkin::StepDice);
+    connect(b, &DiceButton::MenuAsked, this, &frmRollkin::ShowMenuBeside);
+    connect(b, &DiceButton::FocusMoveAsked, this, &frmRollkin::MoveFocus);
+    connect(b, &DiceButton::RightGestureLost, this, &frmRollkin::RightGestureLost);
+    connect(b, &DiceButton::PressHandled, this, &frmRollkin::SettleLostReleases);
+}
+
+DiceButton& frmRollkin::ButtonAt(int index) const {
+    return index <= LastSlot ? cmdDice(index) : saved_->Button(index);
+}
+
+int frmRollkin::ButtonCount() const {
+    return LastSlot + saved_->Count();
+}
+
+int frmRollkin::SavedButtons() const {
+    return saved_->Count();
+}
+
+void frmRollkin::SetSavedRolls(const SavedRolls& rolls) {
+    saved_->SetRolls(rolls, cmdDice(FirstSlot));
+    for (int i = LastSlot + 1; i <= ButtonCount(); ++i)
+        Wire(&ButtonAt(i));
+}
+
+void frmRollkin::ShowSavedRolls(const SavedRolls& rolls) {
+    SetSavedRolls(rolls);
+    ShowLayout(functions::ApplyLayout(state_, saved_->Count()));
+}
 
 void frmRollkin::SetHeight(float twips) {
     FitMonitor(twips);
@@ -59,8 +89,8 @@ void frmRollkin::FitMonitor(float heightTwips) {
     screen.SetStripScale(scale);
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(heightTwips, tppY));
-    for (int i = FirstSlot; i <= LastSlot; ++i) {
-        DiceButton& b = cmdDice(i);
+    for (int i = FirstSlot; i <= ButtonCount(); ++i) {
+        DiceButton& b = ButtonAt(i);
         QFont font = b.font();
         font.setPointSizeF(CaptionPoints * static_cast<qreal>(scale));
         b.setFont(font);
@@ -88,7 +118,10 @@ void frmRollkin::Form_Load() {
     rng_.Randomize(screen_.TimeOfDay());
     for (int i = FirstSlot; i <= LastSlot; ++i)
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
-    FitMonitor(StripHeight);  // a strip taller than its monitor is drawn smaller
+    // The design's ten buttons, and the saved rolls' under them.
+    const functions::StripLayout layout = functions::ApplyLayout(s, saved_->Count());
+    saved_->SetTops(layout.savedTop);
+    SetHeight(layout.height);  // a strip taller than its monitor is drawn smaller
     PlaceMainWindow();
 }
 
@@ -115,12 +148,14 @@ void frmRollkin::ShowLayout(const functions::StripLayout& layout) {
         if (layout.shown(i)) cmdDice(i).SetTop(layout.top(i));
         cmdDice(i).SetVisible(layout.shown(i));
     }
+    saved_->SetTops(layout.savedTop);
     SetHeight(layout.height);
     Refresh();
     PlaceMainWindow();
 }
 
 void frmRollkin::ShowFaceLabel(int index) {
+    if (index > LastSlot) return saved_->ShowName(index);
     cmdDice(index).SetCaption(QString::fromStdString(FaceLabel(state_, index)));
 }
 
@@ -147,13 +182,15 @@ void frmRollkin::cmdDice_MouseDown(int index, Integer button, Integer shift, flo
         s.PressWindowOrigin.x = TwipsToPixels(Left(), TwipsPerPixelX());
         s.PressWindowOrigin.y = TwipsToPixels(Top(), TwipsPerPixelY());
         screen_.SetMousePointer(PointerMove);
+    } else if (button == vbLeftButton && index > LastSlot) {
+        saved_->Throw(index);
     } else if (button == vbLeftButton) {
         ThrowRecord record{FaceLabel(s, index), {}, 0};
         record.total = Throw(s, index, rng_, &record.faces);
         cmdDice(index).ShowThrow(record);
         // Every throw passes here, by mouse, key or a screen reader's action.
         emit Thrown(record);
-    } else if (button == vbRightButton) {
+    } else if (button == vbRightButton && index <= LastSlot) {  // a saved roll has no dice
         GetCursorPosInto(s.PressCursor);
         s.RightPressState(index) = 1;
     }
@@ -170,7 +207,7 @@ void frmRollkin::cmdDice_MouseMove(int index, Integer button, Integer shift, flo
             static_cast<std::int64_t>(s.DragCursor.y) + s.PressWindowOrigin.y - s.PressCursor.y;
         SetLeft(TwipsPerPixelX() * static_cast<float>(dx));
         SetTop(TwipsPerPixelY() * static_cast<float>(dy));
-    } else if (button == vbRightButton) {
+    } else if (button == vbRightButton && index <= LastSlot) {
         GetCursorPosInto(s.DragCursor);
         emit TrackScrollerAsked();
         if (s.DragCursor != s.PressCursor) {
@@ -187,7 +224,7 @@ void frmRollkin::cmdDice_MouseMove(int index, Integer button, Integer shift, flo
 void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float, float) {
     AppState& s = state_;
     if (button == vbLeftButton && shift == 0) {
-        if (!s.MultiplierPermanent && s.DiceMultiplier(index) != 1) {
+        if (index <= LastSlot && !s.MultiplierPermanent && s.DiceMultiplier(index) != 1) {
             s.DiceMultiplier(index) = 1;
             // A total stays until its timer; but a face label (the press threw nothing, as when
             // Ctrl was let go during a move) would go on naming dice the button no longer throws.
@@ -197,7 +234,7 @@ void frmRollkin::cmdDice_MouseUp(int index, Integer button, Integer shift, float
     } else if (button == vbLeftButton && shift == vbCtrlMask && s.FreePosition) {
         screen_.SetMousePointer(PointerDefault);
         emit Moved();
-    } else if (button == vbRightButton) {
+    } else if (button == vbRightButton && index <= LastSlot) {
         if (s.DiceDragged(index)) {
             emit EndScrollerDragAsked(index);
             s.DiceDragged(index) = False;
@@ -236,7 +273,7 @@ void frmRollkin::cmdDice_Mouse(MouseAction action, int index, Integer button, In
 }
 
 void frmRollkin::KeyThrow(int index, MouseAction action) {
-    DiceButton& b = cmdDice(index);
+    DiceButton& b = ButtonAt(index);
     b.setDown(action == MouseAction::Down);
     const QPointF centre = b.Twips(QPointF(b.width() / 2, b.height() / 2));
     cmdDice_Mouse(action, index, vbLeftButton, 0, static_cast<float>(centre.x()),
@@ -252,6 +289,7 @@ void frmRollkin::ThrowUp(int index) {
 }
 
 void frmRollkin::StepDice(int index, bool takeOne) {
+    if (index > LastSlot) return;
     StepMultiplier(index, takeOne);
     ShowFaceLabel(index);
     emit MultipliersChanged();
@@ -259,7 +297,7 @@ void frmRollkin::StepDice(int index, bool takeOne) {
 
 void frmRollkin::ShowMenuBeside(int index) {
     // Level with the button.
-    const QPoint right = mapToGlobal(QPoint(width(), cmdDice(index).y()));
+    const QPoint right = mapToGlobal(QPoint(width(), ButtonAt(index).y()));
     emit PopupMenuBesideAsked(mapToGlobal(QPoint(0, 0)).x(), right.x(), right.y());
     SettleLostReleases();
 }
@@ -267,8 +305,8 @@ void frmRollkin::ShowMenuBeside(int index) {
 void frmRollkin::MoveFocus(int index, DiceKey where) {
     int target = 0;
     auto firstVisible = [&](int from, int step) {
-        for (int i = from; i >= FirstSlot && i <= LastSlot; i += step) {
-            if (cmdDice(i).Visible()) return i;
+        for (int i = from; i >= FirstSlot && i <= ButtonCount(); i += step) {
+            if (ButtonAt(i).Visible()) return i;
         }
         return 0;
     };
@@ -283,13 +321,13 @@ void frmRollkin::MoveFocus(int index, DiceKey where) {
             target = firstVisible(FirstSlot, 1);
             break;
         case DiceKey::Last:
-            target = firstVisible(LastSlot, -1);
+            target = firstVisible(ButtonCount(), -1);
             break;
         default:
             break;
     }
     if (target != 0 && target != index) {
-        cmdDice(target).setFocus(target < index ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        ButtonAt(target).setFocus(target < index ? Qt::BacktabFocusReason : Qt::TabFocusReason);
     }
 }
 
@@ -301,8 +339,8 @@ void frmRollkin::RightGestureLost(int index) {
 }
 
 void frmRollkin::SettleLostReleases() {
-    for (int i = FirstSlot; i <= LastSlot; ++i)
-        cmdDice(i).SettleLostReleases();
+    for (int i = FirstSlot; i <= ButtonCount(); ++i)
+        ButtonAt(i).SettleLostReleases();
 }
 
 void frmRollkin::closeEvent(QCloseEvent* event) {
@@ -333,8 +371,8 @@ namespace {
 bool HandOnMove(frmRollkin& strip, const QMouseEvent& move) {
     auto* under = dynamic_cast<DiceButton*>(strip.childAt(move.position().toPoint()));
     bool pressedHere = QWidget::mouseGrabber() != nullptr;
-    for (int i = FirstSlot; i <= LastSlot; ++i)
-        pressedHere = pressedHere || strip.cmdDice(i).Held();
+    for (int i = FirstSlot; i <= strip.ButtonCount(); ++i)
+        pressedHere = pressedHere || strip.ButtonAt(i).Held();
     if (under == nullptr || move.buttons() == Qt::NoButton || pressedHere) return false;
     QMouseEvent local(QEvent::MouseMove, under->mapFrom(&strip, move.position()),
                       move.globalPosition(), Qt::NoButton, move.buttons(), move.modifiers());

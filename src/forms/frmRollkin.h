@@ -7,12 +7,15 @@
 #include "layout/StripLayout.h"
 #include "state/AppState.h"
 #include "state/Dice.h"
+#include "state/SavedRolls.h"
 
 namespace rollkin {
 
 class Random;
+class SavedStrip;
 
-// The main window: a borderless strip of the ten dice buttons, slot 1 at the top. What it cannot
+// The main window: a borderless strip of the ten dice buttons, slot 1 at the top, and the saved
+// rolls' buttons under them (numbered on from LastSlot + 1). What it cannot
 // do itself (the menu, the scroller, the refresh timers, the history, ending the run) it asks
 // for with a signal.
 class frmRollkin final : public TwipsWindow {
@@ -23,6 +26,16 @@ public:
     ~frmRollkin() override;
 
     DiceButton& cmdDice(int index) const { return *buttons_(index); }
+    // A dice button or, past LastSlot, a saved roll's button; ButtonCount() is the last index.
+    DiceButton& ButtonAt(int index) const;
+    int ButtonCount() const;
+    int SavedButtons() const;
+
+    // The saved rolls' buttons, before Form_Load: Form_Load shows them.
+    void SetSavedRolls(const SavedRolls& rolls);
+    // The saved rolls' buttons now: the strip grows or shrinks and keeps its anchor (a free
+    // strip its upper left corner).
+    void ShowSavedRolls(const SavedRolls& rolls);
 
     void SetHeight(float twips);
     // Draws the strip at the largest scale at which heightTwips fits its monitor (1 when it
@@ -50,7 +63,7 @@ public:
     void PlaceMainWindow();
     // Shows and hides the buttons as laid out, sizes the strip, repaints and places it.
     void ShowLayout(const functions::StripLayout& layout);
-    // The slot's face label again, in place of a total.
+    // The slot's face label (or a saved roll's name) again, in place of a total.
     void ShowFaceLabel(int index);
 
     // A right gesture whose release went to a menu or dialog opened meanwhile is abandoned:
@@ -84,10 +97,13 @@ private:
     void KeyThrow(int index, MouseAction action);
     // The multiplier step of a right release without drag.
     void StepMultiplier(int index, bool takeOne);
+    // Connects a button's gestures and keys to the strip.
+    void Wire(DiceButton* button);
 
     AppState& state_;
     Random& rng_;
     SlotArray<DiceButton*> buttons_;
+    SavedStrip* saved_;
     float heightTwips_ = 0;  // as the layout made it, whatever the scale
 
 signals:
@@ -99,6 +115,8 @@ signals:
     void ExitAsked();
     // A throw was shown on its button.
     void Thrown(const ThrowRecord& record);
+    // A saved roll was thrown: its line with the name, as copied and as Qt rich text.
+    void Rolled(const rollkin::RollLines& lines);
     // The slot's refresh timer starts (again) for the total now shown.
     void RefreshAsked(int index);
     // The scroller: its range, following the cursor, opening beside the strip for a slot,

@@ -93,7 +93,7 @@ float FitScale(float heightTwips, float tppY, int monitorHeight) {
     return static_cast<float>(monitorHeight) * tppY / heightTwips;
 }
 
-StripLayout ApplyLayout(const AppState& s) {
+StripLayout ApplyLayout(const AppState& s, int savedButtons) {
     StripLayout layout;
     float top = 0;
     for (int slot = FirstSlot; slot <= LastSlot; ++slot) {
@@ -105,7 +105,8 @@ StripLayout ApplyLayout(const AppState& s) {
     }
     layout.refreshInterval = RefreshInterval(s.RefreshSeconds);
     layout.multiplierRange = s.MultiplierRange;
-    layout.height = top;
+    layout.savedTop = top;
+    layout.height = top + static_cast<float>(savedButtons) * ButtonPitch;
     return layout;
 }
 

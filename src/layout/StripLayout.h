@@ -45,17 +45,18 @@ Placement PlaceMainWindow(const AppState& settings, const TwipsRect& strip, cons
                           float tppX, float tppY);
 
 // What the settings make of the strip: the offered buttons packed from the top in slot order
-// (a hidden one keeps its top edge), every refresh timer's interval, the scroller's range and
-// the strip's height in twips.
+// (a hidden one keeps its top edge), the saved rolls' buttons under them at the same pitch,
+// every refresh timer's interval, the scroller's range and the strip's height in twips.
 struct StripLayout {
     SlotArray<bool> shown;
     SlotArray<float> top;
+    float savedTop = 0;  // the first saved roll's button
     int refreshInterval = DesignRefreshInterval;
     Integer multiplierRange = 0;
     float height = 0;
 };
 
-StripLayout ApplyLayout(const AppState& settings);
+StripLayout ApplyLayout(const AppState& settings, int savedButtons = 0);
 
 // Where a window whose rectangle (in pixels) lies off every monitor goes: the nearest corner of
 // the nearest monitor that holds it whole (its upper left where it is larger). A window with any

@@ -106,6 +106,33 @@ TEST_F(Layout, AFreeStripIsResizedWhereItStands) {
     EXPECT_EQ(p.cy, 360);
 }
 
+// Each saved roll's button lengthens the strip by a pitch; the anchors take the whole height, and
+// twenty of them (18000 twips) are drawn at 0.64 to fit the 768 pixels.
+TEST_F(Layout, SavedRollsLengthenTheStripAndTheAnchorsTakeItWhole) {
+    struct Row {
+        int saved;
+        float height;
+        int cx, cy, x[3], y[3];
+    };
+    const Row rows[] = {{0, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}},
+                        {2, 7200, 80, 480, {0, 472, 944}, {0, 144, 288}},
+                        {20, 18000, 51, 768, {0, 486, 973}, {0, 0, 0}},
+                        {0, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}}};
+    for (const Row& r : rows) {
+        program.SavedRollsEdited(SavedRolls(static_cast<std::size_t>(r.saved), {"Fire", "8d6"}));
+        EXPECT_EQ(functions::ApplyLayout(state(), r.saved).height, r.height);
+        EXPECT_EQ(strip().ButtonAt(strip().ButtonCount()).Top(), r.height - 600) << r.saved;
+        for (int position = FirstPosition; position <= LastPosition; ++position) {
+            state().AnchorPosition = position;
+            strip().PlaceMainWindow();
+            const auto& p = desktop.placements.back();
+            EXPECT_EQ(QRect(p.x, p.y, p.cx, p.cy),
+                      QRect(r.x[(position - 1) % 3], r.y[(position - 1) / 3], r.cx, r.cy))
+                << r.saved << " saved, position " << position;
+        }
+    }
+}
+
 // --- the menu's commands and F1 ------------------------------------------------------------
 
 using Commands = GestureFixture;

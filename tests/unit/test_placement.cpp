@@ -181,6 +181,18 @@ TEST_F(Placement, AStripTallerThanItsMonitorIsDrawnAtTheLargestScaleThatFits) {
     EXPECT_EQ(strip().cmdDice(10).font().pointSizeF(), 24);
 }
 
+TEST(SavedRollsAtStart, TwoThrowableOnesMakeTheFirstPlacement80By480) {
+    FakeDesktop desktop;
+    ScriptedRandom rng;
+    Program program{desktop, rng};
+    program.Saved = {{"Fireball", "8d6"}, {"Bad", "d20+"}, {"Longsword", "d20+7, 1d8+4"}};
+    program.Start();
+    ASSERT_EQ(desktop.placements.size(), 1u);  // placed once, at its whole height
+    const auto& p = desktop.placements.front();
+    EXPECT_EQ(QRect(p.x, p.y, p.cx, p.cy), QRect(0, 0, 80, 480));
+    EXPECT_EQ(program.Rollkin().ButtonAt(LastSlot + 2).text(), "Longsword");
+}
+
 TEST(MenuBeside, RightOfTheStripUnlessTheScreenEndsFirst) {
     struct Row {
         Long stripLeft, stripRight;
