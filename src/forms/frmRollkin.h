@@ -7,6 +7,7 @@
 #include "layout/StripLayout.h"
 #include "state/AppState.h"
 #include "state/Dice.h"
+#include "state/Roll.h"
 #include "state/SavedRolls.h"
 
 namespace rollkin {
