@@ -1,10 +1,11 @@
 """Configuration dialog, layout refresh, menu commands and the About window, with real clicks."""
 
+import os
 import re
 import time
 
 from strip import (ABOUT, ABOUT_OK, BOUNDED, CANCEL, COLOURS, CONFIG, DICES, FREE, HISTORY, OK,
-                   POSITIONS, ROLLS, STRIP, anchor_option, choose, click_box, click_button, dice_box,
+                   POSITIONS, ROLLS, STRIP, App, anchor_option, choose, click_box, click_button, dice_box,
                    wait_closed)
 from x11 import wait_for
 
@@ -122,3 +123,38 @@ def test_a_roll_typed_in_the_roll_window_and_entered_lands_in_history(x, app):
     kept = [int(d) for d in dice if not d.startswith("~")]
     dropped = int(dice[[d.startswith("~") for d in dice].index(True)].strip("~"))
     assert dropped <= min(kept) and sum(kept) + 2 == int(m.group(2)), text
+
+
+def test_saved_rolls_from_a_hand_written_file_and_a_remembered_anchor_survive_a_restart(x, binary):
+    folder = os.path.join(x.env["XDG_CONFIG_HOME"], "dicerollkin")
+    os.makedirs(folder)
+    with open(os.path.join(folder, "dicerollkin.conf"), "w", encoding="utf-8") as f:
+        f.write('[Rolls]\n1\\name=Fireball\n1\\roll=8d6\n2\\name=Longsword\n'
+                '2\\roll="d20+7, 1d8+4"\nsize=2\n')
+    lower_right = (1024 - 80, 768 - 480, 80, 480)
+    with App(x, binary) as app:
+        assert app.window.geometry == (0, 0, 80, 480), app.window
+        for _ in range(3):
+            x.click(40, 420)  # Fireball, under the ten dice
+        choose(x, app.window, "History...")
+        history = x.wait_window(HISTORY)
+        x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
+        text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
+                                      check=False), 5, what="the clipboard")
+        totals = [int(m.group(1))
+                  for m in re.finditer(r"  Fireball: 8d6: .* = (\d+)$", text, re.M)]
+        assert len(totals) == 3 and all(8 <= t <= 48 for t in totals), text
+        x.xdotool("key", "Escape")
+        wait_closed(x, HISTORY)
+        choose(x, app.window, "Remember Settings")
+        choose(x, app.window, "Configure...")
+        dialog = x.wait_window(CONFIG)
+        click_box(x, dialog, anchor_option(9), POSITIONS)
+        click_button(x, dialog, OK)
+        wait_closed(x, CONFIG)
+        wait_for(lambda: strip_at(x).geometry == lower_right, 5, what="the strip at the lower right")
+    with App(x, binary) as app:  # the anchor and the rolls kept
+        assert app.window.geometry == lower_right, app.window
+    with open(os.path.join(folder, "dicerollkin.conf"), encoding="utf-8") as f:
+        kept = f.read()
+    assert "1\\name=Fireball" in kept and "AnchorPosition=9" in kept, kept
