@@ -1,6 +1,9 @@
 #include "app/Program.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QTimer>
 #include <stdexcept>
 
 #include "forms/BesideStrip.h"
@@ -10,7 +13,10 @@
 #include "forms/frmRoll.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
+#include "forms/frmShare.h"
 #include "layout/StripLayout.h"
+#include "share/Network.h"
+#include "share/ShareQueue.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -20,6 +26,11 @@ Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
     menu_.reset();
+    // Posts on their way are dropped: the transports go before the queue they answer.
+    testTransport_.reset();
+    transport_.reset();
+    queue_.reset();
+    share_.reset();
     rolls_.reset();
     history_.reset();  // before the throws it shows
     throws_.reset();
@@ -40,6 +51,8 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::ExitAsked, [this] { End(); });
     QObject::connect(strip, &frmRollkin::Thrown, [this](const ThrowRecord& record) {
         Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
+        if (sharing_.Posting() || sharing_.copyToClipboard)
+            ShareThrow(QString::fromStdString(ThrowLine(record)), ThrowSource::DiceButton);
     });
     QObject::connect(strip, &frmRollkin::RefreshAsked,
                      [this](int index) { Menu().tmrRefresh(index).start(); });
@@ -77,10 +90,13 @@ frmMenu& Program::Menu() {
         // On top or not, as the strip.
         if (history_) history_->FollowStrip(Rollkin());
         if (rolls_) FollowStrip(*rolls_, Rollkin());
+        if (share_) FollowStrip(*share_, Rollkin());
     });
     QObject::connect(menu, &frmMenu::ExitAsked, [this] { End(); });
     QObject::connect(menu, &frmMenu::AboutAsked, [this] { ShowAbout(); });
     QObject::connect(menu, &frmMenu::RollAsked, [this] { Rolls().Open(Rollkin()); });
+    QObject::connect(menu, &frmMenu::ShareAsked,
+                     [this] { ShareWindow().Open(Rollkin(), sharing_); });
     QObject::connect(menu, &frmMenu::HistoryAsked, [this] { History().Open(Rollkin()); });
     return *menu_;
 }
@@ -107,8 +123,69 @@ frmRoll& Program::Rolls() {
         rolls_.get(), &frmRoll::Rolled, [this](const QString& line, const QString& markup) {
             Throws().Add(ThrowHistory::RollLines{line.toStdString(), markup.toStdString()},
                          static_cast<int>(Screen.TimeOfDay()));
+            ShareThrow(line, ThrowSource::RollWindow);
         });
     return *rolls_;
+}
+
+frmShare& Program::ShareWindow() {
+    if (share_) return *share_;
+    share_ = std::make_unique<frmShare>(Screen);
+    QObject::connect(share_.get(), &frmShare::Changed,
+                     [this](const ShareSettings& settings) { SetSharing(settings); });
+    QObject::connect(
+        share_.get(), &frmShare::TestAsked,
+        [this](const QString& webhook, const QByteArray& message) { PostTest(webhook, message); });
+    return *share_;
+}
+
+void Program::SetSharing(const ShareSettings& settings) {
+    sharing_ = settings;
+    if (!sharing_.Posting()) return;
+    Queue();
+    transport_->SetUrl(QUrl(sharing_.webhook));
+    queue_->Restart();
+}
+
+ShareQueue& Program::Queue() {
+    if (queue_) return *queue_;
+    shareClock_ = std::make_unique<TimerClock>();
+    transport_ = std::make_unique<NetworkTransport>();
+    transport_->SetUrl(QUrl(sharing_.webhook));
+    const auto report = [this](std::uint64_t serial, ShareQueue::State state, const QString& why) {
+        using Post = ThrowHistory::Post;
+        const Post post = state == ShareQueue::State::Sent      ? Post::Sent
+                          : state == ShareQueue::State::Waiting ? Post::Waiting
+                                                                : Post::NotSent;
+        Throws().Mark(serial, post, why.toStdString());
+    };
+    queue_ =
+        std::make_unique<ShareQueue>(*shareClock_, *transport_, report,
+                                     [this](const QString& message) { SharingStopped(message); });
+    return *queue_;
+}
+
+void Program::ShareThrow(const QString& plainLine, ThrowSource source) {
+    if (!sharing_.Wants(source)) return;
+    const QString content = ShareContent(sharing_.name, plainLine);
+    if (sharing_.copyToClipboard) QGuiApplication::clipboard()->setText(content);
+    if (sharing_.Posting()) Queue().Add(WebhookMessage(content), Throws().Newest());
+}
+
+void Program::SharingStopped(const QString& message) {
+    sharing_.enabled = false;
+    // Told from the event loop, not from within the answer that stopped posting.
+    QTimer::singleShot(0, &Menu(), [this, message] {
+        if (!ended_) Screen.MsgBox(message, MsgOkOnly | MsgInformation);
+    });
+}
+
+void Program::PostTest(const QString& webhook, const QByteArray& message) {
+    if (!testTransport_) testTransport_ = std::make_unique<NetworkTransport>();
+    testTransport_->SetUrl(QUrl(webhook));
+    testTransport_->Post(message, [this](const Answer& answer) {
+        if (share_) share_->ShowAnswer(answer);
+    });
 }
 
 TwipsRect Program::StripRect() {

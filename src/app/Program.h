@@ -4,6 +4,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/Units.h"
+#include "share/Webhook.h"
 #include "state/AppState.h"
 #include "state/Random.h"
 #include "state/SavedRolls.h"
@@ -16,6 +17,10 @@ class frmScroller;
 class frmHistory;
 class frmRoll;
 class ThrowHistory;
+class frmShare;
+class ShareQueue;
+class TimerClock;
+class NetworkTransport;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
 // live for the whole run. The windows say what the user asked for with signals; this is the one
@@ -50,6 +55,15 @@ public:
     frmHistory& History();
     // The Roll window, created at its first opening.
     frmRoll& Rolls();
+    // The Share window, created at its first opening.
+    frmShare& ShareWindow();
+
+    // How throws reach the group's chat. Held for the run; SetSharing changes it.
+    const ShareSettings& Sharing() const { return sharing_; }
+    void SetSharing(const ShareSettings& settings);
+    // Posts a throw (and copies it) as the settings ask. Called once the throw is in History,
+    // whose newest line it marks as waiting, then posted or not sent.
+    void ShareThrow(const QString& plainLine, ThrowSource source);
 
     // The scroller beside the strip: following the cursor, opening for a slot.
     void TrackScroller();
@@ -66,6 +80,9 @@ private:
     TwipsRect StripRect();
     void ShowAbout();
     void PopupMenuBeside(Long stripLeft, Long stripRight, Long top);
+    ShareQueue& Queue();
+    void PostTest(const QString& webhook, const QByteArray& message);
+    void SharingStopped(const QString& message);
 
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
@@ -73,6 +90,12 @@ private:
     std::unique_ptr<ThrowHistory> throws_;
     std::unique_ptr<frmHistory> history_;
     std::unique_ptr<frmRoll> rolls_;
+    std::unique_ptr<frmShare> share_;
+    ShareSettings sharing_;
+    std::unique_ptr<TimerClock> shareClock_;
+    std::unique_ptr<NetworkTransport> transport_;
+    std::unique_ptr<NetworkTransport> testTransport_;
+    std::unique_ptr<ShareQueue> queue_;
     bool ended_ = false;
 };
 

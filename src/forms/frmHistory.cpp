@@ -48,10 +48,13 @@ public:
         const int row = index.row();
         switch (role) {
             case Qt::DisplayRole:
-                return QString::fromStdString(history_.Line(row));
+                return QString::fromStdString(history_.Line(row)) + PostMark(row);
             case MarkupRole:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
-                                              history_.LineMarkup(row));
+                                              history_.LineMarkup(row)) +
+                       PostMark(row).toHtmlEscaped();
+            case Qt::ToolTipRole:
+                return PostTip(row);
             case Qt::AccessibleDescriptionRole:
                 // A roll's line names its naturals and marks its dropped dice in characters.
                 if (const ThrowHistory::RollLines* roll = history_.Roll(row))
@@ -90,7 +93,38 @@ public:
         }
     }
 
+    void Marked(int row) override { emit dataChanged(index(row), index(row)); }
+
 private:
+    // What became of a throw posted to the chat, after its line.
+    QString PostMark(int row) const {
+        switch (history_.PostOf(row)) {
+            case ThrowHistory::Post::Waiting:
+                return frmHistory::tr("  (waiting)");
+            case ThrowHistory::Post::Sent:
+                return frmHistory::tr("  (posted)");
+            case ThrowHistory::Post::NotSent:
+                return frmHistory::tr("  (not sent)");
+            case ThrowHistory::Post::None:
+                break;
+        }
+        return {};
+    }
+    QVariant PostTip(int row) const {
+        switch (history_.PostOf(row)) {
+            case ThrowHistory::Post::Waiting:
+                return frmHistory::tr("Waiting to be posted");
+            case ThrowHistory::Post::Sent:
+                return frmHistory::tr("Posted to the group's chat");
+            case ThrowHistory::Post::NotSent:
+                return frmHistory::tr("Not sent: %1")
+                    .arg(QString::fromStdString(history_.WhyNotSent(row)));
+            case ThrowHistory::Post::None:
+                break;
+        }
+        return {};
+    }
+
     ThrowHistory& history_;
 };
 
@@ -192,6 +226,10 @@ frmHistory::frmHistory(ThrowHistory& throws, const Desktop& screen)
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this, delegate](const QModelIndex&, int first, int last) {
                 delegate->Measure(*lstThrows, first, last);
+            });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this, delegate](const QModelIndex& top, const QModelIndex& bottom) {
+                delegate->Measure(*lstThrows, top.row(), bottom.row());
             });
     connect(model, &QAbstractItemModel::modelReset, this, [delegate] { delegate->Forget(); });
     lstThrows->setSelectionMode(QAbstractItemView::ExtendedSelection);

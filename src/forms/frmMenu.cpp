@@ -27,6 +27,8 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     mnuHidden->addSeparator();
     mnuRoll = mnuHidden->addAction(tr("Roll..."));
     mnuRoll->setObjectName(QStringLiteral("mnuRoll"));
+    mnuShare = mnuHidden->addAction(tr("Share..."));
+    mnuShare->setObjectName(QStringLiteral("mnuShare"));
     mnuHistory = mnuHidden->addAction(tr("History..."));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
 
@@ -47,6 +49,7 @@ frmMenu::frmMenu(AppState& state, Desktop& screen) : state_(state), screen_(scre
     connect(mnuExit, &QAction::triggered, this, command(&frmMenu::mnuExit_Click));
     connect(mnuAbout, &QAction::triggered, this, command(&frmMenu::mnuAbout_Click));
     connect(mnuRoll, &QAction::triggered, this, command(&frmMenu::mnuRoll_Click));
+    connect(mnuShare, &QAction::triggered, this, command(&frmMenu::mnuShare_Click));
     connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
 
     for (int i = FirstSlot; i <= LastSlot; ++i) {
@@ -82,6 +85,10 @@ void frmMenu::mnuAbout_Click() {
 
 void frmMenu::mnuRoll_Click() {
     emit RollAsked();
+}
+
+void frmMenu::mnuShare_Click() {
+    emit ShareAsked();
 }
 
 void frmMenu::mnuHistory_Click() {

@@ -26,6 +26,7 @@ public:
     QAction* mnuExit;
     QAction* mnuAbout;
     QAction* mnuRoll;
+    QAction* mnuShare;
     QAction* mnuHistory;
 
     // Started by a throw's release, and started afresh by the next one, so that a second
@@ -37,6 +38,7 @@ public:
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuRoll_Click();
+    void mnuShare_Click();
     void mnuHistory_Click();
 
     // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
@@ -52,6 +54,7 @@ signals:
     void ExitAsked();
     void AboutAsked();
     void RollAsked();
+    void ShareAsked();
     void HistoryAsked();
     // The slot's total has been shown long enough.
     void RefreshDue(int index);

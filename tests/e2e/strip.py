@@ -11,9 +11,11 @@ CONFIG = "Dice Rollkin Configuration"
 ABOUT = "About Dice Rollkin"
 HISTORY = "Dice Rollkin History"
 ROLLS = "Dice Rollkin Rolls"
-# The middle of each menu item as a share of the menu's height (four items, a separator above
-# the last).
-ITEMS = {"Configure...": 0.10, "Exit": 0.29, "About...": 0.48, "Roll...": 0.71, "History...": 0.90}
+SHARE = "Dice Rollkin Share"
+# The middle of each menu item as a share of the menu's height (six items, a separator above
+# the fourth).
+ITEMS = {"Configure...": 0.084, "Exit": 0.244, "About...": 0.403, "Roll...": 0.597,
+         "Share...": 0.756, "History...": 0.916}
 
 # The buttons' colours, top to bottom.
 COLOURS = [

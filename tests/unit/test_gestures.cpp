@@ -238,8 +238,8 @@ TEST_F(Gestures, ShiftLeftPressPopsUpTheMenuAndThrowsNothing) {
     QStringList items;
     for (QAction* a : shown->actions())
         items << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(items,
-              (QStringList{"Configure...", "Exit", "About...", "-", "Roll...", "History..."}));
+    EXPECT_EQ(items, (QStringList{"Configure...", "Exit", "About...", "-", "Roll...", "Share...",
+                                  "History..."}));
     EXPECT_EQ(shown->title(), "Hidden");
 }
 
