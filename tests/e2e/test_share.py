@@ -74,4 +74,7 @@ def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, b
             return lines if lines and lines[0].endswith("(not sent)") else None
         lines = wait_for(given_up, 40, interval=0.5, what="History's marks")
         assert [line.rsplit("(", 1)[1] for line in lines] == ["not sent)"] * 2 + ["posted)"] * 4
+        x.click(40, 180)  # one more on its way: the program still ends at once, dropping it
+        choose(x, app.window, "Exit")
+        assert app.wait_exit(timeout=5) == 0, app.error_output()[-3000:]
         assert "s3cret" not in app.error_output()
