@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "forms/BesideStrip.h"
 #include "state/ThrowHistory.h"
@@ -48,13 +49,14 @@ public:
         const int row = index.row();
         switch (role) {
             case Qt::DisplayRole:
-                return QString::fromStdString(history_.Line(row)) + PostMark(row);
+                return QString::fromStdString(history_.Line(row)) + Posted(row).first;
             case MarkupRole:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
                                               history_.LineMarkup(row)) +
-                       PostMark(row).toHtmlEscaped();
+                       Posted(row).first.toHtmlEscaped();
             case Qt::ToolTipRole:
-                return PostTip(row);
+                if (const QString tip = Posted(row).second; !tip.isEmpty()) return tip;
+                return {};
             case Qt::AccessibleDescriptionRole:
                 // A roll's line names its naturals and marks its dropped dice in characters.
                 if (const ThrowHistory::RollLines* roll = history_.Roll(row))
@@ -96,29 +98,17 @@ public:
     void Marked(int row) override { emit dataChanged(index(row), index(row)); }
 
 private:
-    // What became of a throw posted to the chat, after its line.
-    QString PostMark(int row) const {
+    // What became of a throw posted to the chat: the mark after its line, and its tooltip.
+    std::pair<QString, QString> Posted(int row) const {
         switch (history_.PostOf(row)) {
             case ThrowHistory::Post::Waiting:
-                return frmHistory::tr("  (waiting)");
+                return {frmHistory::tr("  (waiting)"), frmHistory::tr("Waiting to be posted")};
             case ThrowHistory::Post::Sent:
-                return frmHistory::tr("  (posted)");
+                return {frmHistory::tr("  (posted)"), frmHistory::tr("Posted to the group's chat")};
             case ThrowHistory::Post::NotSent:
-                return frmHistory::tr("  (not sent)");
-            case ThrowHistory::Post::None:
-                break;
-        }
-        return {};
-    }
-    QVariant PostTip(int row) const {
-        switch (history_.PostOf(row)) {
-            case ThrowHistory::Post::Waiting:
-                return frmHistory::tr("Waiting to be posted");
-            case ThrowHistory::Post::Sent:
-                return frmHistory::tr("Posted to the group's chat");
-            case ThrowHistory::Post::NotSent:
-                return frmHistory::tr("Not sent: %1")
-                    .arg(QString::fromStdString(history_.WhyNotSent(row)));
+                return {frmHistory::tr("  (not sent)"),
+                        frmHistory::tr("Not sent: %1")
+                            .arg(QString::fromStdString(history_.WhyNotSent(row)))};
             case ThrowHistory::Post::None:
                 break;
         }

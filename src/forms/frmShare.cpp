@@ -51,8 +51,8 @@ frmShare::frmShare(const Desktop& screen) : QDialog(nullptr, Qt::Window) {
     optEvery = Named<QRadioButton>("optEvery", tr("&Every throw"), this);
     optChosen =
         Named<QRadioButton>("optChosen", tr("&Only saved rolls and the Roll window's rolls"), this);
-    chkClipboard = Named<QCheckBox>("chkClipboard", tr("&Copy each throw to the clipboard"), this);
-    cmdTest = Named<QPushButton>("cmdTest", tr("&Test"), this);
+    chkClipboard = Named<QCheckBox>("chkClipboard", tr("Copy each throw to the clipboard"), this);
+    cmdTest = Named<QPushButton>("cmdTest", tr("Test"), this);
     cmdTest->setAutoDefault(false);
     lblAnswer = Named<QLabel>("lblAnswer", this);
     lblAnswer->setWordWrap(true);

@@ -99,7 +99,7 @@ void ShareQueue::Answered(const Answer& answer) {
         return;
     } else if (status == 0 || status >= 500) {
         if (items_.front().tries > Retries) {
-            GiveUp(tr("%1, given up after %n tries", nullptr, Retries + 1).arg(answer.Text()));
+            GiveUp(tr("%1, given up after %2 tries").arg(answer.Text()).arg(Retries + 1));
         } else {
             notBefore_ = now + (FirstRetryWait << (items_.front().tries - 1));
         }
