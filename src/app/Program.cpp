@@ -141,6 +141,11 @@ frmShare& Program::ShareWindow() {
 
 void Program::SetSharing(const ShareSettings& settings) {
     sharing_ = settings;
+    // An address from the settings file may be one the window would have refused.
+    if (const auto refusal = WebhookUrl::Refusal(sharing_.webhook); refusal && sharing_.Posting()) {
+        SharingStopped(*refusal);
+        return;
+    }
     if (!sharing_.Posting()) return;
     Queue();
     transport_->SetUrl(QUrl(sharing_.webhook));
