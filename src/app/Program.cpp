@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QTimer>
 #include <stdexcept>
@@ -11,8 +13,11 @@
 #include "forms/frmRoll.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
+#include "forms/frmShare.h"
 #include "layout/StripLayout.h"
 #include "state/SettingsFile.h"
+#include "share/Network.h"
+#include "share/ShareQueue.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -22,6 +27,11 @@ Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
     menu_.reset();
+    // Posts on their way are dropped: the transports go before the queue they answer.
+    testTransport_.reset();
+    transport_.reset();
+    queue_.reset();
+    share_.reset();
     rolls_.reset();
     history_.reset();  // before the throws it shows
     throws_.reset();
@@ -34,6 +44,8 @@ void Program::Start() {
     const SettingsFile::Opened opened = file_->Open();
     Saved = file_->Rolls();
     remember_ = file_->Remembered();
+    if (const QVariantMap share = file_->Group(QStringLiteral("Share")); !share.isEmpty())
+        SetSharing(ShareSettings::FromMap(share));
     rollkin_ = std::make_unique<frmRollkin>(State, Rnd, Screen);
     frmRollkin* strip = rollkin_.get();
     Screen.SetStrip(*strip);
@@ -51,9 +63,14 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::ExitAsked, [this] { End(); });
     QObject::connect(strip, &frmRollkin::Thrown, [this](const ThrowRecord& record) {
         Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
+        if (sharing_.Posting() || sharing_.copyToClipboard)
+            ShareThrow(QString::fromStdString(ThrowLine(record)), ThrowSource::DiceButton);
     });
     // A saved roll's line, with its name, as the Roll window's rolls.
-    QObject::connect(strip, &frmRollkin::Rolled, [this](const RollLines& lines) { AddRoll(lines); });
+    QObject::connect(strip, &frmRollkin::Rolled, [this](const RollLines& lines) {
+        AddRoll(lines);
+        ShareThrow(QString::fromStdString(lines.plain), ThrowSource::SavedRoll);
+    });
     QObject::connect(strip, &frmRollkin::RefreshAsked,
                      [this](int index) { Menu().tmrRefresh(index).start(); });
     QObject::connect(strip, &frmRollkin::ScrollerRangeAsked,
@@ -148,10 +165,13 @@ frmMenu& Program::Menu() {
         // On top or not, as the strip.
         if (history_) history_->FollowStrip(Rollkin());
         if (rolls_) FollowStrip(*rolls_, Rollkin());
+        if (share_) FollowStrip(*share_, Rollkin());
     });
     QObject::connect(menu, &frmMenu::ExitAsked, [this] { End(); });
     QObject::connect(menu, &frmMenu::AboutAsked, [this] { ShowAbout(); });
     QObject::connect(menu, &frmMenu::RollAsked, [this] { Rolls().Open(Rollkin()); });
+    QObject::connect(menu, &frmMenu::ShareAsked,
+                     [this] { ShareWindow().Open(Rollkin(), sharing_); });
     QObject::connect(menu, &frmMenu::HistoryAsked, [this] { History().Open(Rollkin()); });
     menu->mnuRemember->setChecked(remember_);
     QObject::connect(menu, &frmMenu::RememberAsked, [this](bool remember) { Remember(remember); });
@@ -176,8 +196,10 @@ frmHistory& Program::History() {
 frmRoll& Program::Rolls() {
     if (rolls_) return *rolls_;
     rolls_ = std::make_unique<frmRoll>(Rnd, Screen);
-    QObject::connect(rolls_.get(), &frmRoll::Rolled,
-                     [this](const RollLines& lines) { AddRoll(lines); });
+    QObject::connect(rolls_.get(), &frmRoll::Rolled, [this](const RollLines& lines) {
+        AddRoll(lines);
+        ShareThrow(QString::fromStdString(lines.plain), ThrowSource::RollWindow);
+    });
     QObject::connect(rolls_.get(), &frmRoll::SavedRollsEdited,
                      [this](const SavedRolls& rolls) { SavedRollsEdited(rolls); });
     rolls_->ShowSavedRolls(Saved);
@@ -192,6 +214,82 @@ void Program::SavedRollsEdited(const SavedRolls& rolls) {
     Saved = rolls;
     Rollkin().ShowSavedRolls(Saved);
     KeepSavedRolls();
+}
+
+frmShare& Program::ShareWindow() {
+    if (share_) return *share_;
+    share_ = std::make_unique<frmShare>(Screen);
+    QObject::connect(share_.get(), &frmShare::Changed,
+                     [this](const ShareSettings& settings) {
+                         SetSharing(settings);
+                         KeepSharing();
+                     });
+    QObject::connect(
+        share_.get(), &frmShare::TestAsked,
+        [this](const QString& webhook, const QByteArray& message) { PostTest(webhook, message); });
+    return *share_;
+}
+
+void Program::KeepSharing() {
+    // Kept whatever "Remember Settings" says: entering an address is asking to keep it.
+    // Nothing changed (the defaults and no file among them) writes nothing.
+    if (file_ && sharing_ != ShareSettings::FromMap(file_->Group(QStringLiteral("Share"))))
+        KeepGroup(QStringLiteral("Share"), sharing_.ToMap());
+}
+
+void Program::SetSharing(const ShareSettings& settings) {
+    sharing_ = settings;
+    // An address from the settings file may be one the window would have refused.
+    if (const auto refusal = WebhookUrl::Refusal(sharing_.webhook); refusal && sharing_.Posting()) {
+        SharingStopped(*refusal);
+        return;
+    }
+    if (!sharing_.Posting()) return;
+    Queue();
+    transport_->SetUrl(QUrl(sharing_.webhook));
+    queue_->Restart();
+}
+
+ShareQueue& Program::Queue() {
+    if (queue_) return *queue_;
+    shareClock_ = std::make_unique<TimerClock>();
+    transport_ = std::make_unique<NetworkTransport>();
+    transport_->SetUrl(QUrl(sharing_.webhook));
+    const auto report = [this](std::uint64_t serial, ShareQueue::State state, const QString& why) {
+        using Post = ThrowHistory::Post;
+        const Post post = state == ShareQueue::State::Sent      ? Post::Sent
+                          : state == ShareQueue::State::Waiting ? Post::Waiting
+                                                                : Post::NotSent;
+        Throws().Mark(serial, post, why.toStdString());
+    };
+    queue_ =
+        std::make_unique<ShareQueue>(*shareClock_, *transport_, report,
+                                     [this](const QString& message) { SharingStopped(message); });
+    return *queue_;
+}
+
+void Program::ShareThrow(const QString& plainLine, ThrowSource source) {
+    if (!sharing_.Wants(source)) return;
+    const QString content = ShareContent(sharing_.name, plainLine);
+    if (sharing_.copyToClipboard) QGuiApplication::clipboard()->setText(content);
+    if (sharing_.Posting()) Queue().Add(WebhookMessage(content), Throws().Newest());
+}
+
+void Program::SharingStopped(const QString& message) {
+    sharing_.enabled = false;
+    KeepSharing();  // switched off until the player saves the Share window again
+    // Told from the event loop, not from within the answer that stopped posting.
+    QTimer::singleShot(0, &Menu(), [this, message] {
+        if (!ended_) Screen.MsgBox(message, MsgOkOnly | MsgInformation);
+    });
+}
+
+void Program::PostTest(const QString& webhook, const QByteArray& message) {
+    if (!testTransport_) testTransport_ = std::make_unique<NetworkTransport>();
+    testTransport_->SetUrl(QUrl(webhook));
+    testTransport_->Post(message, [this](const Answer& answer) {
+        if (share_) share_->ShowAnswer(answer);
+    });
 }
 
 TwipsRect Program::StripRect() {

@@ -6,6 +6,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/Units.h"
+#include "share/Webhook.h"
 #include "state/AppState.h"
 #include "state/Random.h"
 #include "state/Roll.h"
@@ -20,6 +21,10 @@ class frmHistory;
 class frmRoll;
 class ThrowHistory;
 class SettingsFile;
+class frmShare;
+class ShareQueue;
+class TimerClock;
+class NetworkTransport;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
 // live for the whole run. The windows say what the user asked for with signals; this is the one
@@ -64,6 +69,15 @@ public:
     frmHistory& History();
     // The Roll window, created at its first opening.
     frmRoll& Rolls();
+    // The Share window, created at its first opening.
+    frmShare& ShareWindow();
+
+    // How throws reach the group's chat. Held for the run; SetSharing changes it.
+    const ShareSettings& Sharing() const { return sharing_; }
+    void SetSharing(const ShareSettings& settings);
+    // Posts a throw (and copies it) as the settings ask. Called once the throw is in History,
+    // whose newest line it marks as waiting, then posted or not sent.
+    void ShareThrow(const QString& plainLine, ThrowSource source);
 
     // The scroller beside the strip: following the cursor, opening for a slot.
     void TrackScroller();
@@ -97,6 +111,11 @@ private:
     void Remember(bool remember);
     // One message for a file that cannot be written, until a write succeeds again.
     void Written(bool ok);
+    ShareQueue& Queue();
+    void PostTest(const QString& webhook, const QByteArray& message);
+    void SharingStopped(const QString& message);
+    // The Share settings into the settings file, when they differ from what it holds.
+    void KeepSharing();
 
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
@@ -107,6 +126,12 @@ private:
     std::unique_ptr<SettingsFile> file_;
     bool remember_ = false;
     bool writeFailing_ = false;
+    std::unique_ptr<frmShare> share_;
+    ShareSettings sharing_;
+    std::unique_ptr<TimerClock> shareClock_;
+    std::unique_ptr<NetworkTransport> transport_;
+    std::unique_ptr<NetworkTransport> testTransport_;
+    std::unique_ptr<ShareQueue> queue_;
     bool ended_ = false;
 };
 

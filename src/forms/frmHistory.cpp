@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "forms/BesideStrip.h"
 #include "platform/Desktop.h"
@@ -51,10 +52,14 @@ public:
         const int row = index.row();
         switch (role) {
             case Qt::DisplayRole:
-                return QString::fromStdString(history_.Line(row));
+                return QString::fromStdString(history_.Line(row)) + Posted(row).first;
             case MarkupRole:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
-                                              history_.LineMarkup(row));
+                                              history_.LineMarkup(row)) +
+                       Posted(row).first.toHtmlEscaped();
+            case Qt::ToolTipRole:
+                if (const QString tip = Posted(row).second; !tip.isEmpty()) return tip;
+                return {};
             case Qt::AccessibleDescriptionRole:
                 // A roll's line names its naturals and marks its dropped dice in characters.
                 if (const ThrowHistory::RollLines* roll = history_.Roll(row))
@@ -93,7 +98,26 @@ public:
         }
     }
 
+    void Marked(int row) override { emit dataChanged(index(row), index(row)); }
+
 private:
+    // What became of a throw posted to the chat: the mark after its line, and its tooltip.
+    std::pair<QString, QString> Posted(int row) const {
+        switch (history_.PostOf(row)) {
+            case ThrowHistory::Post::Waiting:
+                return {frmHistory::tr("  (waiting)"), frmHistory::tr("Waiting to be posted")};
+            case ThrowHistory::Post::Sent:
+                return {frmHistory::tr("  (posted)"), frmHistory::tr("Posted to the group's chat")};
+            case ThrowHistory::Post::NotSent:
+                return {frmHistory::tr("  (not sent)"),
+                        frmHistory::tr("Not sent: %1")
+                            .arg(QString::fromStdString(history_.WhyNotSent(row)))};
+            case ThrowHistory::Post::None:
+                break;
+        }
+        return {};
+    }
+
     ThrowHistory& history_;
 };
 
@@ -195,6 +219,10 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     connect(model, &QAbstractItemModel::rowsInserted, this,
             [this, delegate](const QModelIndex&, int first, int last) {
                 delegate->Measure(*lstThrows, first, last);
+            });
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this, delegate](const QModelIndex& top, const QModelIndex& bottom) {
+                delegate->Measure(*lstThrows, top.row(), bottom.row());
             });
     connect(model, &QAbstractItemModel::modelReset, this, [delegate] { delegate->Forget(); });
     lstThrows->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -28,6 +28,8 @@ frmMenu::frmMenu(AppState& state, Desktop& screen)
     mnuHidden->addSeparator();
     mnuRoll = mnuHidden->addAction(tr("Roll..."));
     mnuRoll->setObjectName(QStringLiteral("mnuRoll"));
+    mnuShare = mnuHidden->addAction(tr("Share..."));
+    mnuShare->setObjectName(QStringLiteral("mnuShare"));
     mnuHistory = mnuHidden->addAction(tr("History..."));
     mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
     mnuRemember = mnuHidden->addAction(tr("Remember Settings"));
@@ -51,6 +53,7 @@ frmMenu::frmMenu(AppState& state, Desktop& screen)
     connect(mnuExit, &QAction::triggered, this, command(&frmMenu::mnuExit_Click));
     connect(mnuAbout, &QAction::triggered, this, command(&frmMenu::mnuAbout_Click));
     connect(mnuRoll, &QAction::triggered, this, command(&frmMenu::mnuRoll_Click));
+    connect(mnuShare, &QAction::triggered, this, command(&frmMenu::mnuShare_Click));
     connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
     connect(mnuRemember, &QAction::triggered, this, command(&frmMenu::mnuRemember_Click));
 
@@ -99,6 +102,10 @@ void frmMenu::mnuAbout_Click() {
 
 void frmMenu::mnuRoll_Click() {
     emit RollAsked();
+}
+
+void frmMenu::mnuShare_Click() {
+    emit ShareAsked();
 }
 
 void frmMenu::mnuHistory_Click() {

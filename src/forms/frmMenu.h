@@ -27,6 +27,7 @@ public:
     QAction* mnuExit;
     QAction* mnuAbout;
     QAction* mnuRoll;
+    QAction* mnuShare;
     QAction* mnuHistory;
     QAction* mnuRemember;  // checkable
 
@@ -40,6 +41,7 @@ public:
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuRoll_Click();
+    void mnuShare_Click();
     void mnuHistory_Click();
     void mnuRemember_Click();
 
@@ -56,6 +58,7 @@ signals:
     void ExitAsked();
     void AboutAsked();
     void RollAsked();
+    void ShareAsked();
     void HistoryAsked();
     // "Remember Settings" was checked (true) or unchecked.
     void RememberAsked(bool remember);

@@ -18,6 +18,7 @@ void ThrowHistory::Tell(bool before, Change change) const {
 void ThrowHistory::MakeRoom() {
     if (entries_.size() < Capacity) return;
     Tell(true, Change::DropOldest);
+    whyNotSent_.erase(added_ + 1 - entries_.size());
     entries_.pop_front();
     Tell(false, Change::DropOldest);
 }
@@ -29,8 +30,9 @@ void ThrowHistory::Add(const ThrowRecord& record, int secondsOfDay) {
     if (label == diceLabels_.end()) label = diceLabels_.insert(label, record.dice);
     Tell(true, Change::Add);
     entries_.push_back({secondsOfDay, record.total,
-                        static_cast<std::uint16_t>(label - diceLabels_.begin()), record.faces,
-                        nullptr});
+                        static_cast<std::uint16_t>(label - diceLabels_.begin()), Post::None,
+                        record.faces, nullptr});
+    ++added_;
     Tell(false, Change::Add);
 }
 
@@ -38,7 +40,8 @@ void ThrowHistory::Add(RollLines roll, int secondsOfDay) {
     MakeRoom();
     Tell(true, Change::Add);
     entries_.push_back(
-        {secondsOfDay, 0, 0, {}, std::make_unique<const RollLines>(std::move(roll))});
+        {secondsOfDay, 0, 0, Post::None, {}, std::make_unique<const RollLines>(std::move(roll))});
+    ++added_;
     Tell(false, Change::Add);
 }
 
@@ -46,7 +49,25 @@ void ThrowHistory::Clear() {
     Tell(true, Change::Clear);
     entries_ = std::deque<Entry>();  // gives the memory back, which clear() would keep
     diceLabels_.clear();
+    whyNotSent_.clear();
     Tell(false, Change::Clear);
+}
+
+void ThrowHistory::Mark(std::uint64_t serial, Post post, std::string why) {
+    const std::uint64_t oldest = added_ + 1 - entries_.size();
+    if (serial < oldest || serial > added_) return;
+    entries_[serial - oldest].post = post;
+    if (post == Post::NotSent) {
+        whyNotSent_[serial] = std::move(why);
+    } else {
+        whyNotSent_.erase(serial);
+    }
+    if (watcher_ != nullptr) watcher_->Marked(static_cast<int>(added_ - serial));
+}
+
+std::string ThrowHistory::WhyNotSent(int row) const {
+    const auto why = whyNotSent_.find(added_ - static_cast<std::uint64_t>(row));
+    return why == whyNotSent_.end() ? std::string() : why->second;
 }
 
 const ThrowHistory::Entry& ThrowHistory::EntryAt(int row) const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ public:
         virtual ~Watcher() = default;
         virtual void Changing(Change change) = 0;
         virtual void Changed(Change change) = 0;
+        // A row's posting mark changed.
+        virtual void Marked(int /*row*/) {}
     };
     void SetWatcher(Watcher* watcher) { watcher_ = watcher; }
 
@@ -37,6 +40,15 @@ public:
     void Add(const ThrowRecord& record, int secondsOfDay);
     void Add(RollLines roll, int secondsOfDay);
     void Clear();
+
+    // What became of a throw posted to the group's chat: None when it was not posted.
+    enum class Post : std::uint8_t { None, Waiting, Sent, NotSent };
+    // The serial number of the newest throw: 1 for the run's first, 0 before it.
+    std::uint64_t Newest() const { return added_; }
+    // Marks a throw by its serial number (why: for NotSent); one dropped since is left alone.
+    void Mark(std::uint64_t serial, Post post, std::string why = {});
+    Post PostOf(int row) const { return EntryAt(row).post; }
+    std::string WhyNotSent(int row) const;
 
     int Count() const { return static_cast<int>(entries_.size()); }
     // A strip throw's dice; a roll's are in its lines only (null for a strip throw).
@@ -56,6 +68,7 @@ private:
         std::int32_t secondsOfDay;
         Integer total;
         std::uint16_t dice;  // index into diceLabels_
+        Post post;
         std::vector<Integer> faces;
         std::unique_ptr<const RollLines> roll;  // a pointer: the strip's throws stay small
     };
@@ -65,6 +78,8 @@ private:
 
     std::deque<Entry> entries_;            // oldest first
     std::vector<std::string> diceLabels_;  // "3d6", each once
+    std::uint64_t added_ = 0;              // the newest's serial; the others count down by one
+    std::map<std::uint64_t, std::string> whyNotSent_;  // by serial
     Watcher* watcher_ = nullptr;
 };
 

@@ -39,28 +39,36 @@ def app(x, binary):
 
 
 @pytest.fixture
-def buttons(x, binary):
-    """The program on an AT-SPI bus started here (the test runs in a D-Bus session of its own):
-    the strip's buttons in the accessibility tree."""
+def atspi(x):
+    """An AT-SPI bus started here (the test runs in a D-Bus session of its own): the environment
+    that puts the program on it."""
     launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                 env=x.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(0.5)
     os.environ["DISPLAY"] = x.display
     try:
-        with App(x, binary, {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}):
-            import pyatspi
-
-            def find():
-                desktop = pyatspi.Registry.getDesktop(0)
-                for i in range(desktop.childCount):
-                    app = desktop.getChildAtIndex(i)
-                    if app is None or app.name != "dicerollkin":
-                        continue
-                    for j in range(app.childCount):
-                        window = app.getChildAtIndex(j)
-                        if window is not None and window.name == STRIP:
-                            return [window.getChildAtIndex(k) for k in range(window.childCount)]
-                return None
-            yield wait_for(find, 20, interval=0.2, what="the strip in the accessibility tree")
+        yield {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
     finally:
         launcher.terminate()
+
+
+def accessible_windows():
+    """The program's windows in the accessibility tree, by name."""
+    import pyatspi
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "dicerollkin":
+            return {w.name: w for w in (app.getChildAtIndex(j) for j in range(app.childCount))
+                    if w is not None}
+    return {}
+
+
+@pytest.fixture
+def buttons(x, binary, atspi):
+    """The program on an AT-SPI bus: the strip's buttons in the accessibility tree."""
+    with App(x, binary, atspi):
+        def find():
+            window = accessible_windows().get(STRIP)
+            return window and [window.getChildAtIndex(k) for k in range(window.childCount)]
+        yield wait_for(find, 20, interval=0.2, what="the strip in the accessibility tree")

@@ -11,10 +11,11 @@ CONFIG = "Dice Rollkin Configuration"
 ABOUT = "About Dice Rollkin"
 HISTORY = "Dice Rollkin History"
 ROLLS = "Dice Rollkin Rolls"
-# The middle of each menu item as a share of the menu's height (four items, a separator above
-# the last).
-ITEMS = {"Configure...": 0.08, "Exit": 0.24, "About...": 0.40, "Roll...": 0.60, "History...": 0.76,
-         "Remember Settings": 0.92}
+SHARE = "Dice Rollkin Share"
+# The middle of each menu item as a share of the menu's height (seven items, a separator above
+# the fourth).
+ITEMS = {"Configure...": 0.069, "Exit": 0.207, "About...": 0.345, "Roll...": 0.517,
+         "Share...": 0.655, "History...": 0.793, "Remember Settings": 0.931}
 
 # The buttons' colours, top to bottom.
 COLOURS = [

@@ -238,8 +238,8 @@ TEST_F(Gestures, ShiftLeftPressPopsUpTheMenuAndThrowsNothing) {
     QStringList items;
     for (QAction* a : shown->actions())
         items << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(items, (QStringList{"Configure...", "Exit", "About...", "-", "Roll...", "History...",
-                                  "Remember Settings"}));
+    EXPECT_EQ(items, (QStringList{"Configure...", "Exit", "About...", "-", "Roll...", "Share...",
+                                  "History...", "Remember Settings"}));
     EXPECT_EQ(shown->title(), "Hidden");
 }
 

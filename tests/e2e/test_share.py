@@ -1,0 +1,80 @@
+"""Throws posted to the group's chat: a small HTTP server on 127.0.0.1 stands in for its webhook.
+The settings are typed into the Share window. Runs inside its own D-Bus session (dbus-run-session):
+History's marks are read through AT-SPI."""
+
+import http.server
+import json
+import re
+import threading
+import time
+
+from conftest import accessible_windows
+from strip import HISTORY, SHARE, App, button_rect, choose, region, wait_closed
+from x11 import wait_for
+
+NO_PROXY = {"http_proxy": "", "https_proxy": "", "HTTP_PROXY": "", "HTTPS_PROXY": "",
+            "all_proxy": "", "no_proxy": "*"}
+
+
+class Webhook(http.server.BaseHTTPRequestHandler):
+    def do_POST(self):
+        body = self.rfile.read(int(self.headers["Content-Length"]))
+        self.server.posts.append((self.path, json.loads(body)))
+        self.send_response(204)
+        self.end_headers()
+
+    def log_message(self, *args):
+        pass
+
+
+def history_lines():
+    import pyatspi
+    window = accessible_windows().get(HISTORY)
+    found = window and pyatspi.findDescendant(window, lambda a: a.getRoleName() in ("list", "table"))
+    return found and [found.getChildAtIndex(i).name for i in range(found.childCount)]
+
+
+def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, binary, atspi):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Webhook)
+    server.posts = []
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    with App(x, binary, dict(atspi, **NO_PROXY)) as app:
+        choose(x, app.window, "Share...")
+        share = x.wait_window(SHARE)
+        x.click(share.x + share.w // 2, share.y + 20)  # the name
+        x.xdotool("type", "--delay", "20", "Rogue")
+        x.xdotool("key", "Tab")
+        x.xdotool("type", "--delay", "5", f"http://127.0.0.1:{server.server_port}/hooks/1/s3cret")
+        x.xdotool("key", "Return")
+        wait_closed(x, SHARE)
+
+        x.click(40, 180)  # d6
+        path, first = wait_for(lambda: server.posts, 10, what="the first post")[0]
+        assert path == "/hooks/1/s3cret"
+        assert re.fullmatch(r"Rogue: d6: [1-6]", first.pop("content")), first
+        assert first == {"username": "Dice Rollkin", "allowed_mentions": {"parse": []}}
+        for y in (100, 220, 340):  # d4, d8, d20 in quick succession
+            x.click(40, y)
+        wait_for(lambda: len(server.posts) == 4, 10, what="three more posts")
+        assert [p["content"].split(":")[1] for _, p in server.posts[1:]] == [" d4", " d8", " d20"]
+
+        server.shutdown()
+        server.server_close()
+        for slot in (10, 1):  # d100, d2: the total shows at once with no webhook to answer
+            before = region(x, button_rect(slot))
+            started = time.monotonic()
+            x.click(40, button_rect(slot)[1] + 20)
+            wait_for(lambda: region(x, button_rect(slot)) != before, 2, what="the total")
+            assert time.monotonic() - started < 2
+        choose(x, app.window, "History...")
+        x.wait_window(HISTORY)
+        # Each is tried again after 1, 2 and 4 s, then given up.
+        def given_up():
+            lines = history_lines()
+            return lines if lines and lines[0].endswith("(not sent)") else None
+        lines = wait_for(given_up, 40, interval=0.5, what="History's marks")
+        assert [line.rsplit("(", 1)[1] for line in lines] == ["not sent)"] * 2 + ["posted)"] * 4
+        x.click(40, 180)  # one more on its way: the program still ends at once, dropping it
+        choose(x, app.window, "Exit")
+        assert app.wait_exit(timeout=5) == 0, app.error_output()[-3000:]
+        assert "s3cret" not in app.error_output()

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <map>
+
+#include "FakeDesktop.h"
+#include "ProgramFixture.h"
+#include "forms/frmShare.h"
+#include "share/ShareQueue.h"
+#include "share/Webhook.h"
+
+namespace rollkin::test {
+namespace {
+
+// Time stands still until the test moves it to the next wake-up; each post waits for the
+// test's answer.
+struct FakeWebhook : Clock, Transport {
+    Millis now = 0, at = -1;
+    std::function<void()> wake;
+    std::function<void(const Answer&)> pending;
+    QStringList posts;  // "a@1500": the message's content and the time it was posted
+    Millis Now() const override { return now; }
+    void WakeAt(Millis when, std::function<void()> w) override { at = when, wake = std::move(w); }
+    void Post(const QByteArray& body, std::function<void(const Answer&)> answered) override {
+        posts << QStringLiteral("%1@%2")
+                     .arg(QJsonDocument::fromJson(body).object().value("content").toString())
+                     .arg(now);
+        pending = std::move(answered);
+    }
+};
+
+Answer A(int status, QByteArray body = {}, QByteArray retryAfter = {}, QByteArray remaining = {},
+         QByteArray resetAfter = {}) {
+    return {status, {}, body, retryAfter, remaining, resetAfter};
+}
+
+// Three throws a, b, c at once; the webhook answers as scripted.
+TEST(ShareQueue, KeepsTheOrderAndPacesByTheAnswers) {
+    struct Row {
+        const char* what;
+        std::vector<Answer> answers;
+        const char* posts;
+        const char* states;  // S sent, N not sent, per throw
+    };
+    const Answer ok = A(204), none = A(0);
+    // clang-format off
+    const Row rows[] = {
+        {"all taken", {ok, ok, ok}, "a@0 b@0 c@0", "SSS"},
+        {"429, retry_after", {A(429, R"({"retry_after": 1.5})"), ok, ok, ok}, "a@0 a@1500 b@1500 c@1500", "SSS"},
+        {"429, Retry-After", {A(429, {}, "2"), ok, ok, ok}, "a@0 a@2000 b@2000 c@2000", "SSS"},
+        {"limit used up", {A(204, {}, {}, "0", "0.5"), A(204, {}, {}, "0", "0.25"), ok}, "a@0 b@500 c@750", "SSS"},
+        {"limit left", {A(204, {}, {}, "3", "9"), ok, ok}, "a@0 b@0 c@0", "SSS"},
+        {"404", {A(404)}, "a@0", "NNN"},
+        {"no answer", {none, none, none, none, ok, ok}, "a@0 a@1000 a@3000 a@7000 b@7000 c@7000", "NSS"},
+        {"503, then taken", {A(503), ok, ok, ok}, "a@0 a@1000 b@1000 c@1000", "SSS"},
+        {"a redirect", {A(301), ok, ok}, "a@0 b@0 c@0", "NSS"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        FakeWebhook hook;
+        std::map<std::uint64_t, char> states;
+        QStringList stops;
+        ShareQueue queue(
+            hook, hook,
+            [&](std::uint64_t tag, ShareQueue::State state, const QString&) {
+                states[tag] = "WSN"[static_cast<int>(state)];
+            },
+            [&](const QString& message) { stops << message; });
+        for (const char* c : {"a", "b", "c"})
+            queue.Add(WebhookMessage(c), static_cast<std::uint64_t>(*c));
+        EXPECT_TRUE(hook.posts.isEmpty()) << row.what;  // never within the throw
+        for (const Answer& answer : row.answers) {
+            while (!hook.pending && hook.wake) {
+                hook.now = std::max(hook.now, hook.at);
+                std::exchange(hook.wake, nullptr)();
+            }
+            ASSERT_TRUE(hook.pending) << row.what;
+            std::exchange(hook.pending, nullptr)(answer);
+        }
+        EXPECT_FALSE(hook.pending || hook.wake) << row.what;
+        EXPECT_EQ(hook.posts.join(' ').toStdString(), row.posts) << row.what;
+        std::string got;
+        for (const auto& [tag, state] : states)
+            got += state;
+        EXPECT_EQ(got, row.states) << row.what;
+        EXPECT_EQ(stops.size(), row.answers.back().status == 404) << row.what;
+        EXPECT_TRUE(stops.isEmpty() || stops[0].contains("answered 404")) << row.what;
+    }
+}
+
+TEST(ShareQueue, TheMessageNamesThePlayerMentionsNobodyAndIsCutAt2000) {
+    EXPECT_EQ(WebhookMessage(ShareContent(" Rogue ", "d20+7: 14 + 7 = 21")),
+              R"({"allowed_mentions":{"parse":[]},"content":"Rogue: d20+7: 14 + 7 = 21",)"
+              R"("username":"Dice Rollkin"})");
+    EXPECT_EQ(ShareContent("", "@everyone"), "@everyone");
+    EXPECT_EQ(ShareContent("Rogue", QString(2100, 'x')), "Rogue: " + QString(1990, 'x') + "...");
+    EXPECT_EQ(ShareContent("R", QString(1997, 'x')), "R: " + QString(1997, 'x'));  // just fits
+}
+
+TEST(ShareQueue, OnlyHttpsOrLoopbackHttpAddressesAreTaken) {
+    // clang-format off
+    const std::pair<const char*, bool> rows[] = {
+        {"https://discord.com/api/webhooks/1/abc", true}, {"http://127.0.0.1:8080/hook", true},
+        {"http://127.3.4.5/hook", true}, {"http://[::1]:9/hook", true}, {"http://localhost/h", true},
+        {"http://discord.com/api/webhooks/1/abc", false}, {"http://128.0.0.1/hook", false},
+        {"http://localhost.example.com/hook", false}, {"https://user:pw@discord.com/h", false},
+        {"ftp://127.0.0.1/hook", false}, {"file:///etc/passwd", false},
+        {"discord.com/api/webhooks", false}, {"", false}};
+    // clang-format on
+    for (const auto& [url, taken] : rows)
+        EXPECT_EQ(!WebhookUrl::Refusal(url), taken) << url;
+    EXPECT_EQ(WebhookUrl::Masked("https://discord.com/api/webhooks/1/secret"),
+              "https://discord.com/…");
+}
+
+TEST(ShareWindow, ARefusedAddressIsSaidAndNotTakenAndTheSecretIsMaskedUnlessEdited) {
+    FakeDesktop desktop;
+    frmShare window(desktop);
+    QWidget strip;
+    QSignalSpy changed(&window, &frmShare::Changed);
+    window.Open(strip,
+                ShareSettings::FromMap({{"webhook", "http://discord.com/api/webhooks/1/x"}}));
+    EXPECT_EQ(window.txtWebhook->echoMode(), QLineEdit::Password);
+    window.cmdOK->click();
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_TRUE(window.lblError->text().startsWith("Only https://"));
+    window.txtWebhook->setText("https://discord.com/api/webhooks/1/secret");
+    window.optChosen->setChecked(true);
+    window.cmdOK->click();
+    ASSERT_EQ(changed.count(), 1);
+    const auto taken = changed[0][0].value<ShareSettings>();
+    EXPECT_EQ(taken.ToMap().value("what"), "chosen");
+}
+
+using Sharing = ProgramFixture;
+
+TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) {
+    program.SetSharing(ShareSettings::FromMap({{"webhook", "http://example.com/h"},
+                                               {"name", "Rogue"},
+                                               {"what", "chosen"},
+                                               {"clipboard", true}}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.messages.empty(); }));
+    EXPECT_TRUE(desktop.messages[0].prompt.startsWith("Only https://"));
+    QGuiApplication::clipboard()->setText("kept");
+    program.ShareThrow("d6: 4", ThrowSource::DiceButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    program.ShareThrow("d20+7: [14] + 7 = 21", ThrowSource::SavedRoll);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Rogue: d20+7: [14] + 7 = 21");
+}
+
+}  // namespace
+}  // namespace rollkin::test
