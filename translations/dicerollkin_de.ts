@@ -115,6 +115,44 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>NetworkTransport</name>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no answer in %1 s</source>
+        <translation>keine Antwort in %1 s</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>sichere Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>Netzwerkfehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde nach %2 verschoben, und Dice Rollkin startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Die Einstellungsdatei %1 konnte weder gelesen noch beiseitegelegt werden. Dice Rollkin startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden. Dice Rollkin läuft weiter und versucht es bei der nächsten Änderung erneut.</translation>
+    </message>
+</context>
+<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -217,6 +255,48 @@ Das Handbuch: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>natürliche 1</translation>
+    </message>
+</context>
+<context>
+    <name>ShareQueue</name>
+    <message>
+        <source>posting is switched off</source>
+        <translation>das Posten ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>posting was switched off</source>
+        <translation>das Posten wurde ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>The webhook answered %1: posting is switched off. Throws go on; enter the address again in Share to post them.</source>
+        <translation>Der Webhook antwortete %1: Das Posten ist ausgeschaltet. Die Würfe gehen weiter; geben Sie die Adresse unter Teilen erneut ein, um sie zu posten.</translation>
+    </message>
+    <message>
+        <source>%1, given up after %2 tries</source>
+        <translation>%1, nach %2 Versuchen aufgegeben</translation>
+    </message>
+</context>
+<context>
+    <name>WebhookUrl</name>
+    <message>
+        <source>The webhook address is empty.</source>
+        <translation>Die Webhook-Adresse ist leer.</translation>
+    </message>
+    <message>
+        <source>This is not a web address: it should look like https://host/path.</source>
+        <translation>Das ist keine Webadresse: Sie sollte wie https://host/pfad aussehen.</translation>
+    </message>
+    <message>
+        <source>A webhook address holds no user name or password.</source>
+        <translation>Eine Webhook-Adresse enthält keinen Benutzernamen und kein Passwort.</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
+        <translation>Nur https://-Adressen werden angenommen (http:// nur zu diesem Computer, zum Testen).</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken.</source>
+        <translation>Nur https://-Adressen werden angenommen.</translation>
     </message>
 </context>
 <context>
@@ -462,6 +542,14 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedStrip</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>
@@ -478,6 +566,46 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>  (waiting)</source>
+        <translation>  (wartet)</translation>
+    </message>
+    <message>
+        <source>Waiting to be posted</source>
+        <translation>Wartet darauf, gepostet zu werden</translation>
+    </message>
+    <message>
+        <source>  (posted)</source>
+        <translation>  (gepostet)</translation>
+    </message>
+    <message>
+        <source>Posted to the group&apos;s chat</source>
+        <translation>Im Chat der Gruppe gepostet</translation>
+    </message>
+    <message>
+        <source>  (not sent)</source>
+        <translation>  (nicht gesendet)</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Speichern...</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Verlauf speichern</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;CSV (*.csv)</source>
+        <translation>Text (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be saved in &quot;%1&quot;: %2</source>
+        <translation>Der Verlauf konnte nicht in „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +630,14 @@ Das Handbuch: man dicerollkin
         <source>Roll...</source>
         <translation>Würfeln...</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>Remember Settings</source>
+        <translation>Einstellungen merken</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -525,6 +661,50 @@ Das Handbuch: man dicerollkin
         <source>No roll yet</source>
         <translation>Noch kein Wurf</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Saved rolls</source>
+        <translation>Gespeicherte Würfe</translation>
+    </message>
+    <message>
+        <source>&amp;Saved rolls:</source>
+        <translation>&amp;Gespeicherte Würfe:</translation>
+    </message>
+    <message>
+        <source>Name of the roll to save</source>
+        <translation>Name des zu speichernden Wurfs</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>A saved roll needs a name.</source>
+        <translation>Ein gespeicherter Wurf braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>At most %1 rolls can be saved: remove one to add another.</source>
+        <translation>Höchstens %1 Würfe lassen sich speichern: entfernen Sie einen, um einen anderen hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>Type the roll to save in the field above.</source>
+        <translation>Geben Sie den zu speichernden Wurf im Feld darüber ein.</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRollkin</name>
@@ -541,6 +721,77 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Error getting cursor pos</source>
         <translation>Mausposition nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmShare</name>
+    <message>
+        <source>Dice Rollkin Share</source>
+        <translation>Dice Rollkin – Teilen</translation>
+    </message>
+    <message>
+        <source>Rogue</source>
+        <translation>Schurke</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>Webhook-URL</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL:</source>
+        <translation>&amp;Webhook-URL:</translation>
+    </message>
+    <message>
+        <source>Post:</source>
+        <translation>Posten:</translation>
+    </message>
+    <message>
+        <source>&amp;Every throw</source>
+        <translation>&amp;Jeden Wurf</translation>
+    </message>
+    <message>
+        <source>&amp;Only saved rolls and the Roll window&apos;s rolls</source>
+        <translation>&amp;Nur gespeicherte Würfe und die Würfe aus dem Würfeln-Fenster</translation>
+    </message>
+    <message>
+        <source>Copy each throw to the clipboard</source>
+        <translation>Jeden Wurf in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Nicht gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Posting a test line...</source>
+        <translation>Testzeile wird gesendet...</translation>
+    </message>
+    <message>
+        <source>a test of Dice Rollkin&apos;s posting</source>
+        <translation>ein Test des Postens von Dice Rollkin</translation>
     </message>
 </context>
 </TS>

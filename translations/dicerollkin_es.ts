@@ -115,6 +115,44 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>NetworkTransport</name>
+    <message>
+        <source>connection refused</source>
+        <translation>conexión rechazada</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host no encontrado</translation>
+    </message>
+    <message>
+        <source>no answer in %1 s</source>
+        <translation>sin respuesta en %1 s</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>falló la conexión segura</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>error de red %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Se ha movido a %2 y Dice Rollkin se inicia con la configuración predeterminada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>No se pudo leer ni apartar el archivo de configuración %1. Dice Rollkin se inicia con la configuración predeterminada y deja el archivo como está.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>No se pudo escribir el archivo de configuración %1. Dice Rollkin continúa y lo intentará de nuevo en el próximo cambio.</translation>
+    </message>
+</context>
+<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -217,6 +255,48 @@ El manual: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 natural</translation>
+    </message>
+</context>
+<context>
+    <name>ShareQueue</name>
+    <message>
+        <source>posting is switched off</source>
+        <translation>la publicación está desactivada</translation>
+    </message>
+    <message>
+        <source>posting was switched off</source>
+        <translation>la publicación se desactivó</translation>
+    </message>
+    <message>
+        <source>The webhook answered %1: posting is switched off. Throws go on; enter the address again in Share to post them.</source>
+        <translation>El webhook respondió %1: la publicación está desactivada. Las tiradas siguen; vuelva a introducir la dirección en Compartir para publicarlas.</translation>
+    </message>
+    <message>
+        <source>%1, given up after %2 tries</source>
+        <translation>%1, abandonado tras %2 intentos</translation>
+    </message>
+</context>
+<context>
+    <name>WebhookUrl</name>
+    <message>
+        <source>The webhook address is empty.</source>
+        <translation>La dirección del webhook está vacía.</translation>
+    </message>
+    <message>
+        <source>This is not a web address: it should look like https://host/path.</source>
+        <translation>Esto no es una dirección web: debería ser como https://host/ruta.</translation>
+    </message>
+    <message>
+        <source>A webhook address holds no user name or password.</source>
+        <translation>Una dirección de webhook no lleva usuario ni contraseña.</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
+        <translation>Solo se aceptan direcciones https:// (http:// solo hacia este equipo, para pruebas).</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken.</source>
+        <translation>Solo se aceptan direcciones https://.</translation>
     </message>
 </context>
 <context>
@@ -462,6 +542,14 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedStrip</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>
@@ -478,6 +566,46 @@ El manual: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>  (waiting)</source>
+        <translation>  (en espera)</translation>
+    </message>
+    <message>
+        <source>Waiting to be posted</source>
+        <translation>Esperando a publicarse</translation>
+    </message>
+    <message>
+        <source>  (posted)</source>
+        <translation>  (publicada)</translation>
+    </message>
+    <message>
+        <source>Posted to the group&apos;s chat</source>
+        <translation>Publicada en el chat del grupo</translation>
+    </message>
+    <message>
+        <source>  (not sent)</source>
+        <translation>  (no enviada)</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>No enviada: %1</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Guardar historial</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;CSV (*.csv)</source>
+        <translation>Texto (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be saved in &quot;%1&quot;: %2</source>
+        <translation>No se pudo guardar el historial en «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +630,14 @@ El manual: man dicerollkin
         <source>Roll...</source>
         <translation>Tirar...</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir...</translation>
+    </message>
+    <message>
+        <source>Remember Settings</source>
+        <translation>Recordar la configuración</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -525,6 +661,50 @@ El manual: man dicerollkin
         <source>No roll yet</source>
         <translation>Ninguna tirada todavía</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Saved rolls</source>
+        <translation>Tiradas guardadas</translation>
+    </message>
+    <message>
+        <source>&amp;Saved rolls:</source>
+        <translation>Tiradas &amp;guardadas:</translation>
+    </message>
+    <message>
+        <source>Name of the roll to save</source>
+        <translation>Nombre de la tirada que se guarda</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>A saved roll needs a name.</source>
+        <translation>Una tirada guardada necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>At most %1 rolls can be saved: remove one to add another.</source>
+        <translation>Se pueden guardar como máximo %1 tiradas: quite una para añadir otra.</translation>
+    </message>
+    <message>
+        <source>Type the roll to save in the field above.</source>
+        <translation>Escriba la tirada que se guarda en el campo de arriba.</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRollkin</name>
@@ -541,6 +721,77 @@ El manual: man dicerollkin
     <message>
         <source>Error getting cursor pos</source>
         <translation>No se pudo leer la posición del puntero</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmShare</name>
+    <message>
+        <source>Dice Rollkin Share</source>
+        <translation>Compartir de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Rogue</source>
+        <translation>Pícaro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL del webhook</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL:</source>
+        <translation>URL del &amp;webhook:</translation>
+    </message>
+    <message>
+        <source>Post:</source>
+        <translation>Publicar:</translation>
+    </message>
+    <message>
+        <source>&amp;Every throw</source>
+        <translation>&amp;Cada tirada</translation>
+    </message>
+    <message>
+        <source>&amp;Only saved rolls and the Roll window&apos;s rolls</source>
+        <translation>&amp;Solo las tiradas guardadas y las de la ventana Tirar</translation>
+    </message>
+    <message>
+        <source>Copy each throw to the clipboard</source>
+        <translation>Copiar cada tirada al portapapeles</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Probar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Enviado: %1</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>No enviado: %1</translation>
+    </message>
+    <message>
+        <source>Posting a test line...</source>
+        <translation>Publicando una línea de prueba...</translation>
+    </message>
+    <message>
+        <source>a test of Dice Rollkin&apos;s posting</source>
+        <translation>una prueba de las publicaciones de Dice Rollkin</translation>
     </message>
 </context>
 </TS>

@@ -115,6 +115,44 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>NetworkTransport</name>
+    <message>
+        <source>connection refused</source>
+        <translation>connexion refusée</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>hôte introuvable</translation>
+    </message>
+    <message>
+        <source>no answer in %1 s</source>
+        <translation>pas de réponse en %1 s</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>échec de la connexion sécurisée</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>erreur réseau %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Le fichier de configuration %1 est illisible. Il a été déplacé vers %2, et Dice Rollkin démarre avec la configuration par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Le fichier de configuration %1 est illisible et n&apos;a pas pu être mis de côté. Dice Rollkin démarre avec la configuration par défaut et laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Le fichier de configuration %1 n&apos;a pas pu être écrit. Dice Rollkin continue et réessaiera à la prochaine modification.</translation>
+    </message>
+</context>
+<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -217,6 +255,48 @@ Le manuel : man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 naturel</translation>
+    </message>
+</context>
+<context>
+    <name>ShareQueue</name>
+    <message>
+        <source>posting is switched off</source>
+        <translation>la publication est désactivée</translation>
+    </message>
+    <message>
+        <source>posting was switched off</source>
+        <translation>la publication a été désactivée</translation>
+    </message>
+    <message>
+        <source>The webhook answered %1: posting is switched off. Throws go on; enter the address again in Share to post them.</source>
+        <translation>Le webhook a répondu %1 : la publication est désactivée. Les lancers continuent ; saisissez de nouveau l&apos;adresse dans Partager pour les publier.</translation>
+    </message>
+    <message>
+        <source>%1, given up after %2 tries</source>
+        <translation>%1, abandonné après %2 essais</translation>
+    </message>
+</context>
+<context>
+    <name>WebhookUrl</name>
+    <message>
+        <source>The webhook address is empty.</source>
+        <translation>L&apos;adresse du webhook est vide.</translation>
+    </message>
+    <message>
+        <source>This is not a web address: it should look like https://host/path.</source>
+        <translation>Ce n&apos;est pas une adresse web : elle devrait ressembler à https://hôte/chemin.</translation>
+    </message>
+    <message>
+        <source>A webhook address holds no user name or password.</source>
+        <translation>Une adresse de webhook ne contient ni nom d&apos;utilisateur ni mot de passe.</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
+        <translation>Seules les adresses https:// sont acceptées (http:// seulement vers cet ordinateur, pour les tests).</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken.</source>
+        <translation>Seules les adresses https:// sont acceptées.</translation>
     </message>
 </context>
 <context>
@@ -462,6 +542,14 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedStrip</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>
@@ -478,6 +566,46 @@ Le manuel : man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>  (waiting)</source>
+        <translation>  (en attente)</translation>
+    </message>
+    <message>
+        <source>Waiting to be posted</source>
+        <translation>En attente de publication</translation>
+    </message>
+    <message>
+        <source>  (posted)</source>
+        <translation>  (publié)</translation>
+    </message>
+    <message>
+        <source>Posted to the group&apos;s chat</source>
+        <translation>Publié dans le chat du groupe</translation>
+    </message>
+    <message>
+        <source>  (not sent)</source>
+        <translation>  (non envoyé)</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Non envoyé : %1</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Enregistrer...</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Enregistrer l&apos;historique</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;CSV (*.csv)</source>
+        <translation>Texte (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be saved in &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;enregistrer l&apos;historique dans « %1 » : %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +630,14 @@ Le manuel : man dicerollkin
         <source>Roll...</source>
         <translation>Lancer...</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager...</translation>
+    </message>
+    <message>
+        <source>Remember Settings</source>
+        <translation>Mémoriser la configuration</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -525,6 +661,50 @@ Le manuel : man dicerollkin
         <source>No roll yet</source>
         <translation>Aucun jet pour l’instant</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Saved rolls</source>
+        <translation>Jets enregistrés</translation>
+    </message>
+    <message>
+        <source>&amp;Saved rolls:</source>
+        <translation>Jets &amp;enregistrés :</translation>
+    </message>
+    <message>
+        <source>Name of the roll to save</source>
+        <translation>Nom du jet à enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>A saved roll needs a name.</source>
+        <translation>Un jet enregistré doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>At most %1 rolls can be saved: remove one to add another.</source>
+        <translation>%1 jets au plus peuvent être enregistrés : retirez-en un pour en ajouter un autre.</translation>
+    </message>
+    <message>
+        <source>Type the roll to save in the field above.</source>
+        <translation>Saisissez le jet à enregistrer dans le champ ci-dessus.</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRollkin</name>
@@ -541,6 +721,77 @@ Le manuel : man dicerollkin
     <message>
         <source>Error getting cursor pos</source>
         <translation>Position du pointeur illisible</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmShare</name>
+    <message>
+        <source>Dice Rollkin Share</source>
+        <translation>Partage de Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Rogue</source>
+        <translation>Roublard</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL du webhook</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL:</source>
+        <translation>URL du &amp;webhook :</translation>
+    </message>
+    <message>
+        <source>Post:</source>
+        <translation>Publier :</translation>
+    </message>
+    <message>
+        <source>&amp;Every throw</source>
+        <translation>&amp;Chaque lancer</translation>
+    </message>
+    <message>
+        <source>&amp;Only saved rolls and the Roll window&apos;s rolls</source>
+        <translation>&amp;Seulement les jets enregistrés et ceux de la fenêtre Lancer</translation>
+    </message>
+    <message>
+        <source>Copy each throw to the clipboard</source>
+        <translation>Copier chaque lancer dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Envoyé : %1</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Non envoyé : %1</translation>
+    </message>
+    <message>
+        <source>Posting a test line...</source>
+        <translation>Envoi d&apos;une ligne de test...</translation>
+    </message>
+    <message>
+        <source>a test of Dice Rollkin&apos;s posting</source>
+        <translation>un test des publications de Dice Rollkin</translation>
     </message>
 </context>
 </TS>

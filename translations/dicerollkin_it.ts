@@ -115,6 +115,44 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>NetworkTransport</name>
+    <message>
+        <source>connection refused</source>
+        <translation>connessione rifiutata</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host non trovato</translation>
+    </message>
+    <message>
+        <source>no answer in %1 s</source>
+        <translation>nessuna risposta in %1 s</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>connessione sicura non riuscita</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>errore di rete %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Impossibile leggere il file delle impostazioni %1. È stato spostato in %2 e Dice Rollkin si avvia con le impostazioni predefinite.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Impossibile leggere o spostare il file delle impostazioni %1. Dice Rollkin si avvia con le impostazioni predefinite e lascia il file com&apos;è.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Impossibile scrivere il file delle impostazioni %1. Dice Rollkin continua e riproverà alla prossima modifica.</translation>
+    </message>
+</context>
+<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -217,6 +255,48 @@ Il manuale: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 naturale</translation>
+    </message>
+</context>
+<context>
+    <name>ShareQueue</name>
+    <message>
+        <source>posting is switched off</source>
+        <translation>la pubblicazione è disattivata</translation>
+    </message>
+    <message>
+        <source>posting was switched off</source>
+        <translation>la pubblicazione è stata disattivata</translation>
+    </message>
+    <message>
+        <source>The webhook answered %1: posting is switched off. Throws go on; enter the address again in Share to post them.</source>
+        <translation>Il webhook ha risposto %1: la pubblicazione è disattivata. I lanci continuano; inserisci di nuovo l&apos;indirizzo in Condividi per pubblicarli.</translation>
+    </message>
+    <message>
+        <source>%1, given up after %2 tries</source>
+        <translation>%1, abbandonato dopo %2 tentativi</translation>
+    </message>
+</context>
+<context>
+    <name>WebhookUrl</name>
+    <message>
+        <source>The webhook address is empty.</source>
+        <translation>L&apos;indirizzo del webhook è vuoto.</translation>
+    </message>
+    <message>
+        <source>This is not a web address: it should look like https://host/path.</source>
+        <translation>Questo non è un indirizzo web: dovrebbe essere come https://host/percorso.</translation>
+    </message>
+    <message>
+        <source>A webhook address holds no user name or password.</source>
+        <translation>Un indirizzo di webhook non contiene nome utente né password.</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
+        <translation>Sono accettati solo indirizzi https:// (http:// solo verso questo computer, per le prove).</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken.</source>
+        <translation>Sono accettati solo indirizzi https://.</translation>
     </message>
 </context>
 <context>
@@ -462,6 +542,14 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedStrip</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>
@@ -478,6 +566,46 @@ Il manuale: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>  (waiting)</source>
+        <translation>  (in attesa)</translation>
+    </message>
+    <message>
+        <source>Waiting to be posted</source>
+        <translation>In attesa di pubblicazione</translation>
+    </message>
+    <message>
+        <source>  (posted)</source>
+        <translation>  (pubblicato)</translation>
+    </message>
+    <message>
+        <source>Posted to the group&apos;s chat</source>
+        <translation>Pubblicato nella chat del gruppo</translation>
+    </message>
+    <message>
+        <source>  (not sent)</source>
+        <translation>  (non inviato)</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Non inviato: %1</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Salva...</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Salva cronologia</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;CSV (*.csv)</source>
+        <translation>Testo (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be saved in &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare la cronologia in «%1»: %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +630,14 @@ Il manuale: man dicerollkin
         <source>Roll...</source>
         <translation>Lancia...</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Condividi...</translation>
+    </message>
+    <message>
+        <source>Remember Settings</source>
+        <translation>Ricorda le impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -525,6 +661,50 @@ Il manuale: man dicerollkin
         <source>No roll yet</source>
         <translation>Ancora nessun lancio</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Saved rolls</source>
+        <translation>Lanci salvati</translation>
+    </message>
+    <message>
+        <source>&amp;Saved rolls:</source>
+        <translation>Lanci &amp;salvati:</translation>
+    </message>
+    <message>
+        <source>Name of the roll to save</source>
+        <translation>Nome del lancio da salvare</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Aggiungi</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Rimuovi</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>S&amp;u</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>&amp;Giù</translation>
+    </message>
+    <message>
+        <source>A saved roll needs a name.</source>
+        <translation>Un lancio salvato deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>At most %1 rolls can be saved: remove one to add another.</source>
+        <translation>Si possono salvare al massimo %1 lanci: rimuovine uno per aggiungerne un altro.</translation>
+    </message>
+    <message>
+        <source>Type the roll to save in the field above.</source>
+        <translation>Scrivi il lancio da salvare nel campo qui sopra.</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRollkin</name>
@@ -541,6 +721,77 @@ Il manuale: man dicerollkin
     <message>
         <source>Error getting cursor pos</source>
         <translation>Impossibile leggere la posizione del puntatore</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmShare</name>
+    <message>
+        <source>Dice Rollkin Share</source>
+        <translation>Condivisione di Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Rogue</source>
+        <translation>Ladro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL del webhook</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL:</source>
+        <translation>URL del &amp;webhook:</translation>
+    </message>
+    <message>
+        <source>Post:</source>
+        <translation>Pubblica:</translation>
+    </message>
+    <message>
+        <source>&amp;Every throw</source>
+        <translation>&amp;Ogni lancio</translation>
+    </message>
+    <message>
+        <source>&amp;Only saved rolls and the Roll window&apos;s rolls</source>
+        <translation>S&amp;olo i lanci salvati e quelli della finestra Lancia</translation>
+    </message>
+    <message>
+        <source>Copy each throw to the clipboard</source>
+        <translation>Copia ogni lancio negli appunti</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Inviato: %1</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Non inviato: %1</translation>
+    </message>
+    <message>
+        <source>Posting a test line...</source>
+        <translation>Invio di una riga di prova...</translation>
+    </message>
+    <message>
+        <source>a test of Dice Rollkin&apos;s posting</source>
+        <translation>una prova delle pubblicazioni di Dice Rollkin</translation>
     </message>
 </context>
 </TS>

@@ -115,6 +115,44 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>NetworkTransport</name>
+    <message>
+        <source>connection refused</source>
+        <translation>conexão recusada</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host não encontrado</translation>
+    </message>
+    <message>
+        <source>no answer in %1 s</source>
+        <translation>sem resposta em %1 s</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>falha na conexão segura</translation>
+    </message>
+    <message>
+        <source>network error %1</source>
+        <translation>erro de rede %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Não foi possível ler o arquivo de configurações %1. Ele foi movido para %2, e o Dice Rollkin inicia com as configurações padrão.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Não foi possível ler nem mover o arquivo de configurações %1. O Dice Rollkin inicia com as configurações padrão e deixa o arquivo como está.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Não foi possível gravar o arquivo de configurações %1. O Dice Rollkin continua e tentará de novo na próxima alteração.</translation>
+    </message>
+</context>
+<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -217,6 +255,48 @@ O manual: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 natural</translation>
+    </message>
+</context>
+<context>
+    <name>ShareQueue</name>
+    <message>
+        <source>posting is switched off</source>
+        <translation>a publicação está desativada</translation>
+    </message>
+    <message>
+        <source>posting was switched off</source>
+        <translation>a publicação foi desativada</translation>
+    </message>
+    <message>
+        <source>The webhook answered %1: posting is switched off. Throws go on; enter the address again in Share to post them.</source>
+        <translation>O webhook respondeu %1: a publicação está desativada. As rolagens continuam; digite o endereço novamente em Compartilhar para publicá-las.</translation>
+    </message>
+    <message>
+        <source>%1, given up after %2 tries</source>
+        <translation>%1, desistido após %2 tentativas</translation>
+    </message>
+</context>
+<context>
+    <name>WebhookUrl</name>
+    <message>
+        <source>The webhook address is empty.</source>
+        <translation>O endereço do webhook está vazio.</translation>
+    </message>
+    <message>
+        <source>This is not a web address: it should look like https://host/path.</source>
+        <translation>Isto não é um endereço web: deveria ser como https://host/caminho.</translation>
+    </message>
+    <message>
+        <source>A webhook address holds no user name or password.</source>
+        <translation>Um endereço de webhook não contém usuário nem senha.</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
+        <translation>Somente endereços https:// são aceitos (http:// só para este computador, para testes).</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses are taken.</source>
+        <translation>Somente endereços https:// são aceitos.</translation>
     </message>
 </context>
 <context>
@@ -462,6 +542,14 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedStrip</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>
@@ -478,6 +566,46 @@ O manual: man dicerollkin
     <message>
         <source>Clear</source>
         <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>  (waiting)</source>
+        <translation>  (aguardando)</translation>
+    </message>
+    <message>
+        <source>Waiting to be posted</source>
+        <translation>Aguardando publicação</translation>
+    </message>
+    <message>
+        <source>  (posted)</source>
+        <translation>  (publicada)</translation>
+    </message>
+    <message>
+        <source>Posted to the group&apos;s chat</source>
+        <translation>Publicada no chat do grupo</translation>
+    </message>
+    <message>
+        <source>  (not sent)</source>
+        <translation>  (não enviada)</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Não enviada: %1</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Salvar...</translation>
+    </message>
+    <message>
+        <source>Save History</source>
+        <translation>Salvar histórico</translation>
+    </message>
+    <message>
+        <source>Text (*.txt);;CSV (*.csv)</source>
+        <translation>Texto (*.txt);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be saved in &quot;%1&quot;: %2</source>
+        <translation>Não foi possível salvar o histórico em “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +630,14 @@ O manual: man dicerollkin
         <source>Roll...</source>
         <translation>Rolar...</translation>
     </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartilhar...</translation>
+    </message>
+    <message>
+        <source>Remember Settings</source>
+        <translation>Lembrar configurações</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -525,6 +661,50 @@ O manual: man dicerollkin
         <source>No roll yet</source>
         <translation>Nenhuma rolagem ainda</translation>
     </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Saved rolls</source>
+        <translation>Rolagens salvas</translation>
+    </message>
+    <message>
+        <source>&amp;Saved rolls:</source>
+        <translation>Rolagens &amp;salvas:</translation>
+    </message>
+    <message>
+        <source>Name of the roll to save</source>
+        <translation>Nome da rolagem a salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Adicionar</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;mover</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Para &amp;cima</translation>
+    </message>
+    <message>
+        <source>&amp;Down</source>
+        <translation>Para &amp;baixo</translation>
+    </message>
+    <message>
+        <source>A saved roll needs a name.</source>
+        <translation>Uma rolagem salva precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>At most %1 rolls can be saved: remove one to add another.</source>
+        <translation>No máximo %1 rolagens podem ser salvas: remova uma para adicionar outra.</translation>
+    </message>
+    <message>
+        <source>Type the roll to save in the field above.</source>
+        <translation>Digite a rolagem a salvar no campo acima.</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRollkin</name>
@@ -541,6 +721,77 @@ O manual: man dicerollkin
     <message>
         <source>Error getting cursor pos</source>
         <translation>Não foi possível ler a posição do ponteiro</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::frmShare</name>
+    <message>
+        <source>Dice Rollkin Share</source>
+        <translation>Compartilhamento do Dice Rollkin</translation>
+    </message>
+    <message>
+        <source>Rogue</source>
+        <translation>Ladino</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL do webhook</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL:</source>
+        <translation>URL do &amp;webhook:</translation>
+    </message>
+    <message>
+        <source>Post:</source>
+        <translation>Publicar:</translation>
+    </message>
+    <message>
+        <source>&amp;Every throw</source>
+        <translation>&amp;Cada rolagem</translation>
+    </message>
+    <message>
+        <source>&amp;Only saved rolls and the Roll window&apos;s rolls</source>
+        <translation>&amp;Somente as rolagens salvas e as da janela Rolar</translation>
+    </message>
+    <message>
+        <source>Copy each throw to the clipboard</source>
+        <translation>Copiar cada rolagem para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Enviado: %1</translation>
+    </message>
+    <message>
+        <source>Not sent: %1</source>
+        <translation>Não enviado: %1</translation>
+    </message>
+    <message>
+        <source>Posting a test line...</source>
+        <translation>Publicando uma linha de teste...</translation>
+    </message>
+    <message>
+        <source>a test of Dice Rollkin&apos;s posting</source>
+        <translation>um teste das publicações do Dice Rollkin</translation>
     </message>
 </context>
 </TS>
