@@ -102,8 +102,8 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     layout->addWidget(lblResult, 3, 0, 1, 2);
     layout->addWidget(NewSavedList(), 4, 0, 1, 2);
     layout->setColumnStretch(1, 1);
-    layout->setRowStretch(3, 1);
-    layout->setRowStretch(4, 2);
+    // The result takes the lines it needs; the saved list takes the rest.
+    layout->setRowStretch(4, 1);
     setTabOrder(cboRoll, cmdRoll);
 
     connect(cboRoll, &QComboBox::editTextChanged, this,
@@ -152,7 +152,10 @@ void frmRoll::ShowError(const QString& error) {
 }
 
 void frmRoll::ShowResult(const QString& line, const QString& markup) {
-    lblResult->setText(markup);
+    // The line is kept whole for tooltips and History; here it wraps at the window's width
+    // rather than widening the window past the screen.
+    QString wrapping = markup;
+    lblResult->setText(wrapping.remove(QStringLiteral("<nobr>")).remove(QStringLiteral("</nobr>")));
     // Announced once per roll: a line like the last is a new roll too.
     if (lblResult->accessibleName() == line) {
         QAccessibleEvent changed(lblResult, QAccessible::NameChanged);

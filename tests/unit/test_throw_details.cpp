@@ -281,13 +281,20 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
     QTest::keyClick(field, Qt::Key_Return);  // the default button
     EXPECT_EQ(result->accessibleName(), line);
     const QString markup =
-        "<nobr>d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), <s>11</s>, <s>1</s>] = 21</nobr>";
-    EXPECT_EQ(result->text(), markup);
+        "d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), <s>11</s>, <s>1</s>] = 21";
+    EXPECT_EQ(result->text(), markup);  // wrapping in the window, whole in History
     ASSERT_EQ(program.Throws().Count(), 1);
     EXPECT_EQ(program.Throws().Line(0), "12:00:00  " + line.toStdString());
     const QModelIndex newest = program.History().lstThrows->model()->index(0, 0);
-    EXPECT_EQ(newest.data(Qt::UserRole).toString().section("&nbsp;&nbsp;", 1), markup);
+    EXPECT_EQ(newest.data(Qt::UserRole).toString().section("&nbsp;&nbsp;", 1),
+              "<nobr>" + markup + "</nobr>");
     EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole), line);
+    // A long line wraps: the window keeps its width.
+    const int width = window.width();
+    field->setEditText("100d6, 100d6");
+    roll->click();
+    QApplication::processEvents();
+    EXPECT_EQ(window.width(), width);
 
     // The drop-down: the last twenty, newest first, a roll thrown again moved to the top.
     for (int faces = 1; faces <= 25; ++faces) {
@@ -302,7 +309,7 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
     EXPECT_EQ(rolls,
               (QStringList{"d10", "d25", "d24", "d23", "d22", "d21", "d20", "d19", "d18", "d17",
                            "d16", "d15", "d14", "d13", "d12", "d11", "d9",  "d8",  "d7",  "d6"}));
-    EXPECT_EQ(program.Throws().Count(), 1 + 26);
+    EXPECT_EQ(program.Throws().Count(), 2 + 26);
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(desktop.ends, 0);
