@@ -15,7 +15,8 @@ QStringList TransportModule::Folders() {
 
 TransportModule::Loaded TransportModule::New(const QStringList& folders) {
     const QString file = QStringLiteral(ROLLKIN_NETWORK_MODULE);
-    QString reason = tr("%1 is in none of %2").arg(file, folders.join(QStringLiteral(", ")));
+    QString reason =
+        tr("%1 is in none of the folders %2").arg(file, folders.join(QStringLiteral(", ")));
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(file);
         if (!QFileInfo::exists(path)) continue;

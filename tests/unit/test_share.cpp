@@ -157,7 +157,7 @@ TEST(TransportModule, LoadsFromTheFirstFolderThatHoldsItOrSaysWhyNot) {
         QStringList folders;
         QString error;  // the start of it; empty: a transport
     } rows[] = {
-        {{empty.path()}, name + " is in none of " + empty.path()},
+        {{empty.path()}, name + " is in none of the folders " + empty.path()},
         {{broken.path(), ROLLKIN_MODULE_BUILD_DIR}, "the network module could not be loaded ("},
         {{empty.path(), ROLLKIN_MODULE_BUILD_DIR}, ""},
     };
