@@ -6,6 +6,7 @@ import re
 import struct
 import subprocess
 import sys
+import sysconfig
 import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
@@ -21,7 +22,8 @@ METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 PROGRAM = "games/dicerollkin"  # a game, where Debian keeps games
 MANUAL = "share/man/man6/dicerollkin.6.gz"
-NETWORK = "lib/dicerollkin/libdicerollkin-network.so"  # Share's transport, loaded at first use
+# Share's transport, loaded at first use, in the multiarch folder.
+NETWORK = f"lib/{sysconfig.get_config_var('MULTIARCH')}/dicerollkin/libdicerollkin-network.so"
 
 # Every file an installation puts under its prefix, and nothing else.
 FILES = sorted([PROGRAM, NETWORK, DESKTOP, METAINFO, MANUAL, "share/doc/dicerollkin/copyright",
