@@ -81,8 +81,8 @@ TEST(SingleStrip, ASocketLeftByACrashIsTakenOver) {
     EXPECT_TRUE(handedOver);
     EXPECT_EQ(asked.count(), 1);
     // In a folder others may enter, another user could pose as the strip: not used.
-    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ReadOther |
-                                          QFile::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
     EXPECT_FALSE(SingleStrip(name).HandOver());
     EXPECT_FALSE(SingleStrip(dir.filePath("other")).Listen());
 }
