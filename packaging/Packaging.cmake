@@ -13,6 +13,23 @@ set(ROLLKIN_DOC_DIR ${CMAKE_CURRENT_BINARY_DIR}/doc)
 # tree's RUNPATH with empty entries, and the loader reads an empty entry as the working directory.
 set_target_properties(dicerollkin PROPERTIES INSTALL_RPATH "")
 install(TARGETS dicerollkin RUNTIME DESTINATION ${ROLLKIN_INSTALL_GAMESDIR})
+# Share's network module, private to the program. The program finds it from where it is itself,
+# so that an installation under any prefix works, and at the configured place after that. In
+# Debian's multiarch folder whatever the prefix: the package's /usr is chosen only when cpack
+# runs, and a library right below /usr/lib would have cpack call ldconfig, which lintian refuses.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+    set(ROLLKIN_MODULE_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/dicerollkin)
+else()
+    set(ROLLKIN_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/dicerollkin)
+endif()
+install(TARGETS dicerollkin-network LIBRARY DESTINATION ${ROLLKIN_MODULE_DIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+file(RELATIVE_PATH ROLLKIN_MODULE_FROM_PROGRAM ${CMAKE_INSTALL_PREFIX}/${ROLLKIN_INSTALL_GAMESDIR}
+     ${CMAKE_INSTALL_PREFIX}/${ROLLKIN_MODULE_DIR})
+set_property(SOURCE src/share/TransportModule.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+             ROLLKIN_MODULE_FROM_PROGRAM="${ROLLKIN_MODULE_FROM_PROGRAM}"
+             ROLLKIN_MODULE_DIR="${CMAKE_INSTALL_PREFIX}/${ROLLKIN_MODULE_DIR}"
+             ROLLKIN_NETWORK_MODULE="$<TARGET_FILE_NAME:dicerollkin-network>")
 # The desktop entry is named after QGuiApplication::desktopFileName, by which desktops match the
 # running program to its entry, name and icon.
 install(FILES packaging/dicerollkin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

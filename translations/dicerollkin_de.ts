@@ -277,6 +277,21 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>TransportModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 liegt in keinem der Ordner %2</translation>
+    </message>
+    <message>
+        <source>the network module could not be loaded (%1)</source>
+        <translation>das Netzwerkmodul konnte nicht geladen werden (%1)</translation>
+    </message>
+    <message>
+        <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
+        <translation>Das Netzwerkmodul konnte nicht geladen werden (%1): Das Posten ist ausgeschaltet. Die Würfe gehen weiter.</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

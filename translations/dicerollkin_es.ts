@@ -277,6 +277,21 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>TransportModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 no está en ninguna de las carpetas %2</translation>
+    </message>
+    <message>
+        <source>the network module could not be loaded (%1)</source>
+        <translation>no se pudo cargar el módulo de red (%1)</translation>
+    </message>
+    <message>
+        <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
+        <translation>No se pudo cargar el módulo de red (%1): la publicación está desactivada. Las tiradas siguen.</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

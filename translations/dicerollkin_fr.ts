@@ -277,6 +277,21 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>TransportModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 ne se trouve dans aucun des dossiers %2</translation>
+    </message>
+    <message>
+        <source>the network module could not be loaded (%1)</source>
+        <translation>le module réseau n&apos;a pas pu être chargé (%1)</translation>
+    </message>
+    <message>
+        <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
+        <translation>Le module réseau n&apos;a pas pu être chargé (%1) : la publication est désactivée. Les lancers continuent.</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

@@ -277,6 +277,21 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>TransportModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 non si trova in nessuna delle cartelle %2</translation>
+    </message>
+    <message>
+        <source>the network module could not be loaded (%1)</source>
+        <translation>impossibile caricare il modulo di rete (%1)</translation>
+    </message>
+    <message>
+        <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
+        <translation>Impossibile caricare il modulo di rete (%1): la pubblicazione è disattivata. I lanci continuano.</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

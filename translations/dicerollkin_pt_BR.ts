@@ -277,6 +277,21 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>TransportModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 não está em nenhuma das pastas %2</translation>
+    </message>
+    <message>
+        <source>the network module could not be loaded (%1)</source>
+        <translation>não foi possível carregar o módulo de rede (%1)</translation>
+    </message>
+    <message>
+        <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
+        <translation>Não foi possível carregar o módulo de rede (%1): a publicação está desativada. As rolagens continuam.</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

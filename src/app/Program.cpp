@@ -15,9 +15,10 @@
 #include "forms/frmScroller.h"
 #include "forms/frmShare.h"
 #include "layout/StripLayout.h"
-#include "state/SettingsFile.h"
-#include "share/Network.h"
 #include "share/ShareQueue.h"
+#include "share/TimerClock.h"
+#include "share/TransportModule.h"
+#include "state/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
@@ -219,11 +220,10 @@ void Program::SavedRollsEdited(const SavedRolls& rolls) {
 frmShare& Program::ShareWindow() {
     if (share_) return *share_;
     share_ = std::make_unique<frmShare>(Screen);
-    QObject::connect(share_.get(), &frmShare::Changed,
-                     [this](const ShareSettings& settings) {
-                         SetSharing(settings);
-                         KeepSharing();
-                     });
+    QObject::connect(share_.get(), &frmShare::Changed, [this](const ShareSettings& settings) {
+        SetSharing(settings);
+        KeepSharing();
+    });
     QObject::connect(
         share_.get(), &frmShare::TestAsked,
         [this](const QString& webhook, const QByteArray& message) { PostTest(webhook, message); });
@@ -244,16 +244,21 @@ void Program::SetSharing(const ShareSettings& settings) {
         SharingStopped(*refusal);
         return;
     }
-    if (!sharing_.Posting()) return;
-    Queue();
+    // The queue and its transport come at the first throw posted, not before.
+    if (!sharing_.Posting() || !queue_) return;
     transport_->SetUrl(QUrl(sharing_.webhook));
     queue_->Restart();
 }
 
-ShareQueue& Program::Queue() {
-    if (queue_) return *queue_;
+ShareQueue* Program::Queue() {
+    if (queue_) return queue_.get();
+    TransportModule::Loaded loaded = TransportModule::New(TransportModule::Folders());
+    if (!loaded.transport) {
+        SharingStopped(loaded.message);
+        return nullptr;
+    }
+    transport_ = std::move(loaded.transport);
     shareClock_ = std::make_unique<TimerClock>();
-    transport_ = std::make_unique<NetworkTransport>();
     transport_->SetUrl(QUrl(sharing_.webhook));
     const auto report = [this](std::uint64_t serial, ShareQueue::State state, const QString& why) {
         using Post = ThrowHistory::Post;
@@ -265,14 +270,15 @@ ShareQueue& Program::Queue() {
     queue_ =
         std::make_unique<ShareQueue>(*shareClock_, *transport_, report,
                                      [this](const QString& message) { SharingStopped(message); });
-    return *queue_;
+    return queue_.get();
 }
 
 void Program::ShareThrow(const QString& plainLine, ThrowSource source) {
     if (!sharing_.Wants(source)) return;
     const QString content = ShareContent(sharing_.name, plainLine);
     if (sharing_.copyToClipboard) QGuiApplication::clipboard()->setText(content);
-    if (sharing_.Posting()) Queue().Add(WebhookMessage(content), Throws().Newest());
+    if (ShareQueue* queue = sharing_.Posting() ? Queue() : nullptr)
+        queue->Add(WebhookMessage(content), Throws().Newest());
 }
 
 void Program::SharingStopped(const QString& message) {
@@ -285,7 +291,14 @@ void Program::SharingStopped(const QString& message) {
 }
 
 void Program::PostTest(const QString& webhook, const QByteArray& message) {
-    if (!testTransport_) testTransport_ = std::make_unique<NetworkTransport>();
+    if (!testTransport_) {
+        TransportModule::Loaded loaded = TransportModule::New(TransportModule::Folders());
+        if (!loaded.transport) {
+            if (share_) share_->ShowAnswer(Answer{0, loaded.error, {}, {}, {}, {}});
+            return;
+        }
+        testTransport_ = std::move(loaded.transport);
+    }
     testTransport_->SetUrl(QUrl(webhook));
     testTransport_->Post(message, [this](const Answer& answer) {
         if (share_) share_->ShowAnswer(answer);

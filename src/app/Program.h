@@ -24,7 +24,7 @@ class SettingsFile;
 class frmShare;
 class ShareQueue;
 class TimerClock;
-class NetworkTransport;
+class WebhookTransport;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
 // live for the whole run. The windows say what the user asked for with signals; this is the one
@@ -111,7 +111,8 @@ private:
     void Remember(bool remember);
     // One message for a file that cannot be written, until a write succeeds again.
     void Written(bool ok);
-    ShareQueue& Queue();
+    // None when the network module cannot be loaded: then posting is switched off, and said.
+    ShareQueue* Queue();
     void PostTest(const QString& webhook, const QByteArray& message);
     void SharingStopped(const QString& message);
     // The Share settings into the settings file, when they differ from what it holds.
@@ -129,8 +130,8 @@ private:
     std::unique_ptr<frmShare> share_;
     ShareSettings sharing_;
     std::unique_ptr<TimerClock> shareClock_;
-    std::unique_ptr<NetworkTransport> transport_;
-    std::unique_ptr<NetworkTransport> testTransport_;
+    std::unique_ptr<WebhookTransport> transport_;
+    std::unique_ptr<WebhookTransport> testTransport_;
     std::unique_ptr<ShareQueue> queue_;
     bool ended_ = false;
 };

@@ -1,11 +1,21 @@
 #include "app/SingleStrip.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <optional>
 #include <utility>
 
 namespace rollkin {
@@ -15,12 +25,61 @@ namespace {
 // What a start asks and what the running strip answers once it has come forward.
 constexpr char Request[] = "forward\n";
 constexpr char Answered[] = "ok\n";
-// A start that met a socket left behind checks this long that no strip has just taken it.
-constexpr int TakenOverMs = 50;
+// A request is one short line; a client that sends more without one is dropped.
+constexpr int LongestRequest = 64;
 
 bool IsSet(const char* value) {
     return value != nullptr && *value != '\0';
 }
+
+// Plain sockets rather than Qt's network module, which would load a dozen libraries at every
+// start for this one line.
+std::optional<sockaddr_un> Address(const QString& name) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(name);
+    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return std::nullopt;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    return address;
+}
+
+// Only a folder of the user's own that nobody else may enter keeps other users from posing as
+// the strip (or from sending ours forward). The temporary folder's one is made here.
+bool OwnFolder(const QString& name, bool make) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(name).path());
+    if (make) ::mkdir(folder.constData(), 0700);  // there already: its owner is checked below
+    struct stat info {};
+    return ::lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == getuid() && (info.st_mode & 077) == 0;
+}
+
+int NewSocket() {
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+}
+
+// Connects without waiting: 0, or the errno. A listening strip takes it at once, or says
+// EAGAIN when its queue is full.
+int Connect(int fd, const sockaddr_un& address) {
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return 0;
+    return errno;
+}
+
+// Waits for the socket until the deadline; false when the time is up.
+bool Wait(int fd, short events, const QDeadlineTimer& deadline) {
+    pollfd wanted{fd, events, 0};
+    for (;;) {
+        const int ready = ::poll(&wanted, 1, static_cast<int>(deadline.remainingTime()));
+        if (ready > 0) return true;
+        if (ready == 0 || errno != EINTR) return false;
+    }
+}
+
+struct Fd {
+    int fd;
+    ~Fd() {
+        if (fd >= 0) ::close(fd);
+    }
+};
 
 }  // namespace
 
@@ -41,59 +100,104 @@ QString SingleStrip::NameFor(const std::string& platform, const char* display,
         if (c.unicode() >= 128 || (!c.isLetterOrNumber() && c != u'.' && c != u'-')) c = u'_';
     }
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QString folder = runtime.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(runtime);
+    const QString folder =
+        runtime.isEmpty() ? QStringLiteral("%1/dicerollkin-%2").arg(QDir::tempPath()).arg(getuid())
+                          : QString::fromLocal8Bit(runtime);
     return QStringLiteral("%1/dicerollkin-%2-%3").arg(folder).arg(getuid()).arg(id);
 }
 
 SingleStrip::SingleStrip(QString name) : name_(std::move(name)) {}
 
-SingleStrip::~SingleStrip() = default;
+SingleStrip::~SingleStrip() {
+    const auto notifiers = findChildren<QSocketNotifier*>();
+    for (QSocketNotifier* notifier : notifiers)
+        ::close(static_cast<int>(notifier->socket()));
+    if (listener_ >= 0) ::unlink(QFile::encodeName(name_).constData());
+}
 
 bool SingleStrip::HandOver(int timeoutMs) {
-    if (name_.isEmpty()) return false;
+    const auto address = Address(name_);
+    if (name_.isEmpty() || !address || !OwnFolder(name_, false)) return false;
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    // Nobody listens (no socket, or one left by a crash): the usual start, at once.
-    if (!socket.waitForConnected(static_cast<int>(deadline.remainingTime()))) return false;
-    held_ = true;
-    socket.write(Request);
-    if (!socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) return false;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) return false;
+    const Fd socket{NewSocket()};
+    if (socket.fd < 0) return false;
+    int refused = Connect(socket.fd, *address);
+    // A full queue is a strip alive but busy: tried again until the time is up.
+    while (refused == EAGAIN && !deadline.hasExpired()) {
+        ::poll(nullptr, 0, 10);
+        refused = Connect(socket.fd, *address);
     }
-    return socket.readLine() == Answered;
+    if (refused == EAGAIN) held_ = true;
+    // Nobody listens (no socket, or one left by a crash): the usual start, at once.
+    if (refused != 0) return false;
+    held_ = true;
+    if (!Wait(socket.fd, POLLOUT, deadline) ||
+        ::send(socket.fd, Request, sizeof Request - 1, MSG_NOSIGNAL) !=
+            static_cast<ssize_t>(sizeof Request - 1))
+        return false;
+    QByteArray got;
+    while (!got.contains('\n') && got.size() < LongestRequest) {
+        if (!Wait(socket.fd, POLLIN, deadline)) return false;
+        char buffer[LongestRequest];
+        const ssize_t n = ::recv(socket.fd, buffer, sizeof buffer, 0);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) return false;
+        if (n > 0) got.append(buffer, n);
+    }
+    return got == Answered;
 }
 
 bool SingleStrip::Listen() {
-    if (name_.isEmpty() || held_) return false;
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name_)) {
-        if (server_->serverError() != QAbstractSocket::AddressInUseError) return false;
+    const auto address = Address(name_);
+    if (name_.isEmpty() || held_ || !address || !OwnFolder(name_, true)) return false;
+    const QByteArray path = QFile::encodeName(name_);
+    const auto* where = reinterpret_cast<const sockaddr*>(&*address);
+    Fd socket{NewSocket()};
+    if (socket.fd < 0) return false;
+    if (::bind(socket.fd, where, sizeof *address) != 0) {
+        if (errno != EADDRINUSE) return false;
         // Left by a run that crashed, unless a strip started at the same moment has just taken it.
-        QLocalSocket probe;
-        probe.connectToServer(name_);
-        if (probe.waitForConnected(TakenOverMs)) return false;
-        QLocalServer::removeServer(name_);
-        if (!server_->listen(name_)) return false;
+        const Fd probe{NewSocket()};
+        if (probe.fd < 0 || Connect(probe.fd, *address) != ECONNREFUSED) return false;
+        ::unlink(path.constData());
+        if (::bind(socket.fd, where, sizeof *address) != 0) return false;
     }
-    connect(server_, &QLocalServer::newConnection, this, &SingleStrip::Answer);
+    if (::chmod(path.constData(), 0600) != 0 || ::listen(socket.fd, 8) != 0) {
+        ::unlink(path.constData());
+        return false;
+    }
+    listener_ = std::exchange(socket.fd, -1);
+    auto* notifier = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &SingleStrip::Answer);
     return true;
 }
 
 void SingleStrip::Answer() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) return;
-            if (socket->readLine() == Request) {
-                emit ComeForwardAsked();
-                socket->write(Answered);
-            }
-            socket->disconnectFromServer();
-        });
+    for (;;) {
+        const int client = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (client < 0) return;
+        auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
+        auto got = std::make_shared<QByteArray>();
+        connect(notifier, &QSocketNotifier::activated, this,
+                [this, notifier, got] { Read(notifier, *got); });
     }
+}
+
+void SingleStrip::Read(QSocketNotifier* client, QByteArray& got) {
+    const int fd = static_cast<int>(client->socket());
+    char buffer[LongestRequest];
+    const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
+    if (n > 0) got.append(buffer, n);
+    const qsizetype end = got.indexOf('\n');
+    if (n > 0 && end < 0 && got.size() < LongestRequest) return;  // the rest is on its way
+    if (end >= 0 && got.left(end + 1) == Request) {
+        emit ComeForwardAsked();
+        ::send(fd, Answered, sizeof Answered - 1, MSG_NOSIGNAL);
+    }
+    client->setEnabled(false);
+    ::close(fd);
+    client->setParent(nullptr);  // its socket is closed: not the destructor's to close again
+    client->deleteLater();
 }
 
 }  // namespace rollkin

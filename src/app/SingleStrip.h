@@ -4,7 +4,8 @@
 #include <QString>
 #include <string>
 
-class QLocalServer;
+class QByteArray;
+class QSocketNotifier;
 
 namespace rollkin {
 
@@ -17,8 +18,9 @@ public:
     // How long a start waits for the running strip's answer before it starts as usual.
     static constexpr int AnswerMs = 1000;
 
-    // The socket for this user on the display the platform uses: in $XDG_RUNTIME_DIR, else in
-    // the temporary folder. Empty where there is no desktop to share (the offscreen platform).
+    // The socket for this user on the display the platform uses: in $XDG_RUNTIME_DIR, else in a
+    // folder of the user's own in the temporary folder. Empty where there is no desktop to share
+    // (the offscreen platform).
     static QString NameFor(const std::string& platform, const char* display,
                            const char* waylandDisplay);
 
@@ -38,10 +40,11 @@ signals:
 
 private:
     void Answer();
+    void Read(QSocketNotifier* client, QByteArray& got);
 
     QString name_;
     bool held_ = false;  // a strip holds the name but did not answer in time
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
 };
 
 }  // namespace rollkin

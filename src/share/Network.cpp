@@ -2,7 +2,6 @@
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <algorithm>
 #include <utility>
 
 namespace rollkin {
@@ -28,20 +27,6 @@ QString ErrorWords(QNetworkReply::NetworkError error) {
 }
 
 }  // namespace
-
-TimerClock::TimerClock() {
-    started_.start();
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        const std::function<void()> wake = std::exchange(wake_, nullptr);
-        if (wake) wake();
-    });
-}
-
-void TimerClock::WakeAt(Millis at, std::function<void()> wake) {
-    wake_ = std::move(wake);
-    timer_.start(static_cast<int>(std::max<Millis>(0, at - Now())));
-}
 
 void NetworkTransport::Post(const QByteArray& body, std::function<void(const Answer&)> answered) {
     QNetworkRequest request(url_);
@@ -70,3 +55,7 @@ void NetworkTransport::Post(const QByteArray& body, std::function<void(const Ans
 }
 
 }  // namespace rollkin
+
+extern "C" rollkin::WebhookTransport* rollkin_new_transport() {
+    return new rollkin::NetworkTransport;
+}

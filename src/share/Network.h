@@ -1,38 +1,23 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QNetworkAccessManager>
-#include <QTimer>
 #include <QUrl>
 
 #include "share/ShareQueue.h"
 
 namespace rollkin {
 
-// The queue's clock on Qt's timers: the wake-up comes from the event loop.
-class TimerClock final : public Clock {
-public:
-    TimerClock();
-    Millis Now() const override { return started_.elapsed(); }
-    void WakeAt(Millis at, std::function<void()> wake) override;
-
-private:
-    QElapsedTimer started_;
-    QTimer timer_;
-    std::function<void()> wake_;
-};
-
 // Posts to the webhook with Qt's network module, nothing blocking: no redirect followed, no
 // answer within AnswerTimeout taken as none. Destroyed, it drops what is on its way and tells
 // nobody.
-class NetworkTransport final : public Transport {
+class NetworkTransport final : public WebhookTransport {
     Q_DECLARE_TR_FUNCTIONS(NetworkTransport)
 
 public:
     static constexpr int AnswerTimeout = 10000;  // milliseconds
 
     NetworkTransport() = default;
-    void SetUrl(const QUrl& url) { url_ = url; }
+    void SetUrl(const QUrl& url) override { url_ = url; }
     void Post(const QByteArray& body, std::function<void(const Answer&)> answered) override;
 
 private:
@@ -43,3 +28,6 @@ private:
 };
 
 }  // namespace rollkin
+
+// The module's one entry, found by TransportModule: a new transport, the caller's to delete.
+extern "C" rollkin::WebhookTransport* rollkin_new_transport();

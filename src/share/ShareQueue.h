@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
+#include <QUrl>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -41,6 +42,12 @@ public:
     virtual ~Transport() = default;
     // Calls answered once, later (never from within this call).
     virtual void Post(const QByteArray& body, std::function<void(const Answer&)> answered) = 0;
+};
+
+// A transport to a webhook's address.
+class WebhookTransport : public Transport {
+public:
+    virtual void SetUrl(const QUrl& url) = 0;
 };
 
 // The throws on their way to the webhook, one post at a time, in the order thrown. Paced by

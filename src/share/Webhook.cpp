@@ -1,6 +1,7 @@
 #include "share/Webhook.h"
 
-#include <QHostAddress>
+#include <arpa/inet.h>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,8 +17,13 @@ const QString Ellipsis = QStringLiteral("...");
 
 bool IsLoopback(const QString& host) {
     if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) return true;
-    const QHostAddress address(host);
-    return !address.isNull() && address.isLoopback();
+    // inet_pton, not QHostAddress: the program does not link Qt's network module.
+    const QByteArray text = host.toLatin1();
+    in_addr v4{};
+    in6_addr v6{};
+    if (inet_pton(AF_INET, text.constData(), &v4) == 1) return (ntohl(v4.s_addr) >> 24) == 127;
+    return inet_pton(AF_INET6, text.constData(), &v6) == 1 &&
+           (IN6_IS_ADDR_LOOPBACK(&v6) || (IN6_IS_ADDR_V4MAPPED(&v6) && v6.s6_addr[12] == 127));
 }
 
 }  // namespace

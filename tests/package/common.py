@@ -2,14 +2,19 @@
 
 import configparser
 import os
+import re
 import struct
 import subprocess
 import sys
+import sysconfig
 import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from strip import App  # noqa: E402
 from x11 import XServer  # noqa: E402
+
+sys.path.insert(0, os.path.dirname(__file__))
+import hardening  # noqa: E402
 
 APP_ID = "org.example.dicerollkin"
 DESKTOP = "share/applications/dicerollkin.desktop"
@@ -17,9 +22,11 @@ METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 PROGRAM = "games/dicerollkin"  # a game, where Debian keeps games
 MANUAL = "share/man/man6/dicerollkin.6.gz"
+# Share's transport, loaded at first use, in the multiarch folder.
+NETWORK = f"lib/{sysconfig.get_config_var('MULTIARCH')}/dicerollkin/libdicerollkin-network.so"
 
 # Every file an installation puts under its prefix, and nothing else.
-FILES = sorted([PROGRAM, DESKTOP, METAINFO, MANUAL, "share/doc/dicerollkin/copyright",
+FILES = sorted([PROGRAM, NETWORK, DESKTOP, METAINFO, MANUAL, "share/doc/dicerollkin/copyright",
                 "share/doc/dicerollkin/changelog.gz",
                 "share/icons/hicolor/scalable/apps/dicerollkin.svg"] +
                [f"share/icons/hicolor/{s}x{s}/apps/dicerollkin.png" for s in ICON_SIZES])
@@ -94,3 +101,19 @@ def check_starts(binary, entry):
         x.close_request(app.window)
         status = app.wait_exit()
         assert status == 0, (status, app.error_output()[-2000:])
+
+
+def check_binaries(program, module):
+    """The installed program and its network module hardened; the program itself needs no
+    network library (the module brings it when Share first posts)."""
+    missing = hardening.problems(program, installed=True)
+    assert not missing, f"installed program lacks: {missing}"
+    missing = hardening.problems(module, installed=True, module=True)
+    assert not missing, f"installed network module lacks: {missing}"
+    needed = needed_libraries(program)
+    assert not [n for n in needed if "Network" in n], needed
+    return needed
+
+
+def needed_libraries(path):
+    return re.findall(r"\(NEEDED\)\s+Shared library: \[(.+)\]", hardening.readelf(path, "-d"))

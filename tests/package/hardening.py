@@ -16,11 +16,12 @@ def readelf(path, *options):
                           check=True, timeout=60).stdout
 
 
-def problems(path, installed=False):
+def problems(path, installed=False, module=False):
     """Names of the missing measures: pie, relro, bind-now, stack-protector, fortify,
     noexecstack, textrel, runpath. An installed program must carry no RUNPATH at all; a built
     one may, but never an empty or relative entry (the loader reads those against the working
-    directory)."""
+    directory). A module (a shared object the program loads) is position-independent without
+    being PIE, and is not asked for fortified calls it may not make."""
     found = []
     header, dynamic = readelf(path, "-h"), readelf(path, "-d")
     segments, symbols = readelf(path, "-l"), readelf(path, "--dyn-syms")
@@ -29,7 +30,7 @@ def problems(path, installed=False):
     flags_1 = flags_1.group(1).split() if flags_1 else []
     flags = re.search(r"\(FLAGS\)\s+(.*)", dynamic)
     flags = flags.group(1).split() if flags else []
-    if not re.search(r"Type:\s+DYN", header) or "PIE" not in flags_1:
+    if not re.search(r"Type:\s+DYN", header) or ("PIE" not in flags_1 and not module):
         found.append("pie")
     if not re.search(r"^\s*GNU_RELRO\s", segments, re.M):
         found.append("relro")
@@ -40,7 +41,8 @@ def problems(path, installed=False):
     imported = set(re.findall(r"\sUND\s+([\w.]+)", symbols))
     if "__stack_chk_fail" not in imported:
         found.append("stack-protector")
-    if not any(re.fullmatch(r"__\w+_chk", s) and s != "__stack_chk_fail" for s in imported):
+    if not module and not any(re.fullmatch(r"__\w+_chk", s) and s != "__stack_chk_fail"
+                              for s in imported):
         found.append("fortify")
 
     stack = re.search(r"^\s*GNU_STACK\s.*?\s([RWE ]{3})\s+0x\w+\s*$", segments, re.M)
@@ -85,7 +87,7 @@ WEAKENED = {
 }
 
 
-def main(compiler, binary):
+def main(compiler, binary, module):
     failures = 0
     missing = problems(binary)
     if missing:
@@ -93,6 +95,10 @@ def main(compiler, binary):
         print(f"FAIL {binary} lacks: {', '.join(missing)}")
     else:
         print(f"PASS {binary}: PIE, full RELRO, stack protector, fortified, no exec stack")
+    missing = problems(module, module=True)
+    failures += bool(missing)
+    print(f"FAIL {module} lacks: {', '.join(missing)}" if missing else
+          f"PASS {module}: full RELRO, stack protector, no exec stack")
 
     with tempfile.TemporaryDirectory() as tmp:
         source = os.path.join(tmp, "sample.cpp")
@@ -122,4 +128,4 @@ def main(compiler, binary):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(*sys.argv[1:4]))

@@ -13,7 +13,6 @@ import sys
 
 sys.path.insert(0, os.path.dirname(__file__))
 import common  # noqa: E402
-import hardening  # noqa: E402
 
 
 def run(*args):
@@ -67,17 +66,19 @@ def main(cpack, build_dir, version, out):
     tree = os.path.join(out, "contents")
     run("dpkg-deb", "-x", deb, tree)
     binary = os.path.join(tree, "usr", common.PROGRAM)
-    missing = hardening.problems(binary, installed=True)
-    assert not missing, f"packaged program lacks: {missing}"
-    print("PASS packaged program hardened, no RUNPATH")
+    module = os.path.join(tree, "usr", common.NETWORK)
+    needed = common.check_binaries(binary, module)
+    print("PASS packaged program and network module hardened, no RUNPATH, no Qt Network")
 
-    # Every library the program links, and Qt's X11 platform plugin it loads at run time, must
-    # come from a package that Depends names, or apt would not bring it onto a fresh system.
+    # Every library the program and its module link, and Qt's X11 platform plugin it loads at
+    # run time, must come from a package that Depends names, or apt would not bring it onto a
+    # fresh system.
     assert fields["Depends"], "the package depends on nothing"
     depends = {alt.split()[0].split(":")[0] for dep in fields["Depends"].split(",")
                for alt in dep.split("|")}
-    needed = re.findall(r"\(NEEDED\)\s+Shared library: \[(.+)\]", hardening.readelf(binary, "-d"))
-    resolved = dict(re.findall(r"^\s*(\S+) => (/\S+)", run("ldd", binary), re.M))
+    needed += common.needed_libraries(module)
+    resolved = dict(re.findall(r"^\s*(\S+) => (/\S+)", run("ldd", binary) + run("ldd", module),
+                               re.M))
     plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqxcb.so")
     assert needed and plugins, (needed, plugins)
     providers = {lib: owner(resolved[lib]) for lib in needed}

@@ -71,6 +71,7 @@ TEST(SingleStrip, ASocketLeftByACrashIsTakenOver) {
     EXPECT_FALSE(first.HandOver());
     EXPECT_LT(clock.elapsed(), 100);
     ASSERT_TRUE(first.Listen());
+    EXPECT_EQ(QFile::permissions(name) & 0x0fff, QFile::ReadUser | QFile::WriteUser);
     QSignalSpy asked(&first, &SingleStrip::ComeForwardAsked);
     bool handedOver = false;
     const std::unique_ptr<QThread> second(
@@ -79,6 +80,11 @@ TEST(SingleStrip, ASocketLeftByACrashIsTakenOver) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return second->isFinished(); }, 5000));
     EXPECT_TRUE(handedOver);
     EXPECT_EQ(asked.count(), 1);
+    // In a folder others may enter, another user could pose as the strip: not used.
+    QFile::setPermissions(dir.path(),
+                          QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
+    EXPECT_FALSE(SingleStrip(name).HandOver());
+    EXPECT_FALSE(SingleStrip(dir.filePath("other")).Listen());
 }
 
 }  // namespace

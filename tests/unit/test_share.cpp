@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -8,13 +9,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <optional>
 
 #include "FakeDesktop.h"
 #include "ProgramFixture.h"
 #include "forms/frmShare.h"
 #include "share/ShareQueue.h"
+#include "share/TransportModule.h"
 #include "share/Webhook.h"
 
 namespace rollkin::test {
@@ -110,6 +114,7 @@ TEST(ShareQueue, OnlyHttpsOrLoopbackHttpAddressesAreTaken) {
     const std::pair<const char*, bool> rows[] = {
         {"https://discord.com/api/webhooks/1/abc", true}, {"http://127.0.0.1:8080/hook", true},
         {"http://127.3.4.5/hook", true}, {"http://[::1]:9/hook", true}, {"http://localhost/h", true},
+        {"http://[::ffff:127.0.0.1]/h", true}, {"http://[::2]/h", false},
         {"http://discord.com/api/webhooks/1/abc", false}, {"http://128.0.0.1/hook", false},
         {"http://localhost.example.com/hook", false}, {"https://user:pw@discord.com/h", false},
         {"ftp://127.0.0.1/hook", false}, {"file:///etc/passwd", false},
@@ -140,7 +145,50 @@ TEST(ShareWindow, ARefusedAddressIsSaidAndNotTakenAndTheSecretIsMaskedUnlessEdit
     EXPECT_EQ(taken.ToMap().value("what"), "chosen");
 }
 
+// The transport comes from the first folder that holds the network module; a folder without
+// it is passed over, a file there that is no module is said, and so is no module anywhere.
+TEST(TransportModule, LoadsFromTheFirstFolderThatHoldsItOrSaysWhyNot) {
+    QTemporaryDir empty, broken;
+    const QString name = QStringLiteral(ROLLKIN_NETWORK_MODULE);
+    QFile file(broken.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("not a module") > 0);
+    file.close();
+    const struct {
+        QStringList folders;
+        QString error;  // the start of it; empty: a transport
+    } rows[] = {
+        {{empty.path()}, name + " is in none of the folders " + empty.path()},
+        {{broken.path(), ROLLKIN_MODULE_BUILD_DIR}, "the network module could not be loaded ("},
+        {{empty.path(), ROLLKIN_MODULE_BUILD_DIR}, ""},
+    };
+    for (const auto& row : rows) {
+        const TransportModule::Loaded loaded = TransportModule::New(row.folders);
+        EXPECT_EQ(!loaded.transport, !row.error.isEmpty()) << row.folders.join(" ").toStdString();
+        EXPECT_TRUE(loaded.error.contains(row.error)) << loaded.error.toStdString();
+        EXPECT_EQ(loaded.message.isEmpty(), row.error.isEmpty());
+        if (!loaded.transport) continue;
+        // The module's transport posts: nobody listens on port 1 of this machine.
+        std::optional<Answer> answer;
+        loaded.transport->SetUrl(QUrl("http://127.0.0.1:1/hook"));
+        loaded.transport->Post("{}", [&](const Answer& a) { answer = a; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
+        EXPECT_EQ(answer->Text(), "connection refused");
+    }
+}
+
 using Sharing = ProgramFixture;
+
+// No module beside the unit tests nor installed: one message, posting off, the throws go on.
+TEST_F(Sharing, WithoutTheNetworkModulePostingStopsWithOneMessage) {
+    program.SetSharing(
+        ShareSettings::FromMap({{"webhook", "https://discord.com/api/webhooks/1/x"}}));
+    program.ShareThrow("d6: 4", ThrowSource::DiceButton);
+    program.ShareThrow("d6: 5", ThrowSource::DiceButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.messages.empty(); }));
+    QTest::qWait(20);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The network module could not be loaded ("));
+}
 
 TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) {
     program.SetSharing(ShareSettings::FromMap({{"webhook", "http://example.com/h"},
