@@ -1,6 +1,6 @@
 // The roll engine's own figures: parsing and throwing a roll, timed by Google Benchmark; and what
-// reading the settings file and the single-strip check add to a start. Run by run_bench.py, which prints the medians against
-// their targets.
+// reading the settings file and the single-strip check add to a start. Run by run_bench.py, which
+// prints the medians against their targets.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>

@@ -186,8 +186,9 @@ TEST(SavedRollsAtStart, TwoThrowableOnesMakeTheFirstPlacement80By480) {
     FakeDesktop desktop;
     ScriptedRandom rng;
     Program program{desktop, rng};
-    ASSERT_TRUE(SettingsFile(SettingsFile::DefaultPath())
-                    .SetRolls({{"Fireball", "8d6"}, {"Bad", "d20+"}, {"Longsword", "d20+7, 1d8+4"}}));
+    ASSERT_TRUE(
+        SettingsFile(SettingsFile::DefaultPath())
+            .SetRolls({{"Fireball", "8d6"}, {"Bad", "d20+"}, {"Longsword", "d20+7, 1d8+4"}}));
     program.Start();
     ASSERT_EQ(desktop.placements.size(), 1u);  // placed once, at its whole height
     const auto& p = desktop.placements.front();
