@@ -130,10 +130,6 @@ void Program::KeepSavedRolls() {
     Written(file_->SetRolls(Saved));
 }
 
-QVariantMap Program::KeptGroup(const QString& name) const {
-    return file_->Group(name);
-}
-
 void Program::KeepGroup(const QString& name, const QVariantMap& values) {
     Written(file_->SetGroup(name, values));
 }

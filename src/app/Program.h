@@ -46,10 +46,6 @@ public:
     // Writes `Saved` to the settings file, whatever "Remember Settings" says: a player who
     // makes a saved roll asks to keep it.
     void KeepSavedRolls();
-    // A group of the settings file of a part's own (Share's), kept whatever "Remember Settings"
-    // says; read once Start has run. KeepGroup replaces the group whole.
-    QVariantMap KeptGroup(const QString& name) const;
-    void KeepGroup(const QString& name, const QVariantMap& values);
 
     AppState State;
     // The player's saved rolls, throwable or not, as kept.
@@ -117,6 +113,8 @@ private:
     void SharingStopped(const QString& message);
     // The Share settings into the settings file, when they differ from what it holds.
     void KeepSharing();
+    // Replaces a group of the settings file (Share's), whatever "Remember Settings" says.
+    void KeepGroup(const QString& name, const QVariantMap& values);
 
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;

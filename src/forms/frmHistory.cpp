@@ -11,7 +11,6 @@
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 #include "forms/BesideStrip.h"
 #include "platform/Desktop.h"
 #include "state/ThrowHistory.h"
+#include "state/WholeFile.h"
 
 namespace rollkin {
 
@@ -290,12 +290,10 @@ void frmHistory::cmdSave_Click() {
                                  ? throws_.Csv()
                                  : throws_.Text({}) + '\n';
     // All or nothing: a file that was there stays as it was when the write fails.
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
-        return;
+    const QString error = WriteWholeFile(path, QByteArray::fromStdString(text));
+    if (error.isEmpty()) return;
     screen_.MsgBox(tr("The history could not be saved in \"%1\": %2")
-                       .arg(QDir::toNativeSeparators(path), file.errorString()),
+                       .arg(QDir::toNativeSeparators(path), error),
                    MsgOkOnly);
 }
 

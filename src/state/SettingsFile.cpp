@@ -4,10 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
+
+#include "state/WholeFile.h"
 
 namespace rollkin {
 
@@ -54,11 +55,6 @@ std::optional<QVariantMap> ReadIni(const QString& file) {
     return values;
 }
 
-bool WriteWhole(QFileDevice& file, const QByteArray& bytes) {
-    // A write cut short shows at the flush, which QSaveFile::commit() does not look at.
-    return file.write(bytes) == bytes.size() && file.flush();
-}
-
 // QSettings writes INI only into a file: a private scratch one, read back to be sure it is
 // whole (QSettings reports no error for a write a full disk has cut short).
 std::optional<QByteArray> Serialize(const QVariantMap& values) {
@@ -76,10 +72,10 @@ std::optional<QByteArray> Serialize(const QVariantMap& values) {
     QFile in(written);
     if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = in.readAll();
-    QFile check(scratch.filePath(QStringLiteral("check.conf")));
-    if (!check.open(QIODevice::WriteOnly) || !WriteWhole(check, bytes)) return std::nullopt;
-    check.close();
-    const std::optional<QVariantMap> back = ReadIni(check.fileName());
+    // Read back from a copy: QSettings would answer for `written` from its cache, not the disk.
+    const QString check = scratch.filePath(QStringLiteral("check.conf"));
+    if (!WriteWholeFile(check, bytes).isEmpty()) return std::nullopt;
+    const std::optional<QVariantMap> back = ReadIni(check);
     if (!back || back->keys() != values.keys()) return std::nullopt;
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         if (Text(back->value(it.key())) != Text(it.value())) return std::nullopt;
@@ -283,12 +279,9 @@ bool SettingsFile::Write(const QVariantMap& next) {
     if (unreadable_) return false;  // what it holds is the player's; nothing writes over it
     const std::optional<QByteArray> bytes = Serialize(next);
     if (!bytes || !QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly)) return false;
-    if (Secret(next)) out.setPermissions(OwnerOnly);  // before a byte of it is written
-    if (!WriteWhole(out, *bytes)) out.cancelWriting();
-    if (!out.commit()) return false;
-    if (Secret(next)) QFile::setPermissions(path_, OwnerOnly);
+    if (!WriteWholeFile(path_, *bytes, Secret(next) ? OwnerOnly : QFileDevice::Permissions())
+             .isEmpty())
+        return false;
     values_ = next;
     return true;
 }
