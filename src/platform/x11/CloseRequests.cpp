@@ -87,6 +87,9 @@ private:
             return false;  // Qt's own handling: a modal window takes it
         const xcb_timestamp_t time = message.data.data32[1];
         const xcb_window_t id = message.window;
+        // A button held as the offer comes is a click, though the press went to the window
+        // manager alone (openbox's Alt+click): the typing stays where it is.
+        if (ButtonHeld(id)) return true;
         const qint64 offered = clock_.elapsed();
         QTimer::singleShot(AnswerMs, this, [this, id, time, offered] {
             const auto near = [offered](qint64 at) {
@@ -97,6 +100,16 @@ private:
             xcb_flush(connection_);
         });
         return true;
+    }
+
+    bool ButtonHeld(xcb_window_t id) {
+        xcb_query_pointer_reply_t* reply =
+            xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, id), nullptr);
+        constexpr std::uint16_t Buttons = XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 |
+                                          XCB_BUTTON_MASK_3 | XCB_BUTTON_MASK_4 | XCB_BUTTON_MASK_5;
+        const bool held = reply != nullptr && (reply->mask & Buttons) != 0;
+        std::free(reply);
+        return held;
     }
 
     static QWindow* TopLevel(xcb_window_t id) {
