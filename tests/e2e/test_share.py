@@ -9,7 +9,8 @@ import threading
 import time
 
 from conftest import accessible_windows
-from strip import HISTORY, SHARE, App, button_rect, choose, region, wait_closed
+from strip import (HISTORY, SHARE, App, button_rect, choose, region, settings_file, typing_window,
+                   wait_closed)
 from x11 import wait_for
 
 NO_PROXY = {"http_proxy": "", "https_proxy": "", "HTTP_PROXY": "", "HTTPS_PROXY": "",
@@ -25,6 +26,13 @@ class Webhook(http.server.BaseHTTPRequestHandler):
 
     def log_message(self, *args):
         pass
+
+
+class Refusing(Webhook):
+    def do_POST(self):
+        self.rfile.read(int(self.headers["Content-Length"]))
+        self.send_response(404)
+        self.end_headers()
 
 
 def history_lines():
@@ -78,3 +86,34 @@ def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, b
         choose(x, app.window, "Exit")
         assert app.wait_exit(timeout=5) == 0, app.error_output()[-3000:]
         assert "s3cret" not in app.error_output()
+
+
+def test_a_refusing_webhook_is_told_beside_the_strip_and_blocks_nothing(x, binary):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Refusing)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    settings_file(x, f"[Share]\nwebhook=http://127.0.0.1:{server.server_port}/hooks/1/gone\n")
+    other, typing = typing_window(x)
+    try:
+        with App(x, binary, NO_PROXY) as app:
+            before = {w.id for w in x.mapped_windows()}
+            x.click(40, 180)  # d6: posted, and refused
+            notice = wait_for(lambda: next((w for w in x.mapped_windows()
+                                            if w.id not in before), None), 5, what="the notice")
+            assert notice.x >= app.window.x + app.window.w, notice  # beside, not over the strip
+            started = time.monotonic()
+            d4 = region(x, button_rect(3))
+            x.click(40, 100)
+            wait_for(lambda: region(x, button_rect(3)) != d4, 1, what="d4's total")
+            assert time.monotonic() - started < 1.5
+            assert x.focused_window() == typing.id
+            x.xdotool("type", "ok")
+            x.click(notice.x + 10, notice.y + 10)  # a click puts it away
+            wait_for(lambda: notice.id not in {w.id for w in x.mapped_windows()}, 5,
+                     what="the notice gone")
+    finally:
+        server.shutdown()
+        server.server_close()
+        other.terminate()
+        typed = re.findall(r"KeyPress event.*?keysym 0x\w+, (\w+)\)", other.communicate()[0],
+                           re.S)
+    assert typed == ["o", "k"], typed

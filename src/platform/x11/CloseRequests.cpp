@@ -50,6 +50,9 @@ public:
                 const auto& m = *reinterpret_cast<xcb_client_message_event_t*>(event);
                 return CloseBlocked(m) || FocusOffered(m);
             }
+            case XCB_LEAVE_NOTIFY:
+                GrabbedAway(*reinterpret_cast<xcb_leave_notify_event_t*>(event));
+                return false;
             default:
                 return false;
         }
@@ -87,9 +90,6 @@ private:
             return false;  // Qt's own handling: a modal window takes it
         const xcb_timestamp_t time = message.data.data32[1];
         const xcb_window_t id = message.window;
-        // A button held as the offer comes is a click, though the press went to the window
-        // manager alone (openbox's Alt+click): the typing stays where it is.
-        if (ButtonHeld(id)) return true;
         const qint64 offered = clock_.elapsed();
         QTimer::singleShot(AnswerMs, this, [this, id, time, offered] {
             const auto near = [offered](qint64 at) {
@@ -102,14 +102,14 @@ private:
         return true;
     }
 
-    bool ButtonHeld(xcb_window_t id) {
-        xcb_query_pointer_reply_t* reply =
-            xcb_query_pointer_reply(connection_, xcb_query_pointer(connection_, id), nullptr);
-        constexpr std::uint16_t Buttons = XCB_BUTTON_MASK_1 | XCB_BUTTON_MASK_2 |
-                                          XCB_BUTTON_MASK_3 | XCB_BUTTON_MASK_4 | XCB_BUTTON_MASK_5;
-        const bool held = reply != nullptr && (reply->mask & Buttons) != 0;
-        std::free(reply);
-        return held;
+    // A click on such a window that the window manager takes for itself (openbox's Alt+click)
+    // never reaches the program; but the pointer leaves the window for the manager's grab as
+    // the button goes down, and that is a click as well.
+    void GrabbedAway(const xcb_leave_notify_event_t& leave) {
+        if (leave.mode != XCB_NOTIFY_MODE_GRAB) return;
+        const QWindow* w = TopLevel(leave.event);
+        if (w != nullptr && w->flags().testFlag(Qt::WindowDoesNotAcceptFocus))
+            lastClick_ = clock_.elapsed();
     }
 
     static QWindow* TopLevel(xcb_window_t id) {
