@@ -76,7 +76,6 @@ class App:
 
 
 def settings_file(server, text):
-    """Puts a settings file where the program started in that server reads it."""
     folder = os.path.join(server.env["XDG_CONFIG_HOME"], "dicerollkin")
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, "dicerollkin.conf"), "w") as f:

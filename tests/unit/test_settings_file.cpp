@@ -171,9 +171,7 @@ TEST_F(KeptSettings, RememberedMultipliersShowOnTheirButtonsAtStart) {
     program.Start();
     for (const auto& [slot, shown] : {std::pair{2, "20d3"}, {5, "4d6"}, {10, "3d100"}}) {
         const DiceButton& b = program.Rollkin().cmdDice(slot);
-        EXPECT_EQ(b.text(), shown);
-        EXPECT_EQ(b.toolTip(), shown);
-        EXPECT_EQ(b.SpokenName(), shown);
+        EXPECT_EQ(QStringList({b.text(), b.toolTip(), b.SpokenName()}), QStringList(3, shown));
     }
 }
 
