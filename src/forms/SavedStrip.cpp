@@ -65,26 +65,17 @@ void SavedStrip::Place(const functions::StripLayout& layout) {
     }
 }
 
-float SavedStrip::ReadableScale(float tppX, float tppY) const {
-    if (buttons_.empty()) return 0;
+bool SavedStrip::ReadableAt(float scale, float tppX, float tppY) const {
+    if (buttons_.empty()) return true;
     QFont least = buttons_.front().button->font();
     least.setPointSizeF(MinCaptionPoints);
-    const auto readable = [&](float scale) {
-        const QSize button(TwipsToPixels(DiceButtonWidth, tppX / scale),
-                           TwipsToPixels(DiceButtonHeight, tppY / scale));
-        const int shown = TwipsToPixels(functions::StripColumnWidth, tppX / scale);
-        const QSize room = DiceButton::CaptionRoom(button, shown, tppX / scale);
-        return std::all_of(buttons_.begin(), buttons_.end(), [&](const Saved& s) {
-            return !DiceButton::FitLines(least, s.name, room).isEmpty();
-        });
-    };
-    // In twentieths, from the design size down.
-    constexpr int Steps = 20;
-    int step = Steps;
-    if (!readable(1)) return 1;
-    while (step > 1 && readable(static_cast<float>(step - 1) / Steps))
-        --step;
-    return static_cast<float>(step) / Steps;
+    tppX /= scale, tppY /= scale;
+    const QSize button(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
+    const QSize room =
+        DiceButton::CaptionRoom(button, TwipsToPixels(functions::StripColumnWidth, tppX), tppX);
+    return std::all_of(buttons_.begin(), buttons_.end(), [&](const Saved& s) {
+        return !DiceButton::FitLines(least, s.name, room).isEmpty();
+    });
 }
 
 void SavedStrip::Throw(int index) {

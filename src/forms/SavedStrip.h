@@ -34,9 +34,9 @@ public:
     // Lays the buttons out one pitch apart: under the dice from the layout's savedTop, then in
     // the second column from the top.
     void Place(const functions::StripLayout& layout);
-    // The smallest scale of the strip at which every button's name fits at MinCaptionPoints in
-    // at most two lines (1 when one does not fit even at the design size).
-    float ReadableScale(float tppX, float tppY) const;
+    // Whether every button's name fits at MinCaptionPoints in at most two lines with the strip
+    // drawn at that scale.
+    bool ReadableAt(float scale, float tppX, float tppY) const;
 
     // Throws the button's roll and shows its totals; a roll that fails as it is thrown (too
     // many dice from explosions) says so and shows nothing new.

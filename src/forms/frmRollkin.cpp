@@ -79,8 +79,9 @@ void frmRollkin::ShowSavedRolls(const SavedRolls& rolls) {
 
 int frmRollkin::SavedColumns() const {
     const float tppX = screen_.TwipsPerPixelX(), tppY = screen_.TwipsPerPixelY();
-    return functions::SavedColumns(state_, saved_->Count(), tppY, screen_.MonitorOf(*this).height(),
-                                   saved_->ReadableScale(tppX, tppY));
+    return functions::SavedColumns(
+        state_, saved_->Count(), tppY, screen_.MonitorOf(*this).height(),
+        [this, tppX, tppY](float scale) { return saved_->ReadableAt(scale, tppX, tppY); });
 }
 
 functions::StripLayout frmRollkin::Arrange(const functions::StripLayout& given) {

@@ -115,10 +115,10 @@ StripLayout ApplyLayout(const AppState& s, int savedButtons, int columns) {
 }
 
 int SavedColumns(const AppState& s, int savedButtons, float tppY, int monitorHeight,
-                 float readableScale) {
+                 const std::function<bool(float scale)>& readableAt) {
     if (savedButtons <= 0) return 1;
     const float oneColumn = ApplyLayout(s, savedButtons).height;
-    return FitScale(oneColumn, tppY, monitorHeight) >= readableScale ? 1 : 2;
+    return readableAt(FitScale(oneColumn, tppY, monitorHeight)) ? 1 : 2;
 }
 
 int BesideLeft(const QRect& strip, QSize window, const QRect& area,

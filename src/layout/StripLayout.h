@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -65,10 +66,10 @@ struct StripLayout {
 
 StripLayout ApplyLayout(const AppState& settings, int savedButtons = 0, int columns = 1);
 
-// The saved buttons' column: one while the strip in one column is drawn at `readableScale` or
-// more on a monitor of that height, else two; none saved, always one.
+// The saved buttons' columns: one while their names read at the scale the strip in one column
+// is drawn at on a monitor of that height, else two; none saved, always one.
 int SavedColumns(const AppState& settings, int savedButtons, float tppY, int monitorHeight,
-                 float readableScale);
+                 const std::function<bool(float scale)>& readableAt);
 
 // Where a window whose rectangle (in pixels) lies off every monitor goes: the nearest corner of
 // the nearest monitor that holds it whole (its upper left where it is larger). A window with any
