@@ -114,7 +114,9 @@ public:
     // The text joins those still shown, the newest last; the oldest go beyond a few.
     void Add(const QString& text) {
         if (isHidden()) lines_.clear();
-        lines_.append(text);
+        // Bounded, whatever an answer from outside holds.
+        lines_.append(text.size() > MaxChars ? text.left(MaxChars - 3) + QStringLiteral("...")
+                                             : text);
         while (lines_.size() > MaxLines)
             lines_.removeFirst();
         text_->setText(lines_.join(QStringLiteral("\n\n")));
@@ -136,6 +138,7 @@ protected:
 
 private:
     static constexpr int MaxLines = 4;
+    static constexpr qsizetype MaxChars = 600;
     static constexpr int WidthPx = 320;
     QLabel* text_;
     QStringList lines_;
