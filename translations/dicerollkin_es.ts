@@ -185,6 +185,11 @@ El manual: man dicerollkin
 <context>
     <name>Roll</name>
     <message>
+        <source>%1, dropped</source>
+        <extracomment>A die left out of a roll's total, as a screen reader says it; %1 is its face.</extracomment>
+        <translation>%1, descartado</translation>
+    </message>
+    <message>
         <source>a number is expected at column %1</source>
         <translation>se espera un número en la columna %1</translation>
     </message>
@@ -656,6 +661,12 @@ El manual: man dicerollkin
 </context>
 <context>
     <name>rollkin::frmRoll</name>
+    <message>
+        <source>Roll</source>
+        <comment>column header</comment>
+        <extracomment>The saved rolls' column header: the roll, a noun (the button says the verb).</extracomment>
+        <translation>Tirada</translation>
+    </message>
     <message>
         <source>Dice Rollkin Rolls</source>
         <translation>Tiradas de Dice Rollkin</translation>

@@ -185,6 +185,11 @@ Le manuel : man dicerollkin
 <context>
     <name>Roll</name>
     <message>
+        <source>%1, dropped</source>
+        <extracomment>A die left out of a roll's total, as a screen reader says it; %1 is its face.</extracomment>
+        <translation>%1, écarté</translation>
+    </message>
+    <message>
         <source>a number is expected at column %1</source>
         <translation>un nombre est attendu à la colonne %1</translation>
     </message>
@@ -656,6 +661,12 @@ Le manuel : man dicerollkin
 </context>
 <context>
     <name>rollkin::frmRoll</name>
+    <message>
+        <source>Roll</source>
+        <comment>column header</comment>
+        <extracomment>The saved rolls' column header: the roll, a noun (the button says the verb).</extracomment>
+        <translation>Jet</translation>
+    </message>
     <message>
         <source>Dice Rollkin Rolls</source>
         <translation>Lancers de Dice Rollkin</translation>

@@ -185,6 +185,11 @@ Il manuale: man dicerollkin
 <context>
     <name>Roll</name>
     <message>
+        <source>%1, dropped</source>
+        <extracomment>A die left out of a roll's total, as a screen reader says it; %1 is its face.</extracomment>
+        <translation>%1, scartato</translation>
+    </message>
+    <message>
         <source>a number is expected at column %1</source>
         <translation>è atteso un numero alla colonna %1</translation>
     </message>
@@ -656,6 +661,12 @@ Il manuale: man dicerollkin
 </context>
 <context>
     <name>rollkin::frmRoll</name>
+    <message>
+        <source>Roll</source>
+        <comment>column header</comment>
+        <extracomment>The saved rolls' column header: the roll, a noun (the button says the verb).</extracomment>
+        <translation>Tiro</translation>
+    </message>
     <message>
         <source>Dice Rollkin Rolls</source>
         <translation>Lanci di Dice Rollkin</translation>

@@ -101,8 +101,12 @@ void Program::Start() {
             : tr("The settings file %1 could not be read, nor moved aside. Dice Rollkin starts "
                  "with its default settings and leaves the file as it is.")
                   .arg(file_->Path());
-    // Once the strip shows.
-    QTimer::singleShot(0, strip, [this, prompt] { Screen.MsgBox(prompt, MsgInformation); });
+    // Once the strip shows, beside it.
+    QTimer::singleShot(0, strip, [this, prompt] { TellAboutFile(prompt); });
+}
+
+void Program::TellAboutFile(const QString& message) {
+    if (!ended_) Screen.Notice(message);
 }
 
 void Program::TakeRememberedSettings() {
@@ -136,10 +140,9 @@ void Program::KeepGroup(const QString& name, const QVariantMap& values) {
 
 void Program::Written(bool ok) {
     if (!ok && !writeFailing_) {
-        Screen.MsgBox(tr("The settings file %1 could not be written. Dice Rollkin goes on and "
+        TellAboutFile(tr("The settings file %1 could not be written. Dice Rollkin goes on and "
                          "tries again at the next change.")
-                          .arg(file_->Path()),
-                      MsgInformation);
+                          .arg(file_->Path()));
     }
     writeFailing_ = !ok;
 }
@@ -282,7 +285,7 @@ void Program::SharingStopped(const QString& message) {
     KeepSharing();  // switched off until the player saves the Share window again
     // Told from the event loop, not from within the answer that stopped posting.
     QTimer::singleShot(0, &Menu(), [this, message] {
-        if (!ended_) Screen.MsgBox(message, MsgOkOnly | MsgInformation);
+        if (!ended_) Screen.Notice(message);
     });
 }
 

@@ -105,6 +105,9 @@ private:
     // Writes the set-up, when the player asked to remember it.
     void KeepSettings();
     void Remember(bool remember);
+    // Every message about the settings file passes here: a notice beside the strip, which
+    // neither blocks it nor takes the typing.
+    void TellAboutFile(const QString& message);
     // One message for a file that cannot be written, until a write succeeds again.
     void Written(bool ok);
     // None when the network module cannot be loaded: then posting is switched off, and said.

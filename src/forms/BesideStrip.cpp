@@ -1,10 +1,13 @@
 #include "forms/BesideStrip.h"
 
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 
 #include "forms/ProgramIcon.h"
+#include "layout/StripLayout.h"
 #include "platform/Desktop.h"
 #include "platform/StayOnTop.h"
 #include "platform/Units.h"
@@ -13,15 +16,25 @@ namespace rollkin {
 
 namespace {
 
-// To the strip's right, or its left where the monitor ends, its top level with the strip's.
+// The windows that open beside the strip, for each to keep clear of the others.
+std::vector<QPointer<QWidget>>& BesideWindows() {
+    static std::vector<QPointer<QWidget>> windows;
+    return windows;
+}
+
+// To the strip's right, or its left where the monitor ends, its top level with the strip's;
+// past the windows already open there.
 void PlaceBesideStrip(QWidget& window, const QWidget& strip) {
     const QRect s = strip.frameGeometry();
     const QScreen* screen = strip.screen();
     const QRect area = screen ? screen->availableGeometry() : s;
     const int width = window.width();
     const int height = window.height();
-    int left = s.right() + 1;
-    if (left + width > area.right() + 1) left = s.left() - width;
+    std::vector<QRect> open;
+    for (const QPointer<QWidget>& w : BesideWindows()) {
+        if (w && w != &window && w->isVisible()) open.push_back(w->frameGeometry());
+    }
+    int left = functions::BesideLeft(s, window.frameGeometry().size(), area, open);
     left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width));
     const int top =
         std::clamp(s.top(), area.top(), std::max(area.top(), area.bottom() + 1 - height));
@@ -32,6 +45,7 @@ void PlaceBesideStrip(QWidget& window, const QWidget& strip) {
 
 void SetUpBesideStrip(QWidget& window, const char* name, const QString& title, float width,
                       float height, const Desktop& screen) {
+    BesideWindows().emplace_back(&window);
     window.setObjectName(QString::fromLatin1(name));
     window.setWindowTitle(title);
     window.setWindowIcon(ProgramIcon());

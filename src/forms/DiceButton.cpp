@@ -121,6 +121,7 @@ void DiceButton::Describe(const QString& caption) {
 }
 
 bool DiceButton::event(QEvent* e) {
+    if (e->type() == QEvent::ActivationChange) update();  // the focus frame comes or goes
     // No tooltip while a button is held: it would cover the strip during a throw or a drag.
     if (e->type() == QEvent::ToolTip &&
         (down_ != Qt::NoButton || QGuiApplication::mouseButtons() != Qt::NoButton)) {
@@ -132,8 +133,13 @@ bool DiceButton::event(QEvent* e) {
 
 void DiceButton::SetTop(float twips) {
     top_ = twips;
-    const float tpp = strip_.TwipsPerPixelY();
-    move(x(), TwipsToPixels(twips, tpp));
+    move(TwipsToPixels(left_, strip_.TwipsPerPixelX()),
+         TwipsToPixels(twips, strip_.TwipsPerPixelY()));
+}
+
+void DiceButton::SetLeft(float twips) {
+    left_ = twips;
+    SetTop(top_);
 }
 
 void DiceButton::paintEvent(QPaintEvent*) {
@@ -144,8 +150,9 @@ void DiceButton::paintEvent(QPaintEvent*) {
     qDrawWinButton(&p, r, EdgePalette(), sunken, &fill);
     p.setPen(Qt::black);
     p.setFont(CaptionFont());
-    p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, text());
-    if (keyboardFocus_ && hasFocus()) {
+    p.drawText(sunken ? r.translated(1, 1) : r, Qt::AlignCenter, CaptionLines());
+    // Only while the strip has the keyboard: the frame goes with the focus to another window.
+    if (keyboardFocus_ && hasFocus() && isActiveWindow()) {
         QPen dotted(Qt::black, 1, Qt::DotLine);
         p.setPen(dotted);
         p.setBrush(Qt::NoBrush);
@@ -153,28 +160,96 @@ void DiceButton::paintEvent(QPaintEvent*) {
     }
 }
 
-QFont DiceButton::CaptionFont() {
+QSize DiceButton::CaptionRoom(QSize button, int shownWidth, float tppX) {
     // Room between the 3-D edges of the part of the button the strip shows (the design button is
     // a pixel wider than the strip), with a little to spare, as the caption is centred.
     constexpr float InsetTwips = 60;
-    const int inset = TwipsToPixels(InsetTwips, strip_.TwipsPerPixelX());
+    constexpr int EdgePixels = 2;
+    const int inset = TwipsToPixels(InsetTwips, tppX);
+    const double shown = std::min(button.width(), shownWidth);
+    const double centre = button.width() / 2.0;
+    return {static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset,
+            button.height() - 2 * EdgePixels};
+}
+
+QStringList DiceButton::FitLines(const QFont& font, const QString& text, QSize room) {
+    const QFontMetrics fm(font);
+    if (fm.height() > room.height()) return {};
+    if (fm.horizontalAdvance(text) <= room.width()) return {text};
+    if (fm.height() + fm.lineSpacing() > room.height()) return {};
+    // Of the breaks at a space that fit, the one with the shorter longest line.
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList best;
+    int narrowest = room.width() + 1;
+    for (qsizetype k = 1; k < words.size(); ++k) {
+        const QStringList lines{words.first(k).join(QLatin1Char(' ')),
+                                words.sliced(k).join(QLatin1Char(' '))};
+        const int wider = std::max(fm.horizontalAdvance(lines[0]), fm.horizontalAdvance(lines[1]));
+        if (wider < narrowest) narrowest = wider, best = lines;
+    }
+    return best;
+}
+
+namespace {
+
+// A caption that fits no way at the smallest size: as much as fits on the first line, the rest
+// on the second ending in an ellipsis (one line where two have no room).
+QString CutLines(const QFont& font, const QString& text, QSize room) {
+    const QFontMetrics fm(font);
+    if (fm.height() + fm.lineSpacing() > room.height())
+        return fm.elidedText(text, Qt::ElideRight, room.width());
+    qsizetype cut = text.size();
+    while (cut > 1 && fm.horizontalAdvance(text.left(cut)) > room.width())
+        --cut;
+    // At the last space that fits, where there is one.
+    if (const qsizetype space = text.lastIndexOf(QLatin1Char(' '), cut);
+        space > 0 && cut < text.size())
+        cut = space;
+    return text.left(cut).trimmed() + QLatin1Char('\n') +
+           fm.elidedText(text.mid(cut).trimmed(), Qt::ElideRight, room.width());
+}
+
+}  // namespace
+
+QFont DiceButton::CaptionFont() {
     const QWidget* strip = parentWidget();
-    const double shown = strip != nullptr ? std::min(width(), strip->width() - x()) : width();
-    const double centre = width() / 2.0;
-    const int room = static_cast<int>(2 * std::min(centre, shown - centre)) - 2 * inset;
+    const int shown = strip != nullptr ? strip->width() - x() : width();
+    const QSize room = CaptionRoom(size(), shown, strip_.TwipsPerPixelX());
     // Measured once for each caption and room, not at every paint.
     if (room == fitted_.room && text() == fitted_.text && font() == fitted_.base)
         return fitted_.font;
     QFont f = font();
-    // A caption that fits keeps the design font untouched; a longer one takes the largest half
-    // point size of it that fits.
-    for (qreal size = f.pointSizeF();
-         size > 1 && QFontMetrics(f).boundingRect(text()).width() > room;) {
-        size -= 0.5;
-        f.setPointSizeF(size);
+    QString lines = text();
+    if (wraps_) {
+        // Two lines before a smaller size; the smallest size cuts what still does not fit.
+        const qreal least = std::min(MinCaptionPoints, f.pointSizeF());
+        for (qreal size = f.pointSizeF();; size = std::max(least, size - 0.5)) {
+            f.setPointSizeF(size);
+            if (const QStringList fit = FitLines(f, text(), room); !fit.isEmpty()) {
+                lines = fit.join(QLatin1Char('\n'));
+                break;
+            }
+            if (size <= least) {
+                lines = CutLines(f, text(), room);
+                break;
+            }
+        }
+    } else {
+        // A caption that fits keeps the design font untouched; a longer one takes the largest
+        // half point size of it that fits.
+        for (qreal size = f.pointSizeF();
+             size > 1 && QFontMetrics(f).boundingRect(text()).width() > room.width();) {
+            size -= 0.5;
+            f.setPointSizeF(size);
+        }
     }
-    fitted_ = {text(), room, font(), f};
+    fitted_ = {text(), room, font(), f, lines};
     return f;
+}
+
+QString DiceButton::CaptionLines() {
+    CaptionFont();
+    return fitted_.lines;
 }
 
 // The focus rectangle shows only when the keyboard brought the focus here (or a key was used

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QStringList>
 
 #include "state/AppState.h"
 #include "state/Dice.h"
@@ -35,7 +36,8 @@ public:
     void SetCaption(const QString& caption);
     // Shows a throw's total, keeping its dice for the tooltip and for screen readers.
     void ShowThrow(const ThrowRecord& record);
-    // Shows a saved roll's totals; the tooltip shows its line's markup, screen readers its line.
+    // Shows a saved roll's totals; the tooltip shows its line's markup, screen readers its line
+    // as spoken.
     void ShowRoll(const QString& caption, const QString& line, const QString& markup);
     // What the button throws, for its tooltip and description when that is not its caption.
     void SetThrows(const QString& roll) { throws_ = roll; }
@@ -60,6 +62,20 @@ public:
     // Top edge in twips within the strip.
     float Top() const { return top_; }
     void SetTop(float twips);
+    // Left edge in twips within the strip: 0, or a second column's.
+    void SetLeft(float twips);
+
+    // A long caption (a saved roll's name, its totals) breaks into two lines at a space before
+    // it is drawn smaller, and is never drawn under MinCaptionPoints: what still does not fit
+    // ends in an ellipsis. Otherwise a caption that does not fit is drawn smaller on one line.
+    void SetWraps(bool wraps) { wraps_ = wraps; }
+    // The caption as drawn: its lines, one or two.
+    QString ShownCaption() { return CaptionLines(); }
+    // The room for a caption in a button of that size, in pixels at those twips per pixel.
+    static QSize CaptionRoom(QSize button, int shownWidth, float tppX);
+    // A caption's lines in that font within the room: one, or two broken at a space; none when
+    // neither fits.
+    static QStringList FitLines(const QFont& font, const QString& text, QSize room);
 
     // Whether the button is set to show (true even while the strip itself is hidden).
     bool Visible() const { return !isHidden(); }
@@ -96,8 +112,9 @@ private:
     void Press(QMouseEvent* event);
     // Emits Mouse for a point of the button in pixels.
     void Announce(MouseAction action, Integer button, Integer shift, const QPointF& at);
-    // The font the caption is drawn in.
+    // The font the caption is drawn in, and its lines.
     QFont CaptionFont();
+    QString CaptionLines();
     // Writes the caption, with its tooltip and what screen readers are told.
     void Show(const QString& caption);
     // Tooltip, spoken name and accessible description for a caption.
@@ -113,11 +130,14 @@ private:
     int throwKey_ = 0;       // the key whose press threw, until its release
     int releasedKey_ = 0;    // the last key release that ended a throw, and its time
     quint64 releasedAt_ = 0;
+    float left_ = 0;
+    bool wraps_ = false;
     struct Fitted {
         QString text;
-        int room = -1;
+        QSize room;
         QFont base;
         QFont font;
+        QString lines;
     } fitted_;  // the caption font last measured, for that caption, room and design font
     bool showsThrow_ = false;
     ThrowRecord lastThrow_;
@@ -125,6 +145,9 @@ private:
     QString throws_;
     QString spokenName_;
 };
+
+// The smallest size a wrapping caption is drawn at, in points as drawn.
+constexpr qreal MinCaptionPoints = 7;
 
 // The design background colour of a slot's button.
 QColor DiceColour(int slot);

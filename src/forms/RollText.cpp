@@ -1,6 +1,7 @@
 #include "forms/RollText.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include "platform/TranslateEarly.h"
@@ -81,6 +82,19 @@ QString RollErrorText(const RollError& e, const QTranslator* catalogue) {
 RollWords RollWordsText(const QTranslator* catalogue) {
     return {Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "natural 20")).toStdString(),
             Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "natural 1")).toStdString()};
+}
+
+QString SpokenLine(const QString& plain) {
+    static const QRegularExpression struck(QStringLiteral("~([^~\\s]+)~"));
+    QString spoken;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch& m : struck.globalMatch(plain)) {
+        spoken += plain.mid(from, m.capturedStart() - from);
+        //: A die left out of a roll's total, as a screen reader says it; %1 is its face.
+        spoken += QCoreApplication::translate("Roll", "%1, dropped").arg(m.captured(1));
+        from = m.capturedEnd();
+    }
+    return spoken + plain.mid(from);
 }
 
 }  // namespace rollkin

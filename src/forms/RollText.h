@@ -14,4 +14,8 @@ namespace rollkin {
 QString RollErrorText(const RollError& error, const QTranslator* catalogue = nullptr);
 RollWords RollWordsText(const QTranslator* catalogue = nullptr);
 
+// A roll's plain line as a screen reader says it: a dropped die in words, "11, dropped", in place
+// of the marks that strike it through in text.
+QString SpokenLine(const QString& plain);
+
 }  // namespace rollkin

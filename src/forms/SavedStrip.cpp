@@ -1,12 +1,15 @@
 #include "forms/SavedStrip.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "forms/DiceButton.h"
 #include "forms/RollText.h"
 #include "forms/TwipsWindow.h"
+#include "forms/frmRollkin.h"
 #include "layout/StripLayout.h"
 #include "platform/Desktop.h"
+#include "platform/Units.h"
 
 namespace rollkin {
 
@@ -41,6 +44,7 @@ void SavedStrip::SetRolls(const SavedRolls& rolls, const DiceButton& model) {
         if (roll.Error()) continue;  // kept in the list with its error, not offered here
         const int index = LastSlot + 1 + Count();
         auto* b = new DiceButton(strip_, index, SavedRollColour());
+        b->SetWraps(true);
         b->setObjectName(QStringLiteral("cmdSaved%1").arg(index - LastSlot));
         b->setFont(model.font());
         b->resize(model.size());
@@ -50,27 +54,44 @@ void SavedStrip::SetRolls(const SavedRolls& rolls, const DiceButton& model) {
     }
 }
 
-void SavedStrip::SetTops(float top) {
-    for (Saved& s : buttons_) {
-        s.button->SetTop(top);
-        s.button->show();
-        top += functions::ButtonPitch;
+void SavedStrip::Place(const functions::StripLayout& layout) {
+    for (int i = 0; i < Count(); ++i) {
+        DiceButton& b = *buttons_[static_cast<std::size_t>(i)].button;
+        const bool first = i < layout.savedUnderDice || layout.columns == 1;
+        const int row = first ? i : i - layout.savedUnderDice;
+        b.SetLeft(first ? 0 : functions::StripColumnWidth);
+        b.SetTop((first ? layout.savedTop : 0) + static_cast<float>(row) * functions::ButtonPitch);
+        b.show();
     }
+}
+
+bool SavedStrip::ReadableAt(float scale, float tppX, float tppY) const {
+    if (buttons_.empty()) return true;
+    QFont least = buttons_.front().button->font();
+    least.setPointSizeF(MinCaptionPoints);
+    tppX /= scale, tppY /= scale;
+    const QSize button(TwipsToPixels(DiceButtonWidth, tppX), TwipsToPixels(DiceButtonHeight, tppY));
+    const QSize room =
+        DiceButton::CaptionRoom(button, TwipsToPixels(functions::StripColumnWidth, tppX), tppX);
+    return std::all_of(buttons_.begin(), buttons_.end(), [&](const Saved& s) {
+        return !DiceButton::FitLines(least, s.name, room).isEmpty();
+    });
 }
 
 void SavedStrip::Throw(int index) {
     Saved& s = buttons_.at(At(index));
     const RollOutcome outcome = s.roll.Throw(rng_);
     if (outcome.error) {
-        screen_.MsgBox(Named(s.name, RollErrorText(*outcome.error)), MsgOkOnly);
+        screen_.Notice(Named(s.name, RollErrorText(*outcome.error)));
         return;
     }
     RollLines lines = RollLinesOf(outcome, RollWordsText());
+    const QString spoken = Named(s.name, SpokenLine(QString::fromStdString(lines.plain)));
     lines.plain = Named(s.name, QString::fromStdString(lines.plain)).toStdString();
     lines.markup =
         Named(s.name.toHtmlEscaped(), QString::fromStdString(lines.markup)).toStdString();
     lines.roll = Named(s.name, QString::fromStdString(lines.roll)).toStdString();
-    s.button->ShowRoll(QString::fromStdString(lines.total), QString::fromStdString(lines.plain),
+    s.button->ShowRoll(QString::fromStdString(lines.total), spoken,
                        QString::fromStdString(lines.markup));
     emit Rolled(lines);
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <vector>
 
+#include "layout/StripLayout.h"
 #include "state/AppState.h"
 #include "state/Roll.h"
 #include "state/SavedRolls.h"
@@ -30,8 +31,12 @@ public:
     // A button by its index on the strip, LastSlot + 1 to LastSlot + Count().
     DiceButton& Button(int index) const { return *buttons_.at(At(index)).button; }
     bool Has(int index) const { return index > LastSlot && index <= LastSlot + Count(); }
-    // Lays the buttons out one pitch apart from `top` (twips).
-    void SetTops(float top);
+    // Lays the buttons out one pitch apart: under the dice from the layout's savedTop, then in
+    // the second column from the top.
+    void Place(const functions::StripLayout& layout);
+    // Whether every button's name fits at MinCaptionPoints in at most two lines with the strip
+    // drawn at that scale.
+    bool ReadableAt(float scale, float tppX, float tppY) const;
 
     // Throws the button's roll and shows its totals; a roll that fails as it is thrown (too
     // many dice from explosions) says so and shows nothing new.

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "forms/BesideStrip.h"
+#include "forms/RollText.h"
 #include "platform/Desktop.h"
 #include "state/ThrowHistory.h"
 #include "state/WholeFile.h"
@@ -61,9 +62,9 @@ public:
                 if (const QString tip = Posted(row).second; !tip.isEmpty()) return tip;
                 return {};
             case Qt::AccessibleDescriptionRole:
-                // A roll's line names its naturals and marks its dropped dice in characters.
+                // A roll's line names its naturals; its dropped dice are said in words.
                 if (const ThrowHistory::RollLines* roll = history_.Roll(row))
-                    return QString::fromStdString(roll->plain);
+                    return SpokenLine(QString::fromStdString(roll->plain));
                 return QString::fromStdString(ThrowDescription(history_.Record(row)));
             default:
                 return {};

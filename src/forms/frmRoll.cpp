@@ -151,11 +151,15 @@ void frmRoll::ShowError(const QString& error) {
     cboRoll->setAccessibleDescription(error);
 }
 
-void frmRoll::ShowResult(const QString& line, const QString& markup) {
+void frmRoll::ShowResult(const QString& plain, const QString& markup) {
     // The line is kept whole for tooltips and History; here it wraps at the window's width
     // rather than widening the window past the screen.
     QString wrapping = markup;
     lblResult->setText(wrapping.remove(QStringLiteral("<nobr>")).remove(QStringLiteral("</nobr>")));
+    const QString line = SpokenLine(plain);
+    // Said where the reader is, as a throw on the strip is: the field that rolled it has the
+    // focus. Its description is the error until the next roll.
+    cboRoll->setAccessibleDescription(line);
     // Announced once per roll: a line like the last is a new roll too.
     if (lblResult->accessibleName() == line) {
         QAccessibleEvent changed(lblResult, QAccessible::NameChanged);
@@ -179,7 +183,8 @@ QWidget* frmRoll::NewSavedList() {
     auto* list = new QWidget(this);
     tblSaved = new QTableWidget(0, SavedColumns, list);
     tblSaved->setObjectName(QStringLiteral("tblSaved"));
-    tblSaved->setHorizontalHeaderLabels({tr("Name"), tr("Roll")});
+    //: The saved rolls' column header: the roll, a noun (the button says the verb).
+    tblSaved->setHorizontalHeaderLabels({tr("Name"), tr("Roll", "column header")});
     tblSaved->horizontalHeader()->setStretchLastSection(true);
     tblSaved->verticalHeader()->hide();
     tblSaved->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -268,8 +273,10 @@ QString frmRoll::MarkSavedRow(int row) {
     const QString error = RowError(row);
     {
         const QSignalBlocker quiet(tblSaved);
-        for (int column : {NameColumn, RollColumn})
+        for (int column : {NameColumn, RollColumn}) {
             tblSaved->item(row, column)->setToolTip(error);
+            tblSaved->item(row, column)->setData(Qt::AccessibleDescriptionRole, error);
+        }
         // Not by colour alone: the warning sign, and the error in the tooltip and under the list.
         tblSaved->item(row, RollColumn)
             ->setIcon(error.isEmpty() ? QIcon()

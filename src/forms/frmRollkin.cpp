@@ -21,6 +21,10 @@ frmRollkin::frmRollkin(AppState& state, Random& rng, Desktop& screen)
     InstallDiceAccessibility();  // before a screen reader first asks about the strip
     setObjectName(QStringLiteral("frmRollkin"));
     setWindowTitle(QStringLiteral("Dice Rollkin"));  // a name, the same in every language
+    // A click leaves the typing where it was, so the strip is seldom the active window: its
+    // buttons' tooltips (a throw's dice, a saved roll's line) show all the same. Qt's tooltip
+    // is a window that takes no focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(StripHeight, tppY));
 
@@ -73,9 +77,31 @@ void frmRollkin::ShowSavedRolls(const SavedRolls& rolls) {
     ShowLayout(functions::ApplyLayout(state_, saved_->Count()));
 }
 
+int frmRollkin::SavedColumns() const {
+    const float tppX = screen_.TwipsPerPixelX(), tppY = screen_.TwipsPerPixelY();
+    return functions::SavedColumns(
+        state_, saved_->Count(), tppY, screen_.MonitorOf(*this).height(),
+        [this, tppX, tppY](float scale) { return saved_->ReadableAt(scale, tppX, tppY); });
+}
+
+functions::StripLayout frmRollkin::Arrange(const functions::StripLayout& given) {
+    const int columns = SavedColumns();
+    const functions::StripLayout layout =
+        columns == given.columns ? given : functions::ApplyLayout(state_, saved_->Count(), columns);
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
+        if (layout.shown(i)) cmdDice(i).SetTop(layout.top(i));
+        cmdDice(i).SetVisible(layout.shown(i));
+    }
+    widthTwips_ = layout.width;
+    columns_ = layout.columns;
+    SetHeight(layout.height);  // a strip taller than its monitor is drawn smaller
+    saved_->Place(layout);
+    return layout;
+}
+
 void frmRollkin::SetHeight(float twips) {
     FitMonitor(twips);
-    resize(width(), TwipsToPixels(twips, TwipsPerPixelY()));
+    resize(TwipsToPixels(widthTwips_, TwipsPerPixelX()), TwipsToPixels(twips, TwipsPerPixelY()));
 }
 
 void frmRollkin::FitMonitor(float heightTwips) {
@@ -88,7 +114,7 @@ void frmRollkin::FitMonitor(float heightTwips) {
     // and the scroller.
     screen.SetStripScale(scale);
     const float tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
-    resize(TwipsToPixels(StripWidth, tppX), TwipsToPixels(heightTwips, tppY));
+    resize(TwipsToPixels(widthTwips_, tppX), TwipsToPixels(heightTwips, tppY));
     for (int i = FirstSlot; i <= ButtonCount(); ++i) {
         DiceButton& b = ButtonAt(i);
         QFont font = b.font();
@@ -116,16 +142,20 @@ void frmRollkin::Form_Load() {
     // The scroller's range; this first reference creates the scroller, hidden.
     emit ScrollerRangeAsked(s.MultiplierRange);
     rng_.Randomize(screen_.TimeOfDay());
-    for (int i = FirstSlot; i <= LastSlot; ++i)
+    // Each caption, tooltip and spoken name says what the button throws: remembered
+    // multipliers included.
+    for (int i = FirstSlot; i <= LastSlot; ++i) {
         s.DiceSides(i) = DesignDiceSides[i - FirstSlot];
-    // The design's ten buttons, and the saved rolls' under them.
-    const functions::StripLayout layout = functions::ApplyLayout(s, saved_->Count());
-    saved_->SetTops(layout.savedTop);
-    SetHeight(layout.height);  // a strip taller than its monitor is drawn smaller
+        ShowFaceLabel(i);
+    }
+    // The design's ten buttons, and the saved rolls' under them (or beside them).
+    Arrange(functions::ApplyLayout(s, saved_->Count()));
     PlaceMainWindow();
 }
 
 void frmRollkin::MonitorsChanged() {
+    // Another monitor may hold the saved buttons in one column, or not.
+    if (SavedColumns() != columns_) Arrange(functions::ApplyLayout(state_, saved_->Count()));
     FitMonitor(heightTwips_);
     if (state_.FreePosition) {
         const QPoint to = functions::OntoNearestMonitor(geometry(), screen_.Monitors());
@@ -144,12 +174,7 @@ void frmRollkin::PlaceMainWindow() {
 }
 
 void frmRollkin::ShowLayout(const functions::StripLayout& layout) {
-    for (int i = FirstSlot; i <= LastSlot; ++i) {
-        if (layout.shown(i)) cmdDice(i).SetTop(layout.top(i));
-        cmdDice(i).SetVisible(layout.shown(i));
-    }
-    saved_->SetTops(layout.savedTop);
-    SetHeight(layout.height);
+    Arrange(layout);
     Refresh();
     PlaceMainWindow();
 }

@@ -100,12 +100,19 @@ private:
     void StepMultiplier(int index, bool takeOne);
     // Connects a button's gestures and keys to the strip.
     void Wire(DiceButton* button);
+    // One column for the saved buttons, or two where one would draw their names too small.
+    int SavedColumns() const;
+    // The buttons where the layout (in the columns the strip needs) puts them, the strip at its
+    // size; not yet placed on the screen.
+    functions::StripLayout Arrange(const functions::StripLayout& given);
 
     AppState& state_;
     Random& rng_;
     SlotArray<DiceButton*> buttons_;
     SavedStrip* saved_;
     float heightTwips_ = 0;  // as the layout made it, whatever the scale
+    float widthTwips_ = functions::StripColumnWidth;
+    int columns_ = 1;
 
 signals:
     // The command menu at the cursor; returns once it has closed.
@@ -139,7 +146,7 @@ signals:
 };
 
 // Design values of the strip, in twips.
-constexpr float StripWidth = 1200;
+constexpr float StripWidth = functions::StripColumnWidth;  // of one column
 constexpr float DiceButtonWidth = 1215;
 constexpr float DiceButtonHeight = 615;
 // The captions' design size, in points.

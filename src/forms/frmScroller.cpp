@@ -20,6 +20,7 @@ frmScroller::frmScroller(AppState& state, Desktop& screen)
     setObjectName(QStringLiteral("frmScroller"));
     // Never takes the focus from the strip or from the user's other windows.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_AlwaysShowToolTips);  // never active, as the strip
     sldScroller = new QSlider(Qt::Horizontal, this);
     sldScroller->setObjectName(QStringLiteral("sldScroller"));
     sldScroller->setRange(1, DefaultMultiplierRange);

@@ -93,21 +93,52 @@ float FitScale(float heightTwips, float tppY, int monitorHeight) {
     return static_cast<float>(monitorHeight) * tppY / heightTwips;
 }
 
-StripLayout ApplyLayout(const AppState& s, int savedButtons) {
+StripLayout ApplyLayout(const AppState& s, int savedButtons, int columns) {
     StripLayout layout;
-    float top = 0;
+    int dice = 0;
     for (int slot = FirstSlot; slot <= LastSlot; ++slot) {
         layout.shown(slot) = s.DiceEnabled(slot) != False;
         if (layout.shown(slot)) {
-            layout.top(slot) = top;
-            top += ButtonPitch;
+            layout.top(slot) = static_cast<float>(dice++) * ButtonPitch;
         }  // else the next visible button takes its place
     }
     layout.refreshInterval = RefreshInterval(s.RefreshSeconds);
     layout.multiplierRange = s.MultiplierRange;
-    layout.savedTop = top;
-    layout.height = top + static_cast<float>(savedButtons) * ButtonPitch;
+    layout.savedTop = static_cast<float>(dice) * ButtonPitch;
+    layout.columns = savedButtons > 0 && columns > 1 ? 2 : 1;
+    const int rows =
+        layout.columns == 1 ? dice + savedButtons : std::max(dice, (dice + savedButtons + 1) / 2);
+    layout.savedUnderDice = rows - dice;
+    layout.height = static_cast<float>(rows) * ButtonPitch;
+    layout.width = static_cast<float>(layout.columns) * StripColumnWidth;
     return layout;
+}
+
+int SavedColumns(const AppState& s, int savedButtons, float tppY, int monitorHeight,
+                 const std::function<bool(float scale)>& readableAt) {
+    if (savedButtons <= 0) return 1;
+    const float oneColumn = ApplyLayout(s, savedButtons).height;
+    return readableAt(FitScale(oneColumn, tppY, monitorHeight)) ? 1 : 2;
+}
+
+int BesideLeft(const QRect& strip, QSize window, const QRect& area,
+               const std::vector<QRect>& open) {
+    // Steps past each open window in the way, outward from the strip.
+    const auto clear = [&](int left, int step) {
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QRect& o : open) {
+                if (!QRect(QPoint(left, strip.top()), window).intersects(o)) continue;
+                left = step > 0 ? o.right() + 1 : o.left() - window.width();
+                moved = true;
+            }
+        }
+        return left;
+    };
+    if (const int right = clear(strip.right() + 1, 1); right + window.width() <= area.right() + 1)
+        return right;
+    if (const int left = clear(strip.left() - window.width(), -1); left >= area.left()) return left;
+    return strip.right() + 1;
 }
 
 Long MenuLeft(Long stripLeft, Long stripRight, int menuWidth, Long screenWidth) {

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -14,6 +15,8 @@ namespace rollkin::functions {
 
 // The distance in twips from one shown button's top edge to the next one's.
 constexpr float ButtonPitch = 600;
+// The strip's design width: one column of buttons.
+constexpr float StripColumnWidth = 1200;
 // The strip's design height: every slot's button at the pitch.
 constexpr float StripHeight = static_cast<float>(LastSlot - FirstSlot + 1) * ButtonPitch;
 
@@ -47,16 +50,26 @@ Placement PlaceMainWindow(const AppState& settings, const TwipsRect& strip, cons
 // What the settings make of the strip: the offered buttons packed from the top in slot order
 // (a hidden one keeps its top edge), the saved rolls' buttons under them at the same pitch,
 // every refresh timer's interval, the scroller's range and the strip's height in twips.
+// In two columns the saved buttons fill the first column under the dice as far as the second
+// needs, and the rest stand in the second from the top: the strip is as low as it can be.
 struct StripLayout {
     SlotArray<bool> shown;
     SlotArray<float> top;
-    float savedTop = 0;  // the first saved roll's button
+    float savedTop = 0;      // the first saved roll's button
+    int savedUnderDice = 0;  // how many saved buttons stand in the first column
+    int columns = 1;
     int refreshInterval = DesignRefreshInterval;
     Integer multiplierRange = 0;
     float height = 0;
+    float width = 0;
 };
 
-StripLayout ApplyLayout(const AppState& settings, int savedButtons = 0);
+StripLayout ApplyLayout(const AppState& settings, int savedButtons = 0, int columns = 1);
+
+// The saved buttons' columns: one while their names read at the scale the strip in one column
+// is drawn at on a monitor of that height, else two; none saved, always one.
+int SavedColumns(const AppState& settings, int savedButtons, float tppY, int monitorHeight,
+                 const std::function<bool(float scale)>& readableAt);
 
 // Where a window whose rectangle (in pixels) lies off every monitor goes: the nearest corner of
 // the nearest monitor that holds it whole (its upper left where it is larger). A window with any
@@ -66,6 +79,11 @@ QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitor
 // The largest scale, at most 1, at which a strip heightTwips high fits a monitor of that many
 // pixels: below 1 only when the strip at the desktop's twips per pixel does not fit.
 float FitScale(float heightTwips, float tppY, int monitorHeight);
+
+// The left edge of a window of that size (frame included) opening beside the strip, level with
+// its top: right of it, past the windows already open there, or else left of it the same way,
+// within the area; right of the strip when neither side has the room.
+int BesideLeft(const QRect& strip, QSize window, const QRect& area, const std::vector<QRect>& open);
 
 // The left edge in pixels of the keyboard's menu, menuWidth pixels wide: right of the strip,
 // or left of it where the screen (screenWidth pixels from 0) ends first.

@@ -85,6 +85,10 @@ public:
 
     // A message box titled AppTitle; returns when dismissed.
     virtual void MsgBox(const QString& prompt, int style) = 0;
+    // A message beside the strip, as plain text, that neither takes the focus nor blocks
+    // anything: throws, keys and a screen reader's actions go on while it shows. Returns at once;
+    // a second notice joins the one showing. Gone on a click.
+    virtual void Notice(const QString& text) = 0;
 
     // Pops the menu's items up at the cursor; returns once the menu has closed and the chosen
     // item's handler has run.

@@ -1,16 +1,20 @@
 #include "platform/QtDesktop.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -79,6 +83,66 @@ float SecondsSinceMidnight() {
                            static_cast<double>(sub.count()) / 1e6;
     return static_cast<float>(seconds);
 }
+
+// A few lines beside the strip that leave the focus and the strip alone: a window the window
+// manager does not handle, as the scroller, so no desktop gives it the keyboard.
+class NoticeWindow final : public QWidget {
+public:
+    NoticeWindow()
+        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                               Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint) {
+        setObjectName(QStringLiteral("frmNotice"));
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setFocusPolicy(Qt::NoFocus);
+        setAccessibleName(QString::fromLatin1(AppTitle));
+        setAutoFillBackground(true);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, colours.color(QPalette::ToolTipBase));
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::ToolTipText));
+        setPalette(colours);
+        text_ = new QLabel(this);
+        text_->setTextFormat(Qt::PlainText);  // an answer from outside is never markup
+        text_->setWordWrap(true);
+        text_->setFocusPolicy(Qt::NoFocus);
+        text_->setFrameShape(QFrame::Box);
+        text_->setMargin(6);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(text_);
+    }
+
+    // The text joins those still shown, the newest last; the oldest go beyond a few.
+    void Add(const QString& text) {
+        if (isHidden()) lines_.clear();
+        // Bounded, whatever an answer from outside holds.
+        lines_.append(text.size() > MaxChars ? text.left(MaxChars - 3) + QStringLiteral("...")
+                                             : text);
+        while (lines_.size() > MaxLines)
+            lines_.removeFirst();
+        text_->setText(lines_.join(QStringLiteral("\n\n")));
+        setFixedWidth(WidthPx);
+        adjustSize();
+    }
+
+    // Says the text as an alert to a screen reader.
+    void Announce() {
+        QAccessibleEvent alert(text_, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        event->accept();
+        hide();
+    }
+
+private:
+    static constexpr int MaxLines = 4;
+    static constexpr qsizetype MaxChars = 600;
+    static constexpr int WidthPx = 320;
+    QLabel* text_;
+    QStringList lines_;
+};
 
 }  // namespace
 
@@ -241,6 +305,26 @@ void QtDesktop::MsgBox(const QString& prompt, int style) {
     // Qt does only for a box that belongs to no window.
     OverStrip(box, QApplication::activeModalWidget());
     box.exec();
+}
+
+void QtDesktop::Notice(const QString& text) {
+    if (!notice_) notice_ = std::make_unique<NoticeWindow>();
+    auto& notice = static_cast<NoticeWindow&>(*notice_);
+    notice.Add(text);
+    // Beside the strip, right of it where its monitor has the room, else left; level with its
+    // top and whole on the monitor.
+    const QScreen* primary = PrimaryScreen();
+    const QRect monitor = strip_ ? MonitorOf(*strip_) : primary ? primary->geometry() : QRect();
+    const QRect strip = strip_ ? strip_->frameGeometry() : QRect(monitor.topLeft(), QSize());
+    const QSize size = notice.size();
+    int x = strip.right() + 1;
+    if (x + size.width() > monitor.right() + 1) x = strip.left() - size.width();
+    const int y = std::clamp(strip.top(), monitor.top(),
+                             std::max(monitor.top(), monitor.bottom() + 1 - size.height()));
+    notice.move(std::max(x, monitor.left()), y);
+    notice.show();
+    notice.raise();
+    notice.Announce();
 }
 
 void QtDesktop::PopupMenu(QMenu& menu) {

@@ -34,6 +34,7 @@ public:
     void BringForward(QWidget& window) override;
     void SetMousePointer(int pointer) override;
     void MsgBox(const QString& prompt, int style) override;
+    void Notice(const QString& text) override;
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override;
     void ShowModal(QDialog& dialog) override;
@@ -51,6 +52,8 @@ private:
     QPointer<QWidget> strip_;
     bool stripTopmost_ = false;
     bool stripPlaced_ = false;
+    // The notice beside the strip, made at the first one.
+    std::unique_ptr<QWidget> notice_;
     // The window manager's frame around a dialog, as last seen; none until one has been shown.
     QMargins dialogFrame_;
     // Told of the monitors' changes, once the changes of one moment are all in.

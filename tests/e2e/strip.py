@@ -1,6 +1,7 @@
 """The program under test: started in an X server, where things are on its windows, their colours,
 and the gestures the tests repeat."""
 
+import os
 import subprocess
 import tempfile
 
@@ -72,6 +73,25 @@ class App:
         if self.proc.poll() is None:
             self.proc.kill()
             self.proc.wait(timeout=10)
+
+
+def settings_file(server, text):
+    folder = os.path.join(server.env["XDG_CONFIG_HOME"], "dicerollkin")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "dicerollkin.conf"), "w") as f:
+        f.write(text)
+
+
+def typing_window(x):
+    """An ordinary window the user types in, focused (xev reports its keys): (process, window)."""
+    other = subprocess.Popen(["xev", "-name", "other", "-geometry", "300x200+400+300", "-event",
+                              "keyboard"], env=x.env, stdout=subprocess.PIPE,
+                             stderr=subprocess.DEVNULL, text=True)
+    window = x.wait_window("other")
+    # A window manager is asked to activate it; without one it takes the focus itself.
+    x.xdotool("windowactivate" if hasattr(x, "wm_name") else "windowfocus", window.id)
+    wait_for(lambda: x.focused_window() == window.id, 5, what="the typing window focused")
+    return other, window
 
 
 def button_rect(slot):

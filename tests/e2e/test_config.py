@@ -6,7 +6,7 @@ import time
 
 from strip import (ABOUT, ABOUT_OK, BOUNDED, CANCEL, COLOURS, CONFIG, DICES, FREE, HISTORY, OK,
                    POSITIONS, ROLLS, STRIP, App, anchor_option, choose, click_box, click_button, dice_box,
-                   wait_closed)
+                   settings_file, wait_closed)
 from x11 import wait_for
 
 
@@ -158,3 +158,18 @@ def test_saved_rolls_from_a_hand_written_file_and_a_remembered_anchor_survive_a_
     with open(os.path.join(folder, "dicerollkin.conf"), encoding="utf-8") as f:
         kept = f.read()
     assert "1\\name=Fireball" in kept and "AnchorPosition=9" in kept, kept
+
+
+def test_remembered_multipliers_are_what_the_buttons_show(x, binary):
+    settings_file(x, "[Settings]\nRemember=true\nMultiplierPermanent=true\n"
+                     "Multipliers=1, 1, 1, 1, 4, 1, 1, 1, 1, 50\n")
+    with App(x, binary):
+        shot = x.screenshot()
+
+        def extent(slot):
+            dark = [xx for yy in range(40 * slot - 30, 40 * slot - 10) for xx in range(2, 78)
+                    if sum(shot.pixel(xx, yy)) < 150]
+            return max(dark) - min(dark)
+        # "4d6" is wider than "d5" above it, "20d100" (50 brought into the range) than "d20".
+        assert extent(5) > extent(4) + 5 and extent(10) > extent(9) + 10, \
+            [extent(s) for s in (4, 5, 9, 10)]

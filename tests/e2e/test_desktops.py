@@ -4,13 +4,14 @@ headless with XWayland; twice the scale; two monitors; a platform Qt cannot star
 import os
 import re
 import subprocess
+import time
 
 import pytest
 
 from desktops import DESKTOPS, start
 from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP, App, anchor_option,
-                   choose, click_box, click_button, wait_closed)
-from x11 import wait_for
+                   choose, click_box, click_button, settings_file, typing_window, wait_closed)
+from x11 import XServer, wait_for
 
 
 @pytest.fixture(params=DESKTOPS)
@@ -133,3 +134,26 @@ def test_a_platform_qt_cannot_start(binary, platform):
     result = subprocess.run([binary], env=env, capture_output=True, text=True, timeout=60)
     lines = result.stderr.strip().splitlines()
     assert result.returncode == 1 and len(lines) == 1 and platform in lines[0], result
+
+
+@pytest.mark.parametrize("manager", [None, "openbox", "kwin_x11"])
+def test_hover_details_show_on_the_inactive_strip_and_leave_the_typing(manager, binary):
+    with start(manager) if manager else XServer() as x:
+        settings_file(x, "[Settings]\nRemember=true\nResultPermanent=true\n"
+                         "MultiplierPermanent=true\nMultipliers=1, 1, 1, 1, 3\n")
+        other, typing = typing_window(x)
+        with App(x, binary):
+            x.click(40, 180)  # d6, which throws 3d6
+            before = {w.id for w in x.mapped_windows()}
+            x.move(42, 182)  # the pointer rests on the button
+            tip = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before),
+                                        None), 2, interval=0.05, what="the tooltip")
+            # "3d6: a + b + c = n" by the pointer: much wider than a face label.
+            assert tip.w > 80 and abs(tip.y - 182) < 60, tip
+            assert x.focused_window() == typing.id
+            # A click the window manager takes for itself (openbox's Alt+click) leaves the
+            # typing where it is too.
+            x.click(40, 20, keys=["alt"])
+            time.sleep(0.5)
+            assert x.focused_window() == typing.id
+        other.terminate()

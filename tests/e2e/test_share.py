@@ -9,7 +9,8 @@ import threading
 import time
 
 from conftest import accessible_windows
-from strip import HISTORY, SHARE, App, button_rect, choose, region, wait_closed
+from strip import (HISTORY, SHARE, App, button_rect, choose, region, settings_file, typing_window,
+                   wait_closed)
 from x11 import wait_for
 
 NO_PROXY = {"http_proxy": "", "https_proxy": "", "HTTP_PROXY": "", "HTTPS_PROXY": "",
@@ -20,7 +21,7 @@ class Webhook(http.server.BaseHTTPRequestHandler):
     def do_POST(self):
         body = self.rfile.read(int(self.headers["Content-Length"]))
         self.server.posts.append((self.path, json.loads(body)))
-        self.send_response(204)
+        self.send_response(getattr(self.server, "status", 204))
         self.end_headers()
 
     def log_message(self, *args):
@@ -78,3 +79,26 @@ def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, b
         choose(x, app.window, "Exit")
         assert app.wait_exit(timeout=5) == 0, app.error_output()[-3000:]
         assert "s3cret" not in app.error_output()
+
+
+def test_a_refusing_webhook_is_told_beside_the_strip_and_blocks_nothing(x, binary):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Webhook)
+    server.posts, server.status = [], 404
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    settings_file(x, f"[Share]\nwebhook=http://127.0.0.1:{server.server_port}/hooks/1/gone\n")
+    other, typing = typing_window(x)
+    with App(x, binary, NO_PROXY):
+        before = {w.id for w in x.mapped_windows()}
+        x.click(40, 180)  # d6: posted, and refused
+        notice = wait_for(lambda: next((w for w in x.mapped_windows() if w.id not in before),
+                                       None), 5, what="the notice")
+        assert notice.x >= 80, notice  # beside the strip, not over it
+        d4 = region(x, button_rect(3))
+        x.click(40, 100)
+        wait_for(lambda: region(x, button_rect(3)) != d4, 1, what="d4's total")
+        assert x.focused_window() == typing.id
+        x.click(notice.x + 10, notice.y + 10)  # a click puts it away
+        wait_for(lambda: notice.id not in {w.id for w in x.mapped_windows()}, 5,
+                 what="the notice gone")
+    server.shutdown()
+    other.terminate()

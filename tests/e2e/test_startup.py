@@ -7,7 +7,7 @@ import time
 
 import pytest
 
-from strip import ABOUT, COLOURS, CONFIG, HISTORY, STRIP, choose
+from strip import ABOUT, COLOURS, CONFIG, HISTORY, STRIP, App, choose, settings_file
 from x11 import wait_for
 
 
@@ -136,3 +136,26 @@ def test_lines_on_the_terminal_are_in_the_locales_character_set(binary, tmp_path
     r = subprocess.run([binary, "--roll", "d20+"], env=env, capture_output=True, timeout=60)
     assert r.stderr == "dicerollkin: d20+: eine Zahl oder ein Würfelterm wird in Spalte 5 " \
         "erwartet\n".encode("latin-1"), r.stderr
+
+
+# Six game systems' rolls, long names and many totals among them: twenty in all.
+ROLLS = [("Longsword", "d20+7, 1d8+4"), ("Savage Worlds Trait Roll", "d8, d6"),
+         ("Fireball", "8d6"), ("Ability Scores", ", ".join(["4d6dl1"] * 6)),
+         ("Call of Cthulhu Skill", "d100"), ("Shadowrun Pool", "12d6"), ("Fate Roll", "4dF"),
+         ("Sneak Attack", "3d6")] + [(f"Spell {k}", f"{k}d4") for k in range(1, 13)]
+
+
+@pytest.mark.parametrize("x", [(1920, 1080), (800, 600)], indirect=True,
+                         ids=["1920x1080", "800x600"])
+def test_twenty_saved_rolls_stay_readable(x, binary, tmp_path):
+    settings_file(x, "[Rolls]\n" + "".join(f"{i}\\name={n}\n{i}\\roll={r}\n"
+                                           for i, (n, r) in enumerate(ROLLS, 1)) + "size=20\n")
+    with App(x, binary) as app:
+        # One column, at 0.9 of the size where the names still read; on the small screen that
+        # would be half the size: two columns at full size.
+        expected = (0, 0, 72, 1080) if x.height == 1080 else (0, 0, 160, 600)
+        assert app.window.geometry == expected, app.window
+        x.click(40, 400 + 3 * 40 + 20)  # Ability Scores on the small screen: six totals
+        time.sleep(0.3)
+        folder = os.environ.get("ROLLKIN_SHOTS", str(tmp_path))
+        x.save_screenshot(os.path.join(folder, f"saved-rolls-{x.width}x{x.height}.png"))

@@ -43,6 +43,7 @@ public:
     std::vector<int> pointerCalls;
     std::vector<QWidget*> forwards;  // the windows brought forward, in order
     std::vector<Message> messages;
+    std::vector<QString> notices;
     int popups = 0;
     PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
@@ -76,6 +77,7 @@ public:
     void SetMousePointer(int pointer) override;
     int MousePointer() const { return pointer_; }
     void MsgBox(const QString& prompt, int style) override { messages.push_back({prompt, style}); }
+    void Notice(const QString& text) override { notices.push_back(text); }
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override {
         popupAt = {x, y};

@@ -107,20 +107,28 @@ TEST_F(Layout, AFreeStripIsResizedWhereItStands) {
 }
 
 // Each saved roll's button lengthens the strip by a pitch; the anchors take the whole height, and
-// twenty of them (18000 twips) are drawn at 0.64 to fit the 768 pixels.
+// twenty of them (18000 twips) are drawn at 0.64 to fit the 768 pixels. Names too long to read
+// at that size take a second column: 15 rows, at full size, the long name on two lines.
 TEST_F(Layout, SavedRollsLengthenTheStripAndTheAnchorsTakeItWhole) {
     struct Row {
         int saved;
+        const char* name;
+        int columns;
         float height;
         int cx, cy, x[3], y[3];
     };
-    const Row rows[] = {{0, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}},
-                        {2, 7200, 80, 480, {0, 472, 944}, {0, 144, 288}},
-                        {20, 18000, 51, 768, {0, 486, 973}, {0, 0, 0}},
-                        {0, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}}};
+    const Row rows[] = {
+        {0, "Fire", 1, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}},
+        {2, "Fire", 1, 7200, 80, 480, {0, 472, 944}, {0, 144, 288}},
+        {20, "Fire", 1, 18000, 51, 768, {0, 486, 973}, {0, 0, 0}},
+        {20, "Savage Worlds Trait Roll", 2, 9000, 160, 600, {0, 432, 864}, {0, 84, 168}},
+        {0, "Fire", 1, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}}};
     for (const Row& r : rows) {
-        program.SavedRollsEdited(SavedRolls(static_cast<std::size_t>(r.saved), {"Fire", "8d6"}));
-        EXPECT_EQ(functions::ApplyLayout(state(), r.saved).height, r.height);
+        program.SavedRollsEdited(SavedRolls(static_cast<std::size_t>(r.saved), {r.name, "8d6"}));
+        EXPECT_EQ(functions::ApplyLayout(state(), r.saved, r.columns).height, r.height);
+        if (r.columns == 2) {
+            EXPECT_EQ(strip().ButtonAt(LastSlot + 1).ShownCaption(), "Savage Worlds\nTrait Roll");
+        }
         EXPECT_EQ(strip().ButtonAt(strip().ButtonCount()).Top(), r.height - 600) << r.saved;
         for (int position = FirstPosition; position <= LastPosition; ++position) {
             state().AnchorPosition = position;

@@ -214,6 +214,18 @@ TEST(MenuBeside, RightOfTheStripUnlessTheScreenEndsFirst) {
     }
 }
 
+// History and the Rolls window open beside each other, not over each other.
+TEST(BesideStrip, PastTheWindowsOpenThereOrOnTheOtherSide) {
+    const QRect area(0, 0, 1024, 768), strip(0, 0, 80, 400), history(80, 0, 400, 300);
+    const QRect right(944, 0, 80, 400), rolls(544, 0, 400, 300);
+    const std::tuple<QRect, std::vector<QRect>, int> rows[] = {
+        {strip, {}, 80},  {strip, {history}, 480}, {strip, {QRect(80, 350, 400, 300)}, 80},
+        {right, {}, 544}, {right, {rolls}, 144},   {strip, {QRect(80, 0, 900, 300)}, 80},
+    };
+    for (const auto& [at, open, left] : rows)
+        EXPECT_EQ(functions::BesideLeft(at, {400, 300}, area, open), left) << open.size();
+}
+
 TEST(MonitorHolding, TheCentresMonitorOnceThePrimaryOtherwise) {
     const QRect primary(1024, 0, 1280, 1024), left(0, 0, 1024, 768);
     struct Row {

@@ -146,10 +146,11 @@ TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSu
     Put(Conf() + ".bad", "an earlier one");
     Program program(desktop, rng);
     program.Start();
-    QCoreApplication::processEvents();  // the strip shows
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_TRUE(desktop.messages[0].prompt.contains(Conf() + " "));
-    EXPECT_TRUE(desktop.messages[0].prompt.contains(Conf() + ".bad.1"));
+    QCoreApplication::processEvents();      // the strip shows
+    EXPECT_TRUE(desktop.messages.empty());  // a notice beside the strip, never a box
+    ASSERT_EQ(desktop.notices.size(), 1u);
+    EXPECT_TRUE(desktop.notices[0].contains(Conf() + " "));
+    EXPECT_TRUE(desktop.notices[0].contains(Conf() + ".bad.1"));
     EXPECT_EQ(Contents(Conf() + ".bad.1"), "not a settings file\n");
     program.Saved = {{"Fireball", "8d6"}};
     for (const bool folderInTheWay : {true, true, false, true}) {
@@ -157,7 +158,21 @@ TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSu
         if (folderInTheWay) QFile::remove(Conf()), QDir().mkdir(Conf());
         program.KeepSavedRolls();
     }
-    EXPECT_EQ(desktop.messages.size(), 3u);
+    EXPECT_EQ(desktop.notices.size(), 3u);
+}
+
+// Each button says what it throws from the start: caption, tooltip and spoken name.
+TEST_F(KeptSettings, RememberedMultipliersShowOnTheirButtonsAtStart) {
+    QDir().mkpath(home.filePath("dicerollkin"));
+    Put(Conf(),
+        "[Settings]\nRemember=true\nMultiplierPermanent=true\n"
+        "Multipliers=1, 50, 1, 1, 4, 1, 1, 1, 1, 3\n");
+    Program program(desktop, rng);
+    program.Start();
+    for (const auto& [slot, shown] : {std::pair{2, "20d3"}, {5, "4d6"}, {10, "3d100"}}) {
+        const DiceButton& b = program.Rollkin().cmdDice(slot);
+        EXPECT_EQ(QStringList({b.text(), b.toolTip(), b.SpokenName()}), QStringList(3, shown));
+    }
 }
 
 }  // namespace

@@ -184,10 +184,10 @@ TEST_F(Sharing, WithoutTheNetworkModulePostingStopsWithOneMessage) {
         ShareSettings::FromMap({{"webhook", "https://discord.com/api/webhooks/1/x"}}));
     program.ShareThrow("d6: 4", ThrowSource::DiceButton);
     program.ShareThrow("d6: 5", ThrowSource::DiceButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.messages.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.notices.empty(); }));
     QTest::qWait(20);
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The network module could not be loaded ("));
+    ASSERT_EQ(desktop.notices.size(), 1u);
+    EXPECT_TRUE(desktop.notices[0].startsWith("The network module could not be loaded ("));
 }
 
 TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) {
@@ -195,8 +195,8 @@ TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) 
                                                {"name", "Rogue"},
                                                {"what", "chosen"},
                                                {"clipboard", true}}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.messages.empty(); }));
-    EXPECT_TRUE(desktop.messages[0].prompt.startsWith("Only https://"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.notices.empty(); }));
+    EXPECT_TRUE(desktop.notices[0].startsWith("Only https://"));
     QGuiApplication::clipboard()->setText("kept");
     program.ShareThrow("d6: 4", ThrowSource::DiceButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");

@@ -277,9 +277,13 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
     EXPECT_EQ(error->text(), "");
     ASSERT_TRUE(roll->isEnabled());
     const QString line = "d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), ~11~, ~1~] = 21";
+    // A screen reader hears the dropped dice in words, where the reader is.
+    const QString spoken =
+        "d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), 11, dropped, 1, dropped] = 21";
     rng.draws = {0.0f, 0.0f, 0.99f, 0.0f, 0.5f, 0.0f, 0.0f, 0.0f};
     QTest::keyClick(field, Qt::Key_Return);  // the default button
-    EXPECT_EQ(result->accessibleName(), line);
+    EXPECT_EQ(result->accessibleName(), spoken);
+    EXPECT_EQ(field->accessibleDescription(), spoken);
     const QString markup =
         "d20+3d20kh1: [1 (natural 1)] + [20 (natural 20), <s>11</s>, <s>1</s>] = 21";
     EXPECT_EQ(result->text(), markup);  // wrapping in the window, whole in History
@@ -288,7 +292,7 @@ TEST_F(ThrowOnTheStrip, ARollTypedInTheRollWindowIsThrownAndLandsInTheHistory) {
     const QModelIndex newest = program.History().lstThrows->model()->index(0, 0);
     EXPECT_EQ(newest.data(Qt::UserRole).toString().section("&nbsp;&nbsp;", 1),
               "<nobr>" + markup + "</nobr>");
-    EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole), line);
+    EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole), spoken);
     // A long line wraps: the window keeps its width.
     const int width = window.width();
     field->setEditText("100d6, 100d6");
@@ -404,6 +408,7 @@ TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
     list.setCurrentCell(0, 0);
     const QString error = "a number or a dice term is expected at column 5";
     EXPECT_EQ(window.lblSaved->text(), error);
+    EXPECT_EQ(list.item(0, 1)->data(Qt::AccessibleDescriptionRole), error);  // the reader's too
     window.cboRoll->setEditText("d20+");
     window.cmdAdd->click();  // refused with the field's error
     EXPECT_EQ(window.lblSaved->text(), error);

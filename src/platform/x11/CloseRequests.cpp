@@ -50,6 +50,9 @@ public:
                 const auto& m = *reinterpret_cast<xcb_client_message_event_t*>(event);
                 return CloseBlocked(m) || FocusOffered(m);
             }
+            case XCB_LEAVE_NOTIFY:
+                GrabbedAway(*reinterpret_cast<xcb_leave_notify_event_t*>(event));
+                return false;
             default:
                 return false;
         }
@@ -97,6 +100,16 @@ private:
             xcb_flush(connection_);
         });
         return true;
+    }
+
+    // A click on such a window that the window manager takes for itself (openbox's Alt+click)
+    // never reaches the program; but the pointer leaves the window for the manager's grab as
+    // the button goes down, and that is a click as well.
+    void GrabbedAway(const xcb_leave_notify_event_t& leave) {
+        if (leave.mode != XCB_NOTIFY_MODE_GRAB) return;
+        const QWindow* w = TopLevel(leave.event);
+        if (w != nullptr && w->flags().testFlag(Qt::WindowDoesNotAcceptFocus))
+            lastClick_ = clock_.elapsed();
     }
 
     static QWindow* TopLevel(xcb_window_t id) {
