@@ -634,6 +634,10 @@ Das Handbuch: man dicerollkin
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>Der Verlauf konnte nicht in „%1“ gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Leeren rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>

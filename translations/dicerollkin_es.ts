@@ -634,6 +634,10 @@ El manual: man dicerollkin
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>No se pudo guardar el historial en «%1»: %2</translation>
     </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Deshacer borrado</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>

@@ -634,6 +634,10 @@ Le manuel : man dicerollkin
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique dans « %1 » : %2</translation>
     </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Annuler l’effacement</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>

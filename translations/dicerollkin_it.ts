@@ -634,6 +634,10 @@ Il manuale: man dicerollkin
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>Impossibile salvare la cronologia in «%1»: %2</translation>
     </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Annulla cancellazione</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>

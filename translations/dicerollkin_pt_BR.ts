@@ -634,6 +634,10 @@ O manual: man dicerollkin
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>Não foi possível salvar o histórico em “%1”: %2</translation>
     </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Desfazer limpeza</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include <QClipboard>
+#include <QDate>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QTimer>
@@ -65,7 +66,7 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::AboutAsked, [this] { ShowAbout(); });
     QObject::connect(strip, &frmRollkin::ExitAsked, [this] { End(); });
     QObject::connect(strip, &frmRollkin::Thrown, [this](const ThrowRecord& record) {
-        Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
+        Throws().Add(record, static_cast<int>(Screen.TimeOfDay()), Today());
         if (sharing_.Posting() || sharing_.copyToClipboard)
             ShareThrow(QString::fromStdString(ThrowLine(record)), ThrowSource::DiceButton);
     });
@@ -252,8 +253,12 @@ frmRoll& Program::Rolls() {
     return *rolls_;
 }
 
+std::int32_t Program::Today() {
+    return static_cast<std::int32_t>(QDate(1970, 1, 1).daysTo(QDate::currentDate()));
+}
+
 void Program::AddRoll(const RollLines& lines) {
-    Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()));
+    Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()), Today());
 }
 
 void Program::SavedRollsEdited(const SavedRolls& rolls) {

@@ -98,6 +98,8 @@ public:
 
 private:
     TwipsRect StripRect();
+    // Today, as days from 1970-01-01, for the history's dates.
+    static std::int32_t Today();
     // A roll's line, from the Roll window or a saved roll's button, into History.
     void AddRoll(const RollLines& lines);
     void ShowAbout();
