@@ -75,19 +75,21 @@ QString EscapeKey(const QString& key) {
 // an unquoted item loses its outer blanks. More than one item is a list.
 QVariant ParseValue(const QString& text) {
     QStringList items;
-    QString item;  // the unquoted item's text ends here, before trailing blanks
+    QString item;
     bool quoted = false, anyQuotes = false;
+    qsizetype kept = 0;  // an unquoted item ends here: its blanks go, escaped ones stay
     const auto endItem = [&] {
-        if (!anyQuotes) item = item.trimmed();
+        if (!anyQuotes) item.truncate(kept);
         if (item.startsWith(QLatin1String("@@"))) item.remove(0, 1);
         items << item;
         item.clear();
         anyQuotes = false;
+        kept = 0;
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('"')) {
-            if (!quoted && !anyQuotes) item = item.trimmed();
+            if (!quoted && !anyQuotes) item.truncate(kept);
             quoted = !quoted;
             anyQuotes = true;
         } else if (c == QLatin1Char(',') && !quoted) {
@@ -117,8 +119,10 @@ QVariant ParseValue(const QString& text) {
                 default:
                     item += e;
             }
-        } else {
+            kept = item.size();
+        } else if (quoted || !c.isSpace() || !item.isEmpty()) {
             item += c;
+            if (quoted || !c.isSpace()) kept = item.size();
         }
     }
     endItem();
@@ -233,7 +237,7 @@ IniText ReadIni(QByteArrayView bytes) {
 
 QByteArray WriteIni(const QVariantMap& values) {
     QString text;
-    QString section;
+    QString section;  // the header written last
     bool first = true;
     // The keys without a group first, under [General], as QSettings puts them.
     for (const bool grouped : {false, true}) {
@@ -241,13 +245,14 @@ QByteArray WriteIni(const QVariantMap& values) {
             const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
             if ((slash >= 0) != grouped) continue;
             const QString group = grouped ? it.key().left(slash) : General;
-            if (first || group != section) {
+            // A group named General is not the keys without one.
+            const QString header = !grouped           ? General
+                                   : group == General ? QStringLiteral("%General")
+                                                      : EscapeKey(group);
+            if (first || header != section) {
                 if (!first) text += QLatin1Char('\n');
-                text += QLatin1Char('[') +
-                        (grouped && group == General ? QStringLiteral("%General")
-                                                     : (grouped ? EscapeKey(group) : General)) +
-                        QLatin1String("]\n");
-                section = group;
+                text += QLatin1Char('[') + header + QLatin1String("]\n");
+                section = header;
                 first = false;
             }
             QString value;

@@ -252,7 +252,8 @@ SettingsFile::Opened SettingsFile::Open() {
         while (values_.contains(RollKey(size + 1, "roll")))
             ++size;
     }
-    size = std::min(size, static_cast<int>(MaxBytes));  // more would be empty
+    // Each roll needs a key of its own: a larger size is a hand edit's slip.
+    size = std::min(size, static_cast<int>(values_.size()));
     for (int i = 1; i <= size; ++i) {
         all.push_back(Shown(IniValueText(values_.value(RollKey(i, "name"))),
                             IniValueText(values_.value(RollKey(i, "roll")))));
@@ -318,16 +319,30 @@ void SettingsFile::Written(bool ok, const Changes& changes) {
 }
 
 bool SettingsFile::SetRolls(const SavedRolls& rolls) {
+    // As many as the strip had: those beyond it stay where they are, and are not copied.
+    const bool same = rolls.size() == rolls_.size();
     SavedRolls all = rolls;
-    all.insert(all.end(), beyondStrip_.begin(), beyondStrip_.end());
+    if (!same) all.insert(all.end(), beyondStrip_.begin(), beyondStrip_.end());
     const int before = std::max(values_.value(RollsSize).toInt(),
                                 static_cast<int>(rolls_.size() + beyondStrip_.size()));
     Changes changes;
     int i = 0;
     for (const SavedRoll& r : all) {
         ++i;
+        // Only a roll that differs from the one it replaces is looked up: a file of thousands
+        // costs a renaming a few milliseconds.
+        const std::size_t at = static_cast<std::size_t>(i - 1);
+        const SavedRoll* was = at < rolls_.size() ? &rolls_[at]
+                               : at - rolls_.size() < beyondStrip_.size()
+                                   ? &beyondStrip_[at - rolls_.size()]
+                                   : nullptr;
+        if (was && *was == r) continue;
         Change(changes, RollKey(i, "name"), QString::fromStdString(r.name));
         Change(changes, RollKey(i, "roll"), QString::fromStdString(r.roll));
+    }
+    if (same) {
+        rolls_ = rolls;
+        return Write(std::move(changes));
     }
     for (int gone = i + 1; gone <= before; ++gone) {
         Change(changes, RollKey(gone, "name"), {});

@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "ProgramFixture.h"
+#include "state/IniText.h"
 #include "state/SettingsFile.h"
 
 namespace rollkin::test {
@@ -183,6 +185,34 @@ TEST(SettingsFileRead, KeepsWhatAHandEditedFileHolds) {
         EXPECT_EQ(again.Open(), O::Read);
         EXPECT_TRUE(again.IgnoredLines().empty());
         EXPECT_EQ(again.Rolls(), file.Rolls()) << row.toStdString();
+    }
+}
+
+// The program's INI and QSettings' read each other's files alike.
+TEST(SettingsFileWrite, WritesAndReadsTheINIQSettingsDoes) {
+    const QVariantMap values = {{"Rolls/1/name", "a, b"},
+                                {"Share/name", "a \"b\" \\ c\n"},
+                                {"Other/k ey/sub", " x "},
+                                {"Settings/Dice", QStringList{"4", "6"}},
+                                {"root", "@at"},
+                                {"General/x", "1"},
+                                {"Other/\u00e9t\u00e9", "\u00e9\u20ac"}};
+    const QTemporaryDir dir;
+    Put(dir.filePath("ours.conf"), WriteIni(values));
+    {
+        QSettings theirs(dir.filePath("theirs.conf"), QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            theirs.setValue(it.key(), it.value());
+    }
+    const QSettings readByQt(dir.filePath("ours.conf"), QSettings::IniFormat);
+    const IniText readByUs = ReadIni(Contents(dir.filePath("theirs.conf")));
+    EXPECT_TRUE(readByUs.ignored.empty());
+    EXPECT_EQ(readByQt.allKeys().size(), values.size());
+    EXPECT_EQ(readByUs.values.keys(), values.keys());
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        EXPECT_EQ(IniValueText(readByQt.value(it.key())), IniValueText(*it)) << it.key().toStdString();
+        EXPECT_EQ(IniValueText(readByUs.values.value(it.key())), IniValueText(*it))
+            << it.key().toStdString();
     }
 }
 
