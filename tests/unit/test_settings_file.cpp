@@ -210,7 +210,8 @@ TEST(SettingsFileWrite, WritesAndReadsTheINIQSettingsDoes) {
     EXPECT_EQ(readByQt.allKeys().size(), values.size());
     EXPECT_EQ(readByUs.values.keys(), values.keys());
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        EXPECT_EQ(IniValueText(readByQt.value(it.key())), IniValueText(*it)) << it.key().toStdString();
+        EXPECT_EQ(IniValueText(readByQt.value(it.key())), IniValueText(*it))
+            << it.key().toStdString();
         EXPECT_EQ(IniValueText(readByUs.values.value(it.key())), IniValueText(*it))
             << it.key().toStdString();
     }
@@ -220,6 +221,10 @@ TEST(SettingsFileWrite, WritesAndReadsTheINIQSettingsDoes) {
 TEST(SettingsFileWrite, TwoProgramsOnOneFileKeepEachOthersKeys) {
     const QTemporaryDir dir;
     const QString path = dir.filePath("dicerollkin.conf");
+    // Nothing goes through the temporary folder: one that is not there changes nothing.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const bool tmpSet = qEnvironmentVariableIsSet("TMPDIR");
+    qputenv("TMPDIR", dir.filePath("none").toUtf8());
     SettingsFile one(path), two(path);
     one.Open(), two.Open();
     ASSERT_TRUE(one.SetGroup("Share", {{"webhook", "https://example.org/hook"}}));
@@ -237,6 +242,9 @@ TEST(SettingsFileWrite, TwoProgramsOnOneFileKeepEachOthersKeys) {
     EXPECT_TRUE(read.Remembered());
     EXPECT_EQ(QFile::permissions(path) & 0x0077, 0);
     EXPECT_FALSE(QFile::exists(path + ".lock"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"dicerollkin.conf"});
+    tmpSet ? qputenv("TMPDIR", tmp) : qunsetenv("TMPDIR");
 }
 
 // Only a regular file is read; what is not is left alone, and nothing is written through a
@@ -294,9 +302,12 @@ TEST_F(KeptSettings, RememberedSettingsSurviveARestartAndUncheckingForgetsThem) 
 // and the place kept is whole.
 TEST_F(KeptSettings, AFreeStripsPlaceIsShownWholeAndKeptWhole) {
     QDir().mkpath(home.filePath("dicerollkin"));
-    Put(Conf(), "[Settings]\nRemember=true\nFreePosition=true\nLeft=2147483647\nTop=-5\n");
+    Put(Conf(), "[Settings]\nstray\nRemember=true\nFreePosition=true\nLeft=2147483647\nTop=-5\n");
     Program program(desktop, rng);
     program.Start();
+    QCoreApplication::processEvents();  // the strip shows, then the lines passed over are told
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].prompt.contains("line(s) 2 of the settings file " + Conf()));
     EXPECT_EQ(program.Rollkin().pos(), QPoint(1024 - 80, 0));
     program.Rollkin().SetLeft(-30 * 15);
     emit program.Rollkin().Moved();
@@ -304,6 +315,7 @@ TEST_F(KeptSettings, AFreeStripsPlaceIsShownWholeAndKeptWhole) {
     EXPECT_EQ(program.Rollkin().x(), -30);
     const QByteArray kept = Contents(Conf());
     EXPECT_TRUE(kept.contains("Left=0\n") && kept.contains("Top=0\n")) << kept.toStdString();
+    EXPECT_TRUE(Contents(Conf() + ".bad").contains("\nstray\n"));
 }
 
 TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSucceeds) {
