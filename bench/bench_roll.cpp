@@ -75,7 +75,10 @@ QByteArray LargestFile(bool rolls) {
 // What a gesture waits for when it writes the file: a Ctrl+drag's place (or a multiplier) kept,
 // or a saved roll renamed in the Rolls window, at the largest file. The write itself runs on
 // the file's own thread, settled outside the timing.
-void WriteAtLargestFile(benchmark::State& state, bool rolls) {
+enum class Gesture { KeepPlace, RenameRoll, RemoveRoll };
+
+void WriteAtLargestFile(benchmark::State& state, Gesture gesture) {
+    const bool rolls = gesture != Gesture::KeepPlace;
     // The thread's ends are told through the event queue, as in the program.
     int argc = 1;
     char name[] = "bench_roll";
@@ -97,7 +100,12 @@ void WriteAtLargestFile(benchmark::State& state, bool rolls) {
     int moves = 0;
     for (auto _ : state) {
         ++moves;
-        if (rolls && !shown.empty()) {
+        if (gesture == Gesture::RemoveRoll && !shown.empty()) {
+            // Every roll kept beyond the strip moves up by one.
+            shown.erase(shown.begin());
+            file.SetRolls(shown);
+            shown = file.Rolls();
+        } else if (gesture == Gesture::RenameRoll && !shown.empty()) {
             shown[0].name = "Renamed " + std::to_string(moves);
             file.SetRolls(shown);
         } else {
@@ -139,8 +147,11 @@ void SingleStripCheck(benchmark::State& state, const char* display) {
 }  // namespace
 
 BENCHMARK_CAPTURE(ReadFile, settings_file, rollkin::MaxSavedRolls);
-BENCHMARK_CAPTURE(WriteAtLargestFile, keep_place_1mib_of_keys, false)->Iterations(50);
-BENCHMARK_CAPTURE(WriteAtLargestFile, rename_roll_1mib_of_rolls, true)->Iterations(50);
+BENCHMARK_CAPTURE(WriteAtLargestFile, keep_place_1mib_of_keys, Gesture::KeepPlace)->Iterations(50);
+BENCHMARK_CAPTURE(WriteAtLargestFile, rename_roll_1mib_of_rolls, Gesture::RenameRoll)
+    ->Iterations(50);
+BENCHMARK_CAPTURE(WriteAtLargestFile, remove_roll_1mib_of_rolls, Gesture::RemoveRoll)
+    ->Iterations(10);
 BENCHMARK(MergeAtLargestFile)->Iterations(20);
 BENCHMARK_CAPTURE(Roll, simple, std::string("4d6dl1+1d8+3"));
 BENCHMARK_CAPTURE(Roll, thousand_dice, std::string("1000d1000"));

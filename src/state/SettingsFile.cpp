@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -166,7 +167,7 @@ bool KeepAside(const QString& path, const QByteArray& bytes) {
 
 // One write: the file as it is now, with `changes` over it. Touches nothing but the file, its
 // lock and what is kept aside, so that it can run on any thread.
-bool Merge(const QString& path, const QVariantMap& changes) {
+bool Merge(const QString& path, const QVariantMap& changes, const SavedRolls* rolls) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
     QLockFile lock(path + QStringLiteral(".lock"));
     if (!lock.tryLock(LockWaitMs)) return false;
@@ -187,6 +188,22 @@ bool Merge(const QString& path, const QVariantMap& changes) {
             values.insert(it.key(), it.value());
         else
             values.remove(it.key());
+    }
+    if (rolls) {
+        int had = values.value(RollsSize).toInt();
+        while (values.contains(RollKey(had + 1, "roll")) ||
+               values.contains(RollKey(had + 1, "name")))
+            ++had;
+        int i = 0;
+        for (const SavedRoll& r : *rolls) {
+            values.insert(RollKey(++i, "name"), QString::fromStdString(r.name));
+            values.insert(RollKey(i, "roll"), QString::fromStdString(r.roll));
+        }
+        for (int gone = i + 1; gone <= had; ++gone) {
+            values.remove(RollKey(gone, "name"));
+            values.remove(RollKey(gone, "roll"));
+        }
+        values.insert(RollsSize, QString::number(i));
     }
     const QByteArray bytes = WriteIni(values);
     if (bytes.size() > SettingsFile::MaxBytes) return false;
@@ -258,6 +275,11 @@ SettingsFile::Opened SettingsFile::Open() {
         all.push_back(Shown(IniValueText(values_.value(RollKey(i, "name"))),
                             IniValueText(values_.value(RollKey(i, "roll")))));
     }
+    for (int i = 1; i <= size; ++i) {
+        values_.remove(RollKey(i, "name"));
+        values_.remove(RollKey(i, "roll"));
+    }
+    values_.remove(RollsSize);
     const auto shown = std::min(all.size(), static_cast<std::size_t>(MaxSavedRolls));
     rolls_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(shown));
     beyondStrip_.assign(all.begin() + static_cast<std::ptrdiff_t>(shown), all.end());
@@ -284,75 +306,93 @@ void SettingsFile::Change(Changes& changes, const QString& key, const QVariant& 
         values_.remove(key);
 }
 
-bool SettingsFile::Write(Changes changes) {
+bool SettingsFile::Write(Changes changes, std::shared_ptr<const SavedRolls> rolls) {
     if (leftAlone_) {  // what it holds is the player's; nothing writes over it
         if (written_) written_(false);
         return false;
     }
-    // A key a failed write left behind goes with this one, as it is now.
+    // What a failed write left behind goes with this one, as it is now.
+    static const QRegularExpression rollKey(QStringLiteral("^Rolls/(size|\\d+/(name|roll))$"));
     for (const QString& key : std::as_const(unwritten_)) {
-        if (!changes.contains(key)) changes.insert(key, values_.value(key));
+        if (!changes.contains(key))
+            changes.insert(key,
+                           rollKey.match(key).hasMatch() ? RollValue(key) : values_.value(key));
     }
     unwritten_.clear();
-    if (changes.isEmpty()) return true;
+    if (rollsUnwritten_ && !rolls) {
+        auto all = std::make_shared<SavedRolls>(rolls_);
+        all->insert(all->end(), beyondStrip_.begin(), beyondStrip_.end());
+        rolls = std::move(all);
+    }
+    rollsUnwritten_ = false;
+    if (changes.isEmpty() && !rolls) return true;
     if (!written_) {
-        const bool ok = Merge(path_, changes);
-        Written(ok, changes);
+        const bool ok = Merge(path_, changes, rolls.get());
+        Written(ok, changes, rolls != nullptr);
         return ok;
     }
-    writer_.start([this, path = path_, changes] {
-        const bool ok = Merge(path, changes);
+    writer_.start([this, path = path_, changes, rolls] {
+        const bool ok = Merge(path, changes, rolls.get());
+        const bool all = rolls != nullptr;
         QMetaObject::invokeMethod(
-            &receiver_, [this, ok, changes] { Written(ok, changes); }, Qt::QueuedConnection);
+            &receiver_, [this, ok, changes, all] { Written(ok, changes, all); },
+            Qt::QueuedConnection);
     });
     return true;
 }
 
-void SettingsFile::Written(bool ok, const Changes& changes) {
+void SettingsFile::Written(bool ok, const Changes& changes, bool rolls) {
     if (ok) {
         ignored_.clear();  // kept aside by the write
     } else {
         for (auto it = changes.cbegin(); it != changes.cend(); ++it)
             unwritten_.insert(it.key());
+        rollsUnwritten_ = rollsUnwritten_ || rolls;
     }
     if (written_) written_(ok);
 }
 
+QVariant SettingsFile::RollValue(const QString& key) const {
+    const auto count = static_cast<int>(rolls_.size() + beyondStrip_.size());
+    if (key == RollsSize) return QString::number(count);
+    const QStringList parts = key.split(QLatin1Char('/'));
+    const int index = parts.value(1).toInt();
+    if (index < 1 || index > count) return {};
+    const auto at = static_cast<std::size_t>(index - 1);
+    const SavedRoll& r = at < rolls_.size() ? rolls_[at] : beyondStrip_[at - rolls_.size()];
+    return QString::fromStdString(parts.value(2) == QLatin1String("name") ? r.name : r.roll);
+}
+
 bool SettingsFile::SetRolls(const SavedRolls& rolls) {
-    // As many as the strip had: those beyond it stay where they are, and are not copied.
-    const bool same = rolls.size() == rolls_.size();
-    SavedRolls all = rolls;
-    if (!same) all.insert(all.end(), beyondStrip_.begin(), beyondStrip_.end());
-    const int before = std::max(values_.value(RollsSize).toInt(),
-                                static_cast<int>(rolls_.size() + beyondStrip_.size()));
-    Changes changes;
-    int i = 0;
-    for (const SavedRoll& r : all) {
-        ++i;
-        // Only a roll that differs from the one it replaces is looked up: a file of thousands
-        // costs a renaming a few milliseconds.
-        const std::size_t at = static_cast<std::size_t>(i - 1);
-        const SavedRoll* was = at < rolls_.size() ? &rolls_[at]
-                               : at - rolls_.size() < beyondStrip_.size()
-                                   ? &beyondStrip_[at - rolls_.size()]
-                                   : nullptr;
-        if (was && *was == r) continue;
-        Change(changes, RollKey(i, "name"), QString::fromStdString(r.name));
-        Change(changes, RollKey(i, "roll"), QString::fromStdString(r.roll));
-    }
-    if (same) {
+    // As many as the strip had: only those that differ are written, those beyond stay.
+    if (rolls.size() == rolls_.size()) {
+        Changes changes;
+        for (std::size_t i = 0; i < rolls.size(); ++i) {
+            if (rolls[i] == rolls_[i]) continue;
+            const int n = static_cast<int>(i) + 1;
+            changes.insert(RollKey(n, "name"), QString::fromStdString(rolls[i].name));
+            changes.insert(RollKey(n, "roll"), QString::fromStdString(rolls[i].roll));
+        }
         rolls_ = rolls;
         return Write(std::move(changes));
     }
-    for (int gone = i + 1; gone <= before; ++gone) {
-        Change(changes, RollKey(gone, "name"), {});
-        Change(changes, RollKey(gone, "roll"), {});
-    }
-    Change(changes, RollsSize, QString::number(i));
-    const auto shown = std::min(all.size(), static_cast<std::size_t>(MaxSavedRolls));
-    rolls_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(shown));
-    beyondStrip_.assign(all.begin() + static_cast<std::ptrdiff_t>(shown), all.end());
-    return Write(std::move(changes));
+    // One removed or added moves every roll after it; the first beyond the strip takes a place
+    // that came free.
+    auto all = std::make_shared<SavedRolls>();
+    all->reserve(rolls.size() + beyondStrip_.size());
+    all->insert(all->end(), rolls.begin(), rolls.end());
+    all->insert(all->end(), beyondStrip_.begin(), beyondStrip_.end());
+    const auto shown = std::min(all->size(), static_cast<std::size_t>(MaxSavedRolls));
+    rolls_.assign(all->begin(), all->begin() + static_cast<std::ptrdiff_t>(shown));
+    beyondStrip_.erase(
+        beyondStrip_.begin(),
+        beyondStrip_.begin() +
+            static_cast<std::ptrdiff_t>(
+                std::min(beyondStrip_.size(), shown > rolls.size() ? shown - rolls.size() : 0)));
+    if (rolls.size() > shown)  // more than the strip holds: the rest goes before the others
+        beyondStrip_.insert(beyondStrip_.begin(),
+                            rolls.begin() + static_cast<std::ptrdiff_t>(shown), rolls.end());
+    return Write({}, std::move(all));
 }
 
 bool SettingsFile::Remembered() const {

@@ -7,6 +7,7 @@
 #include <QThreadPool>
 #include <QVariantMap>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -81,16 +82,22 @@ private:
     // Keys to values; an invalid QVariant removes its key.
     using Changes = QVariantMap;
     void Change(Changes& changes, const QString& key, const QVariant& value);
-    bool Write(Changes changes);
-    void Written(bool ok, const Changes& changes);
+    // `rolls`, when given, replaces every saved roll: one removed or added moves those after it.
+    bool Write(Changes changes, std::shared_ptr<const SavedRolls> rolls = {});
+    void Written(bool ok, const Changes& changes, bool rolls);
+    // A saved roll's key (Rolls/N/name, Rolls/N/roll, Rolls/size) as the rolls hold it now.
+    QVariant RollValue(const QString& key) const;
 
     QString path_;
     QString movedTo_;
-    QVariantMap values_;  // every key of the file, "Group/key", with this program's changes
+    // Every key of the file, "Group/key", with this program's changes; the saved rolls' are in
+    // rolls_ and beyondStrip_ alone, so that thousands of them cost a change nothing.
+    QVariantMap values_;
     SavedRolls rolls_;
     SavedRolls beyondStrip_;  // rolls the file held beyond MaxSavedRolls
     std::vector<int> ignored_;
-    QSet<QString> unwritten_;  // keys whose last write failed: written again at the next
+    QSet<QString> unwritten_;      // keys whose last write failed: written again at the next
+    bool rollsUnwritten_ = false;  // so were all the rolls
     bool leftAlone_ = false;
     std::function<void(bool)> written_;
     QObject receiver_;  // told of the background's ends, on this thread
