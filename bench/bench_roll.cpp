@@ -3,6 +3,8 @@
 // prints the medians against their targets.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <string>
 
@@ -54,6 +56,86 @@ void ReadFile(benchmark::State& state, int rolls) {
     }
 }
 
+// The largest file a start reads that a write still fits: 1 MiB less 4 KiB, of saved rolls or of
+// keys the program does not know, with every setting.
+QByteArray LargestFile(bool rolls) {
+    QByteArray text =
+        "[Settings]\nRemember=true\nFreePosition=true\nMultiplierPermanent=true\n"
+        "Left=300\nTop=200\n";
+    text += rolls ? "[Rolls]\n" : "[Other]\n";
+    for (int i = 1; text.size() < rollkin::SettingsFile::MaxBytes - 4096; ++i) {
+        text += rolls
+                    ? QByteArray::number(i) + "\\name=Roll " + QByteArray::number(i) + "\n" +
+                          QByteArray::number(i) + "\\roll=d20+" + QByteArray::number(i % 10) + "\n"
+                    : "key" + QByteArray::number(i) + "=value " + QByteArray::number(i) + "\n";
+    }
+    return text;
+}
+
+// What a gesture waits for when it writes the file: a Ctrl+drag's place (or a multiplier) kept,
+// or a saved roll renamed in the Rolls window, at the largest file. The write itself runs on
+// the file's own thread, settled outside the timing.
+enum class Gesture { KeepPlace, RenameRoll, RemoveRoll };
+
+void WriteAtLargestFile(benchmark::State& state, Gesture gesture) {
+    const bool rolls = gesture != Gesture::KeepPlace;
+    // The thread's ends are told through the event queue, as in the program.
+    int argc = 1;
+    char name[] = "bench_roll";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dicerollkin.conf"));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(LargestFile(rolls)) < 0) return;
+    out.close();
+    rollkin::SettingsFile file(path);
+    if (file.Open() != rollkin::SettingsFile::Opened::Read) state.SkipWithError("not read");
+    bool failed = false;
+    file.WriteInBackground([&failed](bool ok) { failed = failed || !ok; });
+    rollkin::AppState s;
+    rollkin::ResetSettings(s);
+    s.FreePosition = s.MultiplierPermanent = rollkin::True;
+    rollkin::SavedRolls shown = file.Rolls();
+    int moves = 0;
+    for (auto _ : state) {
+        ++moves;
+        if (gesture == Gesture::RemoveRoll && !shown.empty()) {
+            // Every roll kept beyond the strip moves up by one.
+            shown.erase(shown.begin());
+            file.SetRolls(shown);
+            shown = file.Rolls();
+        } else if (gesture == Gesture::RenameRoll && !shown.empty()) {
+            shown[0].name = "Renamed " + std::to_string(moves);
+            file.SetRolls(shown);
+        } else {
+            file.KeepSettings(s, {300 + moves % 50, 200});
+        }
+        state.PauseTiming();
+        file.Settle();
+        state.ResumeTiming();
+    }
+    if (failed) state.SkipWithError("a write failed");
+}
+
+// The write itself, on its thread: the file read again under its lock, changed, written whole.
+void MergeAtLargestFile(benchmark::State& state) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dicerollkin.conf"));
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(LargestFile(false)) < 0) return;
+    out.close();
+    rollkin::SettingsFile file(path);
+    file.Open();
+    rollkin::AppState s;
+    rollkin::ResetSettings(s);
+    s.FreePosition = rollkin::True;
+    int moves = 0;
+    for (auto _ : state) {
+        if (!file.KeepSettings(s, {300 + ++moves % 50, 200})) state.SkipWithError("not written");
+    }
+}
+
 // A start's check with no strip running: no socket there, and no application object yet.
 void SingleStripCheck(benchmark::State& state, const char* display) {
     for (auto _ : state) {
@@ -65,6 +147,12 @@ void SingleStripCheck(benchmark::State& state, const char* display) {
 }  // namespace
 
 BENCHMARK_CAPTURE(ReadFile, settings_file, rollkin::MaxSavedRolls);
+BENCHMARK_CAPTURE(WriteAtLargestFile, keep_place_1mib_of_keys, Gesture::KeepPlace)->Iterations(50);
+BENCHMARK_CAPTURE(WriteAtLargestFile, rename_roll_1mib_of_rolls, Gesture::RenameRoll)
+    ->Iterations(50);
+BENCHMARK_CAPTURE(WriteAtLargestFile, remove_roll_1mib_of_rolls, Gesture::RemoveRoll)
+    ->Iterations(10);
+BENCHMARK(MergeAtLargestFile)->Iterations(20);
 BENCHMARK_CAPTURE(Roll, simple, std::string("4d6dl1+1d8+3"));
 BENCHMARK_CAPTURE(Roll, thousand_dice, std::string("1000d1000"));
 // Candidates for the worst 1,000 characters: the most dice terms, the most operators, the

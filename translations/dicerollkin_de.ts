@@ -151,6 +151,18 @@ Das Handbuch: man dicerollkin
         <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden. Dice Rollkin läuft weiter und versucht es bei der nächsten Änderung erneut.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Dice Rollkin startet mit den Standardeinstellungen und lässt sie unverändert.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>Der Ordner der Einstellungsdatei %1 kann nicht gelesen werden. Dice Rollkin startet mit den Standardeinstellungen und lässt den Ordner unverändert.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>Dice Rollkin konnte die Zeile(n) %2 der Einstellungsdatei %1 nicht lesen und übergeht sie; alles andere darin bleibt erhalten. Die Datei bleibt unverändert, bis sich eine Einstellung ändert; dann wird sie zuerst vollständig daneben in eine Datei kopiert, deren Name auf .bad endet.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -626,6 +638,10 @@ Das Handbuch: man dicerollkin
     <message>
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>Der Verlauf konnte nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Leeren rückgängig</translation>
     </message>
 </context>
 <context>

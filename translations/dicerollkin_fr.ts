@@ -151,6 +151,18 @@ Le manuel : man dicerollkin
         <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
         <translation>Le fichier de configuration %1 n&apos;a pas pu être écrit. Dice Rollkin continue et réessaiera à la prochaine modification.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>Le fichier de configuration %1 n’est pas un fichier ordinaire. Dice Rollkin démarre avec les réglages par défaut et le laisse tel quel.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>Le dossier du fichier de configuration %1 ne peut pas être lu. Dice Rollkin démarre avec les réglages par défaut et laisse le dossier tel quel.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>Dice Rollkin n’a pas pu lire la ou les lignes %2 du fichier de configuration %1 et les ignore ; tout le reste est conservé. Le fichier reste tel quel jusqu’au prochain changement de réglage ; il est alors d’abord copié en entier à côté de lui, sous un nom finissant par .bad.</translation>
+    </message>
 </context>
 <context>
     <name>QAccessibleActionInterface</name>
@@ -626,6 +638,10 @@ Le manuel : man dicerollkin
     <message>
         <source>The history could not be saved in &quot;%1&quot;: %2</source>
         <translation>Impossible d&apos;enregistrer l&apos;historique dans « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Undo Clear</source>
+        <translation>Annuler l’effacement</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include <QClipboard>
+#include <QDate>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QTimer>
@@ -43,6 +44,8 @@ Program::~Program() {
 void Program::Start() {
     file_ = std::make_unique<SettingsFile>(SettingsFile::DefaultPath());
     const SettingsFile::Opened opened = file_->Open();
+    // No gesture waits on the disk: each write goes to a thread of its own.
+    file_->WriteInBackground([this](bool ok) { Written(ok); });
     Saved = file_->Rolls();
     remember_ = file_->Remembered();
     if (const QVariantMap share = file_->Group(QStringLiteral("Share")); !share.isEmpty())
@@ -63,7 +66,7 @@ void Program::Start() {
     QObject::connect(strip, &frmRollkin::AboutAsked, [this] { ShowAbout(); });
     QObject::connect(strip, &frmRollkin::ExitAsked, [this] { End(); });
     QObject::connect(strip, &frmRollkin::Thrown, [this](const ThrowRecord& record) {
-        Throws().Add(record, static_cast<int>(Screen.TimeOfDay()));
+        Throws().Add(record, static_cast<int>(Screen.TimeOfDay()), Today());
         if (sharing_.Posting() || sharing_.copyToClipboard)
             ShareThrow(QString::fromStdString(ThrowLine(record)), ThrowSource::DiceButton);
     });
@@ -91,22 +94,50 @@ void Program::Start() {
     strip->Form_Load();
     if (remember_) ApplyLayout();  // the remembered dice, height and refresh time
     Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
-    if (opened != SettingsFile::Opened::MovedAside && opened != SettingsFile::Opened::Unreadable)
-        return;
-    const QString prompt =
-        opened == SettingsFile::Opened::MovedAside
-            ? tr("The settings file %1 could not be read. It has been moved to %2, and Dice "
-                 "Rollkin starts with its default settings.")
-                  .arg(file_->Path(), file_->MovedTo())
-            : tr("The settings file %1 could not be read, nor moved aside. Dice Rollkin starts "
-                 "with its default settings and leaves the file as it is.")
-                  .arg(file_->Path());
-    // Once the strip shows, beside it.
-    QTimer::singleShot(0, strip, [this, prompt] { TellAboutFile(prompt); });
+    if (const QString prompt = OpenedMessage(static_cast<int>(opened)); !prompt.isEmpty()) {
+        // Once the strip shows, beside it.
+        QTimer::singleShot(0, strip, [this, prompt] { TellAboutFile(prompt); });
+    }
 }
 
 void Program::TellAboutFile(const QString& message) {
     if (!ended_) Screen.Notice(message);
+}
+
+QString Program::OpenedMessage(int opened) const {
+    const QString path = file_->Path();
+    switch (static_cast<SettingsFile::Opened>(opened)) {
+        case SettingsFile::Opened::MovedAside:
+            return tr("The settings file %1 could not be read. It has been moved to %2, and Dice "
+                      "Rollkin starts with its default settings.")
+                .arg(path, file_->MovedTo());
+        case SettingsFile::Opened::Unreadable:
+            return tr("The settings file %1 could not be read, nor moved aside. Dice Rollkin "
+                      "starts with its default settings and leaves the file as it is.")
+                .arg(path);
+        case SettingsFile::Opened::NotAFile:
+            return tr("The settings file %1 is not a regular file. Dice Rollkin starts with its "
+                      "default settings and leaves it as it is.")
+                .arg(path);
+        case SettingsFile::Opened::FolderUnreadable:
+            return tr("The folder of the settings file %1 cannot be read. Dice Rollkin starts "
+                      "with its default settings and leaves the folder as it is.")
+                .arg(path);
+        case SettingsFile::Opened::Missing:
+        case SettingsFile::Opened::Read:
+            break;
+    }
+    const std::vector<int>& ignored = file_->IgnoredLines();
+    if (ignored.empty()) return {};
+    QStringList lines;
+    constexpr std::size_t Listed = 10;
+    for (std::size_t i = 0; i < std::min(ignored.size(), Listed); ++i)
+        lines << QString::number(ignored[i]);
+    if (ignored.size() > Listed) lines << QStringLiteral("...");
+    return tr("Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; "
+              "everything else in it is kept. The file stays as it is until a setting changes; "
+              "then it is first copied whole beside itself, to a name ending in .bad.")
+        .arg(path, lines.join(QStringLiteral(", ")));
 }
 
 void Program::TakeRememberedSettings() {
@@ -115,27 +146,46 @@ void Program::TakeRememberedSettings() {
     const std::optional<QPoint> at = file_->Position();
     if (!State.FreePosition || !at) return;
     frmRollkin& strip = Rollkin();
-    // A place on a monitor since gone is brought onto the nearest one.
-    const QPoint to = functions::OntoNearestMonitor(QRect(*at, strip.size()), Screen.Monitors());
+    // Shown whole, on the monitor nearest the place (which may be on one since gone).
+    const QPoint to = functions::WholeOnNearestMonitor(*at, strip.size(), Screen.Monitors());
     strip.SetLeft(PixelsToTwips(to.x(), strip.TwipsPerPixelX()));
     strip.SetTop(PixelsToTwips(to.y(), strip.TwipsPerPixelY()));
 }
 
+QPoint Program::PlaceToRemember() {
+    frmRollkin& strip = Rollkin();
+    // A strip dragged partly off every monitor stays there for this run; the next starts with
+    // it whole on the nearest.
+    return functions::WholeOnNearestMonitor(strip.pos(), strip.size(), Screen.Monitors());
+}
+
 void Program::KeepSettings() {
-    if (remember_) Written(file_->KeepSettings(State, Rollkin().pos()));
+    if (remember_) file_->KeepSettings(State, PlaceToRemember());
 }
 
 void Program::Remember(bool remember) {
     remember_ = remember;
-    Written(remember ? file_->KeepSettings(State, Rollkin().pos()) : file_->ForgetSettings());
+    if (remember)
+        file_->KeepSettings(State, PlaceToRemember());
+    else
+        file_->ForgetSettings();
 }
 
 void Program::KeepSavedRolls() {
-    Written(file_->SetRolls(Saved));
+    file_->SetRolls(Saved);
+    // A roll kept beyond the strip's room takes a place that came free.
+    if (file_->Rolls() == Saved) return;
+    Saved = file_->Rolls();
+    if (rollkin_) rollkin_->ShowSavedRolls(Saved);
+    if (rolls_) rolls_->ShowSavedRolls(Saved);
+}
+
+void Program::SettleSettings() {
+    if (file_) file_->Settle();
 }
 
 void Program::KeepGroup(const QString& name, const QVariantMap& values) {
-    Written(file_->SetGroup(name, values));
+    file_->SetGroup(name, values);
 }
 
 void Program::Written(bool ok) {
@@ -206,8 +256,12 @@ frmRoll& Program::Rolls() {
     return *rolls_;
 }
 
+std::int32_t Program::Today() {
+    return static_cast<std::int32_t>(QDate(1970, 1, 1).daysTo(QDate::currentDate()));
+}
+
 void Program::AddRoll(const RollLines& lines) {
-    Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()));
+    Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()), Today());
 }
 
 void Program::SavedRollsEdited(const SavedRolls& rolls) {

@@ -46,6 +46,8 @@ public:
     // Writes `Saved` to the settings file, whatever "Remember Settings" says: a player who
     // makes a saved roll asks to keep it.
     void KeepSavedRolls();
+    // Waits for the settings file's writes on their way, and tells how they ended.
+    void SettleSettings();
 
     AppState State;
     // The player's saved rolls, throwable or not, as kept.
@@ -96,19 +98,26 @@ public:
 
 private:
     TwipsRect StripRect();
+    // Today, as days from 1970-01-01, for the history's dates.
+    static std::int32_t Today();
     // A roll's line, from the Roll window or a saved roll's button, into History.
     void AddRoll(const RollLines& lines);
     void ShowAbout();
     void PopupMenuBeside(Long stripLeft, Long stripRight, Long top);
     // The remembered set-up over the start values, while the strip loads.
     void TakeRememberedSettings();
+    // What the player is told of the settings file at start; empty when nothing is wrong.
+    QString OpenedMessage(int opened) const;
     // Writes the set-up, when the player asked to remember it.
     void KeepSettings();
+    // The free strip's place as kept: whole on a monitor.
+    QPoint PlaceToRemember();
     void Remember(bool remember);
     // Every message about the settings file passes here: a notice beside the strip, which
     // neither blocks it nor takes the typing.
     void TellAboutFile(const QString& message);
-    // One message for a file that cannot be written, until a write succeeds again.
+    // One message for a file that cannot be written, until a write succeeds again. Told by the
+    // settings file as each write ends.
     void Written(bool ok);
     // None when the network module cannot be loaded: then posting is switched off, and said.
     ShareQueue* Queue();

@@ -90,7 +90,7 @@ void SavedStrip::Throw(int index) {
     lines.plain = Named(s.name, QString::fromStdString(lines.plain)).toStdString();
     lines.markup =
         Named(s.name.toHtmlEscaped(), QString::fromStdString(lines.markup)).toStdString();
-    lines.roll = Named(s.name, QString::fromStdString(lines.roll)).toStdString();
+    lines.name = s.name.toStdString();
     s.button->ShowRoll(QString::fromStdString(lines.total), spoken,
                        QString::fromStdString(lines.markup));
     emit Rolled(lines);

@@ -5,12 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPainter>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -239,6 +242,15 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     connect(model, &QAbstractItemModel::modelReset, this, saveable);
     cmdClear = new QPushButton(tr("Clear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
+    // Clear asks nothing: until the next throw, the same button (or Ctrl+Z) brings it all back.
+    const auto undoable = [this] {
+        const bool undo = throws_.Count() == 0 && throws_.CanUndoClear();
+        cmdClear->setText(undo ? tr("Undo Clear") : tr("Clear"));
+        cmdClear->setEnabled(undo || throws_.Count() > 0);
+    };
+    undoable();
+    connect(model, &QAbstractItemModel::rowsInserted, this, undoable);
+    connect(model, &QAbstractItemModel::modelReset, this, undoable);
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
@@ -248,6 +260,12 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     copy->setShortcut(QKeySequence::Copy);
     addAction(copy);
     connect(copy, &QAction::triggered, this, [this] { cmdCopy_Click(); });
+    auto* undo = new QAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    addAction(undo);
+    connect(undo, &QAction::triggered, this, [this] {
+        if (throws_.Count() == 0) throws_.UndoClear();
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -284,8 +302,14 @@ void frmHistory::cmdCopy_Click() {
 
 void frmHistory::cmdSave_Click() {
     if (throws_.Count() == 0) return;
+    // In the documents folder (home where there is none), named by the day.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    const QString suggested =
+        QDir(folder).filePath(QStringLiteral("dicerollkin-history-%1.txt")
+                                  .arg(QDate::currentDate().toString(Qt::ISODate)));
     const QString path =
-        screen_.SaveFileName(*this, tr("Save History"), tr("Text (*.txt);;CSV (*.csv)"));
+        screen_.SaveFileName(*this, tr("Save History"), suggested, tr("Text (*.txt);;CSV (*.csv)"));
     if (path.isEmpty()) return;
     const std::string text = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
                                  ? throws_.Csv()
@@ -299,7 +323,10 @@ void frmHistory::cmdSave_Click() {
 }
 
 void frmHistory::cmdClear_Click() {
-    throws_.Clear();
+    if (throws_.Count() == 0 && throws_.CanUndoClear())
+        throws_.UndoClear();
+    else
+        throws_.Clear();
 }
 
 void frmHistory::keyPressEvent(QKeyEvent* event) {

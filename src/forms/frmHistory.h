@@ -12,8 +12,8 @@ class ThrowHistory;
 
 // The session's throws, newest first, in a normal resizable window beside the strip. Copy (and
 // Ctrl+C) puts the selected lines, or all of them, on the clipboard; Save writes every line to a
-// file (as CSV when its name ends in .csv); Clear empties the history; Esc and the title bar's
-// close only hide it.
+// file (as CSV when its name ends in .csv); Clear empties the history, and until the next throw
+// becomes Undo Clear (as Ctrl+Z); Esc and the title bar's close only hide it.
 class frmHistory final : public QWidget {
     Q_OBJECT
 

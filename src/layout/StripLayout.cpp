@@ -88,6 +88,26 @@ QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitor
     return best;
 }
 
+QPoint WholeOnNearestMonitor(QPoint at, QSize size, const std::vector<QRect>& monitors) {
+    // In 64 bits: a hand-edited place may be near the ends of int, where a QRect overflows.
+    const auto onto = [](qint64 from, qint64 extent, qint64 start, qint64 length) {
+        return std::clamp(from, start, std::max(start, start + length - extent));
+    };
+    QPoint best = at;
+    double nearest = -1;
+    for (const QRect& m : monitors) {
+        const qint64 x = onto(at.x(), size.width(), m.x(), m.width());
+        const qint64 y = onto(at.y(), size.height(), m.y(), m.height());
+        const auto dx = static_cast<double>(x - at.x()), dy = static_cast<double>(y - at.y());
+        const double distance = dx * dx + dy * dy;
+        if (nearest < 0 || distance < nearest) {
+            nearest = distance;
+            best = QPoint(static_cast<int>(x), static_cast<int>(y));
+        }
+    }
+    return best;
+}
+
 float FitScale(float heightTwips, float tppY, int monitorHeight) {
     if (monitorHeight <= 0 || TwipsToPixels(heightTwips, tppY) <= monitorHeight) return 1;
     return static_cast<float>(monitorHeight) * tppY / heightTwips;

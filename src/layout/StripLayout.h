@@ -76,6 +76,11 @@ int SavedColumns(const AppState& settings, int savedButtons, float tppY, int mon
 // part on a monitor stays where it is.
 QPoint OntoNearestMonitor(const QRect& window, const std::vector<QRect>& monitors);
 
+// Where a window of `size` whose upper left corner is at `at` (in pixels, any int) is shown whole:
+// unmoved when it is whole on a monitor, else moved the least onto one (to its upper left where
+// it is larger than every monitor). Unmoved without monitors.
+QPoint WholeOnNearestMonitor(QPoint at, QSize size, const std::vector<QRect>& monitors);
+
 // The largest scale, at most 1, at which a strip heightTwips high fits a monitor of that many
 // pixels: below 1 only when the strip at the desktop's twips per pixel does not fit.
 float FitScale(float heightTwips, float tppY, int monitorHeight);

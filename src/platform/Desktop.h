@@ -100,8 +100,11 @@ public:
     // Shows a dialog modally, centred on the screen; returns once it has been closed.
     virtual void ShowModal(QDialog& dialog) = 0;
     // Asks for a file to write, with a dialog over the window offering the name filters ("Text
-    // (*.txt);;CSV (*.csv)"); empty when the player cancels.
-    virtual QString SaveFileName(QWidget& over, const QString& caption, const QString& filters) = 0;
+    // (*.txt);;CSV (*.csv)"), opened at `suggested` (a folder and a name). The name gets the
+    // suffix of the type chosen when it has none, or another type's. Empty when the player
+    // cancels.
+    virtual QString SaveFileName(QWidget& over, const QString& caption, const QString& suggested,
+                                 const QString& filters) = 0;
 
     // Ends the run: every window closes and the event loop returns with status 0.
     virtual void EndProgram() = 0;

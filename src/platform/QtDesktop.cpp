@@ -7,11 +7,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -361,8 +363,27 @@ void QtDesktop::ShowModal(QDialog& dialog) {
     dialog.exec();
 }
 
-QString QtDesktop::SaveFileName(QWidget& over, const QString& caption, const QString& filters) {
-    return QFileDialog::getSaveFileName(&over, caption, QDir::homePath(), filters);
+QString QtDesktop::SaveFileName(QWidget& over, const QString& caption, const QString& suggested,
+                                const QString& filters) {
+    QFileDialog dialog(&over, caption, QFileInfo(suggested).absolutePath(), filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    // The name follows the type: a name typed without a suffix gets the type's, and choosing
+    // another type changes the suffix of the name in the field.
+    const auto follow = [&dialog](const QString& filter) {
+        const QString suffix = pattern.match(filter).captured(1);
+        dialog.setDefaultSuffix(suffix);
+        const QStringList chosen = dialog.selectedFiles();
+        const QFileInfo file(chosen.value(0));
+        if (chosen.size() == 1 && !suffix.isEmpty() && !file.fileName().isEmpty() &&
+            file.suffix().compare(suffix, Qt::CaseInsensitive) != 0)
+            dialog.selectFile(file.completeBaseName() + QLatin1Char('.') + suffix);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+    follow(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 void QtDesktop::EndProgram() {

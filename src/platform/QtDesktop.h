@@ -38,7 +38,8 @@ public:
     void PopupMenu(QMenu& menu) override;
     void PopupMenuAt(QMenu& menu, Long x, Long y) override;
     void ShowModal(QDialog& dialog) override;
-    QString SaveFileName(QWidget& over, const QString& caption, const QString& filters) override;
+    QString SaveFileName(QWidget& over, const QString& caption, const QString& suggested,
+                         const QString& filters) override;
     void EndProgram() override;
 
 private:

@@ -163,6 +163,7 @@ struct RollLines {
     std::string roll;
     std::string dice;
     std::string total;
+    std::string name = {};  // a saved roll's; empty for a roll typed in
 };
 RollLines RollLinesOf(const RollOutcome& outcome, const RollWords& words = {});
 

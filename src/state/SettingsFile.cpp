@@ -1,13 +1,20 @@
 #include "state/SettingsFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 
+#include "state/IniText.h"
 #include "state/WholeFile.h"
 
 namespace rollkin {
@@ -16,71 +23,16 @@ namespace {
 
 const QString SettingsGroup = QStringLiteral("Settings/");
 const QString RollsGroup = QStringLiteral("Rolls/");
+const QString RollsSize = QStringLiteral("Rolls/size");
 constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-
-// A value as text: QSettings reads an unquoted value with commas as a list.
-QString Text(const QVariant& v) {
-    return v.typeId() == QMetaType::QStringList ? v.toStringList().join(QStringLiteral(", "))
-                                                : v.toString();
-}
+// How long a write waits for another strip's to end.
+constexpr int LockWaitMs = 5000;
 
 QStringList Items(const QVariant& v) {
-    QStringList items = Text(v).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    QStringList items = IniValueText(v).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (QString& item : items)
         item = item.trimmed();
     return items;
-}
-
-// Every line of an INI file is blank, a comment, a section, a key with its value, or the
-// continuation of one. QSettings passes over any other line; such a file is not this one's.
-bool LooksLikeIni(const QByteArray& bytes) {
-    bool continued = false;
-    for (const QByteArray& raw : bytes.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        const bool ok = continued || line.isEmpty() || line.startsWith(';') ||
-                        line.startsWith('#') || line.contains('=') ||
-                        (line.startsWith('[') && line.endsWith(']'));
-        if (!ok) return false;
-        continued = line.endsWith('\\');
-    }
-    return true;
-}
-
-std::optional<QVariantMap> ReadIni(const QString& file) {
-    const QSettings ini(file, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) return std::nullopt;
-    QVariantMap values;
-    for (const QString& key : ini.allKeys())
-        values.insert(key, ini.value(key));
-    return values;
-}
-
-// QSettings writes INI only into a file: a private scratch one, read back to be sure it is
-// whole (QSettings reports no error for a write a full disk has cut short).
-std::optional<QByteArray> Serialize(const QVariantMap& values) {
-    if (values.isEmpty()) return QByteArray();
-    const QTemporaryDir scratch;
-    if (!scratch.isValid()) return std::nullopt;
-    const QString written = scratch.filePath(QStringLiteral("written.conf"));
-    {
-        QSettings ini(written, QSettings::IniFormat);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            ini.setValue(it.key(), it.value());
-        ini.sync();
-        if (ini.status() != QSettings::NoError) return std::nullopt;
-    }
-    QFile in(written);
-    if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = in.readAll();
-    // Read back from a copy: QSettings would answer for `written` from its cache, not the disk.
-    const QString check = scratch.filePath(QStringLiteral("check.conf"));
-    if (!WriteWholeFile(check, bytes).isEmpty()) return std::nullopt;
-    const std::optional<QVariantMap> back = ReadIni(check);
-    if (!back || back->keys() != values.keys()) return std::nullopt;
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (Text(back->value(it.key())) != Text(it.value())) return std::nullopt;
-    }
-    return bytes;
 }
 
 QString Flag(Boolean b) {
@@ -88,14 +40,14 @@ QString Flag(Boolean b) {
 }
 
 void ReadFlag(const QVariant& v, Boolean& field) {
-    const QString t = Text(v).trimmed().toLower();
+    const QString t = IniValueText(v).trimmed().toLower();
     if (t == QLatin1String("true") || t == QLatin1String("1")) field = True;
     if (t == QLatin1String("false") || t == QLatin1String("0")) field = False;
 }
 
 void ReadNumber(const QVariant& v, Integer& field, int lo, int hi) {
     bool ok = false;
-    const int n = Text(v).trimmed().toInt(&ok);
+    const int n = IniValueText(v).trimmed().toInt(&ok);
     if (ok) field = static_cast<Integer>(std::clamp(n, lo, hi));
 }
 
@@ -113,15 +65,171 @@ const QStringList SettingKeys = {QStringLiteral("Remember"),
                                  QStringLiteral("Left"),
                                  QStringLiteral("Top")};
 
-QVariantMap WithoutSettings(QVariantMap values) {
-    for (const QString& key : SettingKeys)
-        values.remove(SettingsGroup + key);
-    return values;
+QString RollKey(int index, const char* field) {
+    return RollsGroup + QString::number(index) + QLatin1Char('/') + QLatin1String(field);
+}
+
+// A file that holds a secret (a webhook's address) is readable by its owner alone.
+bool Secret(const QVariantMap& values) {
+    return !IniValueText(values.value(QStringLiteral("Share/webhook"))).isEmpty();
+}
+
+// The file as it is now: read only when it is a regular file of at most MaxBytes, without
+// waiting on whatever else stands in its place.
+struct Loaded {
+    SettingsFile::Opened kind = SettingsFile::Opened::Missing;
+    bool tooLarge = false;
+    QByteArray bytes;
+};
+
+Loaded Load(const QString& path) {
+    using Opened = SettingsFile::Opened;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return {errno == EACCES ? Opened::FolderUnreadable : Opened::Missing, false, {}};
+    if (!S_ISREG(st.st_mode)) return {Opened::NotAFile, false, {}};
+    if (st.st_size > SettingsFile::MaxBytes) return {Opened::MovedAside, true, {}};
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return {Opened::Unreadable, false, {}};
+    Loaded loaded{Opened::Read, false, {}};
+    // Swapped for something else since the stat: looked at again through what was opened.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) loaded.kind = Opened::NotAFile;
+    char buffer[65536];
+    while (loaded.kind == Opened::Read) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) loaded.kind = Opened::Unreadable;
+        if (n <= 0) break;
+        loaded.bytes.append(buffer, n);
+        // Grown while read: as large as one that was that size to begin with.
+        if (loaded.bytes.size() > SettingsFile::MaxBytes) loaded = {Opened::MovedAside, true, {}};
+    }
+    ::close(fd);
+    return loaded;
+}
+
+// The names beside the file for what is put aside: .bad, .bad.1, .bad.2...
+QString AsideName(const QString& path, int n) {
+    return path + (n == 0 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
+}
+constexpr int AsideNames = 1000;
+
+// Moves the file to the first name free beside it. Neither a file nor a link (dangling or not)
+// already there is replaced or written through.
+QString MoveAside(const QString& path) {
+    const QByteArray from = QFile::encodeName(path);
+    for (int n = 0; n < AsideNames; ++n) {
+        const QString to = AsideName(path, n);
+        const QByteArray target = QFile::encodeName(to);
+        int moved =
+            ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+        // A file system without it: a hard link, which does not replace either, then the unlink.
+        if (moved != 0 && errno == EINVAL) {
+            moved = ::link(from.constData(), target.constData());
+            if (moved == 0) ::unlink(from.constData());
+        }
+        if (moved == 0) {
+            // It may hold a webhook's address.
+            struct stat st {};
+            if (::lstat(target.constData(), &st) == 0 && S_ISREG(st.st_mode))
+                ::chmod(target.constData(), S_IRUSR | S_IWUSR);
+            return to;
+        }
+        if (errno != EEXIST) return {};
+    }
+    return {};
+}
+
+// Writes `bytes` to a new file at the first name free beside `path`, readable by its owner alone.
+bool KeepAside(const QString& path, const QByteArray& bytes) {
+    for (int n = 0; n < AsideNames; ++n) {
+        const QByteArray target = QFile::encodeName(AsideName(path, n));
+        const int fd =
+            ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0) return false;
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t wrote =
+                ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+            if (wrote < 0 && errno == EINTR) continue;
+            if (wrote <= 0) break;
+            done += wrote;
+        }
+        const bool whole = done == bytes.size() && ::fsync(fd) == 0;
+        ::close(fd);
+        if (!whole) ::unlink(target.constData());
+        return whole;
+    }
+    return false;
+}
+
+// One write: the file as it is now, with `changes` over it. Touches nothing but the file, its
+// lock and what is kept aside, so that it can run on any thread.
+bool Merge(const QString& path, const QVariantMap& changes, const SavedRolls* rolls) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.tryLock(LockWaitMs)) return false;
+    const Loaded now = Load(path);
+    QVariantMap values;
+    if (now.kind == SettingsFile::Opened::Read) {
+        IniText ini = ReadIni(now.bytes);
+        // Made into something else since it was read: not this program's to write over.
+        if (ini.NotIni()) return false;
+        // Lines passed over are kept as they were, beside the file, before it is replaced.
+        if (!ini.ignored.empty() && !KeepAside(path, now.bytes)) return false;
+        values = std::move(ini.values);
+    } else if (now.kind != SettingsFile::Opened::Missing) {
+        return false;
+    }
+    for (auto it = changes.cbegin(); it != changes.cend(); ++it) {
+        if (it.value().isValid())
+            values.insert(it.key(), it.value());
+        else
+            values.remove(it.key());
+    }
+    if (rolls) {
+        int had = values.value(RollsSize).toInt();
+        while (values.contains(RollKey(had + 1, "roll")) ||
+               values.contains(RollKey(had + 1, "name")))
+            ++had;
+        int i = 0;
+        for (const SavedRoll& r : *rolls) {
+            values.insert(RollKey(++i, "name"), QString::fromStdString(r.name));
+            values.insert(RollKey(i, "roll"), QString::fromStdString(r.roll));
+        }
+        for (int gone = i + 1; gone <= had; ++gone) {
+            values.remove(RollKey(gone, "name"));
+            values.remove(RollKey(gone, "roll"));
+        }
+        values.insert(RollsSize, QString::number(i));
+    }
+    const QByteArray bytes = WriteIni(values);
+    if (bytes.size() > SettingsFile::MaxBytes) return false;
+    return WriteWholeFile(path, bytes, Secret(values) ? OwnerOnly : QFileDevice::Permissions())
+        .isEmpty();
+}
+
+// A saved roll as the strip shows it: named, and by a name it has room for.
+SavedRoll Shown(QString name, const QString& roll) {
+    if (name.trimmed().isEmpty()) name = roll;
+    if (name.size() > MaxSavedRollName) {
+        name.truncate(MaxSavedRollName);
+        if (name.back().isHighSurrogate()) name.chop(1);
+    }
+    return {name.toStdString(), roll.toStdString()};
 }
 
 }  // namespace
 
-SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
+SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {
+    writer_.setMaxThreadCount(1);  // one write after the other, in order
+}
+
+SettingsFile::~SettingsFile() {
+    writer_.waitForDone();  // a change made just before the end is kept
+}
 
 QString SettingsFile::DefaultPath() {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -130,56 +238,161 @@ QString SettingsFile::DefaultPath() {
 }
 
 SettingsFile::Opened SettingsFile::Open() {
-    QFile file(path_);
-    if (!file.exists()) return Opened::Missing;
-    std::optional<QVariantMap> values;
-    if (file.open(QIODevice::ReadOnly) && LooksLikeIni(file.readAll())) values = ReadIni(path_);
-    file.close();
-    if (!values) {
-        QString to = path_ + QStringLiteral(".bad");
-        for (int n = 1; QFileInfo::exists(to); ++n)
-            to = path_ + QStringLiteral(".bad.%1").arg(n);
-        unreadable_ = !QFile::rename(path_, to);
-        if (unreadable_) return Opened::Unreadable;
-        movedTo_ = to;
-        return Opened::MovedAside;
+    Loaded loaded = Load(path_);
+    IniText ini;
+    if (loaded.kind == Opened::Read) {
+        ini = ReadIni(loaded.bytes);
+        if (ini.NotIni()) loaded.kind = Opened::MovedAside;
     }
-    values_ = std::move(*values);
+    switch (loaded.kind) {
+        case Opened::Missing:
+        case Opened::Read:
+            break;
+        case Opened::MovedAside:
+        case Opened::Unreadable:
+            movedTo_ = MoveAside(path_);
+            leftAlone_ = movedTo_.isEmpty();
+            return leftAlone_ ? Opened::Unreadable : Opened::MovedAside;
+        case Opened::NotAFile:
+        case Opened::FolderUnreadable:
+            leftAlone_ = true;
+            return loaded.kind;
+    }
+    if (loaded.kind == Opened::Missing) return Opened::Missing;
+    values_ = std::move(ini.values);
+    ignored_ = std::move(ini.ignored);
     if (Secret(values_)) QFile::setPermissions(path_, OwnerOnly);
     SavedRolls all;
-    int size = values_.value(RollsGroup + QStringLiteral("size")).toInt();
+    int size = values_.value(RollsSize).toInt();
     // Written by hand without a size: as many as are numbered from 1.
     if (size <= 0) {
-        while (values_.contains(RollsGroup + QStringLiteral("%1/roll").arg(size + 1)))
+        while (values_.contains(RollKey(size + 1, "roll")))
             ++size;
     }
+    // Each roll needs a key of its own: a larger size is a hand edit's slip.
+    size = std::min(size, static_cast<int>(values_.size()));
     for (int i = 1; i <= size; ++i) {
-        const QString at = RollsGroup + QString::number(i) + QLatin1Char('/');
-        all.push_back({Text(values_.value(at + QStringLiteral("name"))).toStdString(),
-                       Text(values_.value(at + QStringLiteral("roll"))).toStdString()});
+        all.push_back(Shown(IniValueText(values_.value(RollKey(i, "name"))),
+                            IniValueText(values_.value(RollKey(i, "roll")))));
     }
+    for (int i = 1; i <= size; ++i) {
+        values_.remove(RollKey(i, "name"));
+        values_.remove(RollKey(i, "roll"));
+    }
+    values_.remove(RollsSize);
     const auto shown = std::min(all.size(), static_cast<std::size_t>(MaxSavedRolls));
     rolls_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(shown));
     beyondStrip_.assign(all.begin() + static_cast<std::ptrdiff_t>(shown), all.end());
     return Opened::Read;
 }
 
-bool SettingsFile::SetRolls(const SavedRolls& rolls) {
-    static const QRegularExpression known(QStringLiteral("^Rolls/(size|\\d+/(name|roll))$"));
-    QVariantMap next = values_;
-    next.removeIf([](const auto& it) { return known.match(it.key()).hasMatch(); });
-    int i = 0;
-    for (const SavedRolls* part : {&rolls, static_cast<const SavedRolls*>(&beyondStrip_)}) {
-        for (const SavedRoll& r : *part) {
-            const QString at = RollsGroup + QString::number(++i) + QLatin1Char('/');
-            next.insert(at + QStringLiteral("name"), QString::fromStdString(r.name));
-            next.insert(at + QStringLiteral("roll"), QString::fromStdString(r.roll));
-        }
+void SettingsFile::WriteInBackground(std::function<void(bool)> written) {
+    written_ = std::move(written);
+}
+
+void SettingsFile::Settle() {
+    writer_.waitForDone();
+    QCoreApplication::sendPostedEvents(&receiver_, QEvent::MetaCall);
+}
+
+void SettingsFile::Change(Changes& changes, const QString& key, const QVariant& value) {
+    const auto it = values_.constFind(key);
+    const bool there = it != values_.cend();
+    if (value.isValid() ? there && IniValueText(*it) == IniValueText(value) : !there) return;
+    changes.insert(key, value);
+    if (value.isValid())
+        values_.insert(key, value);
+    else
+        values_.remove(key);
+}
+
+bool SettingsFile::Write(Changes changes, std::shared_ptr<const SavedRolls> rolls) {
+    if (leftAlone_) {  // what it holds is the player's; nothing writes over it
+        if (written_) written_(false);
+        return false;
     }
-    next.insert(RollsGroup + QStringLiteral("size"), i);
-    if (!Write(next)) return false;
-    rolls_ = rolls;
+    // What a failed write left behind goes with this one, as it is now.
+    static const QRegularExpression rollKey(QStringLiteral("^Rolls/(size|\\d+/(name|roll))$"));
+    for (const QString& key : std::as_const(unwritten_)) {
+        if (!changes.contains(key))
+            changes.insert(key,
+                           rollKey.match(key).hasMatch() ? RollValue(key) : values_.value(key));
+    }
+    unwritten_.clear();
+    if (rollsUnwritten_ && !rolls) {
+        auto all = std::make_shared<SavedRolls>(rolls_);
+        all->insert(all->end(), beyondStrip_.begin(), beyondStrip_.end());
+        rolls = std::move(all);
+    }
+    rollsUnwritten_ = false;
+    if (changes.isEmpty() && !rolls) return true;
+    if (!written_) {
+        const bool ok = Merge(path_, changes, rolls.get());
+        Written(ok, changes, rolls != nullptr);
+        return ok;
+    }
+    writer_.start([this, path = path_, changes, rolls] {
+        const bool ok = Merge(path, changes, rolls.get());
+        const bool all = rolls != nullptr;
+        QMetaObject::invokeMethod(
+            &receiver_, [this, ok, changes, all] { Written(ok, changes, all); },
+            Qt::QueuedConnection);
+    });
     return true;
+}
+
+void SettingsFile::Written(bool ok, const Changes& changes, bool rolls) {
+    if (ok) {
+        ignored_.clear();  // kept aside by the write
+    } else {
+        for (auto it = changes.cbegin(); it != changes.cend(); ++it)
+            unwritten_.insert(it.key());
+        rollsUnwritten_ = rollsUnwritten_ || rolls;
+    }
+    if (written_) written_(ok);
+}
+
+QVariant SettingsFile::RollValue(const QString& key) const {
+    const auto count = static_cast<int>(rolls_.size() + beyondStrip_.size());
+    if (key == RollsSize) return QString::number(count);
+    const QStringList parts = key.split(QLatin1Char('/'));
+    const int index = parts.value(1).toInt();
+    if (index < 1 || index > count) return {};
+    const auto at = static_cast<std::size_t>(index - 1);
+    const SavedRoll& r = at < rolls_.size() ? rolls_[at] : beyondStrip_[at - rolls_.size()];
+    return QString::fromStdString(parts.value(2) == QLatin1String("name") ? r.name : r.roll);
+}
+
+bool SettingsFile::SetRolls(const SavedRolls& rolls) {
+    // As many as the strip had: only those that differ are written, those beyond stay.
+    if (rolls.size() == rolls_.size()) {
+        Changes changes;
+        for (std::size_t i = 0; i < rolls.size(); ++i) {
+            if (rolls[i] == rolls_[i]) continue;
+            const int n = static_cast<int>(i) + 1;
+            changes.insert(RollKey(n, "name"), QString::fromStdString(rolls[i].name));
+            changes.insert(RollKey(n, "roll"), QString::fromStdString(rolls[i].roll));
+        }
+        rolls_ = rolls;
+        return Write(std::move(changes));
+    }
+    // One removed or added moves every roll after it; the first beyond the strip takes a place
+    // that came free.
+    auto all = std::make_shared<SavedRolls>();
+    all->reserve(rolls.size() + beyondStrip_.size());
+    all->insert(all->end(), rolls.begin(), rolls.end());
+    all->insert(all->end(), beyondStrip_.begin(), beyondStrip_.end());
+    const auto shown = std::min(all->size(), static_cast<std::size_t>(MaxSavedRolls));
+    rolls_.assign(all->begin(), all->begin() + static_cast<std::ptrdiff_t>(shown));
+    beyondStrip_.erase(
+        beyondStrip_.begin(),
+        beyondStrip_.begin() +
+            static_cast<std::ptrdiff_t>(
+                std::min(beyondStrip_.size(), shown > rolls.size() ? shown - rolls.size() : 0)));
+    if (rolls.size() > shown)  // more than the strip holds: the rest goes before the others
+        beyondStrip_.insert(beyondStrip_.begin(),
+                            rolls.begin() + static_cast<std::ptrdiff_t>(shown), rolls.end());
+    return Write({}, std::move(all));
 }
 
 bool SettingsFile::Remembered() const {
@@ -215,16 +428,16 @@ void SettingsFile::ReadSettings(AppState& s) const {
 
 std::optional<QPoint> SettingsFile::Position() const {
     bool okX = false, okY = false;
-    const int x = Text(values_.value(SettingsGroup + QStringLiteral("Left"))).toInt(&okX);
-    const int y = Text(values_.value(SettingsGroup + QStringLiteral("Top"))).toInt(&okY);
+    const int x = IniValueText(values_.value(SettingsGroup + QStringLiteral("Left"))).toInt(&okX);
+    const int y = IniValueText(values_.value(SettingsGroup + QStringLiteral("Top"))).toInt(&okY);
     if (!okX || !okY) return std::nullopt;
     return QPoint(x, y);
 }
 
 bool SettingsFile::KeepSettings(const AppState& s, QPoint position) {
-    QVariantMap next = WithoutSettings(values_);
-    const auto set = [&next](const char* key, const QVariant& v) {
-        next.insert(SettingsGroup + QLatin1String(key), v);
+    Changes changes;
+    const auto set = [this, &changes](const char* key, const QVariant& v) {
+        Change(changes, SettingsGroup + QLatin1String(key), v);
     };
     set("Remember", Flag(True));
     set("RefreshSeconds", QString::number(s.RefreshSeconds));
@@ -240,17 +453,17 @@ bool SettingsFile::KeepSettings(const AppState& s, QPoint position) {
         multipliers << QString::number(s.DiceMultiplier(i));
     }
     set("Dice", dice);
-    if (s.MultiplierPermanent) set("Multipliers", multipliers);
-    if (s.FreePosition) {
-        set("Left", QString::number(position.x()));
-        set("Top", QString::number(position.y()));
-    }
-    return Write(next);
+    set("Multipliers", s.MultiplierPermanent ? QVariant(multipliers) : QVariant());
+    set("Left", s.FreePosition ? QVariant(QString::number(position.x())) : QVariant());
+    set("Top", s.FreePosition ? QVariant(QString::number(position.y())) : QVariant());
+    return Write(std::move(changes));
 }
 
 bool SettingsFile::ForgetSettings() {
-    const QVariantMap next = WithoutSettings(values_);
-    return next == values_ || Write(next);
+    Changes changes;
+    for (const QString& key : SettingKeys)
+        Change(changes, SettingsGroup + key, {});
+    return Write(std::move(changes));
 }
 
 QVariantMap SettingsFile::Group(const QString& name) const {
@@ -263,27 +476,13 @@ QVariantMap SettingsFile::Group(const QString& name) const {
 }
 
 bool SettingsFile::SetGroup(const QString& name, const QVariantMap& values) {
-    const QString prefix = name + QLatin1Char('/');
-    QVariantMap next = values_;
-    next.removeIf([&prefix](const auto& it) { return it.key().startsWith(prefix); });
+    Changes changes;
     for (auto it = values.cbegin(); it != values.cend(); ++it)
-        next.insert(prefix + it.key(), it.value());
-    return Write(next);
-}
-
-bool SettingsFile::Secret(const QVariantMap& values) const {
-    return !Text(values.value(QStringLiteral("Share/webhook"))).isEmpty();
-}
-
-bool SettingsFile::Write(const QVariantMap& next) {
-    if (unreadable_) return false;  // what it holds is the player's; nothing writes over it
-    const std::optional<QByteArray> bytes = Serialize(next);
-    if (!bytes || !QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
-    if (!WriteWholeFile(path_, *bytes, Secret(next) ? OwnerOnly : QFileDevice::Permissions())
-             .isEmpty())
-        return false;
-    values_ = next;
-    return true;
+        Change(changes, name + QLatin1Char('/') + it.key(), it.value());
+    for (const QString& key : Group(name).keys()) {
+        if (!values.contains(key)) Change(changes, name + QLatin1Char('/') + key, {});
+    }
+    return Write(std::move(changes));
 }
 
 }  // namespace rollkin

@@ -36,10 +36,14 @@ public:
     // the same as Qt rich text, and its columns.
     using RollLines = rollkin::RollLines;
 
-    // Records a throw made secondsOfDay seconds after midnight.
-    void Add(const ThrowRecord& record, int secondsOfDay);
-    void Add(RollLines roll, int secondsOfDay);
+    // Records a throw made secondsOfDay seconds after midnight, on the day that many days after
+    // 1970-01-01 (local time).
+    void Add(const ThrowRecord& record, int secondsOfDay, std::int32_t day = 0);
+    void Add(RollLines roll, int secondsOfDay, std::int32_t day = 0);
+    // Empties the history; UndoClear brings it all back until the next throw is added.
     void Clear();
+    bool CanUndoClear() const { return cleared_ != nullptr; }
+    void UndoClear();
 
     // What became of a throw posted to the group's chat: None when it was not posted.
     enum class Post : std::uint8_t { None, Waiting, Sent, NotSent };
@@ -59,13 +63,16 @@ public:
     std::string LineMarkup(int row) const;  // without the time
     // The lines of rows, in row order, one a line; every line when rows is empty.
     std::string Text(std::vector<int> rows) const;
-    // Every throw as comma-separated values (RFC 4180), a header row first: time, roll, dice,
-    // total. A strip throw's roll is its dice ("3d6"), its dice the faces ("2 + 5 + 6").
+    // Every throw as comma-separated values (RFC 4180), a header row first: time (ISO 8601 date
+    // and time), name (a saved roll's), roll, dice, total. A strip throw's roll is its dice
+    // ("3d6"), its dice the faces ("2 + 5 + 6"). A field a spreadsheet would take for a formula
+    // starts with an apostrophe, so that it is read as text.
     std::string Csv() const;
 
 private:
     struct Entry {
         std::int32_t secondsOfDay;
+        std::int32_t day;
         Integer total;
         std::uint16_t dice;  // index into diceLabels_
         Post post;
@@ -80,6 +87,12 @@ private:
     std::vector<std::string> diceLabels_;  // "3d6", each once
     std::uint64_t added_ = 0;              // the newest's serial; the others count down by one
     std::map<std::uint64_t, std::string> whyNotSent_;  // by serial
+    struct Cleared {
+        std::deque<Entry> entries;
+        std::vector<std::string> diceLabels;
+        std::map<std::uint64_t, std::string> whyNotSent;
+    };
+    std::unique_ptr<Cleared> cleared_;  // what the last Clear took, until a throw is added
     Watcher* watcher_ = nullptr;
 };
 

@@ -173,3 +173,30 @@ def test_remembered_multipliers_are_what_the_buttons_show(x, binary):
         # "4d6" is wider than "d5" above it, "20d100" (50 brought into the range) than "d20".
         assert extent(5) > extent(4) + 5 and extent(10) > extent(9) + 10, \
             [extent(s) for s in (4, 5, 9, 10)]
+
+
+def test_two_strips_on_two_displays_sharing_one_file_keep_each_others_changes(x, binary):
+    from x11 import XServer
+    folder = os.path.join(x.env["XDG_CONFIG_HOME"], "dicerollkin")
+    os.makedirs(folder)
+    conf = os.path.join(folder, "dicerollkin.conf")
+    with open(conf, "w", encoding="utf-8") as f:
+        f.write("[Settings]\nRemember=true\nMultiplierPermanent=true\nAnchorPosition=1\n"
+                "[Share]\nwebhook=http://127.0.0.1:9/hook\nenabled=false\n")
+    with XServer() as y:
+        y.env["XDG_CONFIG_HOME"] = x.env["XDG_CONFIG_HOME"]
+        with App(x, binary) as one, App(y, binary) as two:
+            choose(x, one.window, "Configure...")  # the first strip: its anchor
+            dialog = x.wait_window(CONFIG)
+            click_box(x, dialog, anchor_option(9), POSITIONS)
+            click_button(x, dialog, OK)
+            wait_for(lambda: "AnchorPosition=9" in open(conf, encoding="utf-8").read(), 5,
+                     what="the first strip's anchor in the file")
+            y.click(40, 180, button=3)  # the second strip: one more d6, a key of its own
+            wait_for(lambda: "Multipliers=1, 1, 1, 1, 2" in open(conf, encoding="utf-8").read(),
+                     5, what="the second strip's multiplier in the file")
+            assert two.proc.poll() is None and one.proc.poll() is None
+    with open(conf, encoding="utf-8") as f:
+        kept = f.read()
+    assert "AnchorPosition=9" in kept and "webhook=http://127.0.0.1:9/hook" in kept, kept
+    assert not os.path.exists(conf + ".lock"), os.listdir(folder)

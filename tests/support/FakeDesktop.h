@@ -47,7 +47,8 @@ public:
     int popups = 0;
     PointL popupAt{-1, -1};  // where PopupMenuAt put the last menu
     std::vector<QString> modals;
-    QString saveAnswer;  // the file the player picks in a file dialog; empty: cancelled
+    QString saveAnswer;     // the file the player picks in a file dialog; empty: cancelled
+    QString saveSuggested;  // where the last file dialog opened
     int ends = 0;
     QWidget* strip = nullptr;
 
@@ -84,7 +85,11 @@ public:
         PopupMenu(menu);
     }
     void ShowModal(QDialog& dialog) override;
-    QString SaveFileName(QWidget&, const QString&, const QString&) override { return saveAnswer; }
+    QString SaveFileName(QWidget&, const QString&, const QString& suggested,
+                         const QString&) override {
+        saveSuggested = suggested;
+        return saveAnswer;
+    }
     void EndProgram() override { ++ends; }
 
 private:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ProgramFixture.h"
 #include "forms/frmScroller.h"
 #include "layout/StripLayout.h"
@@ -139,6 +141,16 @@ TEST_F(Placement, WhenTheMonitorsChangeTheStripComesBackOntoThem) {
     for (const auto& [window, to] : moves)
         EXPECT_EQ(functions::OntoNearestMonitor(window, two), to)
             << window.x() << "," << window.y();
+    // A remembered place is shown whole, whatever int the file held.
+    constexpr int Max = std::numeric_limits<int>::max(), Min = std::numeric_limits<int>::min();
+    const std::pair<QPoint, QPoint> whole[] = {
+        {{1912, 0}, {1912, 0}}, {{1020, 700}, {1024, 624}}, {{Max, Max}, {2224, 624}},
+        {{Min, Min}, {0, 0}},   {{Max, 10}, {2224, 10}},    {{-40, Min}, {0, 0}},
+        {{1000, -1}, {1024, 0}}};
+    for (const auto& [at, to] : whole)
+        EXPECT_EQ(functions::WholeOnNearestMonitor(at, {80, 400}, two), to)
+            << at.x() << "," << at.y();
+    EXPECT_EQ(functions::WholeOnNearestMonitor({5, 5}, {80, 4000}, two), QPoint(5, 0));
 
     // The monitor on the right, which holds the anchored strip, goes: the strip follows its anchor
     // onto the one left; a free strip left off it comes back whole, and one on it stays.

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "ProgramFixture.h"
+#include "state/IniText.h"
 #include "state/SettingsFile.h"
 
 namespace rollkin::test {
@@ -89,6 +93,21 @@ TEST(SettingsFileWrite, KeepsRollsAsWrittenAndKeysItDoesNotKnow) {
     ASSERT_TRUE(again.ForgetSettings());
     EXPECT_FALSE(SettingsFile(path).Remembered());
     EXPECT_EQ(again.Group("Settings"), (QVariantMap{{"Extra", "1"}}));
+    // Twenty-two kept: removing one from the strip brings the twenty-first onto it.
+    SavedRolls many;
+    for (int i = 1; i <= MaxSavedRolls + 2; ++i)
+        many.push_back({"R" + std::to_string(i), "d" + std::to_string(i)});
+    ASSERT_TRUE(again.SetRolls(many));
+    SettingsFile program(path);
+    program.Open();
+    SavedRolls shown = program.Rolls();
+    ASSERT_EQ(shown.size(), std::size_t{MaxSavedRolls});
+    shown.erase(shown.begin());
+    ASSERT_TRUE(program.SetRolls(shown));
+    EXPECT_EQ(program.Rolls().back(), (SavedRoll{"R21", "d21"}));
+    SettingsFile last(path);
+    last.Open();
+    EXPECT_EQ(last.Rolls(), program.Rolls());
 }
 
 // A full disk: every file stops at 200 bytes (root writes into a read-only folder too).
@@ -111,6 +130,145 @@ TEST(SettingsFileWrite, AnInterruptedWriteLeavesTheOldFileWhole) {
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"dicerollkin.conf"});
     EXPECT_TRUE(file.SetRolls(more));  // the next change tries again
+}
+
+// What a hand-edited file keeps: how it opens, the lines passed over, the rolls read, and what
+// the first write leaves in the file and beside it (.bad).
+TEST(SettingsFileRead, KeepsWhatAHandEditedFileHolds) {
+    struct Row {
+        QByteArray text;
+        SettingsFile::Opened opened;
+        std::vector<int> ignored;
+        QString rolls;  // name=roll;...
+    };
+    using O = SettingsFile::Opened;
+    const QByteArray long30 = "Savage Worlds Trait Roll + Wild";
+    const Row rows[] = {
+        {"[Rolls]\n1\\name=Fireball\n1\\roll=8d6\nstray line\nsize=1\n[Settings\n",
+         O::Read,
+         {4, 6},
+         "Fireball=8d6"},
+        {"[Rolls]\n1\\roll=2d6+1\n2\\name=" + long30 + "\n2\\roll=d20\n",
+         O::Read,
+         {},
+         "2d6+1=2d6+1;Savage Worlds Trait Roll=d20"},
+        {"\xEF\xBB\xBF[Rolls]\r\n1\\name=\"a, b\"\r\n1\\roll=d4, d6\r\n",
+         O::Read,
+         {},
+         "a, b=d4, d6"},
+        {"not a settings file\n", O::MovedAside, {}, ""},
+        {"[Rolls]\n1\\roll=d6\nnot\nINI\nat all\n", O::MovedAside, {}, ""},
+        {QByteArray("[Rolls]\n1\\roll=d6") + '\0' + "\n", O::MovedAside, {}, ""},
+        {"x=" + QByteArray(SettingsFile::MaxBytes, 'x'), O::MovedAside, {}, ""},
+    };
+    for (const Row& r : rows) {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath("dicerollkin.conf");
+        Put(path, r.text);
+        SettingsFile file(path);
+        const QString row = QString::fromUtf8(r.text.left(60));
+        ASSERT_EQ(file.Open(), r.opened) << row.toStdString();
+        EXPECT_EQ(file.IgnoredLines(), r.ignored) << row.toStdString();
+        QStringList rolls;
+        for (const SavedRoll& roll : file.Rolls())
+            rolls << QString::fromStdString(roll.name + "=" + roll.roll);
+        EXPECT_EQ(rolls.join(';'), r.rolls) << row.toStdString();
+        if (r.opened == O::MovedAside) {
+            EXPECT_EQ(Contents(path + ".bad"), r.text);
+            EXPECT_EQ(QFile::permissions(path + ".bad") & 0x0077, 0);
+            continue;
+        }
+        EXPECT_EQ(Contents(path), r.text) << "not written until something changes";
+        ASSERT_TRUE(file.SetGroup("Other", {{"k", "v"}}));
+        EXPECT_EQ(Contents(path + ".bad"), r.ignored.empty() ? "(none)" : r.text);
+        SettingsFile again(path);
+        EXPECT_EQ(again.Open(), O::Read);
+        EXPECT_TRUE(again.IgnoredLines().empty());
+        EXPECT_EQ(again.Rolls(), file.Rolls()) << row.toStdString();
+    }
+}
+
+// The program's INI and QSettings' read each other's files alike.
+TEST(SettingsFileWrite, WritesAndReadsTheINIQSettingsDoes) {
+    const QVariantMap values = {{"Rolls/1/name", "a, b"},
+                                {"Share/name", "a \"b\" \\ c\n"},
+                                {"Other/k ey/sub", " x "},
+                                {"Settings/Dice", QStringList{"4", "6"}},
+                                {"root", "@at"},
+                                {"General/x", "1"},
+                                {"Other/\u00e9t\u00e9", "\u00e9\u20ac"}};
+    const QTemporaryDir dir;
+    Put(dir.filePath("ours.conf"), WriteIni(values));
+    {
+        QSettings theirs(dir.filePath("theirs.conf"), QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            theirs.setValue(it.key(), it.value());
+    }
+    const QSettings readByQt(dir.filePath("ours.conf"), QSettings::IniFormat);
+    const IniText readByUs = ReadIni(Contents(dir.filePath("theirs.conf")));
+    EXPECT_TRUE(readByUs.ignored.empty());
+    EXPECT_EQ(readByQt.allKeys().size(), values.size());
+    EXPECT_EQ(readByUs.values.keys(), values.keys());
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        EXPECT_EQ(IniValueText(readByQt.value(it.key())), IniValueText(*it))
+            << it.key().toStdString();
+        EXPECT_EQ(IniValueText(readByUs.values.value(it.key())), IniValueText(*it))
+            << it.key().toStdString();
+    }
+}
+
+// Two programs on one file: each write changes only its own keys in the file as it is then.
+TEST(SettingsFileWrite, TwoProgramsOnOneFileKeepEachOthersKeys) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("dicerollkin.conf");
+    // Nothing goes through the temporary folder: one that is not there changes nothing.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const bool tmpSet = qEnvironmentVariableIsSet("TMPDIR");
+    qputenv("TMPDIR", dir.filePath("none").toUtf8());
+    SettingsFile one(path), two(path);
+    one.Open(), two.Open();
+    ASSERT_TRUE(one.SetGroup("Share", {{"webhook", "https://example.org/hook"}}));
+    AppState s = Started();
+    s.AnchorPosition = 5;
+    ASSERT_TRUE(two.KeepSettings(s, {}) && two.SetRolls({{"Fireball", "8d6"}}));
+    ASSERT_TRUE(one.SetRolls({{"Longsword", "d20+7"}, {"Dagger", "d4"}}));
+    SettingsFile read(path);
+    read.Open();
+    EXPECT_EQ(read.Group("Share").value("webhook").toString(), "https://example.org/hook");
+    EXPECT_EQ(read.Rolls(), (SavedRolls{{"Longsword", "d20+7"}, {"Dagger", "d4"}}));
+    AppState kept = Started();
+    read.ReadSettings(kept);
+    EXPECT_EQ(kept.AnchorPosition, 5);
+    EXPECT_TRUE(read.Remembered());
+    EXPECT_EQ(QFile::permissions(path) & 0x0077, 0);
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"dicerollkin.conf"});
+    tmpSet ? qputenv("TMPDIR", tmp) : qunsetenv("TMPDIR");
+}
+
+// Only a regular file is read; what is not is left alone, and nothing is written through a
+// link that stands where a .bad would go.
+TEST(SettingsFileRead, LeavesAnythingButARegularFileAloneAndNeverWritesThroughALink) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("dicerollkin.conf");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(SettingsFile(path).Open(), SettingsFile::Opened::NotAFile);
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::link("/dev/zero", path));
+    SettingsFile zero(path);
+    EXPECT_EQ(zero.Open(), SettingsFile::Opened::NotAFile);
+    EXPECT_FALSE(zero.SetRolls({{"Fireball", "8d6"}}));
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
+    QFile::remove(path);
+    Put(path, "[Settings]\nstray\nRemember=true\n");
+    ASSERT_TRUE(QFile::link(dir.filePath("elsewhere"), path + ".bad"));  // dangling
+    SettingsFile file(path);
+    ASSERT_EQ(file.Open(), SettingsFile::Opened::Read);
+    ASSERT_TRUE(file.ForgetSettings());
+    EXPECT_FALSE(QFile::exists(dir.filePath("elsewhere")));
+    EXPECT_EQ(Contents(path + ".bad.1"), "[Settings]\nstray\nRemember=true\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 3);
 }
 
 // Programs one after another, with a configuration folder of the test's own.
@@ -140,6 +298,26 @@ TEST_F(KeptSettings, RememberedSettingsSurviveARestartAndUncheckingForgetsThem) 
     }
 }
 
+// A place near int's ends starts whole on the monitor; a drag partly off it stays for the run,
+// and the place kept is whole.
+TEST_F(KeptSettings, AFreeStripsPlaceIsShownWholeAndKeptWhole) {
+    QDir().mkpath(home.filePath("dicerollkin"));
+    Put(Conf(), "[Settings]\nstray\nRemember=true\nFreePosition=true\nLeft=2147483647\nTop=-5\n");
+    Program program(desktop, rng);
+    program.Start();
+    QCoreApplication::processEvents();  // the strip shows, then the lines passed over are told
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].prompt.contains("line(s) 2 of the settings file " + Conf()));
+    EXPECT_EQ(program.Rollkin().pos(), QPoint(1024 - 80, 0));
+    program.Rollkin().SetLeft(-30 * 15);
+    emit program.Rollkin().Moved();
+    program.SettleSettings();
+    EXPECT_EQ(program.Rollkin().x(), -30);
+    const QByteArray kept = Contents(Conf());
+    EXPECT_TRUE(kept.contains("Left=0\n") && kept.contains("Top=0\n")) << kept.toStdString();
+    EXPECT_TRUE(Contents(Conf() + ".bad").contains("\nstray\n"));
+}
+
 TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSucceeds) {
     QDir().mkpath(home.filePath("dicerollkin"));
     Put(Conf(), "not a settings file\n");
@@ -156,7 +334,9 @@ TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSu
     for (const bool folderInTheWay : {true, true, false, true}) {
         QDir().rmdir(Conf());
         if (folderInTheWay) QFile::remove(Conf()), QDir().mkdir(Conf());
+        program.Saved[0].roll += "+1";  // a change each time
         program.KeepSavedRolls();
+        program.SettleSettings();
     }
     EXPECT_EQ(desktop.notices.size(), 3u);
 }

@@ -4,7 +4,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -330,15 +333,22 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
     program.Rolls().cboRoll->setEditText("d20+7, 2d6");
     program.Rolls().cmdRoll->click();
     program.Throws().Add({"Say \"hi\", Bo: [3] = 3", "", "Say \"hi\", Bo", "[3]", "3"}, 43262);
+    // Cells a spreadsheet would run as formulas start with an apostrophe; a number stays one.
+    program.Throws().Add({"x", "", "-d4+2", "[3] + 2", "-5", "=cmd|' /C calc'!A0"}, 43263, 20795);
     ASSERT_TRUE(window.cmdSave->isEnabled());
     QTemporaryDir dir;
-    const std::pair<const char*, const char*> files[] = {
+    const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    const std::string csv =
+        "time,name,roll,dice,total\r\n"
+        "2026-12-08T12:01:03,'=cmd|' /C calc'!A0,'-d4+2,[3] + 2,-5\r\n"
+        "1970-01-01T12:01:02,,\"Say \"\"hi\"\", Bo\",[3],3\r\n" +
+        today + "T12:00:01,,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7\r\n" + today +
+        "T12:00:00,,3d6,2 + 5 + 6,13\r\n";
+    const std::pair<const char*, std::string> files[] = {
         {"throws.txt",
-         "12:01:02  Say \"hi\", Bo: [3] = 3\n12:00:01  d20+7: [11] + 7 = 18; 2d6: [1, 6] = 7\n"
-         "12:00:00  3d6: 2 + 5 + 6 = 13\n"},
-        {"throws.CsV",
-         "time,roll,dice,total\r\n12:01:02,\"Say \"\"hi\"\", Bo\",[3],3\r\n"
-         "12:00:01,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7\r\n12:00:00,3d6,2 + 5 + 6,13\r\n"},
+         "12:01:03  x\n12:01:02  Say \"hi\", Bo: [3] = 3\n"
+         "12:00:01  d20+7: [11] + 7 = 18; 2d6: [1, 6] = 7\n12:00:00  3d6: 2 + 5 + 6 = 13\n"},
+        {"throws.CsV", csv},
     };
     for (const auto& [name, expected] : files) {
         desktop.saveAnswer = dir.filePath(name);
@@ -347,14 +357,26 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << name;
         EXPECT_EQ(saved.readAll().toStdString(), expected) << name;
     }
+    // Opened in the documents folder, or home, at a name of the day.
+    const QFileInfo suggested(desktop.saveSuggested);
+    EXPECT_EQ(suggested.fileName().toStdString(), "dicerollkin-history-" + today + ".txt");
+    EXPECT_TRUE(suggested.dir().exists());
     desktop.saveAnswer = dir.filePath("gone/throws.txt");  // a folder that is not there
     window.cmdSave->click();
     ASSERT_EQ(desktop.messages.size(), 1U);
     EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The history could not be saved in \"" +
                                                       desktop.saveAnswer + "\": "));
-    EXPECT_EQ(program.Throws().Count(), 3);
+    EXPECT_EQ(program.Throws().Count(), 4);
+    // Clear asks nothing and can be undone until the next throw.
     window.cmdClear->click();
     EXPECT_FALSE(window.cmdSave->isEnabled());
+    EXPECT_EQ(window.cmdClear->text(), "Undo Clear");
+    window.cmdClear->click();
+    EXPECT_EQ(program.Throws().Count(), 4);
+    window.cmdClear->click();
+    ThrowD6();
+    EXPECT_EQ(program.Throws().Count(), 1);
+    EXPECT_EQ(window.cmdClear->text(), "Clear");
 }
 
 TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack) {
