@@ -138,6 +138,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     if (translated) QCoreApplication::installTranslator(&catalogue);
     single.Listen();  // before the strip, so that a start meanwhile finds it
+    if (const QString problem = single.Problem(); !problem.isEmpty())
+        std::fprintf(stderr, "%s\n", ToTerminal(problem).constData());
 
     QtDesktop desktop;
     Random rng;

@@ -2,12 +2,14 @@
 
 import os
 import re
+import socket
 import subprocess
+import tempfile
 import time
 
 import pytest
 
-from strip import ABOUT, COLOURS, CONFIG, HISTORY, STRIP, choose
+from strip import ABOUT, COLOURS, CONFIG, HISTORY, STRIP, App, button_rect, choose, region
 from x11 import wait_for
 
 
@@ -71,6 +73,43 @@ def test_a_second_start_brings_the_strip_forward_and_ends_at_once(x, app, binary
     # No second strip; the first is back where it belongs, in front.
     wait_for(lambda: front() == [STRIP, HISTORY] and
              x.find_window(STRIP).geometry == (0, 0, 80, 400), 5, what="the strip forward")
+
+
+def test_idle_clients_of_the_strips_socket_keep_neither_the_strip_nor_a_second_start_waiting(
+        x, binary, tmp_path):
+    limited = tmp_path / "limited"
+    limited.write_text(f'#!/bin/sh\nulimit -n 128\nexec "{binary}" "$@"\n')
+    limited.chmod(0o755)
+    with App(x, str(limited)) as app:
+        folder = x.env.get("XDG_RUNTIME_DIR") or f"{tempfile.gettempdir()}/dicerollkin-{os.getuid()}"
+        path = f"{folder}/dicerollkin-{os.getuid()}-{x.display.replace(':', '_')}"
+        idle = []
+        for _ in range(120):  # as many as the program may have open files, saying nothing
+            client = socket.socket(socket.AF_UNIX)
+            client.settimeout(0.5)
+            try:
+                client.connect(path)
+            except OSError:
+                pass
+            idle.append(client)
+
+        def cpu():
+            with open(f"/proc/{app.proc.pid}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+            return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+        used = cpu()
+        time.sleep(2)
+        assert cpu() - used < 0.5, "the strip spins on its socket"
+        before = region(x, button_rect(3))
+        started = time.monotonic()
+        x.click(40, 100)  # d6
+        wait_for(lambda: region(x, button_rect(3)) != before, 2, what="the total")
+        assert time.monotonic() - started < 0.5
+        second = subprocess.run([binary], env=x.env, capture_output=True, text=True, timeout=30)
+        assert (second.returncode, second.stderr) == (0, ""), second
+        assert [w.name for w in x.mapped_windows()].count(STRIP) == 1
+        for client in idle:
+            client.close()
 
 
 def test_without_a_display_one_clear_line_and_status_1(binary):
