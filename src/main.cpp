@@ -143,7 +143,8 @@ int main(int argc, char** argv) {
 
     QtDesktop desktop;
     Random rng;
-    Program program(desktop, rng);
+    // The one place that lets the program reach the network.
+    Program program(desktop, rng, [] { return TransportModule::New(TransportModule::Folders()); });
     program.Start();
     QObject::connect(&single, &SingleStrip::ComeForwardAsked,
                      [&program] { program.BringForward(); });

@@ -24,7 +24,8 @@ Millis HeaderMillis(const QByteArray& value) {
 
 // The wait a 429 names: retry_after in its JSON body, else its Retry-After header.
 Millis RetryAfter(const Answer& answer) {
-    const QJsonValue inBody = QJsonDocument::fromJson(answer.body).object().value("retry_after");
+    const QJsonValue inBody =
+        QJsonDocument::fromJson(answer.body.left(AnswerBodyLimit)).object().value("retry_after");
     Millis wait = SecondsToMillis(inBody.toDouble(-1), inBody.isDouble());
     if (wait < 0) wait = HeaderMillis(answer.retryAfter);
     return wait < 0 ? ShareQueue::UnnamedWait : wait;
@@ -37,9 +38,9 @@ bool Refused(int status) {
 }  // namespace
 
 QString Answer::Text() const {
-    if (status == 0) return reason;
-    return reason.isEmpty() ? QString::number(status)
-                            : QStringLiteral("%1 %2").arg(status).arg(reason);
+    if (status == 0) return ShownText(reason);
+    return ShownText(reason.isEmpty() ? QString::number(status)
+                                      : QStringLiteral("%1 %2").arg(status).arg(reason));
 }
 
 ShareQueue::ShareQueue(Clock& clock, Transport& transport, Report report, Stop stop)

@@ -34,19 +34,28 @@ def history_lines():
     return found and [found.getChildAtIndex(i).name for i in range(found.childCount)]
 
 
-def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, binary, atspi):
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Webhook)
+def serve(handler):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     server.posts = []
     threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def enter_webhook(x, app, url):
+    choose(x, app.window, "Share...")
+    share = x.wait_window(SHARE)
+    x.click(share.x + share.w // 2, share.y + 20)  # the name
+    x.xdotool("type", "--delay", "20", "Rogue")
+    x.xdotool("key", "Tab")
+    x.xdotool("type", "--delay", "5", url)
+    x.xdotool("key", "Return")
+    wait_closed(x, SHARE)
+
+
+def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, binary, atspi):
+    server = serve(Webhook)
     with App(x, binary, dict(atspi, **NO_PROXY)) as app:
-        choose(x, app.window, "Share...")
-        share = x.wait_window(SHARE)
-        x.click(share.x + share.w // 2, share.y + 20)  # the name
-        x.xdotool("type", "--delay", "20", "Rogue")
-        x.xdotool("key", "Tab")
-        x.xdotool("type", "--delay", "5", f"http://127.0.0.1:{server.server_port}/hooks/1/s3cret")
-        x.xdotool("key", "Return")
-        wait_closed(x, SHARE)
+        enter_webhook(x, app, f"http://127.0.0.1:{server.server_port}/hooks/1/s3cret")
 
         x.click(40, 180)  # d6
         path, first = wait_for(lambda: server.posts, 10, what="the first post")[0]
@@ -78,3 +87,50 @@ def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, b
         choose(x, app.window, "Exit")
         assert app.wait_exit(timeout=5) == 0, app.error_output()[-3000:]
         assert "s3cret" not in app.error_output()
+
+
+class SlowFirst(http.server.BaseHTTPRequestHandler):
+    """The first post's answer comes a byte a second, its headers never done; the next posts are
+    taken at once."""
+    protocol_version = "HTTP/1.1"
+
+    def do_POST(self):
+        content = json.loads(self.rfile.read(int(self.headers["Content-Length"])))["content"]
+        self.server.posts.append(time.monotonic())
+        self.server.contents.append(content)
+        if len(self.server.posts) > 1:
+            self.send_response(204)
+            self.end_headers()
+            return
+        try:
+            self.wfile.write(b"HTTP/1.1 200 OK\r\nX-Slow: ")
+            for _ in range(100):
+                self.wfile.write(b"x")
+                self.wfile.flush()
+                time.sleep(1)
+        except OSError:
+            self.server.cut = time.monotonic()
+        self.close_connection = True
+
+    def log_message(self, *args):
+        pass
+
+
+def test_an_answer_that_trickles_in_counts_as_none_after_ten_seconds(x, binary):
+    server = serve(SlowFirst)
+    server.cut, server.contents = None, []
+    with App(x, binary, NO_PROXY) as app:
+        enter_webhook(x, app, f"http://127.0.0.1:{server.server_port}/h")
+        x.click(40, 180)  # d6, whose answer trickles
+        wait_for(lambda: server.posts, 10, what="the first post")
+        before = region(x, button_rect(1))
+        x.click(40, 20)  # d2 meanwhile: its total shows at once
+        wait_for(lambda: region(x, button_rect(1)) != before, 2, what="the total")
+        # Ten seconds after the post, the program hangs up and tries again a second later; the
+        # d2 follows once the d6 is taken.
+        wait_for(lambda: len(server.posts) >= 3, 20, what="the post tried again, then the next")
+        assert 10 <= server.posts[1] - server.posts[0] < 14, server.posts
+        assert [c.split(":")[1] for c in server.contents] == [" d6", " d6", " d2"], server.contents
+        assert server.contents[0] == server.contents[1]
+        wait_for(lambda: server.cut, 3, what="the slow answer cut off")
+        assert server.cut - server.posts[0] < 14  # seen at its next byte or the one after

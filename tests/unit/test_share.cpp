@@ -1,6 +1,11 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,8 +16,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <map>
 #include <optional>
+#include <thread>
 
 #include "FakeDesktop.h"
 #include "ProgramFixture.h"
@@ -20,6 +27,7 @@
 #include "share/ShareQueue.h"
 #include "share/TransportModule.h"
 #include "share/Webhook.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin::test {
 namespace {
@@ -107,6 +115,35 @@ TEST(ShareQueue, TheMessageNamesThePlayerMentionsNobodyAndIsCutAt2000) {
     EXPECT_EQ(ShareContent("", "@everyone"), "@everyone");
     EXPECT_EQ(ShareContent("Rogue", QString(2100, 'x')), "Rogue: " + QString(1990, 'x') + "...");
     EXPECT_EQ(ShareContent("R", QString(1997, 'x')), "R: " + QString(1997, 'x'));  // just fits
+    // The dice are cut, the total kept.
+    const QString dice = "500d6: [" + QString(2990, '6') + "] = 1750";
+    EXPECT_EQ(ShareContent("R", dice), "R: " + dice.left(1987) + "... = 1750");
+}
+
+// Whatever a chat or a file says is shown as it came, on one line, within bounds, in a label
+// that guesses the format as in one told it is plain.
+TEST(ShareQueue, TextFromOutsideIsShownPlainAndShort) {
+    const QString j(QChar(0x2060));
+    const struct {
+        QString in, shown;
+    } rows[] = {
+        {"Not Found", "Not Found"},
+        {"<b>Gone</b> <a href=x>click</a><img src=y>",
+         "<" + j + "b>Gone<" + j + "/b> <" + j + "a href=x>click<" + j + "/a><" + j + "img src=y>"},
+        {"&lt;b&gt; &amp;", "&" + j + "lt;b&" + j + "gt; &" + j + "amp;"},
+        {"two\nlines\x1b[31m\u202Eevil", "two\\x0alines\\x1b[31m\\u202eevil"},
+        {QString(3000, 'x'), QString(199, 'x') + "…"},
+        {QString(150, '<'), QString(99, '<').replace("<", "<" + j) + "…"},
+    };
+    for (const auto& row : rows) {
+        const QString shown = ShownText(row.in);
+        EXPECT_EQ(shown, row.shown) << row.in.toStdString();
+        EXPECT_LE(shown.size(), ShownTextLimit);
+        EXPECT_FALSE(Qt::mightBeRichText(shown)) << shown.toStdString();
+        EXPECT_FALSE(Qt::mightBeRichText("Not sent: " + shown));
+    }
+    EXPECT_EQ(Answer({404, "<b>Gone</b>", {}, {}, {}, {}}).Text(),
+              "404 <" + j + "b>Gone<" + j + "/b>");
 }
 
 TEST(ShareQueue, OnlyHttpsOrLoopbackHttpAddressesAreTaken) {
@@ -134,10 +171,22 @@ TEST(ShareWindow, ARefusedAddressIsSaidAndNotTakenAndTheSecretIsMaskedUnlessEdit
     window.Open(strip,
                 ShareSettings::FromMap({{"webhook", "http://discord.com/api/webhooks/1/x"}}));
     EXPECT_EQ(window.txtWebhook->echoMode(), QLineEdit::Password);
+    window.show();
+    const QRect below = window.optEvery->geometry();
     window.cmdOK->click();
     EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(window.lblError->text().startsWith("Only https://"));
+    EXPECT_EQ(window.optEvery->geometry(), below);  // the reason takes room kept for it
+    // A Test's answer: plain, for the address it was posted to and only while that is entered.
+    const QString posted = window.txtWebhook->text();
+    window.ShowAnswer(A(404), "https://elsewhere.example/h");
+    EXPECT_TRUE(window.lblAnswer->text().isEmpty());
+    window.ShowAnswer({404, "<b>Gone</b>", {}, {}, {}, {}}, posted);
+    EXPECT_EQ(window.lblAnswer->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(window.lblAnswer->text().startsWith("Not sent: 404 <"))
+        << window.lblAnswer->text().toStdString();
     window.txtWebhook->setText("https://discord.com/api/webhooks/1/secret");
+    EXPECT_TRUE(window.lblAnswer->text().isEmpty() && window.lblError->text().isEmpty());
     window.optChosen->setChecked(true);
     window.cmdOK->click();
     ASSERT_EQ(changed.count(), 1);
@@ -176,7 +225,77 @@ TEST(TransportModule, LoadsFromTheFirstFolderThatHoldsItOrSaysWhyNot) {
     }
 }
 
+// A test that posts anywhere but this computer fails, and its post goes nowhere.
+TEST(TransportModule, TheTestsTransportPostsToThisComputerAlone) {
+    LoopbackOnly guard(TransportModule::New({ROLLKIN_MODULE_BUILD_DIR}).transport);
+    EXPECT_NONFATAL_FAILURE(guard.SetUrl(QUrl("https://discord.com/api/webhooks/1/x")),
+                            "a test tried to post to discord.com");
+    std::optional<Answer> answer;
+    guard.Post("{}", [&](const Answer& a) { answer = a; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 1000));
+    EXPECT_EQ(answer->Text(), "not this computer");
+}
+
+// A webhook on 127.0.0.1 that answers a post with 200 and a body of 400 MB, as fast as it can;
+// the bytes it got out before the program closed the connection are counted.
+struct HugeAnswer {
+    int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    std::atomic<long long> sent{0};
+    std::thread serving;
+    int port = 0;
+
+    HugeAnswer() {
+        sockaddr_in at{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t size = sizeof at;
+        auto* where = reinterpret_cast<sockaddr*>(&at);
+        EXPECT_TRUE(::bind(listener, where, size) == 0 && ::listen(listener, 1) == 0 &&
+                    ::getsockname(listener, where, &size) == 0);
+        port = ntohs(at.sin_port);
+        serving = std::thread([this] {
+            const int fd = ::accept(listener, nullptr, nullptr);
+            const timeval patience{5,
+                                   0};  // a client that stops reading fails the test, not hangs it
+            ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &patience, sizeof patience);
+            char request[4096];
+            (void)::recv(fd, request, sizeof request, 0);
+            const QByteArray chunk =
+                "HTTP/1.1 200 OK\r\nContent-Length: 400000000\r\n\r\n" + QByteArray(1 << 16, 'x');
+            for (ssize_t n = 0; n >= 0 && sent < 400000000;
+                 n = ::send(fd, chunk, chunk.size(), MSG_NOSIGNAL))
+                sent += n;
+            ::close(fd);
+        });
+    }
+    ~HugeAnswer() {
+        serving.join();
+        ::close(listener);
+    }
+};
+
 using Sharing = ProgramFixture;
+
+// The program's own transport against a huge answer: the post counts as made, the answer is
+// read no further than its limit, and the server is cut off.
+TEST(SharingByNetwork, AHugeAnswerIsReadNoFurtherThanItsLimit) {
+    FakeDesktop desktop;
+    ScriptedRandom rng;
+    Program program(desktop, rng, LoopbackOnly::New);
+    program.Start();
+    HugeAnswer server;
+    program.SetSharing(ShareSettings::FromMap(
+        {{"webhook", QStringLiteral("http://127.0.0.1:%1/h").arg(server.port)}}));
+    QElapsedTimer clock;
+    clock.start();
+    program.Throws().Add(ThrowRecord{}, 0);
+    program.ShareThrow("d6: 4", ThrowSource::DiceButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return program.Throws().PostOf(0) != ThrowHistory::Post::Waiting; }, 5000));
+    EXPECT_EQ(program.Throws().PostOf(0), ThrowHistory::Post::Sent);
+    EXPECT_LT(clock.elapsed(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.sent > 0; }, 1000));
+    QTest::qWait(100);
+    EXPECT_LT(server.sent.load(), 64 << 20) << "the rest was read all the same";
+}
 
 // No module beside the unit tests nor installed: one message, posting off, the throws go on.
 TEST_F(Sharing, WithoutTheNetworkModulePostingStopsWithOneMessage) {
