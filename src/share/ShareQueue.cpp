@@ -13,7 +13,9 @@ namespace {
 // Seconds as given ("1.5"), in milliseconds within [0, ShareQueue::LongestWait], or -1.
 Millis SecondsToMillis(double seconds, bool ok) {
     if (!ok || !std::isfinite(seconds) || seconds < 0) return -1;
-    return std::min(static_cast<Millis>(std::ceil(seconds * 1000)), ShareQueue::LongestWait);
+    // Capped before the conversion: "1e300" seconds is no integer.
+    return static_cast<Millis>(
+        std::ceil(std::min(seconds * 1000, static_cast<double>(ShareQueue::LongestWait))));
 }
 
 Millis HeaderMillis(const QByteArray& value) {

@@ -68,6 +68,7 @@ TEST(ShareQueue, KeepsTheOrderAndPacesByTheAnswers) {
         {"all taken", {ok, ok, ok}, "a@0 b@0 c@0", "SSS"},
         {"429, retry_after", {A(429, R"({"retry_after": 1.5})"), ok, ok, ok}, "a@0 a@1500 b@1500 c@1500", "SSS"},
         {"429, Retry-After", {A(429, {}, "2"), ok, ok, ok}, "a@0 a@2000 b@2000 c@2000", "SSS"},
+        {"429, beyond every wait", {A(429, {}, "1e300"), ok, ok, ok}, "a@0 a@600000 b@600000 c@600000", "SSS"},
         {"limit used up", {A(204, {}, {}, "0", "0.5"), A(204, {}, {}, "0", "0.25"), ok}, "a@0 b@500 c@750", "SSS"},
         {"limit left", {A(204, {}, {}, "3", "9"), ok, ok}, "a@0 b@0 c@0", "SSS"},
         {"404", {A(404)}, "a@0", "NNN"},
