@@ -10,12 +10,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <atomic>
 #include <map>
 #include <optional>
@@ -23,6 +26,7 @@
 
 #include "FakeDesktop.h"
 #include "ProgramFixture.h"
+#include "forms/frmHistory.h"
 #include "forms/frmShare.h"
 #include "share/ShareQueue.h"
 #include "share/TransportModule.h"
@@ -177,6 +181,7 @@ TEST(ShareWindow, ARefusedAddressIsSaidAndNotTakenAndTheSecretIsMaskedUnlessEdit
     window.cmdOK->click();
     EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(window.lblError->text().startsWith("Only https://"));
+    window.layout()->activate();
     EXPECT_EQ(window.optEvery->geometry(), below);  // the reason takes room kept for it
     // A Test's answer: plain, for the address it was posted to and only while that is entered.
     const QString posted = window.txtWebhook->text();
@@ -308,6 +313,16 @@ TEST_F(Sharing, WithoutTheNetworkModulePostingStopsWithOneMessage) {
     QTest::qWait(20);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The network module could not be loaded ("));
+}
+
+// History's tooltip is rich text: what it quotes is escaped, and shown as it came.
+TEST_F(Sharing, HistorysTooltipShowsWhyAsItCame) {
+    program.Throws().Add(ThrowRecord{}, 0);
+    program.Throws().Mark(program.Throws().Newest(), ThrowHistory::Post::NotSent,
+                          "<b>Gone</b><img src=x>");
+    QTextDocument tip;
+    tip.setHtml(program.History().lstThrows->model()->index(0, 0).data(Qt::ToolTipRole).toString());
+    EXPECT_EQ(tip.toPlainText(), "Not sent: <b>Gone</b><img src=x>");
 }
 
 TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) {
