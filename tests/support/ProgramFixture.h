@@ -18,9 +18,8 @@
 
 namespace rollkin::test {
 
-#ifdef ROLLKIN_MODULE_BUILD_DIR
-// The network module as built, allowed to post to this computer (127.0.0.1) alone: any other
-// address fails the test and is posted nowhere.
+// A transport (the network module as built) allowed to post to this computer (127.0.0.1) alone: any
+// other address fails the test and is posted nowhere.
 class LoopbackOnly final : public WebhookTransport {
 public:
     explicit LoopbackOnly(std::unique_ptr<WebhookTransport> real) : real_(std::move(real)) {}
@@ -36,19 +35,10 @@ public:
         });
     }
 
-    // Program's transports in the tests that post.
-    static TransportModule::Loaded New() {
-        TransportModule::Loaded loaded = TransportModule::New({ROLLKIN_MODULE_BUILD_DIR});
-        if (loaded.transport)
-            loaded.transport = std::make_unique<LoopbackOnly>(std::move(loaded.transport));
-        return loaded;
-    }
-
 private:
     std::unique_ptr<WebhookTransport> real_;
     bool local_ = false;
 };
-#endif
 
 // A fresh program per test on the recording desktop, started (Form_Load has run). It has no
 // transport: nothing it shares leaves the process.
