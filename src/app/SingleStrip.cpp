@@ -199,13 +199,14 @@ void SingleStrip::Answer() {
     for (;;) {
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0) {
+            const int error = errno;
+            if (error == EINTR || error == ECONNABORTED) continue;
             // Out of descriptors, the connection stays queued and the listener ready: it rests
             // rather than spin, while the clients it holds go.
-            if (errno != EAGAIN && errno != EINTR && errno != ECONNABORTED) {
+            if (error != EAGAIN) {
                 listening_->setEnabled(false);
                 pause_->start(SilentMs / 10);
             }
-            if (errno == EINTR || errno == ECONNABORTED) continue;
             return;
         }
         if (!SameUser(fd)) {

@@ -33,7 +33,7 @@ public:
     PostOnItsWay(QNetworkReply* reply, std::function<void(const Answer&)> answered, QObject* parent)
         : QObject(parent), reply_(reply), answered_(std::move(answered)) {
         reply_->setParent(this);
-        // Qt buffers no more than is taken, and reads no further from the network.
+        // Qt is asked to hold no more of the body than is taken.
         reply_->setReadBufferSize(AnswerBodyLimit);
         connect(reply_, &QNetworkReply::metaDataChanged, this, [this] { Headers(); });
         connect(reply_, &QNetworkReply::readyRead, this, [this] { Read(); });
