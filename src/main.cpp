@@ -138,10 +138,13 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     if (translated) QCoreApplication::installTranslator(&catalogue);
     single.Listen();  // before the strip, so that a start meanwhile finds it
+    if (const QString problem = single.Problem(); !problem.isEmpty())
+        std::fprintf(stderr, "%s\n", ToTerminal(problem).constData());
 
     QtDesktop desktop;
     Random rng;
-    Program program(desktop, rng);
+    // The one place that lets the program reach the network.
+    Program program(desktop, rng, [] { return TransportModule::New(TransportModule::Folders()); });
     program.Start();
     QObject::connect(&single, &SingleStrip::ComeForwardAsked,
                      [&program] { program.BringForward(); });

@@ -582,6 +582,13 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SingleStrip</name>
+    <message>
+        <source>%1 is not Dice Rollkin&apos;s socket, and is left as it is: starting Dice Rollkin again opens another strip until it is removed.</source>
+        <translation>%1 ist nicht der Socket von Dice Rollkin und bleibt unverändert: Solange er nicht entfernt ist, öffnet jeder weitere Start von Dice Rollkin eine weitere Leiste.</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>

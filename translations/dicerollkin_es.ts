@@ -582,6 +582,13 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SingleStrip</name>
+    <message>
+        <source>%1 is not Dice Rollkin&apos;s socket, and is left as it is: starting Dice Rollkin again opens another strip until it is removed.</source>
+        <translation>%1 no es el socket de Dice Rollkin y se deja como está: mientras no se elimine, cada nuevo inicio de Dice Rollkin abre otra barra.</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>

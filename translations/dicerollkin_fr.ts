@@ -582,6 +582,13 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SingleStrip</name>
+    <message>
+        <source>%1 is not Dice Rollkin&apos;s socket, and is left as it is: starting Dice Rollkin again opens another strip until it is removed.</source>
+        <translation>%1 n’est pas le socket de Dice Rollkin et reste tel quel : tant qu’il n’est pas supprimé, chaque nouveau lancement de Dice Rollkin ouvre une autre barre.</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>

@@ -582,6 +582,13 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SingleStrip</name>
+    <message>
+        <source>%1 is not Dice Rollkin&apos;s socket, and is left as it is: starting Dice Rollkin again opens another strip until it is removed.</source>
+        <translation>%1 non è il socket di Dice Rollkin e viene lasciato com’è: finché non viene rimosso, ogni nuovo avvio di Dice Rollkin apre un’altra barra.</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>

@@ -582,6 +582,13 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SingleStrip</name>
+    <message>
+        <source>%1 is not Dice Rollkin&apos;s socket, and is left as it is: starting Dice Rollkin again opens another strip until it is removed.</source>
+        <translation>%1 não é o socket do Dice Rollkin e fica como está: enquanto não for removido, cada novo início do Dice Rollkin abre outra barra.</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::frmHistory</name>
     <message>
         <source>Dice Rollkin History</source>

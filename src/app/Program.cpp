@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <stdexcept>
+#include <utility>
 
 #include "forms/BesideStrip.h"
 #include "forms/frmAbout.h"
@@ -18,13 +19,13 @@
 #include "layout/StripLayout.h"
 #include "share/ShareQueue.h"
 #include "share/TimerClock.h"
-#include "share/TransportModule.h"
 #include "state/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {
 
-Program::Program(Desktop& desktop, Random& rng) : Rnd(rng), Screen(desktop) {}
+Program::Program(Desktop& desktop, Random& rng, Transports transports)
+    : Rnd(rng), Screen(desktop), transports_(std::move(transports)) {}
 
 Program::~Program() {
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
@@ -303,9 +304,13 @@ void Program::SetSharing(const ShareSettings& settings) {
     queue_->Restart();
 }
 
+TransportModule::Loaded Program::NewTransport() const {
+    return transports_ ? transports_() : TransportModule::New({});
+}
+
 ShareQueue* Program::Queue() {
     if (queue_) return queue_.get();
-    TransportModule::Loaded loaded = TransportModule::New(TransportModule::Folders());
+    TransportModule::Loaded loaded = NewTransport();
     if (!loaded.transport) {
         SharingStopped(loaded.message);
         return nullptr;
@@ -345,16 +350,16 @@ void Program::SharingStopped(const QString& message) {
 
 void Program::PostTest(const QString& webhook, const QByteArray& message) {
     if (!testTransport_) {
-        TransportModule::Loaded loaded = TransportModule::New(TransportModule::Folders());
+        TransportModule::Loaded loaded = NewTransport();
         if (!loaded.transport) {
-            if (share_) share_->ShowAnswer(Answer{0, loaded.error, {}, {}, {}, {}});
+            if (share_) share_->ShowAnswer(Answer{0, loaded.error, {}, {}, {}, {}}, webhook);
             return;
         }
         testTransport_ = std::move(loaded.transport);
     }
     testTransport_->SetUrl(QUrl(webhook));
-    testTransport_->Post(message, [this](const Answer& answer) {
-        if (share_) share_->ShowAnswer(answer);
+    testTransport_->Post(message, [this, webhook](const Answer& answer) {
+        if (share_) share_->ShowAnswer(answer, webhook);
     });
 }
 

@@ -2,10 +2,12 @@
 
 #include <QCoreApplication>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 
 #include "platform/Desktop.h"
 #include "platform/Units.h"
+#include "share/TransportModule.h"
 #include "share/Webhook.h"
 #include "state/AppState.h"
 #include "state/Random.h"
@@ -24,7 +26,6 @@ class SettingsFile;
 class frmShare;
 class ShareQueue;
 class TimerClock;
-class WebhookTransport;
 
 // One run of the program: the shared state, the generator, the desktop, and the windows that
 // live for the whole run. The windows say what the user asked for with signals; this is the one
@@ -34,7 +35,11 @@ class Program final {
     Q_DECLARE_TR_FUNCTIONS(Program)
 
 public:
-    Program(Desktop& desktop, Random& rng);
+    // Where Share's transports come from: the network module in a run, a stand-in in tests.
+    // Without one nothing is ever posted: posting stops at the first throw, with a message.
+    using Transports = std::function<TransportModule::Loaded()>;
+
+    Program(Desktop& desktop, Random& rng, Transports transports = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -121,6 +126,7 @@ private:
     void Written(bool ok);
     // None when the network module cannot be loaded: then posting is switched off, and said.
     ShareQueue* Queue();
+    TransportModule::Loaded NewTransport() const;
     void PostTest(const QString& webhook, const QByteArray& message);
     void SharingStopped(const QString& message);
     // The Share settings into the settings file, when they differ from what it holds.
@@ -140,6 +146,7 @@ private:
     std::unique_ptr<frmShare> share_;
     ShareSettings sharing_;
     std::unique_ptr<TimerClock> shareClock_;
+    Transports transports_;
     std::unique_ptr<WebhookTransport> transport_;
     std::unique_ptr<WebhookTransport> testTransport_;
     std::unique_ptr<ShareQueue> queue_;

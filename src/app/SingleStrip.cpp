@@ -12,11 +12,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
 #include <optional>
 #include <utility>
+
+#include "share/ShownText.h"
 
 namespace rollkin {
 
@@ -72,6 +76,14 @@ bool Wait(int fd, short events, const QDeadlineTimer& deadline) {
         if (ready > 0) return true;
         if (ready == 0 || errno != EINTR) return false;
     }
+}
+
+// Whether the other end of a connected socket runs as this user: a strip of another user is not
+// asked, and does not ask, to come forward.
+bool SameUser(int fd) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == getuid();
 }
 
 struct Fd {
@@ -131,6 +143,7 @@ bool SingleStrip::HandOver(int timeoutMs) {
     // Nobody listens (no socket, or one left by a crash): the usual start, at once.
     if (refused != 0) return false;
     held_ = true;
+    if (!SameUser(socket.fd)) return false;
     if (!Wait(socket.fd, POLLOUT, deadline) ||
         ::send(socket.fd, Request, sizeof Request - 1, MSG_NOSIGNAL) !=
             static_cast<ssize_t>(sizeof Request - 1))
@@ -155,6 +168,14 @@ bool SingleStrip::Listen() {
     if (socket.fd < 0) return false;
     if (::bind(socket.fd, where, sizeof *address) != 0) {
         if (errno != EADDRINUSE) return false;
+        // Only a socket is ours to take over: anything else there is the user's, and said.
+        struct stat there {};
+        if (::lstat(path.constData(), &there) == 0 && !S_ISSOCK(there.st_mode)) {
+            problem_ = tr("%1 is not Dice Rollkin's socket, and is left as it is: starting Dice "
+                          "Rollkin again opens another strip until it is removed.")
+                           .arg(ShownText(name_));
+            return false;
+        }
         // Left by a run that crashed, unless a strip started at the same moment has just taken it.
         const Fd probe{NewSocket()};
         if (probe.fd < 0 || Connect(probe.fd, *address) != ECONNREFUSED) return false;
@@ -166,23 +187,51 @@ bool SingleStrip::Listen() {
         return false;
     }
     listener_ = std::exchange(socket.fd, -1);
-    auto* notifier = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &SingleStrip::Answer);
+    listening_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+    connect(listening_, &QSocketNotifier::activated, this, &SingleStrip::Answer);
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    connect(pause_, &QTimer::timeout, listening_, [this] { listening_->setEnabled(true); });
     return true;
 }
 
 void SingleStrip::Answer() {
     for (;;) {
-        const int client = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (client < 0) return;
-        auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
-        auto got = std::make_shared<QByteArray>();
-        connect(notifier, &QSocketNotifier::activated, this,
-                [this, notifier, got] { Read(notifier, *got); });
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            if (error == EINTR || error == ECONNABORTED) continue;
+            // Out of descriptors, the connection stays queued and the listener ready: it rests
+            // rather than spin, while the clients it holds go.
+            if (error != EAGAIN) {
+                listening_->setEnabled(false);
+                pause_->start(SilentMs / 10);
+            }
+            return;
+        }
+        if (!SameUser(fd)) {
+            ::close(fd);
+            continue;
+        }
+        // Full: the oldest, silent so far, is read a last time and goes.
+        if (clients_.size() >= MostClients) {
+            QSocketNotifier* oldest = clients_.front().notifier;
+            Read(oldest);
+            if (!clients_.empty() && clients_.front().notifier == oldest) Drop(oldest);
+        }
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        clients_.push_back({notifier, {}});
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier] { Read(notifier); });
+        // Gone with its notifier, should the client be dropped before.
+        QTimer::singleShot(SilentMs, notifier, [this, notifier] { Drop(notifier); });
     }
 }
 
-void SingleStrip::Read(QSocketNotifier* client, QByteArray& got) {
+void SingleStrip::Read(QSocketNotifier* client) {
+    const auto found = std::find_if(clients_.begin(), clients_.end(),
+                                    [client](const Client& c) { return c.notifier == client; });
+    if (found == clients_.end()) return;
+    QByteArray& got = found->got;
     const int fd = static_cast<int>(client->socket());
     char buffer[LongestRequest];
     const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
@@ -194,8 +243,16 @@ void SingleStrip::Read(QSocketNotifier* client, QByteArray& got) {
         emit ComeForwardAsked();
         ::send(fd, Answered, sizeof Answered - 1, MSG_NOSIGNAL);
     }
+    Drop(client);
+}
+
+void SingleStrip::Drop(QSocketNotifier* client) {
+    const auto found = std::find_if(clients_.begin(), clients_.end(),
+                                    [client](const Client& c) { return c.notifier == client; });
+    if (found == clients_.end()) return;
+    clients_.erase(found);
     client->setEnabled(false);
-    ::close(fd);
+    ::close(static_cast<int>(client->socket()));
     client->setParent(nullptr);  // its socket is closed: not the destructor's to close again
     client->deleteLater();
 }

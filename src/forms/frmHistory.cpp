@@ -62,7 +62,9 @@ public:
                                               history_.LineMarkup(row)) +
                        Posted(row).first.toHtmlEscaped();
             case Qt::ToolTipRole:
-                if (const QString tip = Posted(row).second; !tip.isEmpty()) return tip;
+                // Rich text, escaped: a chat's answer in it is shown as it came, tags and all.
+                if (const QString tip = Posted(row).second; !tip.isEmpty())
+                    return QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped());
                 return {};
             case Qt::AccessibleDescriptionRole:
                 // A roll's line names its naturals; its dropped dice are said in words.

@@ -42,6 +42,9 @@ frmShare::frmShare(const Desktop& screen) : QDialog(nullptr, Qt::Window) {
     txtWebhook->installEventFilter(this);
     lblError = Named<QLabel>("lblError", this);
     lblError->setWordWrap(true);
+    lblError->setTextFormat(Qt::PlainText);
+    // Room for the reason kept while there is none, so that the form below does not move.
+    lblError->setMinimumHeight(2 * lblError->fontMetrics().lineSpacing());
     auto* nameCaption = Named<QLabel>("lblName", tr("&Name:"), this);
     nameCaption->setBuddy(txtName);
     auto* webhookCaption = Named<QLabel>("lblWebhook", tr("&Webhook URL:"), this);
@@ -56,6 +59,7 @@ frmShare::frmShare(const Desktop& screen) : QDialog(nullptr, Qt::Window) {
     cmdTest->setAutoDefault(false);
     lblAnswer = Named<QLabel>("lblAnswer", this);
     lblAnswer->setWordWrap(true);
+    lblAnswer->setTextFormat(Qt::PlainText);  // it quotes the chat's answer
     cmdOK = Named<QPushButton>("cmdOK", tr("OK"), this);
     cmdOK->setDefault(true);
     cmdCancel = Named<QPushButton>("cmdCancel", tr("Cancel"), this);
@@ -83,7 +87,11 @@ frmShare::frmShare(const Desktop& screen) : QDialog(nullptr, Qt::Window) {
     layout->addLayout(buttons, 8, 0, 1, 2);
     layout->setColumnStretch(1, 1);
 
-    connect(txtWebhook, &QLineEdit::textEdited, this, [this] { lblError->clear(); });
+    // What was said of the address before is not said of a new one.
+    connect(txtWebhook, &QLineEdit::textChanged, this, [this] {
+        lblError->clear();
+        lblAnswer->clear();
+    });
     connect(cmdTest, &QPushButton::clicked, this, [this] { cmdTest_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -103,7 +111,8 @@ void frmShare::Open(const QWidget& strip, const ShareSettings& settings) {
     txtName->selectAll();
 }
 
-void frmShare::ShowAnswer(const Answer& answer) {
+void frmShare::ShowAnswer(const Answer& answer, const QString& webhook) {
+    if (webhook != Entered().webhook) return;
     const bool sent = answer.status >= 200 && answer.status < 300;
     const QString text = (sent ? tr("Sent: %1") : tr("Not sent: %1")).arg(answer.Text());
     lblAnswer->setText(text);

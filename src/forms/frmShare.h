@@ -39,8 +39,8 @@ public:
 
     // Shows the window beside the strip with these settings, the name ready for typing.
     void Open(const QWidget& strip, const ShareSettings& settings);
-    // The Test's answer.
-    void ShowAnswer(const Answer& answer);
+    // The Test's answer from this address; none when the address has changed since.
+    void ShowAnswer(const Answer& answer, const QString& webhook);
 
     void cmdTest_Click();
     void cmdOK_Click();

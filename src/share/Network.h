@@ -7,14 +7,14 @@
 
 namespace rollkin {
 
-// Posts to the webhook with Qt's network module, nothing blocking: no redirect followed, no
-// answer within AnswerTimeout taken as none. Destroyed, it drops what is on its way and tells
-// nobody.
+// Posts to the webhook with Qt's network module, nothing blocking: no redirect followed, an
+// answer not whole within AnswerTimeout of the post taken as none, at most AnswerBodyLimit bytes
+// of a body read. Destroyed, it drops what is on its way and tells nobody.
 class NetworkTransport final : public WebhookTransport {
     Q_DECLARE_TR_FUNCTIONS(NetworkTransport)
 
 public:
-    static constexpr int AnswerTimeout = 10000;  // milliseconds
+    static constexpr int AnswerTimeout = 10000;  // milliseconds, for the whole answer
 
     NetworkTransport() = default;
     void SetUrl(const QUrl& url) override { url_ = url; }
@@ -26,6 +26,9 @@ private:
     QObject receiver_;
     QUrl url_;
 };
+
+// "no answer in 10 s": what a post that ran out of time is told.
+QString NoAnswerWords();
 
 }  // namespace rollkin
 

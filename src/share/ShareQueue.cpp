@@ -13,7 +13,9 @@ namespace {
 // Seconds as given ("1.5"), in milliseconds within [0, ShareQueue::LongestWait], or -1.
 Millis SecondsToMillis(double seconds, bool ok) {
     if (!ok || !std::isfinite(seconds) || seconds < 0) return -1;
-    return std::min(static_cast<Millis>(std::ceil(seconds * 1000)), ShareQueue::LongestWait);
+    // Capped before the conversion: "1e300" seconds is no integer.
+    return static_cast<Millis>(
+        std::ceil(std::min(seconds * 1000, static_cast<double>(ShareQueue::LongestWait))));
 }
 
 Millis HeaderMillis(const QByteArray& value) {
@@ -24,7 +26,8 @@ Millis HeaderMillis(const QByteArray& value) {
 
 // The wait a 429 names: retry_after in its JSON body, else its Retry-After header.
 Millis RetryAfter(const Answer& answer) {
-    const QJsonValue inBody = QJsonDocument::fromJson(answer.body).object().value("retry_after");
+    const QJsonValue inBody =
+        QJsonDocument::fromJson(answer.body.left(AnswerBodyLimit)).object().value("retry_after");
     Millis wait = SecondsToMillis(inBody.toDouble(-1), inBody.isDouble());
     if (wait < 0) wait = HeaderMillis(answer.retryAfter);
     return wait < 0 ? ShareQueue::UnnamedWait : wait;
@@ -37,9 +40,9 @@ bool Refused(int status) {
 }  // namespace
 
 QString Answer::Text() const {
-    if (status == 0) return reason;
-    return reason.isEmpty() ? QString::number(status)
-                            : QStringLiteral("%1 %2").arg(status).arg(reason);
+    if (status == 0) return ShownText(reason);
+    return ShownText(reason.isEmpty() ? QString::number(status)
+                                      : QStringLiteral("%1 %2").arg(status).arg(reason));
 }
 
 ShareQueue::ShareQueue(Clock& clock, Transport& transport, Report report, Stop stop)

@@ -8,9 +8,14 @@
 #include <deque>
 #include <functional>
 
+#include "share/ShownText.h"
+
 namespace rollkin {
 
 using Millis = std::int64_t;
+
+// The most of an answer's body that is read; the rest is dropped unread.
+constexpr qsizetype AnswerBodyLimit = 64 * 1024;
 
 // Time for the queue: now, and a wake-up call at a later time.
 class Clock {
@@ -32,7 +37,7 @@ struct Answer {
     QByteArray rateRemaining;
     QByteArray rateResetAfter;
 
-    // "404 Not Found", or the network error.
+    // "404 Not Found", or the network error: as ShownText makes it.
     QString Text() const;
 };
 

@@ -24,7 +24,7 @@ TransportModule::Loaded TransportModule::New(const QStringList& folders) {
         using Factory = WebhookTransport* (*)();
         if (const auto make = reinterpret_cast<Factory>(module.resolve("rollkin_new_transport")))
             return {std::unique_ptr<WebhookTransport>(make()), {}, {}};
-        reason = module.errorString();
+        reason = ShownText(module.errorString());
         break;
     }
     return {nullptr, tr("the network module could not be loaded (%1)").arg(reason),

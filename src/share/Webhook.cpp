@@ -14,6 +14,8 @@ namespace {
 constexpr const char* WhatEvery = "every";
 constexpr const char* WhatChosen = "chosen";
 const QString Ellipsis = QStringLiteral("...");
+// " = 123456": a tail longer than this is no total, and is cut as the rest.
+constexpr qsizetype LongestTotal = 40;
 
 bool IsLoopback(const QString& host) {
     if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0) return true;
@@ -54,9 +56,12 @@ QString ShareContent(const QString& name, const QString& line) {
     QString content =
         name.trimmed().isEmpty() ? line : name.trimmed() + QStringLiteral(": ") + line;
     if (content.size() <= ContentLimit) return content;
-    qsizetype keep = ContentLimit - Ellipsis.size();
+    // The total stays: the dice before it are cut.
+    qsizetype total = content.lastIndexOf(QLatin1String(" = "));
+    if (total < 0 || content.size() - total > LongestTotal) total = content.size();
+    qsizetype keep = ContentLimit - Ellipsis.size() - (content.size() - total);
     if (content.at(keep - 1).isHighSurrogate()) --keep;  // never half a character
-    return content.left(keep) + Ellipsis;
+    return content.left(keep) + Ellipsis + content.mid(total);
 }
 
 QByteArray WebhookMessage(const QString& content) {

@@ -41,7 +41,8 @@ struct ShareSettings {
 // The longest content a chat message takes, in characters.
 constexpr int ContentLimit = 2000;
 
-// "Rogue: d20+7: 14 + 7 = 21" (the bare line without a name), cut to ContentLimit with "...".
+// "Rogue: d20+7: 14 + 7 = 21" (the bare line without a name), cut to ContentLimit with "...":
+// the dice are cut, the line's last " = TOTAL" kept.
 QString ShareContent(const QString& name, const QString& line);
 // The webhook's JSON body for a content: no line can mention anyone.
 QByteArray WebhookMessage(const QString& content);

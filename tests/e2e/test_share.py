@@ -35,19 +35,28 @@ def history_lines():
     return found and [found.getChildAtIndex(i).name for i in range(found.childCount)]
 
 
-def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, binary, atspi):
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Webhook)
+def serve(handler):
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     server.posts = []
     threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def enter_webhook(x, app, url):
+    choose(x, app.window, "Share...")
+    share = x.wait_window(SHARE)
+    x.click(share.x + share.w // 2, share.y + 20)  # the name
+    x.xdotool("type", "--delay", "20", "Rogue")
+    x.xdotool("key", "Tab")
+    x.xdotool("type", "--delay", "5", url)
+    x.xdotool("key", "Return")
+    wait_closed(x, SHARE)
+
+
+def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, binary, atspi):
+    server = serve(Webhook)
     with App(x, binary, dict(atspi, **NO_PROXY)) as app:
-        choose(x, app.window, "Share...")
-        share = x.wait_window(SHARE)
-        x.click(share.x + share.w // 2, share.y + 20)  # the name
-        x.xdotool("type", "--delay", "20", "Rogue")
-        x.xdotool("key", "Tab")
-        x.xdotool("type", "--delay", "5", f"http://127.0.0.1:{server.server_port}/hooks/1/s3cret")
-        x.xdotool("key", "Return")
-        wait_closed(x, SHARE)
+        enter_webhook(x, app, f"http://127.0.0.1:{server.server_port}/hooks/1/s3cret")
 
         x.click(40, 180)  # d6
         path, first = wait_for(lambda: server.posts, 10, what="the first post")[0]
@@ -82,9 +91,8 @@ def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, b
 
 
 def test_a_refusing_webhook_is_told_beside_the_strip_and_blocks_nothing(x, binary):
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Webhook)
-    server.posts, server.status = [], 404
-    threading.Thread(target=server.serve_forever, daemon=True).start()
+    server = serve(Webhook)
+    server.status = 404
     settings_file(x, f"[Share]\nwebhook=http://127.0.0.1:{server.server_port}/hooks/1/gone\n")
     other, typing = typing_window(x)
     with App(x, binary, NO_PROXY):
@@ -102,3 +110,50 @@ def test_a_refusing_webhook_is_told_beside_the_strip_and_blocks_nothing(x, binar
                  what="the notice gone")
     server.shutdown()
     other.terminate()
+
+
+class Hostile(http.server.BaseHTTPRequestHandler):
+    """The first answer comes a byte a second, its headers never done; the second is a 200 with
+    400 MB of body, as fast as it goes; the rest are taken at once. `sent`: what each got out."""
+    protocol_version = "HTTP/1.1"
+
+    def do_POST(self):
+        body = json.loads(self.rfile.read(int(self.headers["Content-Length"])))
+        self.server.posts.append((time.monotonic(), body["content"]))
+        post = len(self.server.posts)
+        (first, then), chunk = {1: (b"HTTP/1.1 200 OK\r\nX-Slow: ", b"x"),
+                                2: (b"HTTP/1.1 200 OK\r\nContent-Length: 400000000\r\n\r\n",
+                                    b"x" * 65536)}.get(post, (b"", b"")), 0
+        if not first:
+            self.send_response(204)
+            return self.end_headers()
+        self.close_connection = True
+        try:
+            self.wfile.write(first)
+            while then and chunk < 400000000:
+                self.wfile.write(then)
+                self.wfile.flush()
+                chunk += len(then)
+                time.sleep(1 if len(then) == 1 else 0)
+        except OSError:
+            self.server.sent[post] = (time.monotonic(), chunk)
+
+    def log_message(self, *args):
+        pass
+
+
+def test_an_answer_that_trickles_in_counts_as_none_and_a_huge_one_is_cut_off(x, binary):
+    server = serve(Hostile)
+    server.sent = {}
+    with App(x, binary, NO_PROXY) as app:
+        enter_webhook(x, app, f"http://127.0.0.1:{server.server_port}/h")
+        x.click(40, 180)  # d6, whose answer trickles
+        wait_for(lambda: server.posts, 10, what="the first post")
+        x.click(40, 20)  # d2 meanwhile, which waits its turn
+        # Ten seconds after the post, the program hangs up and tries again a second later; the
+        # huge answer to that try is cut off, and the d2 follows.
+        wait_for(lambda: len(server.posts) == 3 and len(server.sent) == 2, 20, what="3 posts")
+        (first, d6), (again, d6_again), (_, d2) = server.posts
+        assert 10 <= again - first < 14 and d6 == d6_again and d2.startswith("Rogue: d2:")
+        assert server.sent[1][0] - first < 14  # seen at its next byte or the one after
+        assert server.sent[2][1] < 64 << 20, server.sent  # of 400 MB

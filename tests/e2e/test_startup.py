@@ -2,12 +2,15 @@
 
 import os
 import re
+import socket
 import subprocess
+import tempfile
 import time
 
 import pytest
 
-from strip import ABOUT, COLOURS, CONFIG, HISTORY, STRIP, App, choose, settings_file
+from strip import (ABOUT, COLOURS, CONFIG, HISTORY, STRIP, App, button_rect, choose, region,
+                   settings_file)
 from x11 import wait_for
 
 
@@ -71,6 +74,33 @@ def test_a_second_start_brings_the_strip_forward_and_ends_at_once(x, app, binary
     # No second strip; the first is back where it belongs, in front.
     wait_for(lambda: front() == [STRIP, HISTORY] and
              x.find_window(STRIP).geometry == (0, 0, 80, 400), 5, what="the strip forward")
+
+
+def test_idle_clients_of_the_strips_socket_keep_neither_the_strip_nor_a_second_start_waiting(
+        x, binary, tmp_path):
+    limited = tmp_path / "limited"
+    limited.write_text(f'#!/bin/sh\nulimit -n 128\nexec "{binary}" "$@"\n')
+    limited.chmod(0o755)
+    with App(x, str(limited)) as app:
+        folder = x.env.get("XDG_RUNTIME_DIR") or f"{tempfile.gettempdir()}/dicerollkin-{os.getuid()}"
+        idle = [socket.socket(socket.AF_UNIX) for _ in range(120)]  # saying nothing
+        for client in idle:
+            client.settimeout(0.5)
+            client.connect_ex(f"{folder}/dicerollkin-{os.getuid()}-{x.display.replace(':', '_')}")
+        stat = f"/proc/{app.proc.pid}/stat"
+        cpu = lambda: sum(map(int, open(stat).read().rsplit(")", 1)[1].split()[11:13]))  # noqa
+        used = cpu()
+        time.sleep(2)
+        assert cpu() - used < 0.25 * os.sysconf("SC_CLK_TCK"), "the strip spins on its socket"
+        before, started = region(x, button_rect(3)), time.monotonic()
+        x.click(40, 100)  # d6
+        wait_for(lambda: region(x, button_rect(3)) != before, 2, what="the total")
+        assert time.monotonic() - started < 0.5
+        second = subprocess.run([binary], env=x.env, capture_output=True, text=True, timeout=30)
+        assert (second.returncode, second.stderr) == (0, ""), second
+        assert [w.name for w in x.mapped_windows()].count(STRIP) == 1
+        for client in idle:
+            client.close()
 
 
 def test_without_a_display_one_clear_line_and_status_1(binary):

@@ -5,17 +5,43 @@
 #include <QApplication>
 #include <QLabel>
 #include <QSlider>
+#include <QTimer>
+#include <memory>
 
 #include "FakeDesktop.h"
 #include "app/Program.h"
 #include "forms/frmMenu.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
+#include "share/TransportModule.h"
 #include "state/Dice.h"
 
 namespace rollkin::test {
 
-// A fresh program per test on the recording desktop, started (Form_Load has run).
+// A transport (the network module as built) allowed to post to this computer (127.0.0.1) alone: any
+// other address fails the test and is posted nowhere.
+class LoopbackOnly final : public WebhookTransport {
+public:
+    explicit LoopbackOnly(std::unique_ptr<WebhookTransport> real) : real_(std::move(real)) {}
+    void SetUrl(const QUrl& url) override {
+        local_ = url.host() == QLatin1String("127.0.0.1");
+        EXPECT_TRUE(local_) << "a test tried to post to " << url.host().toStdString();
+        real_->SetUrl(url);
+    }
+    void Post(const QByteArray& body, std::function<void(const Answer&)> answered) override {
+        if (local_) return real_->Post(body, std::move(answered));
+        QTimer::singleShot(0, [answered] {
+            answered(Answer{0, "not this computer", {}, {}, {}, {}});
+        });
+    }
+
+private:
+    std::unique_ptr<WebhookTransport> real_;
+    bool local_ = false;
+};
+
+// A fresh program per test on the recording desktop, started (Form_Load has run). It has no
+// transport: nothing it shares leaves the process.
 class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override { program.Start(); }

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <cstring>
 #include <memory>
 
 #include "app/SingleStrip.h"
@@ -59,12 +64,30 @@ TEST(DisplayChoice, AnUnreachableServerIsNoDisplay) {
     EXPECT_FALSE(CanConnectX11(":98765"));
 }
 
+// A socket at `name` as a crash leaves it: there, refusing connections.
+void DeadSocket(const QString& name) {
+    sockaddr_un address{AF_UNIX, {}};
+    std::strncpy(address.sun_path, QFile::encodeName(name).constData(),
+                 sizeof address.sun_path - 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
 // A run that crashed leaves its socket behind: the next start neither waits on it nor fails to
 // listen, and a start after that hands over to it.
 TEST(SingleStrip, ASocketLeftByACrashIsTakenOver) {
     QTemporaryDir dir;
     const QString name = dir.filePath("strip");
-    QFile(name).open(QIODevice::WriteOnly);  // refuses connections as a dead strip's socket does
+    // A regular file in the socket's place is the user's: left there, and said.
+    QFile(name).open(QIODevice::WriteOnly);
+    SingleStrip blocked(name);
+    EXPECT_FALSE(blocked.HandOver() || blocked.Listen());
+    EXPECT_TRUE(QFileInfo(name).isFile());
+    EXPECT_TRUE(blocked.Problem().contains("is not Dice Rollkin's socket"))
+        << blocked.Problem().toStdString();
+    QFile::remove(name);
+    DeadSocket(name);
     SingleStrip first(name);
     QElapsedTimer clock;
     clock.start();

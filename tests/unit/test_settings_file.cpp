@@ -306,8 +306,8 @@ TEST_F(KeptSettings, AFreeStripsPlaceIsShownWholeAndKeptWhole) {
     Program program(desktop, rng);
     program.Start();
     QCoreApplication::processEvents();  // the strip shows, then the lines passed over are told
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_TRUE(desktop.messages[0].prompt.contains("line(s) 2 of the settings file " + Conf()));
+    ASSERT_EQ(desktop.notices.size(), 1u);
+    EXPECT_TRUE(desktop.notices[0].contains("line(s) 2 of the settings file " + Conf()));
     EXPECT_EQ(program.Rollkin().pos(), QPoint(1024 - 80, 0));
     program.Rollkin().SetLeft(-30 * 15);
     emit program.Rollkin().Moved();

@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QClipboard>
@@ -5,21 +6,26 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <map>
 #include <optional>
 
 #include "FakeDesktop.h"
 #include "ProgramFixture.h"
+#include "forms/frmHistory.h"
 #include "forms/frmShare.h"
 #include "share/ShareQueue.h"
 #include "share/TransportModule.h"
 #include "share/Webhook.h"
+#include "state/ThrowHistory.h"
 
 namespace rollkin::test {
 namespace {
@@ -60,6 +66,7 @@ TEST(ShareQueue, KeepsTheOrderAndPacesByTheAnswers) {
         {"all taken", {ok, ok, ok}, "a@0 b@0 c@0", "SSS"},
         {"429, retry_after", {A(429, R"({"retry_after": 1.5})"), ok, ok, ok}, "a@0 a@1500 b@1500 c@1500", "SSS"},
         {"429, Retry-After", {A(429, {}, "2"), ok, ok, ok}, "a@0 a@2000 b@2000 c@2000", "SSS"},
+        {"429, beyond every wait", {A(429, {}, "1e300"), ok, ok, ok}, "a@0 a@600000 b@600000 c@600000", "SSS"},
         {"limit used up", {A(204, {}, {}, "0", "0.5"), A(204, {}, {}, "0", "0.25"), ok}, "a@0 b@500 c@750", "SSS"},
         {"limit left", {A(204, {}, {}, "3", "9"), ok, ok}, "a@0 b@0 c@0", "SSS"},
         {"404", {A(404)}, "a@0", "NNN"},
@@ -107,6 +114,35 @@ TEST(ShareQueue, TheMessageNamesThePlayerMentionsNobodyAndIsCutAt2000) {
     EXPECT_EQ(ShareContent("", "@everyone"), "@everyone");
     EXPECT_EQ(ShareContent("Rogue", QString(2100, 'x')), "Rogue: " + QString(1990, 'x') + "...");
     EXPECT_EQ(ShareContent("R", QString(1997, 'x')), "R: " + QString(1997, 'x'));  // just fits
+    // The dice are cut, the total kept.
+    const QString dice = "500d6: [" + QString(2990, '6') + "] = 1750";
+    EXPECT_EQ(ShareContent("R", dice), "R: " + dice.left(1987) + "... = 1750");
+}
+
+// Whatever a chat or a file says is shown as it came, on one line, within bounds, in a label
+// that guesses the format as in one told it is plain.
+TEST(ShareQueue, TextFromOutsideIsShownPlainAndShort) {
+    const QString j(QChar(0x2060));
+    const struct {
+        QString in, shown;
+    } rows[] = {
+        {"Not Found", "Not Found"},
+        {"<b>Gone</b> <a href=x>click</a><img src=y>",
+         "<" + j + "b>Gone<" + j + "/b> <" + j + "a href=x>click<" + j + "/a><" + j + "img src=y>"},
+        {"&lt;b&gt; &amp;", "&" + j + "lt;b&" + j + "gt; &" + j + "amp;"},
+        {"two\nlines\x1b[31m\u202Eevil", "two\\x0alines\\x1b[31m\\u202eevil"},
+        {QString(3000, 'x'), QString(199, 'x') + "…"},
+        {QString(150, '<'), QString(99, '<').replace("<", "<" + j) + "…"},
+    };
+    for (const auto& row : rows) {
+        const QString shown = ShownText(row.in);
+        EXPECT_EQ(shown, row.shown) << row.in.toStdString();
+        EXPECT_LE(shown.size(), ShownTextLimit);
+        EXPECT_FALSE(Qt::mightBeRichText(shown)) << shown.toStdString();
+        EXPECT_FALSE(Qt::mightBeRichText("Not sent: " + shown));
+    }
+    EXPECT_EQ(Answer({404, "<b>Gone</b>", {}, {}, {}, {}}).Text(),
+              "404 <" + j + "b>Gone<" + j + "/b>");
 }
 
 TEST(ShareQueue, OnlyHttpsOrLoopbackHttpAddressesAreTaken) {
@@ -134,10 +170,23 @@ TEST(ShareWindow, ARefusedAddressIsSaidAndNotTakenAndTheSecretIsMaskedUnlessEdit
     window.Open(strip,
                 ShareSettings::FromMap({{"webhook", "http://discord.com/api/webhooks/1/x"}}));
     EXPECT_EQ(window.txtWebhook->echoMode(), QLineEdit::Password);
+    window.show();
+    const QRect below = window.optEvery->geometry();
     window.cmdOK->click();
     EXPECT_EQ(changed.count(), 0);
     EXPECT_TRUE(window.lblError->text().startsWith("Only https://"));
+    window.layout()->activate();
+    EXPECT_EQ(window.optEvery->geometry(), below);  // the reason takes room kept for it
+    // A Test's answer: plain, for the address it was posted to and only while that is entered.
+    const QString posted = window.txtWebhook->text();
+    window.ShowAnswer(A(404), "https://elsewhere.example/h");
+    EXPECT_TRUE(window.lblAnswer->text().isEmpty());
+    window.ShowAnswer({404, "<b>Gone</b>", {}, {}, {}, {}}, posted);
+    EXPECT_EQ(window.lblAnswer->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(window.lblAnswer->text().startsWith("Not sent: 404 <"))
+        << window.lblAnswer->text().toStdString();
     window.txtWebhook->setText("https://discord.com/api/webhooks/1/secret");
+    EXPECT_TRUE(window.lblAnswer->text().isEmpty() && window.lblError->text().isEmpty());
     window.optChosen->setChecked(true);
     window.cmdOK->click();
     ASSERT_EQ(changed.count(), 1);
@@ -162,18 +211,30 @@ TEST(TransportModule, LoadsFromTheFirstFolderThatHoldsItOrSaysWhyNot) {
         {{empty.path(), ROLLKIN_MODULE_BUILD_DIR}, ""},
     };
     for (const auto& row : rows) {
-        const TransportModule::Loaded loaded = TransportModule::New(row.folders);
+        TransportModule::Loaded loaded = TransportModule::New(row.folders);
         EXPECT_EQ(!loaded.transport, !row.error.isEmpty()) << row.folders.join(" ").toStdString();
         EXPECT_TRUE(loaded.error.contains(row.error)) << loaded.error.toStdString();
         EXPECT_EQ(loaded.message.isEmpty(), row.error.isEmpty());
         if (!loaded.transport) continue;
         // The module's transport posts: nobody listens on port 1 of this machine.
         std::optional<Answer> answer;
-        loaded.transport->SetUrl(QUrl("http://127.0.0.1:1/hook"));
-        loaded.transport->Post("{}", [&](const Answer& a) { answer = a; });
+        LoopbackOnly transport(std::move(loaded.transport));
+        transport.SetUrl(QUrl("http://127.0.0.1:1/hook"));
+        transport.Post("{}", [&](const Answer& a) { answer = a; });
         ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 5000));
         EXPECT_EQ(answer->Text(), "connection refused");
     }
+}
+
+// A test that posts anywhere but this computer fails, and its post goes nowhere.
+TEST(TransportModule, TheTestsTransportPostsToThisComputerAlone) {
+    LoopbackOnly guard(TransportModule::New({ROLLKIN_MODULE_BUILD_DIR}).transport);
+    EXPECT_NONFATAL_FAILURE(guard.SetUrl(QUrl("https://discord.com/api/webhooks/1/x")),
+                            "a test tried to post to discord.com");
+    std::optional<Answer> answer;
+    guard.Post("{}", [&](const Answer& a) { answer = a; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 1000));
+    EXPECT_EQ(answer->Text(), "not this computer");
 }
 
 using Sharing = ProgramFixture;
@@ -188,6 +249,16 @@ TEST_F(Sharing, WithoutTheNetworkModulePostingStopsWithOneMessage) {
     QTest::qWait(20);
     ASSERT_EQ(desktop.notices.size(), 1u);
     EXPECT_TRUE(desktop.notices[0].startsWith("The network module could not be loaded ("));
+}
+
+// History's tooltip is rich text: what it quotes is escaped, and shown as it came.
+TEST_F(Sharing, HistorysTooltipShowsWhyAsItCame) {
+    program.Throws().Add(ThrowRecord{}, 0);
+    program.Throws().Mark(program.Throws().Newest(), ThrowHistory::Post::NotSent,
+                          "<b>Gone</b><img src=x>");
+    QTextDocument tip;
+    tip.setHtml(program.History().lstThrows->model()->index(0, 0).data(Qt::ToolTipRole).toString());
+    EXPECT_EQ(tip.toPlainText(), "Not sent: <b>Gone</b><img src=x>");
 }
 
 TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) {
