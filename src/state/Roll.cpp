@@ -349,6 +349,9 @@ bool ThrowDie(const DiceRoll::Term& t, Random& rng, int& diceLeft, std::vector<R
                            (first || t.reroll == DiceRoll::Reroll::Always) &&
                            Meets(t.rerollAt, face);
         if (!again) return true;
+        // Rerolled on its face as thrown, and shown so.
+        die.face = face;
+        die.altered = false;
         die.rerolled = true;
         if (shown != nullptr) shown->push_back(die);
     }
@@ -391,13 +394,14 @@ std::optional<RollErrorKind> ThrowTerm(const DiceRoll::Term& t, Random& rng, int
         }
     }
     // Keep or drop among the dice that count: lowest first, among equal faces the first thrown.
-    std::vector<std::size_t> order;
-    order.reserve(dice.size());
-    for (std::size_t i = 0; i < dice.size(); ++i)
-        if (!dice[i].rerolled) order.push_back(i);
-    const auto n = static_cast<RollValue>(order.size());
+    const auto n = static_cast<RollValue>(
+        std::count_if(dice.begin(), dice.end(), [](const RollDie& d) { return !d.rerolled; }));
     const RollValue drop = n - Kept(t, n);
     if (drop > 0) {
+        std::vector<std::size_t> order;
+        order.reserve(dice.size());
+        for (std::size_t i = 0; i < dice.size(); ++i)
+            if (!dice[i].rerolled) order.push_back(i);
         std::stable_sort(order.begin(), order.end(), [&dice](std::size_t a, std::size_t b) {
             return dice[a].face < dice[b].face;
         });

@@ -686,6 +686,7 @@ private:
                            term.written.end());
         if (explodeAt > 0 && term.faces == 0)
             return Refuse(RollErrorKind::CannotExplode, explodeAt - 1);
+        if (explodeAt == 0 && rerollAt == 0) return true;
         const spans::Spans values = spans::Values(term);
         if (values.empty()) return Refuse(RollErrorKind::AlwaysRerolls, rerollAt - 1);
         if (explodeAt > 0 && spans::Minus(values, spans::Of(term.explodeAt)).empty())
