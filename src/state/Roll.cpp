@@ -186,8 +186,7 @@ RollBounds PowerBounds(RollBounds x, RollBounds y) {
 RollBounds RemainderBounds(RollBounds x, RollBounds y) {
     if (y.min == y.max && y.min != 0 && !(x.min == Least && y.min == -1) &&
         FloorDivide(x.min, y.min) == FloorDivide(x.max, y.min))
-        return {x.min - FloorDivide(x.min, y.min) * y.min,
-                x.max - FloorDivide(x.max, y.min) * y.min};
+        return {DiceRoll::RemainderOf(x.min, y.min), DiceRoll::RemainderOf(x.max, y.min)};
     RollBounds r{Most, Least};
     if (y.max > 0) {
         r = {0, y.max - 1};
@@ -213,6 +212,12 @@ RollValue SumOfKept(std::vector<RollValue> ends, RollValue k, bool highest) {
 }
 
 }  // namespace
+
+RollValue DiceRoll::RemainderOf(RollValue a, RollValue b) {
+    if (b == -1) return 0;  // Least % -1 would trap
+    const RollValue r = a % b;
+    return r != 0 && ((r < 0) != (b < 0)) ? r + b : r;
+}
 
 bool DiceRoll::PowerOf(RollValue base, RollValue exponent, RollValue& out) {
     if (base == 0) {
@@ -501,7 +506,7 @@ RollOutcome DiceRoll::Throw(Random& rng) const {
                         r = 0;
                     } else {
                         const RollValue q = FloorDivide(x, y);
-                        r = n.op == Op::Divide ? q : x - q * y;
+                        r = n.op == Op::Divide ? q : RemainderOf(x, y);
                     }
                     break;
                 case Op::Power:

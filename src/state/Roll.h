@@ -149,6 +149,8 @@ public:
 
     // base ^ exponent, a negative exponent rounding down; false on an overflow or 0 ^ -n.
     static bool PowerOf(RollValue base, RollValue exponent, RollValue& out);
+    // a % b with b's sign; b is not 0.
+    static RollValue RemainderOf(RollValue a, RollValue b);
 
     // How the parser and the thrower see a roll; public for the implementation's helpers.
     //

@@ -528,7 +528,7 @@ private:
                         overflow = !fits;
                         r = q;
                     } else {
-                        r = fits ? x - q * y : 0;
+                        r = DiceRoll::RemainderOf(x, y);
                     }
                     break;
                 }
