@@ -306,6 +306,10 @@ Das Handbuch: man dicerollkin
         <source>successes %1, failures %2</source>
         <translation>Erfolge %1, Fehlschläge %2</translation>
     </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>jeder Würfel würde explodieren, in Spalte %1</translation>
+    </message>
 </context>
 <context>
     <name>ShareQueue</name>

@@ -306,6 +306,10 @@ El manual: man dicerollkin
         <source>successes %1, failures %2</source>
         <translation>éxitos %1, fallos %2</translation>
     </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>cada dado explotaría, en la columna %1</translation>
+    </message>
 </context>
 <context>
     <name>ShareQueue</name>

@@ -306,6 +306,10 @@ Le manuel : man dicerollkin
         <source>successes %1, failures %2</source>
         <translation>réussites %1, échecs %2</translation>
     </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>chaque dé exploserait, à la colonne %1</translation>
+    </message>
 </context>
 <context>
     <name>ShareQueue</name>

@@ -306,6 +306,10 @@ Il manuale: man dicerollkin
         <source>successes %1, failures %2</source>
         <translation>successi %1, fallimenti %2</translation>
     </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>ogni dado esploderebbe, alla colonna %1</translation>
+    </message>
 </context>
 <context>
     <name>ShareQueue</name>

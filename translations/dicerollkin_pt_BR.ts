@@ -306,6 +306,10 @@ O manual: man dicerollkin
         <source>successes %1, failures %2</source>
         <translation>sucessos %1, falhas %2</translation>
     </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>todo dado explodiria, na coluna %1</translation>
+    </message>
 </context>
 <context>
     <name>ShareQueue</name>

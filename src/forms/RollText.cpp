@@ -83,6 +83,9 @@ QString RollErrorText(const RollError& e, const QTranslator* catalogue) {
         case RollErrorKind::AlwaysRerolls:
             return text(QT_TRANSLATE_NOOP("Roll", "every face would be rerolled, at column %1"))
                 .arg(e.column);
+        case RollErrorKind::AlwaysExplodes:
+            return text(QT_TRANSLATE_NOOP("Roll", "every die would explode, at column %1"))
+                .arg(e.column);
         case RollErrorKind::TextTooLong:
             return text(QT_TRANSLATE_NOOP("Roll",
                                           "a label or note longer than %1 characters at column %2"))

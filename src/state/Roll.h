@@ -41,6 +41,7 @@ enum class RollErrorKind : std::uint8_t {
     DivisionByZero,
     Overflow,          // a value past 64 bits
     AlwaysRerolls,     // a reroll that every face meets
+    AlwaysExplodes,    // an explosion that every value meets (a d1's is CannotExplode)
     TextTooLong,       // a label or a note past RollLimits::Text characters
     ControlCharacter,  // in a label or a note
     DiceInCount,       // a parenthesised count or number of faces holding dice

@@ -690,7 +690,9 @@ private:
         const spans::Spans values = spans::Values(term);
         if (values.empty()) return Refuse(RollErrorKind::AlwaysRerolls, rerollAt - 1);
         if (explodeAt > 0 && spans::Minus(values, spans::Of(term.explodeAt)).empty())
-            return Refuse(RollErrorKind::CannotExplode, explodeAt - 1);
+            return Refuse(
+                term.faces == 1 ? RollErrorKind::CannotExplode : RollErrorKind::AlwaysExplodes,
+                explodeAt - 1);
         return true;
     }
 
