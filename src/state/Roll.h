@@ -185,8 +185,9 @@ public:
     enum class Reroll : std::uint8_t { None, Always, Once };  // r, ro
     enum class Sort : std::uint8_t { None, Ascending, Descending };
 
-    // One dice term. Each die is thrown, rerolled (r: while its face meets rerollAt; ro: once),
-    // then clamped (face = min(max(face, clampLow), clampHigh)); the clamped face is what the
+    // One dice term. Each die is thrown (1..faces, Fate -1..1), rerolled (r: while its face as
+    // thrown meets rerollAt; ro: once; every die thrown counts towards RollLimits::Dice), then
+    // clamped (face = min(max(face, clampLow), clampHigh)); the clamped face is what the
     // explosion, keep or drop, the counts and the critical marks judge. Keep and drop choose
     // among the dice after explosions (a compounded die is one die). The term's value is the sum
     // of its kept dice, or, with `compare` set, the kept dice meeting (compare, target) less

@@ -622,7 +622,7 @@ private:
                     ++pos_;
                 }
                 term.explodeAt = {DiceRoll::Compare::Equal, highest};
-                if (!Point_(term.explodeAt)) return false;
+                if (!PointAfter(term.explodeAt)) return false;
             } else if (c == 'r' && rerollAt == 0) {
                 rerollAt = ++pos_;
                 term.reroll = DiceRoll::Reroll::Always;
@@ -631,7 +631,7 @@ private:
                     ++pos_;
                 }
                 term.rerollAt = {DiceRoll::Compare::Equal, lowest};
-                if (!Point_(term.rerollAt)) return false;
+                if (!PointAfter(term.rerollAt)) return false;
             } else if ((c == 'k' || (c == 'd' && (next == 'h' || next == 'l'))) && !selected) {
                 if (!Selection(term)) return false;
                 selected = true;
@@ -654,7 +654,7 @@ private:
                 pos_ += 2;
                 Point& point = next == 's' ? term.criticalAt : term.fumbleAt;
                 point = {DiceRoll::Compare::Equal, next == 's' ? highest : lowest};
-                if (!Point_(point)) return false;
+                if (!PointAfter(point)) return false;
                 (next == 's' ? critical : fumble) = true;
             } else if (c == 's' && !sorted) {
                 ++pos_;
@@ -675,7 +675,7 @@ private:
                        term.failAt.compare == DiceRoll::Compare::None) {
                 ++pos_;
                 term.failAt = {DiceRoll::Compare::Equal, lowest};
-                if (!Point_(term.failAt)) return false;
+                if (!PointAfter(term.failAt)) return false;
                 term.written += std::string(text_.substr(at, pos_ - at));
             } else {
                 pos_ = end;
@@ -698,7 +698,7 @@ private:
 
     // A compare point right after a modifier: >=T >T <=T <T =T <>T, or a bare number for =;
     // `p` keeps its default when none is written.
-    bool Point_(Point& p) {
+    bool PointAfter(Point& p) {
         const char c = Peek();
         if (c == '>' || c == '<' || c == '=') {
             DiceRoll::Term t;
