@@ -24,6 +24,13 @@ std::string Long(const std::string& head, const std::string& unit, int units = 1
     return s;
 }
 
+std::string Repeated(const std::string& unit, int times) {
+    std::string s;
+    for (int k = 0; k < times; ++k)
+        s += unit;
+    return s;
+}
+
 void Roll(benchmark::State& state, const std::string& text) {
     rollkin::Random rng;
     rng.Randomize(1.0f);
@@ -165,6 +172,18 @@ BENCHMARK_CAPTURE(Roll, long_nesting,
                        "/1"));
 BENCHMARK_CAPTURE(Roll, long_rolls, Long("100d9dl9", ",100d9dl9", 9));
 BENCHMARK_CAPTURE(Roll, long_explosions, Long("500d2!", "+1"));
+BENCHMARK_CAPTURE(Roll, group, std::string("{4d6+2d8, 3d20+3}kh1"));
+// Nine-again: tens and nines explode, eights and up succeed, ones take one away.
+BENCHMARK_CAPTURE(Roll, pool, std::string("10d10!>=9>=8f1"));
+BENCHMARK_CAPTURE(Roll, repeats, std::string("6x 4d6dl1"));
+// The same candidates with the newer forms: the most sub-rolls in a group, the longest chain of
+// powers, the most repeats of the longest roll they allow, and every modifier on the most dice.
+BENCHMARK_CAPTURE(Roll, long_groups, "{d2" + Repeated(",d2", 330) + "}kh1");
+BENCHMARK_CAPTURE(Roll, long_powers, Long("1", "^1"));
+BENCHMARK_CAPTURE(Roll, long_repeats, std::string("20x 1d9r1!>=9kh1 [a label] + 1d2+1d2+1d2+1d2"));
+BENCHMARK_CAPTURE(Roll, long_modifiers,
+                  Long("60d9r1!>=9dl30>=5f1cs9cf1sdmi2ma8", ",60d9r1!>=9dl30>=5f1cs9cf1sdmi2ma8",
+                       9));
 
 BENCHMARK_CAPTURE(SingleStripCheck, single_strip_check, ":97531");
 

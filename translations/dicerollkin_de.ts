@@ -71,6 +71,12 @@ Das Handbuch: man dicerollkin
         <translation>dicerollkin: der Startwert „%1“ ist keine ganze Zahl von 0 bis 4294967295
 </translation>
     </message>
+    <message>
+        <source>dicerollkin: --seed needs --roll; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: --seed braucht --roll; „dicerollkin --help“ zeigt die Optionen
+</translation>
+    </message>
 </context>
 <context>
     <name>DiceAccessible</name>
@@ -218,10 +224,6 @@ Das Handbuch: man dicerollkin
         <translation>eine schließende Klammer wird in Spalte %1 erwartet</translation>
     </message>
     <message>
-        <source>+, -, *, /, a comma or the end is expected at column %1</source>
-        <translation>+, -, *, /, ein Komma oder das Ende wird in Spalte %1 erwartet</translation>
-    </message>
-    <message>
         <source>a number or a dice term is expected at column %1</source>
         <translation>eine Zahl oder ein Würfelterm wird in Spalte %1 erwartet</translation>
     </message>
@@ -272,6 +274,58 @@ Das Handbuch: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>natürliche 1</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, %, ^, a comma or the end is expected at column %1</source>
+        <translation>+, -, *, /, %, ^, ein Komma oder das Ende wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>an operator is expected at column %1</source>
+        <translation>ein Operator wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>a comma or a closing brace is expected at column %1</source>
+        <translation>ein Komma oder eine schließende geschweifte Klammer wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>a closing bracket is expected at column %1</source>
+        <translation>eine schließende eckige Klammer wird in Spalte %1 erwartet</translation>
+    </message>
+    <message>
+        <source>every face would be rerolled, at column %1</source>
+        <translation>jede Seite würde neu gewürfelt, in Spalte %1</translation>
+    </message>
+    <message>
+        <source>a label or note longer than %1 characters at column %2</source>
+        <translation>eine Bezeichnung oder Notiz länger als %1 Zeichen in Spalte %2</translation>
+    </message>
+    <message>
+        <source>a control character at column %1</source>
+        <translation>ein Steuerzeichen in Spalte %1</translation>
+    </message>
+    <message>
+        <source>dice in a count or a number of faces, at column %1</source>
+        <translation>Würfel in einer Anzahl oder Seitenzahl, in Spalte %1</translation>
+    </message>
+    <message>
+        <source>0 repeats at column %1</source>
+        <translation>0 Wiederholungen in Spalte %1</translation>
+    </message>
+    <message>
+        <source>critical %1</source>
+        <translation>kritisch %1</translation>
+    </message>
+    <message>
+        <source>critical failure %1</source>
+        <translation>kritischer Fehlschlag %1</translation>
+    </message>
+    <message>
+        <source>successes %1, failures %2</source>
+        <translation>Erfolge %1, Fehlschläge %2</translation>
+    </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>jeder Würfel würde explodieren, in Spalte %1</translation>
     </message>
 </context>
 <context>

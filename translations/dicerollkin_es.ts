@@ -71,6 +71,12 @@ El manual: man dicerollkin
         <translation>dicerollkin: la semilla «%1» no es un número entero de 0 a 4294967295
 </translation>
     </message>
+    <message>
+        <source>dicerollkin: --seed needs --roll; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: --seed necesita --roll; «dicerollkin --help» lista las opciones
+</translation>
+    </message>
 </context>
 <context>
     <name>DiceAccessible</name>
@@ -218,10 +224,6 @@ El manual: man dicerollkin
         <translation>se espera un paréntesis de cierre en la columna %1</translation>
     </message>
     <message>
-        <source>+, -, *, /, a comma or the end is expected at column %1</source>
-        <translation>se espera +, -, *, /, una coma o el final en la columna %1</translation>
-    </message>
-    <message>
         <source>a number or a dice term is expected at column %1</source>
         <translation>se espera un número o un término de dados en la columna %1</translation>
     </message>
@@ -272,6 +274,58 @@ El manual: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 natural</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, %, ^, a comma or the end is expected at column %1</source>
+        <translation>se espera +, -, *, /, %, ^, una coma o el final en la columna %1</translation>
+    </message>
+    <message>
+        <source>an operator is expected at column %1</source>
+        <translation>se espera un operador en la columna %1</translation>
+    </message>
+    <message>
+        <source>a comma or a closing brace is expected at column %1</source>
+        <translation>se espera una coma o una llave de cierre en la columna %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket is expected at column %1</source>
+        <translation>se espera un corchete de cierre en la columna %1</translation>
+    </message>
+    <message>
+        <source>every face would be rerolled, at column %1</source>
+        <translation>se volvería a tirar cada cara, en la columna %1</translation>
+    </message>
+    <message>
+        <source>a label or note longer than %1 characters at column %2</source>
+        <translation>una etiqueta o nota de más de %1 caracteres en la columna %2</translation>
+    </message>
+    <message>
+        <source>a control character at column %1</source>
+        <translation>un carácter de control en la columna %1</translation>
+    </message>
+    <message>
+        <source>dice in a count or a number of faces, at column %1</source>
+        <translation>dados en una cantidad o un número de caras, en la columna %1</translation>
+    </message>
+    <message>
+        <source>0 repeats at column %1</source>
+        <translation>0 repeticiones en la columna %1</translation>
+    </message>
+    <message>
+        <source>critical %1</source>
+        <translation>crítico %1</translation>
+    </message>
+    <message>
+        <source>critical failure %1</source>
+        <translation>pifia %1</translation>
+    </message>
+    <message>
+        <source>successes %1, failures %2</source>
+        <translation>éxitos %1, fallos %2</translation>
+    </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>cada dado explotaría, en la columna %1</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,12 @@ Le manuel : man dicerollkin
         <translation>dicerollkin : la graine « %1 » n&apos;est pas un nombre entier de 0 à 4294967295
 </translation>
     </message>
+    <message>
+        <source>dicerollkin: --seed needs --roll; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin : --seed demande --roll ; « dicerollkin --help » liste les options
+</translation>
+    </message>
 </context>
 <context>
     <name>DiceAccessible</name>
@@ -218,10 +224,6 @@ Le manuel : man dicerollkin
         <translation>une parenthèse fermante est attendue à la colonne %1</translation>
     </message>
     <message>
-        <source>+, -, *, /, a comma or the end is expected at column %1</source>
-        <translation>+, -, *, /, une virgule ou la fin est attendue à la colonne %1</translation>
-    </message>
-    <message>
         <source>a number or a dice term is expected at column %1</source>
         <translation>un nombre ou un terme de dés est attendu à la colonne %1</translation>
     </message>
@@ -272,6 +274,58 @@ Le manuel : man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 naturel</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, %, ^, a comma or the end is expected at column %1</source>
+        <translation>+, -, *, /, %, ^, une virgule ou la fin est attendue à la colonne %1</translation>
+    </message>
+    <message>
+        <source>an operator is expected at column %1</source>
+        <translation>un opérateur est attendu à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a comma or a closing brace is expected at column %1</source>
+        <translation>une virgule ou une accolade fermante est attendue à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket is expected at column %1</source>
+        <translation>un crochet fermant est attendu à la colonne %1</translation>
+    </message>
+    <message>
+        <source>every face would be rerolled, at column %1</source>
+        <translation>chaque face serait relancée, à la colonne %1</translation>
+    </message>
+    <message>
+        <source>a label or note longer than %1 characters at column %2</source>
+        <translation>une étiquette ou une note de plus de %1 caractères à la colonne %2</translation>
+    </message>
+    <message>
+        <source>a control character at column %1</source>
+        <translation>un caractère de contrôle à la colonne %1</translation>
+    </message>
+    <message>
+        <source>dice in a count or a number of faces, at column %1</source>
+        <translation>des dés dans un nombre de dés ou de faces, à la colonne %1</translation>
+    </message>
+    <message>
+        <source>0 repeats at column %1</source>
+        <translation>0 répétition à la colonne %1</translation>
+    </message>
+    <message>
+        <source>critical %1</source>
+        <translation>critique %1</translation>
+    </message>
+    <message>
+        <source>critical failure %1</source>
+        <translation>échec critique %1</translation>
+    </message>
+    <message>
+        <source>successes %1, failures %2</source>
+        <translation>réussites %1, échecs %2</translation>
+    </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>chaque dé exploserait, à la colonne %1</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,12 @@ Il manuale: man dicerollkin
         <translation>dicerollkin: il seme «%1» non è un numero intero da 0 a 4294967295
 </translation>
     </message>
+    <message>
+        <source>dicerollkin: --seed needs --roll; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: --seed richiede --roll; «dicerollkin --help» elenca le opzioni
+</translation>
+    </message>
 </context>
 <context>
     <name>DiceAccessible</name>
@@ -218,10 +224,6 @@ Il manuale: man dicerollkin
         <translation>è attesa una parentesi chiusa alla colonna %1</translation>
     </message>
     <message>
-        <source>+, -, *, /, a comma or the end is expected at column %1</source>
-        <translation>è atteso +, -, *, /, una virgola o la fine alla colonna %1</translation>
-    </message>
-    <message>
         <source>a number or a dice term is expected at column %1</source>
         <translation>è atteso un numero o un termine di dadi alla colonna %1</translation>
     </message>
@@ -272,6 +274,58 @@ Il manuale: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 naturale</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, %, ^, a comma or the end is expected at column %1</source>
+        <translation>è atteso +, -, *, /, %, ^, una virgola o la fine alla colonna %1</translation>
+    </message>
+    <message>
+        <source>an operator is expected at column %1</source>
+        <translation>è atteso un operatore alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a comma or a closing brace is expected at column %1</source>
+        <translation>è attesa una virgola o una parentesi graffa chiusa alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket is expected at column %1</source>
+        <translation>è attesa una parentesi quadra chiusa alla colonna %1</translation>
+    </message>
+    <message>
+        <source>every face would be rerolled, at column %1</source>
+        <translation>ogni faccia verrebbe ritirata, alla colonna %1</translation>
+    </message>
+    <message>
+        <source>a label or note longer than %1 characters at column %2</source>
+        <translation>un&apos;etichetta o una nota più lunga di %1 caratteri alla colonna %2</translation>
+    </message>
+    <message>
+        <source>a control character at column %1</source>
+        <translation>un carattere di controllo alla colonna %1</translation>
+    </message>
+    <message>
+        <source>dice in a count or a number of faces, at column %1</source>
+        <translation>dadi in un numero di dadi o di facce, alla colonna %1</translation>
+    </message>
+    <message>
+        <source>0 repeats at column %1</source>
+        <translation>0 ripetizioni alla colonna %1</translation>
+    </message>
+    <message>
+        <source>critical %1</source>
+        <translation>critico %1</translation>
+    </message>
+    <message>
+        <source>critical failure %1</source>
+        <translation>fallimento critico %1</translation>
+    </message>
+    <message>
+        <source>successes %1, failures %2</source>
+        <translation>successi %1, fallimenti %2</translation>
+    </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>ogni dado esploderebbe, alla colonna %1</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,12 @@ O manual: man dicerollkin
         <translation>dicerollkin: a semente “%1” não é um número inteiro de 0 a 4294967295
 </translation>
     </message>
+    <message>
+        <source>dicerollkin: --seed needs --roll; &apos;dicerollkin --help&apos; lists the options
+</source>
+        <translation>dicerollkin: --seed precisa de --roll; “dicerollkin --help” lista as opções
+</translation>
+    </message>
 </context>
 <context>
     <name>DiceAccessible</name>
@@ -218,10 +224,6 @@ O manual: man dicerollkin
         <translation>espera-se um parêntese de fechamento na coluna %1</translation>
     </message>
     <message>
-        <source>+, -, *, /, a comma or the end is expected at column %1</source>
-        <translation>espera-se +, -, *, /, uma vírgula ou o fim na coluna %1</translation>
-    </message>
-    <message>
         <source>a number or a dice term is expected at column %1</source>
         <translation>espera-se um número ou um termo de dados na coluna %1</translation>
     </message>
@@ -272,6 +274,58 @@ O manual: man dicerollkin
     <message>
         <source>natural 1</source>
         <translation>1 natural</translation>
+    </message>
+    <message>
+        <source>+, -, *, /, %, ^, a comma or the end is expected at column %1</source>
+        <translation>espera-se +, -, *, /, %, ^, uma vírgula ou o fim na coluna %1</translation>
+    </message>
+    <message>
+        <source>an operator is expected at column %1</source>
+        <translation>espera-se um operador na coluna %1</translation>
+    </message>
+    <message>
+        <source>a comma or a closing brace is expected at column %1</source>
+        <translation>espera-se uma vírgula ou uma chave de fechamento na coluna %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket is expected at column %1</source>
+        <translation>espera-se um colchete de fechamento na coluna %1</translation>
+    </message>
+    <message>
+        <source>every face would be rerolled, at column %1</source>
+        <translation>toda face seria rolada de novo, na coluna %1</translation>
+    </message>
+    <message>
+        <source>a label or note longer than %1 characters at column %2</source>
+        <translation>um rótulo ou nota com mais de %1 caracteres na coluna %2</translation>
+    </message>
+    <message>
+        <source>a control character at column %1</source>
+        <translation>um caractere de controle na coluna %1</translation>
+    </message>
+    <message>
+        <source>dice in a count or a number of faces, at column %1</source>
+        <translation>dados em uma quantidade ou número de faces, na coluna %1</translation>
+    </message>
+    <message>
+        <source>0 repeats at column %1</source>
+        <translation>0 repetições na coluna %1</translation>
+    </message>
+    <message>
+        <source>critical %1</source>
+        <translation>crítico %1</translation>
+    </message>
+    <message>
+        <source>critical failure %1</source>
+        <translation>falha crítica %1</translation>
+    </message>
+    <message>
+        <source>successes %1, failures %2</source>
+        <translation>sucessos %1, falhas %2</translation>
+    </message>
+    <message>
+        <source>every die would explode, at column %1</source>
+        <translation>todo dado explodiria, na coluna %1</translation>
     </message>
 </context>
 <context>

@@ -27,6 +27,11 @@ bool Print(std::FILE* stream, const QString& text) {
            std::fflush(stream) == 0;
 }
 
+// An argument as it may be echoed in a message: one line, control characters escaped.
+QString Shown(const QString& text) {
+    return QString::fromStdString(EscapedControls(text.toStdString()));
+}
+
 QString Help(const QTranslator* catalogue) {
     return TranslateEarly(
         catalogue, "CommandLine",
@@ -91,7 +96,7 @@ int ThrowRolls(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTransl
                                       QT_TRANSLATE_NOOP("CommandLine",
                                                         "dicerollkin: the seed '%1' is not a "
                                                         "whole number from 0 to 4294967295\n"))
-                           .arg(FromTerminal(rolls.seed)));
+                           .arg(Shown(FromTerminal(rolls.seed))));
             return Misuse;
         }
         seed = *given;
@@ -110,7 +115,7 @@ int ThrowRolls(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTransl
         const RollOutcome outcome = DiceRoll(roll.toStdString()).Throw(rng);
         if (outcome.error) {
             Print(err, QStringLiteral("dicerollkin: %1: %2\n")
-                           .arg(roll, RollErrorText(*outcome.error, catalogue)));
+                           .arg(Shown(roll), RollErrorText(*outcome.error, catalogue)));
             thrown = false;
         } else {
             written =
@@ -154,11 +159,18 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FIL
                                       QT_TRANSLATE_NOOP("CommandLine",
                                                         "dicerollkin: unknown argument '%1'; "
                                                         "'dicerollkin --help' lists the options\n"))
-                           .arg(FromTerminal(argv[i])));
+                           .arg(Shown(FromTerminal(argv[i]))));
             return Misuse;
         }
     }
-    if (!help && !version && (rolls.asked || rolls.seed != nullptr)) {
+    if (!help && !version && !rolls.asked && rolls.seed != nullptr) {
+        Print(err, TranslateEarly(catalogue, "CommandLine",
+                                  QT_TRANSLATE_NOOP("CommandLine",
+                                                    "dicerollkin: --seed needs --roll; "
+                                                    "'dicerollkin --help' lists the options\n")));
+        return Misuse;
+    }
+    if (!help && !version && rolls.asked) {
         if (rolls.texts.empty()) return NeedsValue(err, catalogue, "--roll");
         return ThrowRolls(rolls, out, err, catalogue);
     }

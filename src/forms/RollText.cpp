@@ -26,8 +26,14 @@ const char* Expected(RollExpected expected) {
         case RollExpected::CloseParen:
             return QT_TRANSLATE_NOOP("Roll", "a closing parenthesis is expected at column %1");
         case RollExpected::OperatorOrEnd:
-            return QT_TRANSLATE_NOOP("Roll",
-                                     "+, -, *, /, a comma or the end is expected at column %1");
+            return QT_TRANSLATE_NOOP(
+                "Roll", "+, -, *, /, %, ^, a comma or the end is expected at column %1");
+        case RollExpected::Operator:
+            return QT_TRANSLATE_NOOP("Roll", "an operator is expected at column %1");
+        case RollExpected::CloseBrace:
+            return QT_TRANSLATE_NOOP("Roll", "a comma or a closing brace is expected at column %1");
+        case RollExpected::CloseBracket:
+            return QT_TRANSLATE_NOOP("Roll", "a closing bracket is expected at column %1");
         case RollExpected::Nothing:
         case RollExpected::NumberOrDice:
             break;
@@ -75,13 +81,37 @@ QString RollErrorText(const RollError& e, const QTranslator* catalogue) {
         case RollErrorKind::Overflow:
             return text(QT_TRANSLATE_NOOP("Roll", "a value past 64 bits at column %1"))
                 .arg(e.column);
+        case RollErrorKind::AlwaysRerolls:
+            return text(QT_TRANSLATE_NOOP("Roll", "every face would be rerolled, at column %1"))
+                .arg(e.column);
+        case RollErrorKind::AlwaysExplodes:
+            return text(QT_TRANSLATE_NOOP("Roll", "every die would explode, at column %1"))
+                .arg(e.column);
+        case RollErrorKind::TextTooLong:
+            return text(QT_TRANSLATE_NOOP("Roll",
+                                          "a label or note longer than %1 characters at column %2"))
+                .arg(RollLimits::Text)
+                .arg(e.column);
+        case RollErrorKind::ControlCharacter:
+            return text(QT_TRANSLATE_NOOP("Roll", "a control character at column %1"))
+                .arg(e.column);
+        case RollErrorKind::DiceInCount:
+            return text(QT_TRANSLATE_NOOP("Roll",
+                                          "dice in a count or a number of faces, at column %1"))
+                .arg(e.column);
+        case RollErrorKind::NoRepeats:
+            return text(QT_TRANSLATE_NOOP("Roll", "0 repeats at column %1")).arg(e.column);
     }
     return {};
 }
 
 RollWords RollWordsText(const QTranslator* catalogue) {
     return {Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "natural 20")).toStdString(),
-            Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "natural 1")).toStdString()};
+            Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "natural 1")).toStdString(),
+            Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "critical %1")).toStdString(),
+            Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "critical failure %1")).toStdString(),
+            Translated(catalogue, QT_TRANSLATE_NOOP("Roll", "successes %1, failures %2"))
+                .toStdString()};
 }
 
 QString SpokenLine(const QString& plain) {

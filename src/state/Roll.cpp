@@ -1,5 +1,7 @@
 #include "state/Roll.h"
 
+#include "state/RollSpans.h"
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
@@ -57,39 +59,198 @@ bool Meets(DiceRoll::Compare compare, RollValue face, RollValue target) {
             return face < target;
         case C::Equal:
             return face == target;
+        case C::NotEqual:
+            return face != target;
         case C::None:
             break;
     }
     return true;
 }
 
-// How many of n dice the selection keeps.
-RollValue Kept(const DiceRoll::Term& t, RollValue n) {
+bool Meets(const DiceRoll::Point& p, RollValue face) {
+    return Meets(p.compare, face, p.target);
+}
+
+// How many of n dice or sub-rolls a selection keeps.
+RollValue Kept(DiceRoll::Select select, RollValue keep, RollValue n) {
     using S = DiceRoll::Select;
-    switch (t.select) {
+    switch (select) {
         case S::KeepHigh:
         case S::KeepLow:
-            return std::min(t.keep, n);
+            return std::min(keep, n);
         case S::DropHigh:
         case S::DropLow:
-            return std::max<RollValue>(n - t.keep, 0);
+            return std::max<RollValue>(n - keep, 0);
         case S::All:
             break;
     }
     return n;
 }
 
+RollValue Kept(const DiceRoll::Term& t, RollValue n) {
+    return Kept(t.select, t.keep, n);
+}
+
+// Whether a selection keeps the highest (drops the lowest first).
+bool KeepsHighest(DiceRoll::Select select) {
+    return select == DiceRoll::Select::KeepHigh || select == DiceRoll::Select::DropLow;
+}
+
+// The least and the most of one term. Each kept die adds a value from W, the values a die can
+// count (for !! the sum of as many throws as the dice limit leaves it), or with a count -1, 0
+// or +1; between few and many dice are kept.
+RollBounds TermBounds(const DiceRoll::Term& t) {
+    using spans::Spans;
+    const Spans values = spans::Values(t);
+    if (values.empty()) return {};
+    constexpr RollValue Limit = RollLimits::Dice;
+    const bool explodes = t.explode && !spans::Intersect(values, spans::Of(t.explodeAt)).empty();
+    RollValue dice = t.count;
+    Spans w = values;
+    if (explodes) {
+        switch (t.explosion) {
+            case DiceRoll::Explode::Each:
+                dice = Limit;
+                break;
+            case DiceRoll::Explode::Penetrate:
+                dice = Limit;
+                for (const spans::Span& v : values)
+                    w.push_back({SatSub(v.lo, 1), SatSub(v.hi, 1)});
+                break;
+            case DiceRoll::Explode::Compound: {
+                const RollValue throws = Limit - t.count + 1;
+                const RollValue lo = values.front().lo, hi = values.back().hi;
+                w = {{lo >= 0 ? lo : SatMul(lo, throws), hi > 0 ? SatMul(hi, throws) : hi}};
+                break;
+            }
+            case DiceRoll::Explode::None:
+                break;
+        }
+    }
+    RollValue low = Most, high = Least;
+    if (t.compare == DiceRoll::Compare::None) {
+        for (const spans::Span& v : w) {
+            low = std::min(low, v.lo);
+            high = std::max(high, v.hi);
+        }
+    } else {
+        const Spans successes = spans::Of({t.compare, t.target});
+        const Spans failures =
+            t.failAt.compare == DiceRoll::Compare::None ? Spans{} : spans::Of(t.failAt);
+        const Spans rest = spans::Minus(w, successes);
+        const bool plus = !spans::Intersect(w, successes).empty();
+        const bool minus = !spans::Intersect(rest, failures).empty();
+        const bool zero = !spans::Minus(rest, failures).empty();
+        low = minus ? -1 : zero ? 0 : 1;
+        high = plus ? 1 : zero ? 0 : -1;
+    }
+    const RollValue few = Kept(t, t.count), many = Kept(t, dice);
+    return {std::min(SatMul(few, low), SatMul(many, low)),
+            std::max(SatMul(few, high), SatMul(many, high))};
+}
+
+// The least and the most of base ^ exponent over both ranges: for a fixed exponent the extremes
+// lie at the base's ends or at -1, 0 or 1; for a fixed base at the exponent's two smallest or
+// two largest values (both parities).
+RollBounds PowerBounds(RollBounds x, RollBounds y) {
+    RollBounds r{Most, Least};
+    // Negative exponents first, then the others; a base of -2 or 2 stands for every base past
+    // 1 in size, whose negative powers round to 0 or -1.
+    const RollBounds sides[] = {{y.min, std::min<RollValue>(y.max, -1)},
+                                {std::max<RollValue>(y.min, 0), y.max}};
+    for (const RollBounds e : sides) {
+        if (e.min > e.max) continue;
+        for (const RollValue b : {x.min, x.max, RollValue{-2}, RollValue{-1}, RollValue{0},
+                                  RollValue{1}, RollValue{2}}) {
+            if (b < x.min || b > x.max) continue;
+            for (const RollValue n : {e.min, SatAdd(e.min, 1), SatSub(e.max, 1), e.max}) {
+                if (n < e.min || n > e.max) continue;
+                RollValue v;
+                if (DiceRoll::PowerOf(b, n, v)) {
+                    r.min = std::min(r.min, v);
+                    r.max = std::max(r.max, v);
+                } else if (n >= 0) {
+                    const RollValue past = b < 0 && n % 2 != 0 ? Least : Most;
+                    r.min = std::min(r.min, past);
+                    r.max = std::max(r.max, past);
+                }
+            }
+        }
+    }
+    if (r.min > r.max) return {};
+    return r;
+}
+
+// x % y with the divisor's sign: below y on a positive divisor, above it on a negative one.
+// With one divisor and x within one multiple of it, x % y grows with x.
+RollBounds RemainderBounds(RollBounds x, RollBounds y) {
+    if (y.min == y.max && y.min != 0 && !(x.min == Least && y.min == -1) &&
+        FloorDivide(x.min, y.min) == FloorDivide(x.max, y.min))
+        return {DiceRoll::RemainderOf(x.min, y.min), DiceRoll::RemainderOf(x.max, y.min)};
+    RollBounds r{Most, Least};
+    if (y.max > 0) {
+        r = {0, y.max - 1};
+        if (x.min >= 0) r.max = std::min(r.max, x.max);
+    }
+    if (y.min < 0) {
+        RollBounds n{y.min + 1, 0};
+        if (x.max <= 0) n.min = std::max(n.min, x.min);
+        r = {std::min(r.min, n.min), std::max(r.max, n.max)};
+    }
+    if (r.min > r.max) return {};  // always a division by zero
+    return r;
+}
+
+// Keeping k of values, highest or lowest: the sum of the k highest (or lowest) of `ends`.
+RollValue SumOfKept(std::vector<RollValue> ends, RollValue k, bool highest) {
+    std::sort(ends.begin(), ends.end());
+    if (highest) std::reverse(ends.begin(), ends.end());
+    RollValue sum = 0;
+    for (RollValue i = 0; i < k; ++i)
+        sum = SatAdd(sum, ends[static_cast<std::size_t>(i)]);
+    return sum;
+}
+
 }  // namespace
+
+RollValue DiceRoll::RemainderOf(RollValue a, RollValue b) {
+    if (b == -1) return 0;  // Least % -1 would trap
+    const RollValue r = a % b;
+    return r != 0 && ((r < 0) != (b < 0)) ? r + b : r;
+}
+
+bool DiceRoll::PowerOf(RollValue base, RollValue exponent, RollValue& out) {
+    if (base == 0) {
+        if (exponent < 0) return false;
+        out = exponent == 0 ? 1 : 0;
+    } else if (base == 1) {
+        out = 1;
+    } else if (base == -1) {
+        out = exponent % 2 == 0 ? 1 : -1;
+    } else if (exponent < 0) {
+        out = base > 0 || exponent % 2 == 0 ? 0 : -1;  // 1 / base^n rounded down
+    } else {
+        // |base| >= 2 overflows within 64 steps.
+        out = 1;
+        for (RollValue e = 0; e < exponent; ++e)
+            if (__builtin_mul_overflow(out, base, &out)) return false;
+    }
+    return true;
+}
 
 RollBounds DiceRoll::Bounds(int index) const {
     if (index < 0 || index >= Count()) return {};
     const Part& part = parts_[static_cast<std::size_t>(index)];
-    std::vector<RollBounds> b(nodes_.size());
+    // The part's nodes only, from its first.
+    std::vector<RollBounds> b(static_cast<std::size_t>(part.endNode - part.firstNode));
+    const auto at = [&b, &part](int node) -> RollBounds& {
+        return b[static_cast<std::size_t>(node - part.firstNode)];
+    };
     for (int i = part.firstNode; i < part.endNode; ++i) {
         const Node& n = nodes_[static_cast<std::size_t>(i)];
-        const RollBounds x = n.a >= 0 ? b[static_cast<std::size_t>(n.a)] : RollBounds{};
-        const RollBounds y = n.b >= 0 ? b[static_cast<std::size_t>(n.b)] : RollBounds{};
-        RollBounds& r = b[static_cast<std::size_t>(i)];
+        const RollBounds x = n.a >= 0 ? at(n.a) : RollBounds{};
+        const RollBounds y = n.b >= 0 ? at(n.b) : RollBounds{};
+        RollBounds& r = at(i);
         switch (n.op) {
             case Op::Number:
                 r = {n.value, n.value};
@@ -123,35 +284,41 @@ RollBounds DiceRoll::Bounds(int index) const {
                 if (r.min > r.max) r = {};  // always a division by zero
                 break;
             }
-            case Op::Dice: {
-                const Term& t = terms_[static_cast<std::size_t>(n.value)];
-                // Explosions can add dice up to the limit on all of them.
-                const RollValue few = Kept(t, t.count);
-                const RollValue many = Kept(t, t.explode ? RollLimits::Dice : t.count);
-                const RollValue low = t.faces == 0 ? -1 : 1;
-                const RollValue high = t.faces == 0 ? 1 : t.faces;
-                if (t.compare == Compare::None) {
-                    r = {std::min(few * low, many * low), std::max(few * high, many * high)};
+            case Op::Remainder:
+                r = RemainderBounds(x, y);
+                break;
+            case Op::Power:
+                r = PowerBounds(x, y);
+                break;
+            case Op::Dice:
+                r = TermBounds(terms_[static_cast<std::size_t>(n.value)]);
+                break;
+            case Op::Group: {
+                const Group& g = groups_[static_cast<std::size_t>(n.value)];
+                const auto count = static_cast<RollValue>(g.members.size());
+                const RollValue kept = Kept(g.select, g.keep, count);
+                std::vector<RollValue> lows, highs;
+                RollValue must = 0, can = 0;
+                const spans::Spans meets = spans::Of({g.compare, g.target});
+                for (const int m : g.members) {
+                    const RollBounds mb = at(m);
+                    lows.push_back(mb.min);
+                    highs.push_back(mb.max);
+                    const spans::Spans range{{mb.min, mb.max}};
+                    if (spans::Minus(range, meets).empty()) ++must;
+                    if (!spans::Intersect(range, meets).empty()) ++can;
+                }
+                if (g.compare == Compare::None) {
+                    const bool highest = KeepsHighest(g.select);
+                    r = {SumOfKept(lows, kept, highest), SumOfKept(highs, kept, highest)};
                 } else {
-                    bool all = true, none = true;
-                    // Every face between low and high meets the target when both ends do, as
-                    // long as the test is one-sided; = is decided by the ends too.
-                    const bool lowMeets = Meets(t.compare, low, t.target);
-                    const bool highMeets = Meets(t.compare, high, t.target);
-                    if (t.compare == Compare::Equal) {
-                        all = low == high && lowMeets;
-                        none = t.target < low || t.target > high;
-                    } else {
-                        all = lowMeets && highMeets;
-                        none = !lowMeets && !highMeets;
-                    }
-                    r = {all ? few : 0, none ? 0 : many};
+                    r = {std::max<RollValue>(must - (count - kept), 0), std::min(kept, can)};
                 }
                 break;
             }
         }
     }
-    return b[static_cast<std::size_t>(part.endNode - 1)];
+    return at(part.endNode - 1);
 }
 
 RollValue RollDieFace(Random& rng, RollValue faces) {
@@ -167,44 +334,129 @@ RollValue RollDieFace(Random& rng, RollValue faces) {
 
 namespace {
 
-// Throws one term into `out`; false when a die would pass the limit on dice.
-bool ThrowTerm(const DiceRoll::Term& t, Random& rng, int& diceLeft, RolledTerm& out,
-               RollValue& value) {
-    out.faces = t.faces;
+// One die: thrown, rerolled as the term asks (each rerolled die shown in `shown` when given),
+// clamped. False when the dice limit is reached.
+bool ThrowDie(const DiceRoll::Term& t, Random& rng, int& diceLeft, std::vector<RollDie>* shown,
+              RollDie& die) {
     const RollValue sides = t.faces == 0 ? 3 : t.faces;
-    auto& dice = out.dice;
-    for (RollValue k = 0; k < t.count; ++k) {
-        do {
-            if (diceLeft == 0) return false;
-            --diceLeft;
-            RollDie die;
-            die.face = RollDieFace(rng, sides);
-            die.exploded = t.explode && die.face == sides;
-            if (t.faces == 0) die.face -= 2;
-            dice.push_back(die);
-        } while (dice.back().exploded);
+    for (bool first = true;; first = false) {
+        if (diceLeft == 0) return false;
+        --diceLeft;
+        RollValue face = RollDieFace(rng, sides);
+        if (t.faces == 0) face -= 2;
+        RollValue value = face;
+        if (t.clampLow) value = std::max(value, *t.clampLow);
+        if (t.clampHigh) value = std::min(value, *t.clampHigh);
+        die = RollDie{};
+        die.face = value;
+        die.altered = value != face;
+        const bool again = t.reroll != DiceRoll::Reroll::None &&
+                           (first || t.reroll == DiceRoll::Reroll::Always) &&
+                           Meets(t.rerollAt, face);
+        if (!again) return true;
+        // Rerolled on its face as thrown, and shown so.
+        die.face = face;
+        die.altered = false;
+        die.rerolled = true;
+        if (shown != nullptr) shown->push_back(die);
     }
-    const auto n = static_cast<RollValue>(dice.size());
+}
+
+// Throws one term into `out`: its value, or the error that stopped it.
+std::optional<RollErrorKind> ThrowTerm(const DiceRoll::Term& t, Random& rng, int& diceLeft,
+                                       RolledTerm& out, RollValue& value) {
+    using X = DiceRoll::Explode;
+    out.faces = t.faces;
+    out.after = t.written;
+    auto& dice = out.dice;
+    RollDie die;
+    for (RollValue k = 0; k < t.count; ++k) {
+        if (!ThrowDie(t, rng, diceLeft, &dice, die)) return RollErrorKind::TooManyDice;
+        if (t.explosion == X::Compound) {
+            for (RollValue last = die.face; Meets(t.explodeAt, last);) {
+                RollDie more;
+                if (!ThrowDie(t, rng, diceLeft, nullptr, more)) return RollErrorKind::TooManyDice;
+                if (__builtin_add_overflow(die.face, more.face, &die.face))
+                    return RollErrorKind::Overflow;
+                ++die.compounded;
+                die.exploded = die.altered = true;
+                last = more.face;
+            }
+            dice.push_back(die);
+            continue;
+        }
+        for (;;) {
+            // A die added by !p explodes on its face before the one it loses.
+            const RollValue judged = die.penetrated ? die.face + 1 : die.face;
+            die.exploded = t.explode && Meets(t.explodeAt, judged);
+            dice.push_back(die);
+            if (!die.exploded) break;
+            if (!ThrowDie(t, rng, diceLeft, &dice, die)) return RollErrorKind::TooManyDice;
+            if (t.explosion == X::Penetrate) {
+                die.face -= 1;
+                die.penetrated = die.altered = true;
+            }
+        }
+    }
+    // Keep or drop among the dice that count: lowest first, among equal faces the first thrown.
+    const auto n = static_cast<RollValue>(
+        std::count_if(dice.begin(), dice.end(), [](const RollDie& d) { return !d.rerolled; }));
     const RollValue drop = n - Kept(t, n);
     if (drop > 0) {
-        // Lowest first; among equal faces the first thrown first.
-        std::vector<std::size_t> order(dice.size());
-        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::vector<std::size_t> order;
+        order.reserve(dice.size());
+        for (std::size_t i = 0; i < dice.size(); ++i)
+            if (!dice[i].rerolled) order.push_back(i);
         std::stable_sort(order.begin(), order.end(), [&dice](std::size_t a, std::size_t b) {
             return dice[a].face < dice[b].face;
         });
-        using S = DiceRoll::Select;
-        const bool lowest = t.select == S::KeepHigh || t.select == S::DropLow;
+        const bool lowest = KeepsHighest(t.select);
         for (RollValue k = 0; k < drop; ++k)
             dice[order[static_cast<std::size_t>(lowest ? k : n - 1 - k)]].dropped = true;
     }
     value = 0;
-    for (const RollDie& d : dice)
-        if (!d.dropped)
-            value += t.compare == DiceRoll::Compare::None ? d.face
-                     : Meets(t.compare, d.face, t.target) ? 1
-                                                          : 0;
-    return true;
+    RollValue successes = 0, failures = 0;
+    for (RollDie& d : dice) {
+        if (d.rerolled) continue;
+        d.critical = t.criticalAt.compare != DiceRoll::Compare::None && Meets(t.criticalAt, d.face);
+        d.fumble = t.fumbleAt.compare != DiceRoll::Compare::None && Meets(t.fumbleAt, d.face);
+        if (d.dropped) continue;
+        if (t.compare == DiceRoll::Compare::None) {
+            if (__builtin_add_overflow(value, d.face, &value)) return RollErrorKind::Overflow;
+        } else if (Meets(t.compare, d.face, t.target)) {
+            ++successes;
+        } else if (t.failAt.compare != DiceRoll::Compare::None && Meets(t.failAt, d.face)) {
+            ++failures;
+        }
+    }
+    if (t.compare != DiceRoll::Compare::None) {
+        value = successes - failures;
+        if (t.failAt.compare != DiceRoll::Compare::None) {
+            out.successes = successes;
+            out.failures = failures;
+        }
+    }
+    if (t.sort != DiceRoll::Sort::None) {
+        // Each die moves with the rerolled dice it replaced: units [begin, end) of the dice.
+        std::vector<std::pair<std::size_t, std::size_t>> units;
+        for (std::size_t i = 0, begin = 0; i < dice.size(); ++i)
+            if (!dice[i].rerolled) {
+                units.emplace_back(begin, i + 1);
+                begin = i + 1;
+            }
+        const bool down = t.sort == DiceRoll::Sort::Descending;
+        std::stable_sort(units.begin(), units.end(), [&dice, down](const auto& a, const auto& b) {
+            const RollValue x = dice[a.second - 1].face, y = dice[b.second - 1].face;
+            return down ? x > y : x < y;
+        });
+        std::vector<RollDie> sorted;
+        sorted.reserve(dice.size());
+        for (const auto& [begin, end] : units)
+            sorted.insert(sorted.end(), dice.begin() + static_cast<std::ptrdiff_t>(begin),
+                          dice.begin() + static_cast<std::ptrdiff_t>(end));
+        dice.swap(sorted);
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -215,10 +467,12 @@ RollOutcome DiceRoll::Throw(Random& rng) const {
         out.error = error_;
         return out;
     }
+    out.note = note_;
     std::vector<RollValue> v(nodes_.size());
     int diceLeft = RollLimits::Dice;
     for (const Part& part : parts_) {
-        RolledPart rolled{part.text, part.details, {}, 0};
+        RolledPart rolled{part.text, part.label, part.details, {}, {}, 0};
+        rolled.groups.resize(static_cast<std::size_t>(part.endGroup - part.firstGroup));
         for (int i = part.firstNode; i < part.endNode; ++i) {
             const Node& n = nodes_[static_cast<std::size_t>(i)];
             const RollValue x = n.a >= 0 ? v[static_cast<std::size_t>(n.a)] : 0;
@@ -242,21 +496,65 @@ RollOutcome DiceRoll::Throw(Random& rng) const {
                     overflow = __builtin_mul_overflow(x, y, &r);
                     break;
                 case Op::Divide:
+                case Op::Remainder:
                     if (y == 0) {
                         out.error = RollError{RollErrorKind::DivisionByZero, n.column};
                         return out;
                     }
-                    overflow = x == Least && y == -1;
-                    if (!overflow) r = FloorDivide(x, y);
+                    if (x == Least && y == -1) {
+                        overflow = n.op == Op::Divide;
+                        r = 0;
+                    } else {
+                        const RollValue q = FloorDivide(x, y);
+                        r = n.op == Op::Divide ? q : RemainderOf(x, y);
+                    }
                     break;
-                case Op::Dice:
-                    rolled.terms.emplace_back();
-                    if (!ThrowTerm(terms_[static_cast<std::size_t>(n.value)], rng, diceLeft,
-                                   rolled.terms.back(), r)) {
-                        out.error = RollError{RollErrorKind::TooManyDice, n.column};
+                case Op::Power:
+                    if (!PowerOf(x, y, r)) {
+                        out.error = RollError{
+                            y < 0 ? RollErrorKind::DivisionByZero : RollErrorKind::Overflow,
+                            n.column};
                         return out;
                     }
                     break;
+                case Op::Dice:
+                    rolled.terms.emplace_back();
+                    if (const auto failed = ThrowTerm(terms_[static_cast<std::size_t>(n.value)],
+                                                      rng, diceLeft, rolled.terms.back(), r)) {
+                        out.error = RollError{*failed, n.column};
+                        return out;
+                    }
+                    break;
+                case Op::Group: {
+                    const Group& g = groups_[static_cast<std::size_t>(n.value)];
+                    RolledGroup& shown =
+                        rolled.groups[static_cast<std::size_t>(n.value - part.firstGroup)];
+                    const auto count = static_cast<RollValue>(g.members.size());
+                    shown.dropped.assign(g.members.size(), false);
+                    std::vector<std::size_t> order(g.members.size());
+                    std::iota(order.begin(), order.end(), std::size_t{0});
+                    const auto total = [&](std::size_t m) {
+                        return v[static_cast<std::size_t>(g.members[m])];
+                    };
+                    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+                        return total(a) < total(b);
+                    });
+                    const RollValue drop = count - Kept(g.select, g.keep, count);
+                    const bool lowest = KeepsHighest(g.select);
+                    for (RollValue k = 0; k < drop; ++k)
+                        shown.dropped[order[static_cast<std::size_t>(lowest ? k : count - 1 - k)]] =
+                            true;
+                    r = 0;
+                    for (std::size_t m = 0; m < g.members.size() && !overflow; ++m) {
+                        if (shown.dropped[m]) continue;
+                        if (g.compare == Compare::None) {
+                            overflow = __builtin_add_overflow(r, total(m), &r);
+                        } else if (Meets(g.compare, total(m), g.target)) {
+                            ++r;
+                        }
+                    }
+                    break;
+                }
             }
             if (overflow) {
                 out.error = RollError{RollErrorKind::Overflow, n.column};
@@ -287,14 +585,24 @@ std::string Escaped(std::string_view s) {
     return out;
 }
 
+// `format` with %1 and %2 replaced.
+std::string Worded(std::string format, const std::string& one, const std::string& two = {}) {
+    for (const auto& [mark, by] : {std::pair{"%1", &one}, std::pair{"%2", &two}}) {
+        const auto at = format.find(mark);
+        if (at != std::string::npos) format.replace(at, 2, *by);
+    }
+    return format;
+}
+
 std::string Term(const RolledTerm& t, const RollWords& words, bool markup) {
     RollValue low = Most, high = Least;
     for (const RollDie& d : t.dice) {
-        if (d.dropped) continue;
+        if (d.dropped || d.rerolled) continue;
         low = std::min(low, d.face);
         high = std::max(high, d.face);
     }
     const bool marked = markup && low < high;
+    const auto text = [markup](const std::string& s) { return markup ? Escaped(s) : s; };
     std::string out = "[";
     for (std::size_t k = 0; k < t.dice.size(); ++k) {
         const RollDie& d = t.dice[k];
@@ -302,23 +610,39 @@ std::string Term(const RolledTerm& t, const RollWords& words, bool markup) {
         // Appended rather than "+" + to_string(): GCC 12 at -O3 warns falsely (-Wrestrict) on that.
         std::string face = t.faces == 0 && d.face > 0 ? "+" : "";
         face += std::to_string(d.face);
-        if (d.exploded) face += '!';
-        if (d.dropped) {
-            out += markup ? "<s>" + face + "</s>" : "~" + face + "~";
+        const bool penetrates = k + 1 < t.dice.size() && t.dice[k + 1].penetrated;
+        if (d.rerolled) {
+            face += 'r';
+        } else if (d.compounded > 0) {
+            face += "!!";
+        } else if (d.exploded) {
+            face += penetrates ? "!p" : "!";
+        }
+        if (d.dropped || d.rerolled) {
+            out += markup ? "<s>" + face + "</s>" : d.dropped ? "~" + face + "~" : face;
             continue;
         }
+        if (markup && (d.compounded > 0 || d.penetrated)) face = "<i>" + face + "</i>";
         if (marked && d.face == high) {
             face = "<b>" + face + "</b>";
         } else if (marked && d.face == low) {
             face = "<u>" + face + "</u>";
         }
         out += face;
-        if (t.faces == 20 && (d.face == 20 || d.face == 1)) {
-            const std::string& word = d.face == 20 ? words.natural20 : words.natural1;
-            out += " (" + (markup ? Escaped(word) : word) + ")";
+        if (t.faces == 20 && !d.altered && (d.face == 20 || d.face == 1)) {
+            out += " (" + text(d.face == 20 ? words.natural20 : words.natural1) + ")";
+        } else if (d.critical || d.fumble) {
+            const std::string word =
+                text(Worded(d.critical ? words.critical : words.fumble, std::to_string(d.face)));
+            out += markup ? " (<i>" + word + "</i>)" : " (" + word + ")";
         }
     }
-    return out + "]";
+    out += "]" + text(t.after);
+    if (t.successes >= 0)
+        out += " (" +
+               text(Worded(words.counts, std::to_string(t.successes), std::to_string(t.failures))) +
+               ")";
+    return out;
 }
 
 // A roll's dice and numbers as written, "[14] + 7".
@@ -327,6 +651,11 @@ std::string Details(const RolledPart& part, const RollWords& words, bool markup)
     for (const RolledPart::Piece& piece : part.details) {
         if (piece.term >= 0) {
             out += Term(part.terms[static_cast<std::size_t>(piece.term)], words, markup);
+        } else if (piece.group >= 0) {
+            const auto& dropped = part.groups[static_cast<std::size_t>(piece.group)].dropped;
+            if (static_cast<std::size_t>(piece.member) < dropped.size() &&
+                dropped[static_cast<std::size_t>(piece.member)])
+                out += markup ? (piece.ends ? "</s>" : "<s>") : "~";
         } else {
             out += markup ? Escaped(piece.text) : piece.text;
         }
@@ -336,15 +665,39 @@ std::string Details(const RolledPart& part, const RollWords& words, bool markup)
 
 std::string Line(const RollOutcome& outcome, const RollWords& words, bool markup) {
     std::string out;
+    const auto text = [markup](const std::string& s) { return markup ? Escaped(s) : s; };
     for (const RolledPart& part : outcome.parts) {
         if (!out.empty()) out += "; ";
-        out += (markup ? Escaped(part.text) : part.text) + ": " + Details(part, words, markup) +
-               " = " + std::to_string(part.total);
+        out += text(part.label.empty() ? part.text : part.label) + ": " +
+               Details(part, words, markup) + " = " + std::to_string(part.total);
     }
+    if (!outcome.note.empty()) out += " # " + text(outcome.note);
     return out;
 }
 
 }  // namespace
+
+std::string EscapedControls(std::string_view text) {
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (u < 0x20 || u == 0x7f) {
+            out += "\\x";
+            out += Hex[u >> 4];
+            out += Hex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
 
 std::string RollLine(const RollOutcome& outcome, const RollWords& words) {
     return Line(outcome, words, false);

@@ -125,6 +125,26 @@ def test_a_roll_typed_in_the_roll_window_and_entered_lands_in_history(x, app):
     assert dropped <= min(kept) and sum(kept) + 2 == int(m.group(2)), text
 
 
+def test_a_grouped_labelled_roll_typed_in_the_roll_window_keeps_the_higher_sub_roll(x, app):
+    choose(x, app.window, "Roll...")
+    rolls = x.wait_window(ROLLS)
+    x.click(rolls.x + rolls.w // 2, rolls.y + 20)  # the field
+    x.xdotool("type", "--delay", "30", "{2d6+1, 1d4}kh1 [best]")
+    x.xdotool("key", "Return")
+    choose(x, app.window, "History...")
+    history = x.wait_window(HISTORY)
+    x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
+    text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
+                                  check=False), 5, what="the clipboard")
+    m = re.fullmatch(r"\d\d:\d\d:\d\d  best: \{(~?)\[(\d), (\d)\] \+ 1~?, (~?)\[(\d)\]~?\}kh1 = (\d+)",
+                     text)
+    assert m, text
+    pair, single = int(m[2]) + int(m[3]) + 1, int(m[5])
+    # The lower sub-roll is struck through (the first of equal totals), the higher is the total.
+    assert (m[1], m[4]) == (("~", "") if pair <= single else ("", "~")), text
+    assert int(m[6]) == max(pair, single), text
+
+
 def test_saved_rolls_from_a_hand_written_file_and_a_remembered_anchor_survive_a_restart(x, binary):
     folder = os.path.join(x.env["XDG_CONFIG_HOME"], "dicerollkin")
     os.makedirs(folder)

@@ -128,7 +128,11 @@ def test_help_version_and_a_wrong_argument_need_no_display(binary):
             (["--help"], 0, usage, ""), (["-h"], 0, usage, ""),
             (["--version"], 0, r"dicerollkin \d+\.\d+\.\d+\n", ""),
             (["-platform", "xcb"], 2, "", refused.format("-platform")),
-            (["--help", "x"], 2, "", refused.format("x"))):
+            (["--help", "x"], 2, "", refused.format("x")),
+            (["--seed", "5"], 2, "", r"dicerollkin: --seed needs --roll;[^\n]*\n"),
+            # A roll's control characters escaped: one line, nothing sent to the terminal.
+            (["--roll", "1d6\n+2\x1b[2J"], 2, "",
+             r"dicerollkin: 1d6\\n\+2\\x1b\[2J: [^\n]* column 4\n")):
         r = subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
         assert r.returncode == status and re.fullmatch(out, r.stdout, re.S) and \
             re.fullmatch(err, r.stderr, re.S), (args, r)
