@@ -8,17 +8,21 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
 #include "forms/BesideStrip.h"
 #include "platform/Desktop.h"
+#include "state/Luck.h"
 #include "state/ThrowHistory.h"
 #include "state/WholeFile.h"
 
@@ -30,14 +34,23 @@ namespace {
 constexpr float HistoryWidth = 5400;
 constexpr float HistoryHeight = 4500;
 
+// A throw's percentiles, "73.4" or for several rolls "73.4 / 12.0"; empty when its odds are not
+// known.
+QString Percentiles(ThrowLuck& luck, int row, const QLocale& locale = QLocale()) {
+    QStringList ranks;
+    for (const double r : luck.MidRanks(row))
+        ranks << locale.toString(100 * r, 'f', 1);
+    return ranks.join(QStringLiteral(" / "));
+}
+
 // The history as Qt's views see it. Display: the line; MarkupRole: the line with the highest and
 // lowest dice marked as in the tooltip, as rich text; accessible description: the marks in words.
 class ThrowListModel final : public QAbstractListModel, public ThrowHistory::Watcher {
 public:
     static constexpr int MarkupRole = Qt::UserRole;
 
-    ThrowListModel(ThrowHistory& history, QObject* parent)
-        : QAbstractListModel(parent), history_(history) {
+    ThrowListModel(ThrowHistory& history, ThrowLuck& luck, QObject* parent)
+        : QAbstractListModel(parent), history_(history), luck_(luck) {
         history_.SetWatcher(this);
     }
     ~ThrowListModel() override { history_.SetWatcher(nullptr); }
@@ -57,9 +70,13 @@ public:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
                                               history_.LineMarkup(row)) +
                        Posted(row).first.toHtmlEscaped();
-            case Qt::ToolTipRole:
-                if (const QString tip = Posted(row).second; !tip.isEmpty()) return tip;
-                return {};
+            case Qt::ToolTipRole: {
+                QStringList tip;
+                if (const QString posted = Posted(row).second; !posted.isEmpty()) tip << posted;
+                if (const QString luck = Luck(row); !luck.isEmpty()) tip << luck;
+                if (tip.isEmpty()) return {};
+                return tip.join(QLatin1Char('\n'));
+            }
             case Qt::AccessibleDescriptionRole:
                 // A roll's line names its naturals and marks its dropped dice in characters.
                 if (const ThrowHistory::RollLines* roll = history_.Roll(row))
@@ -118,7 +135,14 @@ private:
         return {};
     }
 
+    // "Luck: percentile 73", worked out as the tooltip is asked for.
+    QString Luck(int row) const {
+        const QString ranks = Percentiles(luck_, row);
+        return ranks.isEmpty() ? QString() : frmHistory::tr("Luck: percentile %1").arg(ranks);
+    }
+
     ThrowHistory& history_;
+    ThrowLuck& luck_;
 };
 
 // Draws a line's rich text, so that the highest and lowest dice are marked as in the tooltip.
@@ -203,14 +227,30 @@ private:
 }  // namespace
 
 frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
-    : QWidget(nullptr, Qt::Window), throws_(throws), screen_(screen) {
+    : QWidget(nullptr, Qt::Window),
+      throws_(throws),
+      luck_(std::make_unique<ThrowLuck>(throws)),
+      screen_(screen) {
     SetUpBesideStrip(*this, "frmHistory", tr("Dice Rollkin History"), HistoryWidth, HistoryHeight,
                      screen);
+
+    lblLuck = new QLabel(this);
+    lblLuck->setObjectName(QStringLiteral("lblLuck"));
+    lblLuck->setWordWrap(true);
+    lblLuck->setToolTip(
+        tr("Each total's percentile in its roll's exact odds (a tie counts "
+           "half); the dice look fair unless a z-test of the average percentile, "
+           "each throw weighed by its own variance, gives p under 0.05."));
+    // Worked out once the throws of a burst are in, and only while the window is open.
+    luckTimer_ = new QTimer(this);
+    luckTimer_->setSingleShot(true);
+    luckTimer_->setInterval(0);
+    connect(luckTimer_, &QTimer::timeout, this, [this] { ShowLuck(); });
 
     lstThrows = new QListView(this);
     lstThrows->setObjectName(QStringLiteral("lstThrows"));
     lstThrows->setAccessibleName(tr("Throws"));
-    auto* model = new ThrowListModel(throws_, this);
+    auto* model = new ThrowListModel(throws_, *luck_, this);
     auto* delegate = new MarkedLineDelegate(lstThrows);
     lstThrows->setModel(model);
     lstThrows->setItemDelegate(delegate);
@@ -236,6 +276,12 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     saveable();
     connect(model, &QAbstractItemModel::rowsInserted, this, saveable);
     connect(model, &QAbstractItemModel::modelReset, this, saveable);
+    const auto luck = [this] {
+        if (isVisible()) luckTimer_->start();
+    };
+    connect(model, &QAbstractItemModel::rowsInserted, this, luck);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, luck);
+    connect(model, &QAbstractItemModel::modelReset, this, luck);
     cmdClear = new QPushButton(tr("Clear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     connect(cmdCopy, &QPushButton::clicked, this, [this] { cmdCopy_Click(); });
@@ -254,6 +300,7 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdClear);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblLuck);
     layout->addWidget(lstThrows);
     layout->addLayout(buttons);
     setTabOrder(lstThrows, cmdCopy);
@@ -299,6 +346,27 @@ void frmHistory::cmdSave_Click() {
 
 void frmHistory::cmdClear_Click() {
     throws_.Clear();
+}
+
+void frmHistory::showEvent(QShowEvent* event) {
+    ShowLuck();
+    QWidget::showEvent(event);
+}
+
+void frmHistory::ShowLuck() {
+    const LuckTest test = luck_->Test();
+    if (test.throws == 0) {
+        lblLuck->setText(tr("No throws yet to judge the dice by."));
+        return;
+    }
+    const QLocale locale;
+    const QString p = locale.toString(test.p, 'g', 2);
+    const QString verdict = test.p >= 0.05           ? tr("the dice look fair, p = %1").arg(p)
+                            : test.meanMidRank > 0.5 ? tr("the dice run high, p = %1").arg(p)
+                                                     : tr("the dice run low, p = %1").arg(p);
+    lblLuck->setText(tr("%1 throws, average percentile %2: %3 (z-test of the percentiles)")
+                         .arg(test.throws)
+                         .arg(locale.toString(100 * test.meanMidRank, 'f', 0), verdict));
 }
 
 void frmHistory::keyPressEvent(QKeyEvent* event) {

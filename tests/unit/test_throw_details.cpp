@@ -349,6 +349,10 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
     EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The history could not be saved in \"" +
                                                       desktop.saveAnswer + "\": "));
     EXPECT_EQ(program.Throws().Count(), 3);
+    // The two throws whose rolls are known: mid-ranks 0.789, 0.525 and 0.5 against one half.
+    window.ShowLuck();
+    EXPECT_EQ(window.lblLuck->text(), "2 throws, average percentile 60: the dice look fair, "
+                                      "p = 0.53 (z-test of the percentiles)");
     window.cmdClear->click();
     EXPECT_FALSE(window.cmdSave->isEnabled());
 }
@@ -356,6 +360,7 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
 TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack) {
     program.SavedRollsEdited({{"Longsword", "d20+7, 1d8+4"}, {"Bad", "d20+"}, {"Fireball", "8d6"}});
     ASSERT_EQ(strip().ButtonCount(), LastSlot + 2);  // the one that cannot be thrown is left off
+    EXPECT_EQ(strip().ButtonAt(LastSlot + 2).toolTip(), "Fireball: 8d6 (average 28, 8 to 48)");
     DiceButton& sword = strip().ButtonAt(LastSlot + 1);
     EXPECT_EQ(sword.objectName(), "cmdSaved1");
     EXPECT_EQ(sword.text(), "Longsword");
