@@ -333,8 +333,11 @@ void frmHistory::cmdSave_Click() {
     const QString path =
         screen_.SaveFileName(*this, tr("Save History"), tr("Text (*.txt);;CSV (*.csv)"));
     if (path.isEmpty()) return;
+    const ThrowHistory::CsvColumn percentile{
+        "percentile",
+        [this](int row) { return Percentiles(*luck_, row, QLocale::c()).toStdString(); }};
     const std::string text = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
-                                 ? throws_.Csv()
+                                 ? throws_.Csv(&percentile)
                                  : throws_.Text({}) + '\n';
     // All or nothing: a file that was there stays as it was when the write fails.
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(text));

@@ -130,8 +130,9 @@ std::string CsvField(const std::string& field) {
 
 }  // namespace
 
-std::string ThrowHistory::Csv() const {
-    std::string csv = "time,roll,dice,total\r\n";
+std::string ThrowHistory::Csv(const CsvColumn* extra) const {
+    std::string csv = "time,roll,dice,total";
+    csv += (extra ? ',' + CsvField(extra->header) : std::string()) + "\r\n";
     for (int row = 0; row < Count(); ++row) {
         std::string roll, dice, total;
         if (const RollLines* lines = Roll(row)) {
@@ -147,8 +148,9 @@ std::string ThrowHistory::Csv() const {
             }
             total = std::to_string(record.total);
         }
-        csv += Time(row) + ',' + CsvField(roll) + ',' + CsvField(dice) + ',' + CsvField(total) +
-               "\r\n";
+        csv += Time(row) + ',' + CsvField(roll) + ',' + CsvField(dice) + ',' + CsvField(total);
+        if (extra) csv += ',' + CsvField(extra->field(row));
+        csv += "\r\n";
     }
     return csv;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -61,7 +62,12 @@ public:
     std::string Text(std::vector<int> rows) const;
     // Every throw as comma-separated values (RFC 4180), a header row first: time, roll, dice,
     // total. A strip throw's roll is its dice ("3d6"), its dice the faces ("2 + 5 + 6").
-    std::string Csv() const;
+    // `extra`: one more column, its header and each row's field.
+    struct CsvColumn {
+        std::string header;
+        std::function<std::string(int row)> field;
+    };
+    std::string Csv(const CsvColumn* extra = nullptr) const;
 
 private:
     struct Entry {

@@ -333,8 +333,10 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
          "12:01:02  Say \"hi\", Bo: [3] = 3\n12:00:01  d20+7: [11] + 7 = 18; 2d6: [1, 6] = 7\n"
          "12:00:00  3d6: 2 + 5 + 6 = 13\n"},
         {"throws.CsV",
-         "time,roll,dice,total\r\n12:01:02,\"Say \"\"hi\"\", Bo\",[3],3\r\n"
-         "12:00:01,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7\r\n12:00:00,3d6,2 + 5 + 6,13\r\n"},
+         // Each total's percentile in its roll's odds; none where the roll is not known.
+         "time,roll,dice,total,percentile\r\n12:01:02,\"Say \"\"hi\"\", Bo\",[3],3,\r\n"
+         "12:00:01,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7,52.5 / 50.0\r\n"
+         "12:00:00,3d6,2 + 5 + 6,13,78.9\r\n"},
     };
     for (const auto& [name, expected] : files) {
         desktop.saveAnswer = dir.filePath(name);
