@@ -95,6 +95,8 @@ BENCHMARK_CAPTURE(OddsOf, odds_8d6, std::string("8d6"));
 BENCHMARK_CAPTURE(OddsOf, odds_100d100, std::string("100d100"));
 BENCHMARK_CAPTURE(OddsOf, odds_10d10x, std::string("10d10!"));
 BENCHMARK_CAPTURE(OddsOf, odds_1000d6, std::string("1000d6"));
+// What a saved roll's average and range add to a start, for each saved roll.
+BENCHMARK_CAPTURE(OddsOf, odds_saved_roll, std::string("d20+7, 1d8+4"));
 // Candidates for the slowest answer or refusal: each just under or over the limit on steps.
 BENCHMARK_CAPTURE(OddsOf, odds_worst_sum, std::string("1000d100"));
 BENCHMARK_CAPTURE(OddsOf, odds_worst_keep, std::string("1000d6kh3"));
