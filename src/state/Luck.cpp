@@ -6,8 +6,9 @@ namespace rollkin {
 
 namespace {
 
-// Few rolls come back in an evening; a wide one costs megabytes, so the store stays small.
-constexpr std::size_t KeptOdds = 32;
+// The odds of every roll seen are kept up to this many chances in all (16 MB): an evening's
+// rolls fit many times over, and one past it starts the store afresh.
+constexpr std::size_t KeptChances = 2000000;
 
 // "21 / 7" as its totals.
 std::optional<std::vector<RollValue>> Totals(const std::string& text) {
@@ -32,8 +33,16 @@ const std::vector<PartOdds>* ThrowLuck::OddsOf(const std::string& roll) {
     if (const auto known = odds_.find(roll); known != odds_.end()) return &known->second;
     const DiceRoll parsed(roll);
     if (parsed.Error()) return nullptr;
-    if (odds_.size() >= KeptOdds) odds_.clear();
-    return &odds_.emplace(roll, RollOdds(parsed)).first->second;
+    std::vector<PartOdds> odds = RollOdds(parsed);
+    std::size_t chances = 0;
+    for (const PartOdds& part : odds)
+        chances += part.odds.p.size();
+    if (kept_ + chances > KeptChances) {
+        odds_.clear();
+        kept_ = 0;
+    }
+    kept_ += chances;
+    return &odds_.emplace(roll, std::move(odds)).first->second;
 }
 
 std::vector<ThrowLuck::Sample> ThrowLuck::Samples(int row) {

@@ -30,7 +30,8 @@ private:
     const std::vector<PartOdds>* OddsOf(const std::string& roll);
 
     const ThrowHistory& throws_;
-    std::map<std::string, std::vector<PartOdds>> odds_;  // by roll, a few kept
+    std::map<std::string, std::vector<PartOdds>> odds_;  // by roll
+    std::size_t kept_ = 0;                               // chances held in odds_
 };
 
 }  // namespace rollkin
