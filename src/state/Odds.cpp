@@ -115,28 +115,29 @@ Dist Convolve(const Dist& a, const Dist& b, Work& work) {
     return out;
 }
 
-// The sum of a and one die that shows width consecutive values from lo with equal chances: each
+// Adds to a one die that shows `width` consecutive values from lo with equal chances: each
 // total is a window of a's chances, taken as a difference of running sums from whichever end
-// leaves the smaller sum, so that small chances in either tail keep their digits.
-Dist AddUniform(const Dist& a, RollValue lo, RollValue width) {
-    Dist out = Table(Add(a.lo, lo), Add(Add(a.Hi(), lo), width - 1));
+// leaves the smaller sum, so that small chances in either tail keep their digits. The caller has
+// checked the range; `before` and `after` are room for the running sums, kept between dice.
+void AddUniform(Dist& a, RollValue lo, RollValue width, std::vector<double>& before,
+                std::vector<double>& after) {
     const std::size_t n = a.p.size(), w = static_cast<std::size_t>(width);
-    std::vector<double> before(n + 1, 0.0), after(n + 1, 0.0);  // sum of a.p[0..k), a.p[k..n)
+    before.assign(n + 1, 0.0);  // before[k]: the sum of a.p[0..k); after[k]: of a.p[k..n)
+    after.assign(n + 1, 0.0);
     for (std::size_t k = 0; k < n; ++k)
         before[k + 1] = before[k] + a.p[k];
     for (std::size_t k = n; k-- > 0;)
         after[k] = after[k + 1] + a.p[k];
     const double each = 1.0 / static_cast<double>(width);
-    for (std::size_t i = 0; i < out.p.size(); ++i) {
-        // The window a.p[first..last).
+    a.p.resize(n + w - 1);
+    for (std::size_t i = 0; i < a.p.size(); ++i) {
+        // The window a.p[first..last) of the chances before this die.
         const std::size_t last = std::min(i + 1, n);
         const std::size_t first = i + 1 > w ? i + 1 - w : 0;
-        if (first >= last) continue;
-        const double fromLeft = before[last] - before[first];
-        const double fromRight = after[first] - after[last];
-        out.p[i] = each * (before[last] < after[first] ? fromLeft : fromRight);
+        a.p[i] = each * (before[last] < after[first] ? before[last] - before[first]
+                                                     : after[first] - after[last]);
     }
-    return out;
+    a.lo += lo;
 }
 
 Dist Point(RollValue v) {
@@ -356,8 +357,9 @@ private:
             return d;
         }
         Dist d = Point(0);
+        std::vector<double> before, after;
         for (RollValue k = 0; k < n; ++k)
-            d = AddUniform(d, die.Value(1), faces);
+            AddUniform(d, die.Value(1), faces, before, after);
         return d;
     }
 
