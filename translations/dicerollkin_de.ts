@@ -217,6 +217,10 @@ Das Handbuch: man dicerollkin
         <translation>Mittel %1, %2 bis %3</translation>
     </message>
     <message>
+        <source>never gives a total</source>
+        <translation>gibt nie eine Summe</translation>
+    </message>
+    <message>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>

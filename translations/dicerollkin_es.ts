@@ -217,6 +217,10 @@ El manual: man dicerollkin
         <translation>media %1, de %2 a %3</translation>
     </message>
     <message>
+        <source>never gives a total</source>
+        <translation>nunca da un total</translation>
+    </message>
+    <message>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>

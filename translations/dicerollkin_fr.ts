@@ -217,6 +217,10 @@ Le manuel : man dicerollkin
         <translation>moyenne %1, de %2 à %3</translation>
     </message>
     <message>
+        <source>never gives a total</source>
+        <translation>ne donne jamais de total</translation>
+    </message>
+    <message>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>

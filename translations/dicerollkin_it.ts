@@ -217,6 +217,10 @@ Il manuale: man dicerollkin
         <translation>media %1, da %2 a %3</translation>
     </message>
     <message>
+        <source>never gives a total</source>
+        <translation>non dà mai un totale</translation>
+    </message>
+    <message>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>

@@ -106,6 +106,9 @@ std::string Chance(double p) {
 // gives the chance of no total, when there is one.
 std::string OddsTable(const PartOdds& part) {
     const Odds& o = part.odds;
+    // Every throw divides by zero: no total to list.
+    if (o.p.empty())
+        return "# " + part.text + ": no total\n# no total: " + Chance(o.noTotal) + '\n';
     char head[200];
     std::snprintf(head, sizeof head, ": min %lld, max %lld, mean %.4f, sd %.4f\n",
                   static_cast<long long>(o.Min()), static_cast<long long>(o.Max()), o.Mean(),

@@ -58,6 +58,7 @@ QString Number(double value) {
 }  // namespace
 
 QString OddsSummary(const Odds& odds) {
+    if (odds.p.empty()) return QCoreApplication::translate("Odds", "never gives a total");
     return QCoreApplication::translate("Odds", "average %1, %2 to %3")
         .arg(Number(odds.Mean()), QLocale().toString(odds.Min()), QLocale().toString(odds.Max()));
 }
