@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/SingleStrip.h"
+#include "state/Odds.h"
 #include "state/Roll.h"
 #include "state/SettingsFile.h"
 
@@ -40,6 +41,15 @@ void Roll(benchmark::State& state, const std::string& text) {
         benchmark::DoNotOptimize(outcome);
     }
     state.SetLabel(std::to_string(text.size()) + " characters");
+}
+
+// A roll's exact odds, parsed once.
+void OddsOf(benchmark::State& state, const std::string& text) {
+    const rollkin::DiceRoll roll(text);
+    for (auto _ : state) {
+        std::vector<rollkin::PartOdds> odds = rollkin::RollOdds(roll);
+        benchmark::DoNotOptimize(odds);
+    }
 }
 
 // What the start adds for a kept set-up: reading a file with 20 saved rolls and every setting.
@@ -184,6 +194,27 @@ BENCHMARK_CAPTURE(Roll, long_repeats, std::string("20x 1d9r1!>=9kh1 [a label] + 
 BENCHMARK_CAPTURE(Roll, long_modifiers,
                   Long("60d9r1!>=9dl30>=5f1cs9cf1sdmi2ma8", ",60d9r1!>=9dl30>=5f1cs9cf1sdmi2ma8",
                        9));
+
+BENCHMARK_CAPTURE(OddsOf, odds_3d6, std::string("3d6"));
+BENCHMARK_CAPTURE(OddsOf, odds_2d20kh1_5, std::string("2d20kh1+5"));
+BENCHMARK_CAPTURE(OddsOf, odds_4d6dl1, std::string("4d6dl1"));
+BENCHMARK_CAPTURE(OddsOf, odds_8d6, std::string("8d6"));
+BENCHMARK_CAPTURE(OddsOf, odds_100d100, std::string("100d100"));
+BENCHMARK_CAPTURE(OddsOf, odds_10d10x, std::string("10d10!"));
+BENCHMARK_CAPTURE(OddsOf, odds_1000d6, std::string("1000d6"));
+// What a saved roll's average and range add to a start, for each saved roll.
+BENCHMARK_CAPTURE(OddsOf, odds_saved_roll, std::string("d20+7, 1d8+4"));
+// Candidates for the slowest answer or refusal: each just under or over the limit on steps.
+BENCHMARK_CAPTURE(OddsOf, odds_worst_sum, std::string("1000d100"));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_keep, std::string("1000d6kh3"));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_explode_keep, std::string("30d6!kh15"));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_product, std::string("d4000*d4000"));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_wide, std::string("d1000000+d19"));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_rolls, Long("100d100", ",100d100", 9));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_terms, Long("d2", "+d2"));
+BENCHMARK_CAPTURE(OddsOf, odds_worst_nesting,
+                  Long(std::string(32, '(') + "1000d1000000kh500>=500000" + std::string(32, ')'),
+                       "/1"));
 
 BENCHMARK_CAPTURE(SingleStripCheck, single_strip_check, ":97531");
 

@@ -179,8 +179,14 @@ def report(names, pooled, args):
 ROLL_ROWS = [("simple", "4d6dl1+1d8+3", 2.0), ("thousand_dice", "1000d1000", 50.0),
              ("settings_file", "reading the settings file (20 saved rolls, every setting)",
               1000.0),
-             ("single_strip_check", "the single-strip check with no strip running", 1000.0)]
+             ("single_strip_check", "the single-strip check with no strip running", 1000.0),
+             ("odds_3d6", "odds of 3d6", 20.0), ("odds_2d20kh1_5", "odds of 2d20kh1+5", 20.0),
+             ("odds_4d6dl1", "odds of 4d6dl1", 50.0), ("odds_8d6", "odds of 8d6", 50.0),
+             ("odds_100d100", "odds of 100d100", 5000.0),
+             ("odds_10d10x", "odds of 10d10!", 5000.0),
+             ("odds_1000d6", "odds of 1000d6", 20000.0)]
 ROLL_LONG = 1000.0  # the worst 1,000-character input, of the long_* candidates
+ODDS_WORST = 100000.0  # the slowest odds answered or refused, of the odds_worst_* candidates
 
 
 def roll_figures(build, smoke):
@@ -215,6 +221,9 @@ def report_rolls(medians, smoke):
     worst = max((cpu, n) for n, (_, cpu) in medians.items() if n.startswith("long_"))
     print(f"  {'holds ' if worst[0] < ROLL_LONG else 'MISSES'} the worst 1,000 characters under "
           f"{ROLL_LONG:g} us: {worst[0]:.2f} us ({worst[1]})")
+    worst = max((cpu, n) for n, (_, cpu) in medians.items() if n.startswith("odds_worst_"))
+    print(f"  {'holds ' if worst[0] < ODDS_WORST else 'MISSES'} the slowest odds answered or "
+          f"refused under {ODDS_WORST:g} us: {worst[0]:.2f} us ({worst[1]})")
 
 
 def main():

@@ -18,6 +18,7 @@
     <message>
         <source>Usage: dicerollkin [OPTION]
        dicerollkin [--seed N] --roll ROLL [ROLL ...]
+       dicerollkin --odds ROLL [ROLL ...]
 A strip of dice buttons, d2 to d100, that floats above your other windows.
 Without an option it shows the strip: left click a button to throw its dice,
 right click or right drag to choose how many, Shift and left press for the menu.
@@ -27,6 +28,7 @@ Options:
       --version    print the version and exit
       --roll ROLL  throw each ROLL, print its dice and total, and exit
       --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+      --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
 d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
@@ -38,6 +40,7 @@ The manual: man dicerollkin
 </source>
         <translation>Aufruf: dicerollkin [OPTION]
        dicerollkin [--seed N] --roll WURF [WURF ...]
+       dicerollkin --odds WURF [WURF ...]
 Eine Würfelleiste von d2 bis d100, die über den anderen Fenstern schwebt.
 Ohne Option zeigt es die Leiste: ein Linksklick auf einen Knopf wirft seine
 Würfel, Rechtsklick oder Ziehen mit der rechten Taste wählt ihre Anzahl,
@@ -48,6 +51,7 @@ Optionen:
       --version    Versionsinformation anzeigen und beenden
       --roll WURF  jeden WURF werfen, seine Würfel und Summe zeigen und beenden
       --seed N     mit --roll: dasselbe N (0 bis 4294967295) wirft dieselben Würfel
+      --odds WURF  die genaue Wahrscheinlichkeit jeder Summe jedes WURF zeigen und beenden
 
 Ein Wurf ist Würfelnotation: NdM sind N Würfel mit M Seiten (N darf fehlen),
 d% ist d100, NdF sind Fate-Würfel; Zahlen, + - * / (abgerundet) und Klammern.
@@ -198,6 +202,45 @@ Das Handbuch: man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Odds</name>
+    <message>
+        <source>too large to work out exactly: more than %1 steps</source>
+        <translation>zu groß, um genau berechnet zu werden: mehr als %1 Schritte</translation>
+    </message>
+    <message>
+        <source>too large to work out exactly: more than %1 possible totals</source>
+        <translation>zu groß, um genau berechnet zu werden: mehr als %1 mögliche Summen</translation>
+    </message>
+    <message>
+        <source>its totals can pass 64 bits</source>
+        <translation>seine Summen können 64 Bit überschreiten</translation>
+    </message>
+    <message>
+        <source>exploding dice that can pass the %1-dice limit between them cannot be worked out exactly</source>
+        <translation>explodierende Würfel, die zusammen die Grenze von %1 Würfeln überschreiten können, lassen sich nicht genau berechnen</translation>
+    </message>
+    <message>
+        <source>the odds of the form at column %1 are not worked out</source>
+        <translation>die Wahrscheinlichkeiten der Form in Spalte %1 werden nicht berechnet</translation>
+    </message>
+    <message>
+        <source>the roll cannot be thrown</source>
+        <translation>der Wurf kann nicht geworfen werden</translation>
+    </message>
+    <message>
+        <source>average %1, %2 to %3</source>
+        <translation>Mittel %1, %2 bis %3</translation>
+    </message>
+    <message>
+        <source>never gives a total</source>
+        <translation>gibt nie eine Summe</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -704,6 +747,34 @@ Das Handbuch: man dicerollkin
         <source>Undo Clear</source>
         <translation>Leeren rückgängig</translation>
     </message>
+    <message>
+        <source>Luck: percentile %1</source>
+        <translation>Glück: Perzentil %1</translation>
+    </message>
+    <message>
+        <source>Each total&apos;s percentile in its roll&apos;s exact odds (a tie counts half); the dice look fair unless a z-test of the average percentile, each throw weighed by its own variance, gives p under 0.05.</source>
+        <translation>Das Perzentil jeder Summe in den genauen Wahrscheinlichkeiten ihres Wurfs (ein Gleichstand zählt halb); die Würfel wirken fair, solange ein z-Test des mittleren Perzentils, jeder Wurf mit seiner eigenen Varianz gewichtet, nicht p unter 0,05 ergibt.</translation>
+    </message>
+    <message>
+        <source>No throws yet to judge the dice by.</source>
+        <translation>Noch keine Würfe, um die Würfel zu beurteilen.</translation>
+    </message>
+    <message>
+        <source>the dice look fair, p = %1</source>
+        <translation>die Würfel wirken fair, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run high, p = %1</source>
+        <translation>die Würfel fallen hoch, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run low, p = %1</source>
+        <translation>die Würfel fallen niedrig, p = %1</translation>
+    </message>
+    <message>
+        <source>%1 throws, average percentile %2: %3 (z-test of the percentiles)</source>
+        <translation>%1 Würfe, mittleres Perzentil %2: %3 (z-Test der Perzentile)</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>
@@ -807,6 +878,22 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Type the roll to save in the field above.</source>
         <translation>Geben Sie den zu speichernden Wurf im Feld darüber ein.</translation>
+    </message>
+    <message>
+        <source>Odds of the roll</source>
+        <translation>Wahrscheinlichkeiten des Wurfs</translation>
+    </message>
+    <message>
+        <source>Chance of &amp;at least</source>
+        <translation>Chance auf &amp;mindestens</translation>
+    </message>
+    <message>
+        <source>DC %1: %2</source>
+        <translation>SG %1: %2</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Chancen</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
     <message>
         <source>Usage: dicerollkin [OPTION]
        dicerollkin [--seed N] --roll ROLL [ROLL ...]
+       dicerollkin --odds ROLL [ROLL ...]
 A strip of dice buttons, d2 to d100, that floats above your other windows.
 Without an option it shows the strip: left click a button to throw its dice,
 right click or right drag to choose how many, Shift and left press for the menu.
@@ -27,6 +28,7 @@ Options:
       --version    print the version and exit
       --roll ROLL  throw each ROLL, print its dice and total, and exit
       --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+      --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
 d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
@@ -38,6 +40,7 @@ The manual: man dicerollkin
 </source>
         <translation>Uso: dicerollkin [OPCIÓN]
      dicerollkin [--seed N] --roll TIRADA [TIRADA ...]
+     dicerollkin --odds TIRADA [TIRADA ...]
 Una barra de botones de dados, del d2 al d100, que flota sobre tus ventanas.
 Sin opciones muestra la barra: clic izquierdo en un botón para tirar sus dados,
 clic derecho o arrastrar con el botón derecho para elegir cuántos, Mayús y clic
@@ -48,6 +51,7 @@ Opciones:
       --version      muestra la versión y termina
       --roll TIRADA  hace cada TIRADA, muestra sus dados y su total, y termina
       --seed N       con --roll: el mismo N (0 a 4294967295) tira los mismos dados
+      --odds TIRADA  muestra la probabilidad exacta de cada total de cada TIRADA y termina
 
 Una tirada se escribe en notación de dados: NdM son N dados de M caras (N puede
 faltar), d% es un d100, NdF dados Fate; números, + - * / (redondeo hacia abajo)
@@ -198,6 +202,45 @@ El manual: man dicerollkin
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Odds</name>
+    <message>
+        <source>too large to work out exactly: more than %1 steps</source>
+        <translation>demasiado grande para calcularlo con exactitud: más de %1 pasos</translation>
+    </message>
+    <message>
+        <source>too large to work out exactly: more than %1 possible totals</source>
+        <translation>demasiado grande para calcularlo con exactitud: más de %1 totales posibles</translation>
+    </message>
+    <message>
+        <source>its totals can pass 64 bits</source>
+        <translation>sus totales pueden pasar de 64 bits</translation>
+    </message>
+    <message>
+        <source>exploding dice that can pass the %1-dice limit between them cannot be worked out exactly</source>
+        <translation>los dados que explotan y juntos pueden pasar el límite de %1 dados no se pueden calcular con exactitud</translation>
+    </message>
+    <message>
+        <source>the odds of the form at column %1 are not worked out</source>
+        <translation>las probabilidades de la forma de la columna %1 no se calculan</translation>
+    </message>
+    <message>
+        <source>the roll cannot be thrown</source>
+        <translation>la tirada no se puede lanzar</translation>
+    </message>
+    <message>
+        <source>average %1, %2 to %3</source>
+        <translation>media %1, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>never gives a total</source>
+        <translation>nunca da un total</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -704,6 +747,34 @@ El manual: man dicerollkin
         <source>Undo Clear</source>
         <translation>Deshacer borrado</translation>
     </message>
+    <message>
+        <source>Luck: percentile %1</source>
+        <translation>Suerte: percentil %1</translation>
+    </message>
+    <message>
+        <source>Each total&apos;s percentile in its roll&apos;s exact odds (a tie counts half); the dice look fair unless a z-test of the average percentile, each throw weighed by its own variance, gives p under 0.05.</source>
+        <translation>El percentil de cada total en las probabilidades exactas de su tirada (un empate cuenta la mitad); los dados parecen justos salvo que una prueba z del percentil medio, cada tirada ponderada por su propia varianza, dé p menor que 0,05.</translation>
+    </message>
+    <message>
+        <source>No throws yet to judge the dice by.</source>
+        <translation>Aún no hay tiradas para juzgar los dados.</translation>
+    </message>
+    <message>
+        <source>the dice look fair, p = %1</source>
+        <translation>los dados parecen justos, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run high, p = %1</source>
+        <translation>los dados salen altos, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run low, p = %1</source>
+        <translation>los dados salen bajos, p = %1</translation>
+    </message>
+    <message>
+        <source>%1 throws, average percentile %2: %3 (z-test of the percentiles)</source>
+        <translation>%1 tiradas, percentil medio %2: %3 (prueba z de los percentiles)</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>
@@ -807,6 +878,22 @@ El manual: man dicerollkin
     <message>
         <source>Type the roll to save in the field above.</source>
         <translation>Escriba la tirada que se guarda en el campo de arriba.</translation>
+    </message>
+    <message>
+        <source>Odds of the roll</source>
+        <translation>Probabilidades de la tirada</translation>
+    </message>
+    <message>
+        <source>Chance of &amp;at least</source>
+        <translation>Probabilidad de &amp;al menos</translation>
+    </message>
+    <message>
+        <source>DC %1: %2</source>
+        <translation>CD %1: %2</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Probabilidades</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
     <message>
         <source>Usage: dicerollkin [OPTION]
        dicerollkin [--seed N] --roll ROLL [ROLL ...]
+       dicerollkin --odds ROLL [ROLL ...]
 A strip of dice buttons, d2 to d100, that floats above your other windows.
 Without an option it shows the strip: left click a button to throw its dice,
 right click or right drag to choose how many, Shift and left press for the menu.
@@ -27,6 +28,7 @@ Options:
       --version    print the version and exit
       --roll ROLL  throw each ROLL, print its dice and total, and exit
       --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+      --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
 d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
@@ -38,6 +40,7 @@ The manual: man dicerollkin
 </source>
         <translation>Utilisation : dicerollkin [OPTION]
               dicerollkin [--seed N] --roll JET [JET ...]
+              dicerollkin --odds JET [JET ...]
 Une barre de boutons de dés, du d2 au d100, qui flotte au-dessus des fenêtres.
 Sans option, le programme affiche la barre : un clic gauche sur un bouton lance
 ses dés, un clic droit ou un glisser avec le bouton droit choisit leur nombre,
@@ -48,6 +51,7 @@ Options :
       --version   afficher la version et quitter
       --roll JET  lancer chaque JET, afficher ses dés et son total, et quitter
       --seed N    avec --roll : le même N (0 à 4294967295) lance les mêmes dés
+      --odds JET  afficher la probabilité exacte de chaque total de chaque JET et quitter
 
 Un jet s&apos;écrit en notation de dés : NdM est N dés à M faces (N peut manquer),
 d% est un d100, NdF des dés Fate ; des nombres, + - * / (arrondi vers le bas)
@@ -198,6 +202,45 @@ Le manuel : man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Odds</name>
+    <message>
+        <source>too large to work out exactly: more than %1 steps</source>
+        <translation>trop grand pour être calculé exactement : plus de %1 étapes</translation>
+    </message>
+    <message>
+        <source>too large to work out exactly: more than %1 possible totals</source>
+        <translation>trop grand pour être calculé exactement : plus de %1 totaux possibles</translation>
+    </message>
+    <message>
+        <source>its totals can pass 64 bits</source>
+        <translation>ses totaux peuvent dépasser 64 bits</translation>
+    </message>
+    <message>
+        <source>exploding dice that can pass the %1-dice limit between them cannot be worked out exactly</source>
+        <translation>des dés qui explosent et peuvent ensemble dépasser la limite de %1 dés ne se calculent pas exactement</translation>
+    </message>
+    <message>
+        <source>the odds of the form at column %1 are not worked out</source>
+        <translation>les probabilités de la forme à la colonne %1 ne sont pas calculées</translation>
+    </message>
+    <message>
+        <source>the roll cannot be thrown</source>
+        <translation>le jet ne peut pas être lancé</translation>
+    </message>
+    <message>
+        <source>average %1, %2 to %3</source>
+        <translation>moyenne %1, de %2 à %3</translation>
+    </message>
+    <message>
+        <source>never gives a total</source>
+        <translation>ne donne jamais de total</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>
@@ -704,6 +747,34 @@ Le manuel : man dicerollkin
         <source>Undo Clear</source>
         <translation>Annuler l’effacement</translation>
     </message>
+    <message>
+        <source>Luck: percentile %1</source>
+        <translation>Chance : centile %1</translation>
+    </message>
+    <message>
+        <source>Each total&apos;s percentile in its roll&apos;s exact odds (a tie counts half); the dice look fair unless a z-test of the average percentile, each throw weighed by its own variance, gives p under 0.05.</source>
+        <translation>Le centile de chaque total dans les probabilités exactes de son jet (une égalité compte pour moitié) ; les dés semblent honnêtes sauf si un test z du centile moyen, chaque jet pondéré par sa propre variance, donne p sous 0,05.</translation>
+    </message>
+    <message>
+        <source>No throws yet to judge the dice by.</source>
+        <translation>Pas encore de jets pour juger les dés.</translation>
+    </message>
+    <message>
+        <source>the dice look fair, p = %1</source>
+        <translation>les dés semblent honnêtes, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run high, p = %1</source>
+        <translation>les dés tombent haut, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run low, p = %1</source>
+        <translation>les dés tombent bas, p = %1</translation>
+    </message>
+    <message>
+        <source>%1 throws, average percentile %2: %3 (z-test of the percentiles)</source>
+        <translation>%1 jets, centile moyen %2 : %3 (test z des centiles)</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>
@@ -807,6 +878,22 @@ Le manuel : man dicerollkin
     <message>
         <source>Type the roll to save in the field above.</source>
         <translation>Saisissez le jet à enregistrer dans le champ ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Odds of the roll</source>
+        <translation>Probabilités du jet</translation>
+    </message>
+    <message>
+        <source>Chance of &amp;at least</source>
+        <translation>Chance d&apos;&amp;au moins</translation>
+    </message>
+    <message>
+        <source>DC %1: %2</source>
+        <translation>DD %1 : %2</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Probabilités</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
     <message>
         <source>Usage: dicerollkin [OPTION]
        dicerollkin [--seed N] --roll ROLL [ROLL ...]
+       dicerollkin --odds ROLL [ROLL ...]
 A strip of dice buttons, d2 to d100, that floats above your other windows.
 Without an option it shows the strip: left click a button to throw its dice,
 right click or right drag to choose how many, Shift and left press for the menu.
@@ -27,6 +28,7 @@ Options:
       --version    print the version and exit
       --roll ROLL  throw each ROLL, print its dice and total, and exit
       --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+      --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
 d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
@@ -38,6 +40,7 @@ The manual: man dicerollkin
 </source>
         <translation>Uso: dicerollkin [OPZIONE]
      dicerollkin [--seed N] --roll TIRO [TIRO ...]
+     dicerollkin --odds TIRO [TIRO ...]
 Una barra di pulsanti di dadi, dal d2 al d100, sempre sopra le altre finestre.
 Senza opzioni mostra la barra: clic sinistro su un pulsante per lanciare i suoi
 dadi, clic destro o trascinamento col destro per scegliere quanti, Maiusc e
@@ -48,6 +51,7 @@ Opzioni:
       --version    mostra la versione ed esce
       --roll TIRO  lancia ogni TIRO, ne mostra i dadi e il totale, ed esce
       --seed N     con --roll: lo stesso N (da 0 a 4294967295) lancia gli stessi dadi
+      --odds TIRO  mostra la probabilità esatta di ogni totale di ogni TIRO ed esce
 
 Un tiro si scrive in notazione dei dadi: NdM sono N dadi da M facce (N si può
 omettere), d% è un d100, NdF dadi Fate; numeri, + - * / (arrotondando per
@@ -198,6 +202,45 @@ Il manuale: man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Odds</name>
+    <message>
+        <source>too large to work out exactly: more than %1 steps</source>
+        <translation>troppo grande per calcolarlo esattamente: più di %1 passi</translation>
+    </message>
+    <message>
+        <source>too large to work out exactly: more than %1 possible totals</source>
+        <translation>troppo grande per calcolarlo esattamente: più di %1 totali possibili</translation>
+    </message>
+    <message>
+        <source>its totals can pass 64 bits</source>
+        <translation>i suoi totali possono superare i 64 bit</translation>
+    </message>
+    <message>
+        <source>exploding dice that can pass the %1-dice limit between them cannot be worked out exactly</source>
+        <translation>dadi che esplodono e che insieme possono superare il limite di %1 dadi non si possono calcolare esattamente</translation>
+    </message>
+    <message>
+        <source>the odds of the form at column %1 are not worked out</source>
+        <translation>le probabilità della forma alla colonna %1 non vengono calcolate</translation>
+    </message>
+    <message>
+        <source>the roll cannot be thrown</source>
+        <translation>il tiro non si può lanciare</translation>
+    </message>
+    <message>
+        <source>average %1, %2 to %3</source>
+        <translation>media %1, da %2 a %3</translation>
+    </message>
+    <message>
+        <source>never gives a total</source>
+        <translation>non dà mai un totale</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -704,6 +747,34 @@ Il manuale: man dicerollkin
         <source>Undo Clear</source>
         <translation>Annulla cancellazione</translation>
     </message>
+    <message>
+        <source>Luck: percentile %1</source>
+        <translation>Fortuna: percentile %1</translation>
+    </message>
+    <message>
+        <source>Each total&apos;s percentile in its roll&apos;s exact odds (a tie counts half); the dice look fair unless a z-test of the average percentile, each throw weighed by its own variance, gives p under 0.05.</source>
+        <translation>Il percentile di ogni totale nelle probabilità esatte del suo tiro (un pareggio conta metà); i dadi sembrano onesti a meno che un test z del percentile medio, ogni tiro pesato con la propria varianza, dia p sotto 0,05.</translation>
+    </message>
+    <message>
+        <source>No throws yet to judge the dice by.</source>
+        <translation>Ancora nessun tiro per giudicare i dadi.</translation>
+    </message>
+    <message>
+        <source>the dice look fair, p = %1</source>
+        <translation>i dadi sembrano onesti, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run high, p = %1</source>
+        <translation>i dadi escono alti, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run low, p = %1</source>
+        <translation>i dadi escono bassi, p = %1</translation>
+    </message>
+    <message>
+        <source>%1 throws, average percentile %2: %3 (z-test of the percentiles)</source>
+        <translation>%1 tiri, percentile medio %2: %3 (test z dei percentili)</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>
@@ -807,6 +878,22 @@ Il manuale: man dicerollkin
     <message>
         <source>Type the roll to save in the field above.</source>
         <translation>Scrivi il lancio da salvare nel campo qui sopra.</translation>
+    </message>
+    <message>
+        <source>Odds of the roll</source>
+        <translation>Probabilità del tiro</translation>
+    </message>
+    <message>
+        <source>Chance of &amp;at least</source>
+        <translation>Probabilità di &amp;almeno</translation>
+    </message>
+    <message>
+        <source>DC %1: %2</source>
+        <translation>CD %1: %2</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Probabilità</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,7 @@
     <message>
         <source>Usage: dicerollkin [OPTION]
        dicerollkin [--seed N] --roll ROLL [ROLL ...]
+       dicerollkin --odds ROLL [ROLL ...]
 A strip of dice buttons, d2 to d100, that floats above your other windows.
 Without an option it shows the strip: left click a button to throw its dice,
 right click or right drag to choose how many, Shift and left press for the menu.
@@ -27,6 +28,7 @@ Options:
       --version    print the version and exit
       --roll ROLL  throw each ROLL, print its dice and total, and exit
       --seed N     with --roll: the same N (0 to 4294967295) throws the same dice
+      --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
 d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
@@ -38,6 +40,7 @@ The manual: man dicerollkin
 </source>
         <translation>Uso: dicerollkin [OPÇÃO]
      dicerollkin [--seed N] --roll ROLAGEM [ROLAGEM ...]
+     dicerollkin --odds ROLAGEM [ROLAGEM ...]
 Uma barra de botões de dados, do d2 ao d100, que flutua sobre suas janelas.
 Sem opção, mostra a barra: clique esquerdo num botão para rolar os dados dele,
 clique direito ou arraste com o botão direito para escolher quantos, Shift e
@@ -48,6 +51,7 @@ Opções:
       --version       mostra a versão e sai
       --roll ROLAGEM  rola cada ROLAGEM, mostra seus dados e o total, e sai
       --seed N        com --roll: o mesmo N (0 a 4294967295) rola os mesmos dados
+      --odds ROLAGEM  mostra a chance exata de cada total de cada ROLAGEM e sai
 
 Uma rolagem se escreve em notação de dados: NdM são N dados de M faces (N pode
 faltar), d% é um d100, NdF dados Fate; números, + - * / (arredondando para
@@ -198,6 +202,45 @@ O manual: man dicerollkin
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Odds</name>
+    <message>
+        <source>too large to work out exactly: more than %1 steps</source>
+        <translation>grande demais para calcular com exatidão: mais de %1 passos</translation>
+    </message>
+    <message>
+        <source>too large to work out exactly: more than %1 possible totals</source>
+        <translation>grande demais para calcular com exatidão: mais de %1 totais possíveis</translation>
+    </message>
+    <message>
+        <source>its totals can pass 64 bits</source>
+        <translation>seus totais podem passar de 64 bits</translation>
+    </message>
+    <message>
+        <source>exploding dice that can pass the %1-dice limit between them cannot be worked out exactly</source>
+        <translation>dados que explodem e juntos podem passar do limite de %1 dados não podem ser calculados com exatidão</translation>
+    </message>
+    <message>
+        <source>the odds of the form at column %1 are not worked out</source>
+        <translation>as chances da forma na coluna %1 não são calculadas</translation>
+    </message>
+    <message>
+        <source>the roll cannot be thrown</source>
+        <translation>a rolagem não pode ser feita</translation>
+    </message>
+    <message>
+        <source>average %1, %2 to %3</source>
+        <translation>média %1, de %2 a %3</translation>
+    </message>
+    <message>
+        <source>never gives a total</source>
+        <translation>nunca dá um total</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -704,6 +747,34 @@ O manual: man dicerollkin
         <source>Undo Clear</source>
         <translation>Desfazer limpeza</translation>
     </message>
+    <message>
+        <source>Luck: percentile %1</source>
+        <translation>Sorte: percentil %1</translation>
+    </message>
+    <message>
+        <source>Each total&apos;s percentile in its roll&apos;s exact odds (a tie counts half); the dice look fair unless a z-test of the average percentile, each throw weighed by its own variance, gives p under 0.05.</source>
+        <translation>O percentil de cada total nas chances exatas de sua rolagem (um empate conta metade); os dados parecem justos a menos que um teste z do percentil médio, cada rolagem ponderada pela própria variância, dê p abaixo de 0,05.</translation>
+    </message>
+    <message>
+        <source>No throws yet to judge the dice by.</source>
+        <translation>Ainda não há rolagens para julgar os dados.</translation>
+    </message>
+    <message>
+        <source>the dice look fair, p = %1</source>
+        <translation>os dados parecem justos, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run high, p = %1</source>
+        <translation>os dados saem altos, p = %1</translation>
+    </message>
+    <message>
+        <source>the dice run low, p = %1</source>
+        <translation>os dados saem baixos, p = %1</translation>
+    </message>
+    <message>
+        <source>%1 throws, average percentile %2: %3 (z-test of the percentiles)</source>
+        <translation>%1 rolagens, percentil médio %2: %3 (teste z dos percentis)</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmMenu</name>
@@ -807,6 +878,22 @@ O manual: man dicerollkin
     <message>
         <source>Type the roll to save in the field above.</source>
         <translation>Digite a rolagem a salvar no campo acima.</translation>
+    </message>
+    <message>
+        <source>Odds of the roll</source>
+        <translation>Chances da rolagem</translation>
+    </message>
+    <message>
+        <source>Chance of &amp;at least</source>
+        <translation>Chance de &amp;pelo menos</translation>
+    </message>
+    <message>
+        <source>DC %1: %2</source>
+        <translation>CD %1: %2</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <translation>Chances</translation>
     </message>
 </context>
 <context>

@@ -2,13 +2,18 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <algorithm>
 #include <bit>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <random>
 #include <string_view>
 #include <vector>
 
 #include "app/Terminal.h"
 #include "app/Translation.h"
+#include "forms/OddsText.h"
 #include "forms/RollText.h"
 #include "state/Random.h"
 #include "state/Roll.h"
@@ -39,6 +44,7 @@ QString Help(const QTranslator* catalogue) {
             "CommandLine",
             "Usage: dicerollkin [OPTION]\n"
             "       dicerollkin [--seed N] --roll ROLL [ROLL ...]\n"
+            "       dicerollkin --odds ROLL [ROLL ...]\n"
             "A strip of dice buttons, d2 to d100, that floats above your other windows.\n"
             "Without an option it shows the strip: left click a button to throw its dice,\n"
             "right click or right drag to choose how many, Shift and left press for the menu.\n"
@@ -48,6 +54,7 @@ QString Help(const QTranslator* catalogue) {
             "      --version    print the version and exit\n"
             "      --roll ROLL  throw each ROLL, print its dice and total, and exit\n"
             "      --seed N     with --roll: the same N (0 to 4294967295) throws the same dice\n"
+            "      --odds ROLL  print the exact chance of each total of each ROLL, and exit\n"
             "\n"
             "A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is\n"
             "d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a\n"
@@ -67,11 +74,13 @@ int NeedsValue(std::FILE* err, const QTranslator* catalogue, const char* option)
     return Misuse;
 }
 
-// What --roll and --seed ask for.
+// What --roll, --odds and --seed ask for.
 struct Rolls {
     bool asked = false;
     std::vector<const char*> texts;
     const char* seed = nullptr;
+    bool oddsAsked = false;
+    std::vector<const char*> odds;
 };
 
 // --seed's value, 0 to 2^32 - 1, and nothing else.
@@ -84,6 +93,71 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text) {
     }
     if (value > UINT32_MAX) return std::nullopt;
     return static_cast<std::uint32_t>(value);
+}
+
+// A chance as a decimal with 10 significant digits, never in exponent form.
+std::string Chance(double p) {
+    if (p <= 0) return "0";
+    // The exponent after rounding to 10 digits: 0.99999999999 is written 1.000000000.
+    char rounded[32];
+    std::snprintf(rounded, sizeof rounded, "%.9e", p);
+    const int digits = std::max(0, 9 - std::atoi(std::strchr(rounded, 'e') + 1));
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", std::min(digits, 340), p);
+    return text;
+}
+
+// A header line, then "VALUE<TAB>P(=VALUE)<TAB>P(>=VALUE)" for each total; a last comment line
+// gives the chance of no total, when there is one.
+std::string OddsTable(const PartOdds& part) {
+    const Odds& o = part.odds;
+    // Every throw divides by zero: no total to list.
+    if (o.p.empty())
+        return "# " + part.text + ": no total\n# no total: " + Chance(o.noTotal) + '\n';
+    char head[200];
+    std::snprintf(head, sizeof head, ": min %lld, max %lld, mean %.4f, sd %.4f\n",
+                  static_cast<long long>(o.Min()), static_cast<long long>(o.Max()), o.Mean(),
+                  o.Sd());
+    std::string out = "# " + part.text + head;
+    double atLeast = 0;
+    std::vector<std::string> lines(o.p.size());
+    // From the top, so that P(>=VALUE) adds the small chances first.
+    for (std::size_t i = o.p.size(); i-- > 0;) {
+        atLeast += o.p[i];
+        lines[i] = std::to_string(o.lo + static_cast<RollValue>(i)) + '\t' + Chance(o.p[i]) + '\t' +
+                   Chance(atLeast) + '\n';
+    }
+    for (const std::string& line : lines)
+        out += line;
+    if (o.noTotal > 0) out += "# no total: " + Chance(o.noTotal) + '\n';
+    return out;
+}
+
+// Prints the odds of each roll; false when one cannot be worked out.
+bool PrintOdds(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTranslator* catalogue,
+               bool& written) {
+    bool answered = true;
+    for (const char* text : rolls.odds) {
+        const QString roll = FromTerminal(text);
+        const DiceRoll parsed(roll.toStdString());
+        if (parsed.Error()) {
+            Print(err, QStringLiteral("dicerollkin: %1: %2\n")
+                           .arg(roll, RollErrorText(*parsed.Error(), catalogue)));
+            answered = false;
+            continue;
+        }
+        for (const PartOdds& part : RollOdds(parsed)) {
+            if (part.error) {
+                Print(err, QStringLiteral("dicerollkin: %1: %2\n")
+                               .arg(QString::fromStdString(part.text),
+                                    OddsErrorText(*part.error, catalogue)));
+                answered = false;
+                continue;
+            }
+            written = Print(out, QString::fromStdString(OddsTable(part))) && written;
+        }
+    }
+    return answered;
 }
 
 // Throws each roll and prints its line; the status as the command line promises it.
@@ -108,8 +182,8 @@ int ThrowRolls(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTransl
     // The seed's 32 bits as they are: Randomize seeds with the bit pattern of its float.
     rng.Randomize(std::bit_cast<float>(seed));
     const RollWords words = RollWordsText(catalogue);
-    bool thrown = true;
     bool written = true;
+    bool thrown = PrintOdds(rolls, out, err, catalogue, written);
     for (const char* text : rolls.texts) {
         const QString roll = FromTerminal(text);
         const RollOutcome outcome = DiceRoll(roll.toStdString()).Throw(rng);
@@ -140,6 +214,7 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FIL
     bool help = false;
     bool version = false;
     Rolls rolls;
+    bool odds = false;  // the rolls that follow are for --odds
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -148,12 +223,16 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FIL
             version = true;
         } else if (arg == "--roll") {
             rolls.asked = true;
+            odds = false;
+        } else if (arg == "--odds") {
+            rolls.oddsAsked = true;
+            odds = true;
         } else if (arg == "--seed") {
             if (i + 1 == argc) return NeedsValue(err, catalogue, "--seed");
             rolls.seed = argv[++i];
-        } else if (rolls.asked) {
-            // After --roll every other argument is a roll, "-1+d6" too.
-            rolls.texts.push_back(argv[i]);
+        } else if (rolls.asked || rolls.oddsAsked) {
+            // After --roll or --odds every other argument is a roll, "-1+d6" too.
+            (odds ? rolls.odds : rolls.texts).push_back(argv[i]);
         } else {
             Print(err, TranslateEarly(catalogue, "CommandLine",
                                       QT_TRANSLATE_NOOP("CommandLine",
@@ -163,15 +242,16 @@ std::optional<int> AnswerCommandLine(int argc, const char* const* argv, std::FIL
             return Misuse;
         }
     }
-    if (!help && !version && !rolls.asked && rolls.seed != nullptr) {
+    if (!help && !version && !rolls.asked && !rolls.oddsAsked && rolls.seed != nullptr) {
         Print(err, TranslateEarly(catalogue, "CommandLine",
                                   QT_TRANSLATE_NOOP("CommandLine",
                                                     "dicerollkin: --seed needs --roll; "
                                                     "'dicerollkin --help' lists the options\n")));
         return Misuse;
     }
-    if (!help && !version && rolls.asked) {
-        if (rolls.texts.empty()) return NeedsValue(err, catalogue, "--roll");
+    if (!help && !version && (rolls.asked || rolls.oddsAsked)) {
+        if (rolls.oddsAsked && rolls.odds.empty()) return NeedsValue(err, catalogue, "--odds");
+        if (rolls.asked && rolls.texts.empty()) return NeedsValue(err, catalogue, "--roll");
         return ThrowRolls(rolls, out, err, catalogue);
     }
     const QString text =

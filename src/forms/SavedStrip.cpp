@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "forms/DiceButton.h"
+#include "forms/OddsText.h"
 #include "forms/RollText.h"
 #include "forms/TwipsWindow.h"
 #include "forms/frmRollkin.h"
@@ -48,7 +49,10 @@ void SavedStrip::SetRolls(const SavedRolls& rolls, const DiceButton& model) {
         b->setObjectName(QStringLiteral("cmdSaved%1").arg(index - LastSlot));
         b->setFont(model.font());
         b->resize(model.size());
-        b->SetThrows(QString::fromStdString(r.roll));
+        // Its tooltip says what to expect: "8d6 (average 28, 8 to 48)".
+        const QString odds = RollOddsSummary(RollOdds(roll));
+        b->SetThrows(QString::fromStdString(r.roll) +
+                     (odds.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(odds)));
         b->SetCaption(QString::fromStdString(r.name));
         buttons_.push_back({b, QString::fromStdString(r.name), std::move(roll)});
     }

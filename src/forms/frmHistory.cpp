@@ -10,12 +10,15 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListView>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -23,6 +26,7 @@
 #include "forms/BesideStrip.h"
 #include "forms/RollText.h"
 #include "platform/Desktop.h"
+#include "state/Luck.h"
 #include "state/ThrowHistory.h"
 #include "state/WholeFile.h"
 
@@ -34,14 +38,23 @@ namespace {
 constexpr float HistoryWidth = 5400;
 constexpr float HistoryHeight = 4500;
 
+// A throw's percentiles, "73.4" or for several rolls "73.4 / 12.0"; empty when its odds are not
+// known.
+QString Percentiles(ThrowLuck& luck, int row, const QLocale& locale = QLocale()) {
+    QStringList ranks;
+    for (const double r : luck.MidRanks(row))
+        ranks << locale.toString(100 * r, 'f', 1);
+    return ranks.join(QStringLiteral(" / "));
+}
+
 // The history as Qt's views see it. Display: the line; MarkupRole: the line with the highest and
 // lowest dice marked as in the tooltip, as rich text; accessible description: the marks in words.
 class ThrowListModel final : public QAbstractListModel, public ThrowHistory::Watcher {
 public:
     static constexpr int MarkupRole = Qt::UserRole;
 
-    ThrowListModel(ThrowHistory& history, QObject* parent)
-        : QAbstractListModel(parent), history_(history) {
+    ThrowListModel(ThrowHistory& history, ThrowLuck& luck, QObject* parent)
+        : QAbstractListModel(parent), history_(history), luck_(luck) {
         history_.SetWatcher(this);
     }
     ~ThrowListModel() override { history_.SetWatcher(nullptr); }
@@ -61,11 +74,15 @@ public:
                 return QString::fromStdString(history_.Time(row) + "&nbsp;&nbsp;" +
                                               history_.LineMarkup(row)) +
                        Posted(row).first.toHtmlEscaped();
-            case Qt::ToolTipRole:
+            case Qt::ToolTipRole: {
                 // Rich text, escaped: a chat's answer in it is shown as it came, tags and all.
-                if (const QString tip = Posted(row).second; !tip.isEmpty())
-                    return QStringLiteral("<p>%1</p>").arg(tip.toHtmlEscaped());
-                return {};
+                QStringList tip;
+                if (const QString posted = Posted(row).second; !posted.isEmpty())
+                    tip << posted.toHtmlEscaped();
+                if (const QString luck = Luck(row); !luck.isEmpty()) tip << luck.toHtmlEscaped();
+                if (tip.isEmpty()) return {};
+                return QStringLiteral("<p>%1</p>").arg(tip.join(QLatin1String("<br>")));
+            }
             case Qt::AccessibleDescriptionRole:
                 // A roll's line names its naturals; its dropped dice are said in words.
                 if (const ThrowHistory::RollLines* roll = history_.Roll(row))
@@ -124,7 +141,14 @@ private:
         return {};
     }
 
+    // "Luck: percentile 73", worked out as the tooltip is asked for.
+    QString Luck(int row) const {
+        const QString ranks = Percentiles(luck_, row);
+        return ranks.isEmpty() ? QString() : frmHistory::tr("Luck: percentile %1").arg(ranks);
+    }
+
     ThrowHistory& history_;
+    ThrowLuck& luck_;
 };
 
 // Draws a line's rich text, so that the highest and lowest dice are marked as in the tooltip.
@@ -209,14 +233,30 @@ private:
 }  // namespace
 
 frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
-    : QWidget(nullptr, Qt::Window), throws_(throws), screen_(screen) {
+    : QWidget(nullptr, Qt::Window),
+      throws_(throws),
+      luck_(std::make_unique<ThrowLuck>(throws)),
+      screen_(screen) {
     SetUpBesideStrip(*this, "frmHistory", tr("Dice Rollkin History"), HistoryWidth, HistoryHeight,
                      screen);
+
+    lblLuck = new QLabel(this);
+    lblLuck->setObjectName(QStringLiteral("lblLuck"));
+    lblLuck->setWordWrap(true);
+    lblLuck->setToolTip(
+        tr("Each total's percentile in its roll's exact odds (a tie counts "
+           "half); the dice look fair unless a z-test of the average percentile, "
+           "each throw weighed by its own variance, gives p under 0.05."));
+    // Worked out once the throws of a burst are in, and only while the window is open.
+    luckTimer_ = new QTimer(this);
+    luckTimer_->setSingleShot(true);
+    luckTimer_->setInterval(0);
+    connect(luckTimer_, &QTimer::timeout, this, [this] { ShowLuck(); });
 
     lstThrows = new QListView(this);
     lstThrows->setObjectName(QStringLiteral("lstThrows"));
     lstThrows->setAccessibleName(tr("Throws"));
-    auto* model = new ThrowListModel(throws_, this);
+    auto* model = new ThrowListModel(throws_, *luck_, this);
     auto* delegate = new MarkedLineDelegate(lstThrows);
     lstThrows->setModel(model);
     lstThrows->setItemDelegate(delegate);
@@ -242,6 +282,12 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     saveable();
     connect(model, &QAbstractItemModel::rowsInserted, this, saveable);
     connect(model, &QAbstractItemModel::modelReset, this, saveable);
+    const auto luck = [this] {
+        if (isVisible()) luckTimer_->start();
+    };
+    connect(model, &QAbstractItemModel::rowsInserted, this, luck);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, luck);
+    connect(model, &QAbstractItemModel::modelReset, this, luck);
     cmdClear = new QPushButton(tr("Clear"), this);
     cmdClear->setObjectName(QStringLiteral("cmdClear"));
     // Clear asks nothing: until the next throw, the same button (or Ctrl+Z) brings it all back.
@@ -275,6 +321,7 @@ frmHistory::frmHistory(ThrowHistory& throws, Desktop& screen)
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdClear);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblLuck);
     layout->addWidget(lstThrows);
     layout->addLayout(buttons);
     setTabOrder(lstThrows, cmdCopy);
@@ -313,8 +360,11 @@ void frmHistory::cmdSave_Click() {
     const QString path =
         screen_.SaveFileName(*this, tr("Save History"), suggested, tr("Text (*.txt);;CSV (*.csv)"));
     if (path.isEmpty()) return;
+    const ThrowHistory::CsvColumn percentile{
+        "percentile",
+        [this](int row) { return Percentiles(*luck_, row, QLocale::c()).toStdString(); }};
     const std::string text = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)
-                                 ? throws_.Csv()
+                                 ? throws_.Csv(&percentile)
                                  : throws_.Text({}) + '\n';
     // All or nothing: a file that was there stays as it was when the write fails.
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(text));
@@ -329,6 +379,27 @@ void frmHistory::cmdClear_Click() {
         throws_.UndoClear();
     else
         throws_.Clear();
+}
+
+void frmHistory::showEvent(QShowEvent* event) {
+    ShowLuck();
+    QWidget::showEvent(event);
+}
+
+void frmHistory::ShowLuck() {
+    const LuckTest test = luck_->Test();
+    if (test.throws == 0) {
+        lblLuck->setText(tr("No throws yet to judge the dice by."));
+        return;
+    }
+    const QLocale locale;
+    const QString p = locale.toString(test.p, 'g', 2);
+    const QString verdict = test.p >= 0.05           ? tr("the dice look fair, p = %1").arg(p)
+                            : test.meanMidRank > 0.5 ? tr("the dice run high, p = %1").arg(p)
+                                                     : tr("the dice run low, p = %1").arg(p);
+    lblLuck->setText(tr("%1 throws, average percentile %2: %3 (z-test of the percentiles)")
+                         .arg(test.throws)
+                         .arg(locale.toString(100 * test.meanMidRank, 'f', 0), verdict));
 }
 
 void frmHistory::keyPressEvent(QKeyEvent* event) {

@@ -2,13 +2,18 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class QLabel;
 class QListView;
 class QPushButton;
+class QTimer;
 
 namespace rollkin {
 
 class Desktop;
 class ThrowHistory;
+class ThrowLuck;
 
 // The session's throws, newest first, in a normal resizable window beside the strip. Copy (and
 // Ctrl+C) puts the selected lines, or all of them, on the clipboard; Save writes every line to a
@@ -21,6 +26,7 @@ public:
     frmHistory(ThrowHistory& throws, Desktop& screen);
     ~frmHistory() override;
 
+    QLabel* lblLuck;  // the evening's luck, while the window is open
     QListView* lstThrows;
     QPushButton* cmdCopy;
     QPushButton* cmdSave;  // enabled while there is a throw to save
@@ -36,11 +42,17 @@ public:
     void cmdSave_Click();
     void cmdClear_Click();
 
+    // "12 throws, average percentile 54: the dice look fair, p = 0.41".
+    void ShowLuck();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     ThrowHistory& throws_;
+    std::unique_ptr<ThrowLuck> luck_;
+    QTimer* luckTimer_;
     Desktop& screen_;
     bool placed_ = false;
 };

@@ -9,13 +9,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTimer>
 #include <utility>
 
 #include "forms/BesideStrip.h"
+#include "forms/OddsChart.h"
+#include "forms/OddsText.h"
 #include "forms/RollText.h"
 #include "state/Roll.h"
 
@@ -29,6 +35,9 @@ constexpr float RollWidth = 6000;
 constexpr float RollHeight = 6600;
 // Lines kept for the error, so that the window does not jump as one comes and goes.
 constexpr int ErrorLines = 2;
+// Lines the dice show before they scroll, and rows the saved list keeps whatever the window.
+constexpr int DiceLines = 3;
+constexpr int SavedRows = 5;
 
 // A label for a line that may wrap, read from its top.
 QLabel* NewLineLabel(QWidget* parent, const char* name, Qt::TextFormat format) {
@@ -40,7 +49,8 @@ QLabel* NewLineLabel(QWidget* parent, const char* name, Qt::TextFormat format) {
     return label;
 }
 
-enum SavedColumn { NameColumn, RollColumn, SavedColumns };
+// The odds column is worked out from the roll, never edited.
+enum SavedColumn { NameColumn, RollColumn, OddsColumn, SavedColumns };
 
 // Edits a saved roll's name or roll in place, no longer than either may be.
 class SavedRollDelegate final : public QStyledItemDelegate {
@@ -90,21 +100,71 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     cmdRoll->setDefault(true);
     cmdRoll->setEnabled(false);
 
+    lblTotal = new QLabel(this);
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    QFont large = lblTotal->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    large.setBold(true);
+    lblTotal->setFont(large);
+    lblTotal->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTotal->setWordWrap(true);  // ten totals wrap rather than widen the window
+
     lblResult = NewLineLabel(this, "lblResult", Qt::RichText);
     lblResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblResult->setAccessibleName(tr("No roll yet"));
+    // Many dice scroll here rather than push the total out of sight or squeeze the saved list.
+    scrDice = new QScrollArea(this);
+    scrDice->setObjectName(QStringLiteral("scrDice"));
+    scrDice->setWidget(lblResult);
+    scrDice->setWidgetResizable(true);
+    scrDice->setFrameShape(QFrame::NoFrame);
+    scrDice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrDice->setFixedHeight(DiceLines * lblResult->fontMetrics().lineSpacing() + 4);
+
+    chtOdds = new OddsChart(this);
+    chtOdds->setAccessibleName(tr("Odds of the roll"));
+    lblOdds = NewLineLabel(this, "lblOdds", Qt::PlainText);
+    spnAtLeast = new QSpinBox(this);
+    spnAtLeast->setObjectName(QStringLiteral("spnAtLeast"));
+    spnAtLeast->setRange(-1000000000, 1000000000);
+    spnAtLeast->setValue(15);
+    auto* atLeast = new QLabel(tr("Chance of &at least"), this);
+    atLeast->setBuddy(spnAtLeast);
+    lblChance = new QLabel(this);
+    lblChance->setObjectName(QStringLiteral("lblChance"));
+
+    auto* thrown = new QVBoxLayout;
+    thrown->addWidget(lblTotal);
+    thrown->addWidget(scrDice);
+    thrown->addStretch();
+    auto* chance = new QHBoxLayout;
+    chance->addWidget(atLeast);
+    chance->addWidget(spnAtLeast);
+    chance->addStretch();
+    auto* odds = new QVBoxLayout;
+    odds->addWidget(chtOdds, 1);
+    odds->addWidget(lblOdds);
+    odds->addLayout(chance);
+    odds->addWidget(lblChance);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(caption, 0, 0);
     layout->addWidget(cboRoll, 0, 1);
-    layout->addWidget(lblError, 1, 1);
-    layout->addWidget(cmdRoll, 2, 1, Qt::AlignLeft);
-    layout->addWidget(lblResult, 3, 0, 1, 2);
-    layout->addWidget(NewSavedList(), 4, 0, 1, 2);
+    layout->addWidget(cmdRoll, 0, 2, Qt::AlignLeft);
+    layout->addWidget(lblError, 1, 1, 1, 2);
+    layout->addLayout(thrown, 2, 0, 1, 2);
+    layout->addLayout(odds, 2, 2);
+    layout->addWidget(NewSavedList(), 3, 0, 1, 3);
     layout->setColumnStretch(1, 1);
-    // The result takes the lines it needs; the saved list takes the rest.
-    layout->setRowStretch(4, 1);
+    // The saved list takes what is left, never under its rows.
+    layout->setRowStretch(3, 1);
     setTabOrder(cboRoll, cmdRoll);
+
+    oddsTimer_ = new QTimer(this);
+    oddsTimer_->setSingleShot(true);
+    oddsTimer_->setInterval(0);
+    connect(oddsTimer_, &QTimer::timeout, this, [this] { ShowOdds(); });
+    connect(spnAtLeast, &QSpinBox::valueChanged, this, [this] { ShowChance(); });
 
     connect(cboRoll, &QComboBox::editTextChanged, this,
             [this](const QString& text) { cboRoll_Change(text); });
@@ -124,11 +184,36 @@ void frmRoll::cboRoll_Change(const QString& text) {
     if (text.trimmed().isEmpty()) {
         ShowError({});
         cmdRoll->setEnabled(false);
+        oddsTimer_->start();
         return;
     }
     const DiceRoll roll(text.toStdString());
     ShowError(roll.Error() ? RollErrorText(*roll.Error()) : QString());
     cmdRoll->setEnabled(!roll.Error());
+    // Once typing pauses: a burst of keys is worked out once.
+    oddsTimer_->start();
+}
+
+void frmRoll::ShowOdds() {
+    const QString text = cboRoll->currentText().trimmed();
+    const DiceRoll roll(text.toStdString());
+    const std::vector<PartOdds> parts = RollOdds(roll);
+    std::optional<Odds> first;  // the chart's
+    for (const PartOdds& part : parts)
+        if (!first && !part.error) first = part.odds;
+    lblOdds->setText(RollOddsSummary(parts));
+    chtOdds->SetOdds(first);
+    ShowChance();
+}
+
+void frmRoll::ShowChance() {
+    const int atLeast = spnAtLeast->value();
+    chtOdds->SetThreshold(atLeast);
+    const std::optional<Odds>& odds = chtOdds->Shown();
+    lblChance->setText(odds ? tr("DC %1: %2").arg(atLeast).arg(OddsPercent(odds->AtLeast(atLeast)))
+                            : QString());
+    chtOdds->setAccessibleDescription(
+        odds ? lblOdds->text() + QStringLiteral("; ") + lblChance->text() : lblOdds->text());
 }
 
 void frmRoll::cmdRoll_Click() {
@@ -141,6 +226,7 @@ void frmRoll::cmdRoll_Click() {
         return;
     }
     const RollLines lines = RollLinesOf(outcome, RollWordsText());
+    lblTotal->setText(QString::fromStdString(lines.total));
     Remember(text);
     ShowResult(QString::fromStdString(lines.plain), QString::fromStdString(lines.markup));
     emit Rolled(lines);
@@ -184,7 +270,7 @@ QWidget* frmRoll::NewSavedList() {
     tblSaved = new QTableWidget(0, SavedColumns, list);
     tblSaved->setObjectName(QStringLiteral("tblSaved"));
     //: The saved rolls' column header: the roll, a noun (the button says the verb).
-    tblSaved->setHorizontalHeaderLabels({tr("Name"), tr("Roll", "column header")});
+    tblSaved->setHorizontalHeaderLabels({tr("Name"), tr("Roll", "column header"), tr("Odds")});
     tblSaved->horizontalHeader()->setStretchLastSection(true);
     tblSaved->verticalHeader()->hide();
     tblSaved->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -204,6 +290,10 @@ QWidget* frmRoll::NewSavedList() {
     cmdRemove = NewButton(list, "cmdRemove", tr("Re&move"));
     cmdUp = NewButton(list, "cmdUp", tr("&Up"));
     cmdDown = NewButton(list, "cmdDown", tr("&Down"));
+    tblSaved->setMinimumHeight(tblSaved->horizontalHeader()->sizeHint().height() +
+                               SavedRows * tblSaved->verticalHeader()->defaultSectionSize() +
+                               tblSaved->horizontalScrollBar()->sizeHint().height() +
+                               2 * tblSaved->frameWidth());
     lblSaved = NewLineLabel(list, "lblSaved", Qt::PlainText);
     lblSaved->setMinimumHeight(ErrorLines * lblSaved->fontMetrics().lineSpacing());
 
@@ -283,7 +373,25 @@ QString frmRoll::MarkSavedRow(int row) {
                                       : style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
     if (row == tblSaved->currentRow()) lblSaved->setText(error);
+    ShowSavedOdds(row, error.isEmpty());
     return error;
+}
+
+void frmRoll::ShowSavedOdds(int row, bool throwable) {
+    const QSignalBlocker quiet(tblSaved);
+    if (tblSaved->item(row, OddsColumn) == nullptr) {
+        auto* item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        tblSaved->setItem(row, OddsColumn, item);
+    }
+    QString odds;
+    if (throwable) {
+        const DiceRoll roll(tblSaved->item(row, RollColumn)->text().trimmed().toStdString());
+        odds = RollOddsSummary(RollOdds(roll));
+    }
+    tblSaved->item(row, OddsColumn)
+        ->setText(QString(odds).replace(QLatin1Char('\n'), QStringLiteral("; ")));
+    tblSaved->item(row, OddsColumn)->setToolTip(odds);
 }
 
 void frmRoll::tblSaved_Change(int row) {
@@ -333,7 +441,7 @@ void frmRoll::cmdMove_Click(int by) {
     if (row < 0 || to < 0 || to >= tblSaved->rowCount()) return;
     {
         const QSignalBlocker quiet(tblSaved);
-        for (int column : {NameColumn, RollColumn}) {
+        for (int column : {NameColumn, RollColumn, OddsColumn}) {
             QTableWidgetItem* moving = tblSaved->takeItem(row, column);
             tblSaved->setItem(row, column, tblSaved->takeItem(to, column));
             tblSaved->setItem(to, column, moving);

@@ -7,6 +7,9 @@
 
 class QComboBox;
 class QLabel;
+class QScrollArea;
+class QSpinBox;
+class QTimer;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -14,6 +17,7 @@ class QTableWidget;
 namespace rollkin {
 
 class Desktop;
+class OddsChart;
 class Random;
 
 // Rolls in dice notation, in a normal window beside the strip: an editable field with this
@@ -35,7 +39,14 @@ public:
     QComboBox* cboRoll;
     QLabel* lblError;
     QPushButton* cmdRoll;
+    QLabel* lblTotal;      // the last roll's totals, large
+    QScrollArea* scrDice;  // its line, scrolling in a fixed height
     QLabel* lblResult;
+    // The typed roll's odds: its chart, average and range, and the chance of at least a number.
+    OddsChart* chtOdds;
+    QLabel* lblOdds;
+    QSpinBox* spnAtLeast;
+    QLabel* lblChance;
     QTableWidget* tblSaved;  // a name and a roll a row
     QLineEdit* txtName;
     QPushButton* cmdAdd;
@@ -68,6 +79,9 @@ protected:
 private:
     void cboRoll_Change(const QString& text);
     void ShowError(const QString& error);
+    // Works out the typed roll's odds; run from an idle timer, so a keystroke never waits.
+    void ShowOdds();
+    void ShowChance();
     void ShowResult(const QString& line, const QString& markup);
     void Remember(const QString& roll);
     QWidget* NewSavedList();
@@ -75,11 +89,14 @@ private:
     void ShowSavedRow(int row, const SavedRoll& saved);
     // Marks a row that cannot be kept with its error (returned; empty when it can).
     QString MarkSavedRow(int row);
+    // A row's average and range, when its roll can be thrown.
+    void ShowSavedOdds(int row, bool throwable);
     void tblSaved_Change(int row);
     // Why the row as shown cannot be kept; empty when it can.
     QString RowError(int row) const;
 
     Random& rng_;
+    QTimer* oddsTimer_;
     bool placed_ = false;
     // A row each, as last taken: an edit that cannot be kept leaves its row's entry as it was.
     SavedRolls saved_;

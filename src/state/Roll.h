@@ -238,6 +238,7 @@ public:
 
 private:
     friend class RollParser;
+    friend class OddsEngine;   // reads the parsed roll to work out its odds (state/Odds.cpp)
     std::vector<Node> nodes_;  // children before parents: thrown in this order
     std::vector<Term> terms_;
     std::vector<Group> groups_;

@@ -179,8 +179,9 @@ std::string Date(std::int32_t days) {
 
 }  // namespace
 
-std::string ThrowHistory::Csv() const {
-    std::string csv = "time,name,roll,dice,total\r\n";
+std::string ThrowHistory::Csv(const CsvColumn* extra) const {
+    std::string csv = "time,name,roll,dice,total";
+    csv += (extra ? ',' + CsvField(extra->header) : std::string()) + "\r\n";
     for (int row = 0; row < Count(); ++row) {
         std::string name, roll, dice, total;
         if (const RollLines* lines = Roll(row)) {
@@ -198,7 +199,9 @@ std::string ThrowHistory::Csv() const {
             total = std::to_string(record.total);
         }
         csv += Date(EntryAt(row).day) + 'T' + Time(row) + ',' + CsvField(name) + ',' +
-               CsvField(roll) + ',' + CsvField(dice) + ',' + CsvField(total) + "\r\n";
+               CsvField(roll) + ',' + CsvField(dice) + ',' + CsvField(total);
+        if (extra) csv += ',' + CsvField(extra->field(row));
+        csv += "\r\n";
     }
     return csv;
 }

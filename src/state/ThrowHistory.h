@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -66,8 +67,13 @@ public:
     // Every throw as comma-separated values (RFC 4180), a header row first: time (ISO 8601 date
     // and time), name (a saved roll's), roll, dice, total. A strip throw's roll is its dice
     // ("3d6"), its dice the faces ("2 + 5 + 6"). A field a spreadsheet would take for a formula
-    // starts with an apostrophe, so that it is read as text.
-    std::string Csv() const;
+    // starts with an apostrophe, so that it is read as text. `extra`: one more column, its
+    // header and each row's field.
+    struct CsvColumn {
+        std::string header;
+        std::function<std::string(int row)> field;
+    };
+    std::string Csv(const CsvColumn* extra = nullptr) const;
 
 private:
     struct Entry {

@@ -161,6 +161,17 @@ def test_roll_prints_each_line_and_a_seed_repeats_them(binary):
     r = subprocess.run([binary, "--roll", "3d6"], env=env, capture_output=True, text=True,
                        timeout=60)
     assert r.returncode == 0 and re.fullmatch(r"3d6: \[\d, \d, \d\] = \d+\n", r.stdout), r
+    # The odds of each part, then the throw; a roll too large for its odds gets a line and 2.
+    r = subprocess.run([binary, "--odds", "d6, 2d20kh1+5", "1000d1000", "--roll", "d20"], env=env,
+                       capture_output=True, text=True, timeout=60)
+    lines = r.stdout.splitlines()
+    assert r.returncode == 2 and lines[:2] == ["# d6: min 1, max 6, mean 3.5000, sd 1.7078",
+                                               "1\t0.1666666667\t1.000000000"], r
+    assert lines[7] == "# 2d20kh1+5: min 6, max 25, mean 18.8250, sd 4.7111", lines
+    assert "15\t0.04750000000\t0.7975000000" in lines and len(lines) == 7 + 21 + 1, lines
+    assert re.fullmatch(r"d20: \[\d+.*\] = \d+", lines[-1]), lines
+    assert re.fullmatch(r"dicerollkin: 1000d1000: too large to work out exactly: more than "
+                        r"20.?000.?000 steps\n", r.stderr), r.stderr
 
 
 def test_lines_on_the_terminal_are_in_the_locales_character_set(binary, tmp_path):

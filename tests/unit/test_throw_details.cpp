@@ -339,11 +339,11 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
     QTemporaryDir dir;
     const std::string today = QDate::currentDate().toString(Qt::ISODate).toStdString();
     const std::string csv =
-        "time,name,roll,dice,total\r\n"
-        "2026-12-08T12:01:03,'=cmd|' /C calc'!A0,'-d4+2,[3] + 2,-5\r\n"
-        "1970-01-01T12:01:02,,\"Say \"\"hi\"\", Bo\",[3],3\r\n" +
-        today + "T12:00:01,,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7\r\n" + today +
-        "T12:00:00,,3d6,2 + 5 + 6,13\r\n";
+        "time,name,roll,dice,total,percentile\r\n"
+        "2026-12-08T12:01:03,'=cmd|' /C calc'!A0,'-d4+2,[3] + 2,-5,\r\n"
+        "1970-01-01T12:01:02,,\"Say \"\"hi\"\", Bo\",[3],3,\r\n" +
+        today + "T12:00:01,,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7,52.5 / 50.0\r\n" +
+        today + "T12:00:00,,3d6,2 + 5 + 6,13,78.9\r\n";
     const std::pair<const char*, std::string> files[] = {
         {"throws.txt",
          "12:01:03  x\n12:01:02  Say \"hi\", Bo: [3] = 3\n"
@@ -367,6 +367,10 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
     EXPECT_TRUE(desktop.messages[0].prompt.startsWith("The history could not be saved in \"" +
                                                       desktop.saveAnswer + "\": "));
     EXPECT_EQ(program.Throws().Count(), 4);
+    // The throws whose rolls are known: mid-ranks 0.789, 0.525 and 0.5 against one half.
+    window.ShowLuck();
+    EXPECT_EQ(window.lblLuck->text(), "2 throws, average percentile 60: the dice look fair, "
+                                      "p = 0.53 (z-test of the percentiles)");
     // Clear asks nothing and can be undone until the next throw.
     window.cmdClear->click();
     EXPECT_FALSE(window.cmdSave->isEnabled());
@@ -382,6 +386,7 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
 TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack) {
     program.SavedRollsEdited({{"Longsword", "d20+7, 1d8+4"}, {"Bad", "d20+"}, {"Fireball", "8d6"}});
     ASSERT_EQ(strip().ButtonCount(), LastSlot + 2);  // the one that cannot be thrown is left off
+    EXPECT_EQ(strip().ButtonAt(LastSlot + 2).toolTip(), "Fireball: 8d6 (average 28, 8 to 48)");
     DiceButton& sword = strip().ButtonAt(LastSlot + 1);
     EXPECT_EQ(sword.objectName(), "cmdSaved1");
     EXPECT_EQ(sword.text(), "Longsword");
