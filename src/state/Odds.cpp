@@ -1,5 +1,7 @@
 #include "state/Odds.h"
 
+#include "state/OddsDist.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,182 +11,12 @@ namespace rollkin {
 
 // The odds read every field of a parsed term and node. A field added to either changes its size
 // and stops the build here, so that a new form of the notation is taught to the odds (a function
-// in OddsEngine) before they could give it a wrong answer.
-static_assert(sizeof(DiceRoll::Term) == 48, "a new field of DiceRoll::Term: teach OddsEngine");
+// in OddsEngine or state/OddsForms.cpp) before they could give it a wrong answer. The critical
+// marks, the sort and the written text change no total.
+static_assert(sizeof(DiceRoll::Term) == 216, "a new field of DiceRoll::Term: teach OddsEngine");
 static_assert(sizeof(DiceRoll::Node) == 24, "a new field of DiceRoll::Node: teach OddsEngine");
 
-namespace {
-
-// The distribution of a sub-result; its mass may be under 1 where throws give no total.
-struct Dist {
-    RollValue lo = 0;
-    std::vector<double> p;
-    RollValue Hi() const { return lo + (static_cast<RollValue>(p.size()) - 1); }
-};
-
-struct Refused {
-    OddsError error;
-};
-
-[[noreturn]] void Refuse(OddsErrorKind kind, RollValue limit = 0, int column = 0) {
-    throw Refused{OddsError{kind, limit, column}};
-}
-
-RollValue Add(RollValue a, RollValue b) {
-    RollValue r = 0;
-    if (__builtin_add_overflow(a, b, &r)) Refuse(OddsErrorKind::Overflow);
-    return r;
-}
-
-RollValue Mul(RollValue a, RollValue b) {
-    RollValue r = 0;
-    if (__builtin_mul_overflow(a, b, &r)) Refuse(OddsErrorKind::Overflow);
-    return r;
-}
-
-RollValue FloorDivide(RollValue a, RollValue b) {
-    if (a == std::numeric_limits<RollValue>::min() && b == -1) Refuse(OddsErrorKind::Overflow);
-    RollValue q = a / b;
-    if (a % b != 0 && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
-// A dense table from lo to hi, refused past the limit on values.
-Dist Table(RollValue lo, RollValue hi) {
-    RollValue width = 0;
-    if (__builtin_sub_overflow(hi, lo, &width) || width >= OddsLimits::Values)
-        Refuse(OddsErrorKind::TooManyValues, OddsLimits::Values);
-    return {lo, std::vector<double>(static_cast<std::size_t>(width) + 1, 0.0)};
-}
-
-// Cuts the values that cannot come out at either end.
-void Trim(Dist& d) {
-    std::size_t first = 0, end = d.p.size();
-    while (first < end && d.p[first] == 0)
-        ++first;
-    while (end > first && d.p[end - 1] == 0)
-        --end;
-    if (first == end) {
-        d = {0, {}};
-        return;
-    }
-    d.p = std::vector<double>(d.p.begin() + static_cast<std::ptrdiff_t>(first),
-                              d.p.begin() + static_cast<std::ptrdiff_t>(end));
-    d.lo += static_cast<RollValue>(first);
-}
-
-class Work {
-public:
-    void Spend(double steps) {
-        spent_ += steps;
-        if (spent_ > static_cast<double>(OddsLimits::Steps))
-            Refuse(OddsErrorKind::TooManySteps, OddsLimits::Steps);
-    }
-
-private:
-    double spent_ = 0;
-};
-
-// Binomial(n, q) chances of 0..n successes, by the ratio of neighbours: accurate to a few ulps
-// for n up to the dice limit. Worked from the likelier side so that the start does not
-// underflow.
-std::vector<double> Binomial(RollValue n, double q) {
-    const bool flip = q > 0.5;
-    const double r = flip ? 1 - q : q;
-    std::vector<double> b(static_cast<std::size_t>(n) + 1, 0.0);
-    b[0] = std::pow(1 - r, static_cast<double>(n));
-    for (RollValue j = 0; j < n; ++j)
-        b[static_cast<std::size_t>(j) + 1] = b[static_cast<std::size_t>(j)] *
-                                             static_cast<double>(n - j) /
-                                             static_cast<double>(j + 1) * r / (1 - r);
-    if (flip) std::reverse(b.begin(), b.end());
-    return b;
-}
-
-Dist Convolve(const Dist& a, const Dist& b, Work& work) {
-    if (a.p.empty() || b.p.empty()) return {};
-    Dist out = Table(Add(a.lo, b.lo), Add(a.Hi(), b.Hi()));
-    work.Spend(static_cast<double>(a.p.size()) * static_cast<double>(b.p.size()));
-    for (std::size_t i = 0; i < a.p.size(); ++i) {
-        if (a.p[i] == 0) continue;
-        const double x = a.p[i];
-        double* o = out.p.data() + i;
-        for (std::size_t j = 0; j < b.p.size(); ++j)
-            o[j] += x * b.p[j];
-    }
-    return out;
-}
-
-// Adds to a one die that shows `width` consecutive values from lo with equal chances: each
-// total is a window of a's chances, taken as a difference of running sums from whichever end
-// leaves the smaller sum, so that small chances in either tail keep their digits. The caller has
-// checked the range; `before` and `after` are room for the running sums, kept between dice.
-void AddUniform(Dist& a, RollValue lo, RollValue width, std::vector<double>& before,
-                std::vector<double>& after) {
-    const std::size_t n = a.p.size(), w = static_cast<std::size_t>(width);
-    before.assign(n + 1, 0.0);  // before[k]: the sum of a.p[0..k); after[k]: of a.p[k..n)
-    after.assign(n + 1, 0.0);
-    for (std::size_t k = 0; k < n; ++k)
-        before[k + 1] = before[k] + a.p[k];
-    for (std::size_t k = n; k-- > 0;)
-        after[k] = after[k + 1] + a.p[k];
-    const double each = 1.0 / static_cast<double>(width);
-    a.p.resize(n + w - 1);
-    for (std::size_t i = 0; i < a.p.size(); ++i) {
-        // The window a.p[first..last) of the chances before this die.
-        const std::size_t last = std::min(i + 1, n);
-        const std::size_t first = i + 1 > w ? i + 1 - w : 0;
-        a.p[i] = each * (before[last] < after[first] ? before[last] - before[first]
-                                                     : after[first] - after[last]);
-    }
-    a.lo += lo;
-}
-
-Dist Point(RollValue v) {
-    return {v, {1.0}};
-}
-
-Dist Negate(const Dist& a) {
-    if (a.p.empty()) return {};
-    if (a.Hi() == std::numeric_limits<RollValue>::min()) Refuse(OddsErrorKind::Overflow);
-    return {-a.Hi(), std::vector<double>(a.p.rbegin(), a.p.rend())};
-}
-
-// Chances of a and b on one table.
-void Mix(Dist& into, const Dist& d, double weight) {
-    if (d.p.empty() || weight == 0) return;
-    if (into.p.empty()) {
-        into = Table(d.lo, d.Hi());
-    } else if (d.lo < into.lo || d.Hi() > into.Hi()) {
-        Dist wider = Table(std::min(into.lo, d.lo), std::max(into.Hi(), d.Hi()));
-        for (std::size_t i = 0; i < into.p.size(); ++i)
-            wider.p[static_cast<std::size_t>(into.lo - wider.lo) + i] = into.p[i];
-        into = std::move(wider);
-    }
-    for (std::size_t i = 0; i < d.p.size(); ++i)
-        into.p[static_cast<std::size_t>(d.lo - into.lo) + i] += weight * d.p[i];
-}
-
-bool Meets(DiceRoll::Compare compare, RollValue face, RollValue target) {
-    using C = DiceRoll::Compare;
-    switch (compare) {
-        case C::AtLeast:
-            return face >= target;
-        case C::Above:
-            return face > target;
-        case C::AtMost:
-            return face <= target;
-        case C::Below:
-            return face < target;
-        case C::Equal:
-            return face == target;
-        case C::None:
-            break;
-    }
-    return true;
-}
-
-}  // namespace
+using namespace odds;
 
 // Works out a roll's odds from its parsed nodes: one function for each kind of node and of term.
 class OddsEngine {
@@ -263,8 +95,20 @@ private:
                 case Op::Divide:
                     r = Combine(at(n.a), at(n.b), true, work);
                     continue;
+                case Op::Remainder:
+                case Op::Power:
+                    r = Pairwise(at(n.a), at(n.b), n.op, work);
+                    continue;
+                case Op::Group: {
+                    const DiceRoll::Group& g = roll_.groups_[static_cast<std::size_t>(n.value)];
+                    std::vector<const Dist*> members;
+                    for (const int m : g.members)
+                        members.push_back(&at(m));
+                    r = GroupDist(g, members, work);
+                    continue;
+                }
                 case Op::Dice:
-                    r = TermDist(roll_.terms_[static_cast<std::size_t>(n.value)], work);
+                    r = TermDist(roll_.terms_[static_cast<std::size_t>(n.value)], n.column, work);
                     continue;
             }
             // A kind of node added since: refused rather than guessed.
@@ -311,7 +155,8 @@ private:
         return out;
     }
 
-    Dist TermDist(const Term& t, Work& work) {
+    Dist TermDist(const Term& t, int column, Work& work) {
+        if (!PlainTerm(t)) return FormTerm(t, RollLimits::Dice - fixedDice_, column, work);
         const Die die{t};
         if (t.explode) return ExplodingDist(die, work);
         return KeptDist(die, t.count, die.Sides(), Kept(t, t.count), Highest(t), work);
@@ -444,10 +289,8 @@ private:
 
     // The chances of 0, 1, 2... explosions among `count` exploding dice of `sides` faces, up to
     // where the chance left is under 1e-12 or the dice would pass the limit.
-    std::vector<double> Explosions(RollValue count, RollValue sides,
-                                   bool* limited = nullptr) const {
+    std::vector<double> Explosions(RollValue count, double up, bool* limited = nullptr) const {
         const RollValue most = RollLimits::Dice - fixedDice_;
-        const double up = 1.0 / static_cast<double>(sides);
         std::vector<double> q{std::pow(1 - up, static_cast<double>(count))};
         double sum = q[0];
         for (RollValue e = 0; e < most && 1 - sum >= 1e-12; ++e) {
@@ -466,7 +309,7 @@ private:
         const Term& t = die.t;
         const RollValue sides = die.Sides();
         const RollValue top = die.Worth(sides);
-        const std::vector<double> q = Explosions(t.count, sides);
+        const std::vector<double> q = Explosions(t.count, 1.0 / static_cast<double>(sides));
         const auto most = static_cast<RollValue>(q.size()) - 1;
         if (t.select == Select::All) {
             Dist tops = Table(0, Mul(most, top));
@@ -499,11 +342,16 @@ private:
         bool limited = false;
         RollValue dice = fixedDice_;
         for (const Term& t : roll_.terms_) {
-            if (!t.explode) continue;
+            if (!t.explode && t.reroll == DiceRoll::Reroll::None) continue;
             ++exploding;
             bool reached = false;
-            dice += static_cast<RollValue>(Explosions(t.count, t.faces, &reached).size()) - 1;
+            const bool plain = PlainTerm(t);
+            const double up = plain ? 1.0 / static_cast<double>(t.faces) : ExtraThrowChance(t);
+            dice += static_cast<RollValue>(Explosions(t.count, up, &reached).size()) - 1;
             limited = limited || reached;
+            // A lone plain `!` is followed to the limit exactly; the other forms only while the
+            // limit cannot matter.
+            if (reached && !plain) Refuse(OddsErrorKind::ExplodingTogether, RollLimits::Dice);
         }
         if (exploding > 1 && (limited || dice > RollLimits::Dice))
             Refuse(OddsErrorKind::ExplodingTogether, RollLimits::Dice);

@@ -67,14 +67,49 @@ TEST(Odds, SmallRollsMatchEveryFaceCombination) {
         std::size_t most = 10;
     };
     const Row rows[] = {
-        {"3d6", 6},         {"2d20kh1+5", 20}, {"2d20kl1", 20},
-        {"4d6dl1", 6},      {"4d6dh1", 6},     {"5d4kh2", 4},
-        {"5d4kl3", 4},      {"4dF", 3},        {"4dFkl2", 3},
-        {"5d6>=5", 6},      {"4d6kh2>4", 6},   {"4d6dl1<=2", 6},
-        {"3dF=0", 3},       {"3d3!", 3, 11},   {"2d4!kh1", 4, 8},
-        {"3d3!dl1", 3, 11}, {"2d4!kl1", 4, 8}, {"3d3!dh2", 3, 11},
-        {"2d3!>=3", 3, 11}, {"-2d6+d6", 6},    {"(2d4-3)*(d4-2)", 4},
-        {"3d4/(d4-2)", 4},  {"d6*d6/d6", 6},   {"3d6-3d6*2", 6},
+        {"3d6", 6},
+        {"2d20kh1+5", 20},
+        {"2d20kl1", 20},
+        {"4d6dl1", 6},
+        {"4d6dh1", 6},
+        {"5d4kh2", 4},
+        {"5d4kl3", 4},
+        {"4dF", 3},
+        {"4dFkl2", 3},
+        {"5d6>=5", 6},
+        {"4d6kh2>4", 6},
+        {"4d6dl1<=2", 6},
+        {"3dF=0", 3},
+        {"3d3!", 3, 11},
+        {"2d4!kh1", 4, 8},
+        {"3d3!dl1", 3, 11},
+        {"2d4!kl1", 4, 8},
+        {"3d3!dh2", 3, 11},
+        {"2d3!>=3", 3, 11},
+        {"-2d6+d6", 6},
+        {"(2d4-3)*(d4-2)", 4},
+        {"3d4/(d4-2)", 4},
+        {"d6*d6/d6", 6},
+        {"3d6-3d6*2", 6},
+        // Rerolls, clamps, points, compounding and penetrating dice, failures, groups, % and ^.
+        {"3d4r1", 4},
+        {"3d4ro<2", 4},
+        {"3dFr", 3},
+        {"3d4mi2ma3", 4},
+        {"4dF<>0", 3},
+        {"2d3!!", 3, 11},
+        {"2d3!p", 3, 11},
+        {"3d4!>=3", 4, 9},
+        {"4d4>=3f1", 4},
+        {"2d3!>=3>=2f1", 3, 11},
+        {"3d4!!kh2", 4, 9},
+        {"3d4r1kl2", 4},
+        {"{2d4, d4+2}kh1", 4},
+        {"{d4, d4, d4}>2", 4},
+        {"{2d4, 3d4}dl1", 4},
+        {"{d4, 2d4}>=4", 4},
+        {"d4%(d4-2)", 4},
+        {"d4^(d4-2)", 4},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.roll);
@@ -105,8 +140,10 @@ TEST(Odds, SmallRollsMatchEveryFaceCombination) {
 // Large rolls against the thrower itself: the distance between the sampled and the exact
 // cumulative chances stays under 1.95 / sqrt(throws), a Kolmogorov test at the 0.1 % level.
 TEST(Odds, LargeRollsMatchSampledThrows) {
-    const char* rolls[] = {"100d100",  "10d10!",   "1000d6", "20d6kh10",
-                           "50d10>=7", "12d6!dl4", "30dF"};
+    const char* rolls[] = {"100d100",     "10d10!",         "1000d6",
+                           "20d6kh10",    "50d10>=7",       "12d6!dl4",
+                           "30dF",        "10d10!>=9>=8f1", "{4d6+2d8, 3d20+3}kh1",
+                           "6d6r<3!!kh4", "8d6!p"};
     constexpr int Throws = 2000;
     for (const char* text : rolls) {
         SCOPED_TRACE(text);
