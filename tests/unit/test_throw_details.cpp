@@ -342,8 +342,8 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
         "time,name,roll,dice,total,percentile\r\n"
         "2026-12-08T12:01:03,'=cmd|' /C calc'!A0,'-d4+2,[3] + 2,-1,37.5\r\n"
         "1970-01-01T12:01:02,,\"Say \"\"hi\"\", Bo\",[3],3,\r\n" +
-        today + "T12:00:01,,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7,52.5 / 50.0\r\n" +
-        today + "T12:00:00,,3d6,2 + 5 + 6,13,78.9\r\n";
+        today + "T12:00:01,,\"d20+7, 2d6\",\"[11] + 7; [1, 6]\",18 / 7,52.5 / 50.0\r\n" + today +
+        "T12:00:00,,3d6,2 + 5 + 6,13,78.9\r\n";
     const std::pair<const char*, std::string> files[] = {
         {"throws.txt",
          "12:01:03  x\n12:01:02  Say \"hi\", Bo: [3] = 3\n"
@@ -370,8 +370,9 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
     // The throws whose rolls are known: mid-ranks 0.789, 0.525 and 0.5, and 0.375 against one
     // half.
     window.ShowLuck();
-    EXPECT_EQ(window.lblLuck->text(), "3 throws, average percentile 55: the dice look fair, "
-                                      "p = 0.74 (z-test of the percentiles)");
+    EXPECT_EQ(window.lblLuck->text(),
+              "3 throws, average percentile 55: the dice look fair, "
+              "p = 0.74 (z-test of the percentiles)");
     // Clear asks nothing and can be undone until the next throw.
     window.cmdClear->click();
     EXPECT_FALSE(window.cmdSave->isEnabled());
