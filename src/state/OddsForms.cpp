@@ -135,6 +135,50 @@ Dist Kept(const Term& t, const Dist& die, RollValue n, RollValue m, bool highest
     return final;
 }
 
+// Keep or drop among dice that explode at a point, where every value that explodes is above (or
+// below) every value that does not: the dice thrown are then e that exploded and `count` that did
+// not, each kind alike, e negative binomial; the best of them come from the one kind first.
+// Interleaved values, or penetrating dice, would choose across the runs: refused by name.
+Dist KeptAcrossRuns(const Term& t, const Dist& die, RollValue most, int column, Work& work) {
+    Dist up = Where(die, t.explodeAt, true), down = Where(die, t.explodeAt, false);
+    const double q = Mass(up);
+    // Each kind's values given the kind; the chance of the kinds is the negative binomial's.
+    for (double& x : up.p)
+        x /= q;
+    for (double& x : down.p)
+        x /= 1 - q;
+    const bool upper = up.lo > down.Hi(), lower = up.Hi() < down.lo;
+    if (t.explosion != DiceRoll::Explode::Each || (!upper && !lower))
+        Refuse(OddsErrorKind::UnknownForm, 0, column);
+    const bool highest = t.select == Select::KeepHigh || t.select == Select::DropLow;
+    // Whether the dice chosen first are those that exploded.
+    const bool explodedFirst = highest == upper;
+    std::map<std::pair<RollValue, RollValue>, Dist> upKept, downKept;
+    const auto kept = [&](std::map<std::pair<RollValue, RollValue>, Dist>& cache, const Dist& d,
+                          RollValue n, RollValue m) -> const Dist& {
+        auto found = cache.find({n, m});
+        if (found == cache.end())
+            found = cache.emplace(std::pair{n, m}, Kept(t, d, n, m, highest, work)).first;
+        return found->second;
+    };
+    Dist out;
+    double chance = std::pow(1 - q, static_cast<double>(t.count)), left = 1 - chance;
+    for (RollValue e = 0; e <= most && (e == 0 || chance > 0); ++e) {
+        const RollValue n = t.count + e;
+        const RollValue m = t.select == Select::KeepHigh || t.select == Select::KeepLow
+                                ? std::min(t.keep, n)
+                                : std::max<RollValue>(n - t.keep, 0);
+        const RollValue first = std::min(explodedFirst ? e : t.count, m);
+        const RollValue ups = explodedFirst ? first : m - first;
+        Mix(out, Convolve(kept(upKept, up, e, ups), kept(downKept, down, t.count, m - ups), work),
+            chance);
+        if (left < 1e-12) break;
+        chance *= static_cast<double>(t.count + e) / static_cast<double>(e + 1) * q;
+        left -= chance;
+    }
+    return out;
+}
+
 }  // namespace
 
 bool PlainTerm(const Term& t) {
@@ -212,8 +256,7 @@ Dist FormTerm(const Term& t, RollValue most, int column, Work& work) {
         case DiceRoll::Explode::Penetrate:
             break;
     }
-    // Keep and drop among the dice an explosion adds choose across runs: not worked out.
-    if (t.select != Select::All) Refuse(OddsErrorKind::UnknownForm, 0, column);
+    if (t.select != Select::All) return KeptAcrossRuns(t, die, most, column, work);
     // Each added die is a die of its own, worth its value (less one when it penetrates).
     const auto valued = [&](bool meeting, RollValue less) {
         return Mapped(Where(die, t.explodeAt, meeting),
