@@ -326,7 +326,11 @@ bool SettingsFile::Write(Changes changes, std::shared_ptr<const SavedRolls> roll
     }
     rollsUnwritten_ = false;
     if (changes.isEmpty() && !rolls) return true;
-    if (!written_) {
+    // A small file is written as the change is made, so that a kill a moment later keeps it;
+    // only a large one, whose write would hold the gesture, goes to the writer's thread.
+    constexpr qint64 SmallFile = 16 * 1024;
+    if (!written_ || QFileInfo(path_).size() <= SmallFile) {
+        Settle();  // after any write still on its way, in order
         const bool ok = Merge(path_, changes, rolls.get());
         Written(ok, changes, rolls != nullptr);
         return ok;
