@@ -22,6 +22,20 @@ QChar Character(int code) {
                                                            : QChar(static_cast<char16_t>(code));
 }
 
+// In a key, such a half becomes the replacement character too; a pair written as two %UXXXX
+// stays a pair.
+QString PairedOnly(QString key) {
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QChar c = key.at(i);
+        if (c.isHighSurrogate() && i + 1 < key.size() && key.at(i + 1).isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            key[i] = QChar(QChar::ReplacementCharacter);
+        }
+    }
+    return key;
+}
+
 // %XX and %UXXXX stand for a character, a backslash for the group separator; repeated or outer
 // separators go.
 QString UnescapeKey(const QString& raw) {
@@ -47,11 +61,11 @@ QString UnescapeKey(const QString& raw) {
             key += c;
             continue;
         }
-        key += Character(code);
+        key += QChar(static_cast<char16_t>(code));
         i = from + digits - 1;
     }
     // An escaped slash separates as well.
-    return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+    return PairedOnly(key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/')));
 }
 
 QString EscapeKey(const QString& key) {
