@@ -163,24 +163,7 @@ inline void Mix(Dist& into, const Dist& d, double weight) {
 }
 
 inline bool Meets(DiceRoll::Compare compare, RollValue face, RollValue target) {
-    using C = DiceRoll::Compare;
-    switch (compare) {
-        case C::AtLeast:
-            return face >= target;
-        case C::Above:
-            return face > target;
-        case C::AtMost:
-            return face <= target;
-        case C::Below:
-            return face < target;
-        case C::Equal:
-            return face == target;
-        case C::NotEqual:
-            return face != target;
-        case C::None:
-            break;
-    }
-    return true;
+    return DiceRoll::Meets(compare, face, target);
 }
 
 // The forms past plain dice (state/OddsForms.cpp).

@@ -46,29 +46,8 @@ RollValue SatDiv(RollValue a, RollValue b) {
 
 namespace {
 
-bool Meets(DiceRoll::Compare compare, RollValue face, RollValue target) {
-    using C = DiceRoll::Compare;
-    switch (compare) {
-        case C::AtLeast:
-            return face >= target;
-        case C::Above:
-            return face > target;
-        case C::AtMost:
-            return face <= target;
-        case C::Below:
-            return face < target;
-        case C::Equal:
-            return face == target;
-        case C::NotEqual:
-            return face != target;
-        case C::None:
-            break;
-    }
-    return true;
-}
-
 bool Meets(const DiceRoll::Point& p, RollValue face) {
-    return Meets(p.compare, face, p.target);
+    return DiceRoll::Meets(p.compare, face, p.target);
 }
 
 // How many of n dice or sub-rolls a selection keeps.
@@ -212,6 +191,64 @@ RollValue SumOfKept(std::vector<RollValue> ends, RollValue k, bool highest) {
 }
 
 }  // namespace
+
+bool DiceRoll::Meets(Compare compare, RollValue value, RollValue target) {
+    switch (compare) {
+        case Compare::AtLeast:
+            return value >= target;
+        case Compare::Above:
+            return value > target;
+        case Compare::AtMost:
+            return value <= target;
+        case Compare::Below:
+            return value < target;
+        case Compare::Equal:
+            return value == target;
+        case Compare::NotEqual:
+            return value != target;
+        case Compare::None:
+            break;
+    }
+    return true;
+}
+
+std::optional<RollErrorKind> DiceRoll::Arithmetic(Op op, RollValue x, RollValue y, RollValue& r) {
+    bool overflow = false;
+    switch (op) {
+        case Op::Negate:
+            overflow = __builtin_sub_overflow(RollValue{0}, x, &r);
+            break;
+        case Op::Add:
+            overflow = __builtin_add_overflow(x, y, &r);
+            break;
+        case Op::Subtract:
+            overflow = __builtin_sub_overflow(x, y, &r);
+            break;
+        case Op::Multiply:
+            overflow = __builtin_mul_overflow(x, y, &r);
+            break;
+        case Op::Divide:
+        case Op::Remainder:
+            if (y == 0) return RollErrorKind::DivisionByZero;
+            if (x == Least && y == -1) {
+                overflow = op == Op::Divide;
+                r = 0;
+            } else {
+                r = op == Op::Divide ? FloorDivide(x, y) : RemainderOf(x, y);
+            }
+            break;
+        case Op::Power:
+            if (!PowerOf(x, y, r))
+                return y < 0 ? RollErrorKind::DivisionByZero : RollErrorKind::Overflow;
+            break;
+        case Op::Number:
+        case Op::Dice:
+        case Op::Group:
+            break;
+    }
+    if (overflow) return RollErrorKind::Overflow;
+    return std::nullopt;
+}
 
 RollValue DiceRoll::RemainderOf(RollValue a, RollValue b) {
     if (b == -1) return 0;  // Least % -1 would trap
@@ -423,7 +460,7 @@ std::optional<RollErrorKind> ThrowTerm(const DiceRoll::Term& t, Random& rng, int
         if (d.dropped) continue;
         if (t.compare == DiceRoll::Compare::None) {
             if (__builtin_add_overflow(value, d.face, &value)) return RollErrorKind::Overflow;
-        } else if (Meets(t.compare, d.face, t.target)) {
+        } else if (DiceRoll::Meets(t.compare, d.face, t.target)) {
             ++successes;
         } else if (t.failAt.compare != DiceRoll::Compare::None && Meets(t.failAt, d.face)) {
             ++failures;
@@ -484,36 +521,14 @@ RollOutcome DiceRoll::Throw(Random& rng) const {
                     r = n.value;
                     break;
                 case Op::Negate:
-                    overflow = __builtin_sub_overflow(RollValue{0}, x, &r);
-                    break;
                 case Op::Add:
-                    overflow = __builtin_add_overflow(x, y, &r);
-                    break;
                 case Op::Subtract:
-                    overflow = __builtin_sub_overflow(x, y, &r);
-                    break;
                 case Op::Multiply:
-                    overflow = __builtin_mul_overflow(x, y, &r);
-                    break;
                 case Op::Divide:
                 case Op::Remainder:
-                    if (y == 0) {
-                        out.error = RollError{RollErrorKind::DivisionByZero, n.column};
-                        return out;
-                    }
-                    if (x == Least && y == -1) {
-                        overflow = n.op == Op::Divide;
-                        r = 0;
-                    } else {
-                        const RollValue q = FloorDivide(x, y);
-                        r = n.op == Op::Divide ? q : RemainderOf(x, y);
-                    }
-                    break;
                 case Op::Power:
-                    if (!PowerOf(x, y, r)) {
-                        out.error = RollError{
-                            y < 0 ? RollErrorKind::DivisionByZero : RollErrorKind::Overflow,
-                            n.column};
+                    if (const auto failed = Arithmetic(n.op, x, y, r)) {
+                        out.error = RollError{*failed, n.column};
                         return out;
                     }
                     break;

@@ -173,6 +173,11 @@ public:
     enum class Select : std::uint8_t { All, KeepHigh, KeepLow, DropHigh, DropLow };
     // NotEqual is <>. Compare::None meets every value.
     enum class Compare : std::uint8_t { None, AtLeast, Above, AtMost, Below, Equal, NotEqual };
+    // Whether a value meets (compare, target); Compare::None meets every value.
+    static bool Meets(Compare compare, RollValue value, RollValue target);
+    // x op y for the arithmetic nodes (Negate takes x alone): the error that stops the throw,
+    // or none with the result in r.
+    static std::optional<RollErrorKind> Arithmetic(Op op, RollValue x, RollValue y, RollValue& r);
     // A compare point: the values that meet it.
     struct Point {
         Compare compare = Compare::None;

@@ -12,7 +12,6 @@ namespace rollkin {
 namespace {
 
 constexpr RollValue Most = std::numeric_limits<RollValue>::max();
-constexpr RollValue Least = std::numeric_limits<RollValue>::min();
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -34,14 +33,6 @@ std::string Trimmed(std::string_view s) {
     const auto first = s.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return std::string(s.substr(first, s.find_last_not_of(" \t") - first + 1));
-}
-
-// Floor division and the remainder that goes with it (the divisor's sign); b is not 0.
-bool FloorDivide(RollValue a, RollValue b, RollValue& q) {
-    if (a == Least && b == -1) return false;
-    q = a / b;
-    if (a % b != 0 && ((a < 0) != (b < 0))) --q;
-    return true;
 }
 
 }  // namespace
@@ -499,44 +490,19 @@ private:
             const DiceRoll::Node& n = roll_.nodes_[static_cast<std::size_t>(i)];
             const RollValue x = n.a >= 0 ? at(n.a) : 0, y = n.b >= 0 ? at(n.b) : 0;
             RollValue& r = v[static_cast<std::size_t>(i - first)];
-            bool overflow = false;
             switch (n.op) {
                 case Op::Number:
                     r = n.value;
                     break;
                 case Op::Negate:
-                    overflow = __builtin_sub_overflow(RollValue{0}, x, &r);
-                    break;
                 case Op::Add:
-                    overflow = __builtin_add_overflow(x, y, &r);
-                    break;
                 case Op::Subtract:
-                    overflow = __builtin_sub_overflow(x, y, &r);
-                    break;
                 case Op::Multiply:
-                    overflow = __builtin_mul_overflow(x, y, &r);
-                    break;
                 case Op::Divide:
-                case Op::Remainder: {
-                    if (y == 0) {
-                        roll_.error_ = RollError{RollErrorKind::DivisionByZero, n.column};
-                        return false;
-                    }
-                    RollValue q = 0;
-                    const bool fits = FloorDivide(x, y, q);
-                    if (n.op == Op::Divide) {
-                        overflow = !fits;
-                        r = q;
-                    } else {
-                        r = DiceRoll::RemainderOf(x, y);
-                    }
-                    break;
-                }
+                case Op::Remainder:
                 case Op::Power:
-                    if (!DiceRoll::PowerOf(x, y, r)) {
-                        roll_.error_ = RollError{
-                            y < 0 ? RollErrorKind::DivisionByZero : RollErrorKind::Overflow,
-                            n.column};
+                    if (const auto failed = DiceRoll::Arithmetic(n.op, x, y, r)) {
+                        roll_.error_ = RollError{*failed, n.column};
                         return false;
                     }
                     break;
@@ -544,10 +510,6 @@ private:
                 case Op::Group:
                     roll_.error_ = RollError{RollErrorKind::DiceInCount, n.column};
                     return false;
-            }
-            if (overflow) {
-                roll_.error_ = RollError{RollErrorKind::Overflow, n.column};
-                return false;
             }
         }
         out = at(root);
