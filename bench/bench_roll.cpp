@@ -11,7 +11,7 @@
 #include "app/SingleStrip.h"
 #include "state/Odds.h"
 #include "state/Roll.h"
-#include "state/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "layout/StripLayout.h"
 #include "share/ShareQueue.h"
 #include "share/TimerClock.h"
-#include "state/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin {

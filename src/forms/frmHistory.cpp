@@ -28,7 +28,7 @@
 #include "platform/Desktop.h"
 #include "state/Luck.h"
 #include "state/ThrowHistory.h"
-#include "state/WholeFile.h"
+#include "settings/WholeFile.h"
 
 namespace rollkin {
 

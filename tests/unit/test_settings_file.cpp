@@ -9,8 +9,8 @@
 #include <csignal>
 
 #include "ProgramFixture.h"
-#include "state/IniText.h"
-#include "state/SettingsFile.h"
+#include "settings/IniText.h"
+#include "settings/SettingsFile.h"
 
 namespace rollkin::test {
 namespace {

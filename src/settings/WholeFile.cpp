@@ -1,4 +1,4 @@
-#include "state/WholeFile.h"
+#include "settings/WholeFile.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "state/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,8 +14,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "state/IniText.h"
-#include "state/WholeFile.h"
+#include "settings/IniText.h"
+#include "settings/WholeFile.h"
 
 namespace rollkin {
 
