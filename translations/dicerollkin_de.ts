@@ -148,7 +148,7 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
+    <name>rollkin::SettingsKeeper</name>
     <message>
         <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
         <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde nach %2 verschoben, und Dice Rollkin startet mit den Standardeinstellungen.</translation>

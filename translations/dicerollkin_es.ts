@@ -148,7 +148,7 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
+    <name>rollkin::SettingsKeeper</name>
     <message>
         <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
         <translation>No se pudo leer el archivo de configuración %1. Se ha movido a %2 y Dice Rollkin se inicia con la configuración predeterminada.</translation>

@@ -148,7 +148,7 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
+    <name>rollkin::SettingsKeeper</name>
     <message>
         <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
         <translation>Le fichier de configuration %1 est illisible. Il a été déplacé vers %2, et Dice Rollkin démarre avec la configuration par défaut.</translation>

@@ -148,7 +148,7 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
+    <name>rollkin::SettingsKeeper</name>
     <message>
         <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
         <translation>Impossibile leggere il file delle impostazioni %1. È stato spostato in %2 e Dice Rollkin si avvia con le impostazioni predefinite.</translation>

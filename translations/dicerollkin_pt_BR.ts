@@ -148,7 +148,7 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
+    <name>rollkin::SettingsKeeper</name>
     <message>
         <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
         <translation>Não foi possível ler o arquivo de configurações %1. Ele foi movido para %2, e o Dice Rollkin inicia com as configurações padrão.</translation>

@@ -90,15 +90,15 @@ GestureDriver::GestureDriver(Session& session, EventMix mix)
     s_.desktop.onPopup = [this](QMenu& menu) { OnPopup(menu); };
     s_.desktop.onModal = [this](QDialog& dialog) { OnModal(dialog); };
     for (int i = FirstSlot; i <= LastSlot; ++i) {
-        multiplierBefore_(i) = p_.State.DiceMultiplier(i);
+        multiplierBefore_(i) = p_.Settings().State().DiceMultiplier(i);
         captionBefore_(i) = p_.Rollkin().cmdDice(i).text();
     }
-    rangeBefore_ = p_.State.MultiplierRange;
+    rangeBefore_ = p_.Settings().State().MultiplierRange;
 }
 
 bool GestureDriver::Step(Choices& c) {
     current_ = &c;
-    const AppState& st = p_.State;
+    const AppState& st = p_.Settings().State();
     frmRollkin& strip = p_.Rollkin();
     for (int i = FirstSlot; i <= LastSlot; ++i) {
         multiplierBefore_(i) = st.DiceMultiplier(i);
@@ -168,7 +168,7 @@ PointL GestureDriver::Cursor(Choices& c) {
 }
 
 PointL GestureDriver::AnyCursor(Choices& c) {
-    const AppState& st = p_.State;
+    const AppState& st = p_.Settings().State();
     const FakeDesktop& d = s_.desktop;
     const Long w = d.screenWidthPixels, h = d.screenHeightPixels;
     switch (c.Below(8)) {
@@ -233,7 +233,7 @@ void GestureDriver::Press(Choices& c) {
         shift = 0;
     }
     const int slot = capture_ != 0 ? capture_ : VisibleSlot(c);
-    const AppState& st = p_.State;
+    const AppState& st = p_.Settings().State();
     if (bit == vbLeftButton) {
         pressSlot_ = slot;
         pressLow_ = st.DiceMultiplier(slot);
@@ -396,7 +396,7 @@ void GestureDriver::Configure(frmConfig& config) {
 }
 
 std::string GestureDriver::Check() {
-    const AppState& st = p_.State;
+    const AppState& st = p_.Settings().State();
     frmRollkin& strip = p_.Rollkin();
     std::ostringstream out;
     if (p_.Ended()) return "the program ended without Exit";

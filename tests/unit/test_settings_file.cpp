@@ -290,10 +290,10 @@ TEST_F(KeptSettings, RememberedSettingsSurviveARestartAndUncheckingForgetsThem) 
     for (int run = 0; run < 3; ++run) {
         Program program(desktop, rng);
         program.Start();
-        EXPECT_EQ(program.State.AnchorPosition, anchors[run]);
+        EXPECT_EQ(program.Settings().State().AnchorPosition, anchors[run]);
         EXPECT_EQ(program.Menu().mnuRemember->isChecked(), run == 1);
         EXPECT_EQ(QDir(home.path()).isEmpty(), run == 0);  // nothing asked, nothing made
-        program.State.AnchorPosition = 9;
+        program.Settings().State().AnchorPosition = 9;
         program.Menu().mnuRemember->trigger();
     }
 }
@@ -311,7 +311,7 @@ TEST_F(KeptSettings, AFreeStripsPlaceIsShownWholeAndKeptWhole) {
     EXPECT_EQ(program.Rollkin().pos(), QPoint(1024 - 80, 0));
     program.Rollkin().SetLeft(-30 * 15);
     emit program.Rollkin().Moved();
-    program.SettleSettings();
+    program.Settings().SettleSettings();
     EXPECT_EQ(program.Rollkin().x(), -30);
     const QByteArray kept = Contents(Conf());
     EXPECT_TRUE(kept.contains("Left=0\n") && kept.contains("Top=0\n")) << kept.toStdString();
@@ -330,13 +330,13 @@ TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSu
     EXPECT_TRUE(desktop.notices[0].contains(Conf() + " "));
     EXPECT_TRUE(desktop.notices[0].contains(Conf() + ".bad.1"));
     EXPECT_EQ(Contents(Conf() + ".bad.1"), "not a settings file\n");
-    program.Saved = {{"Fireball", "8d6"}};
+    SavedRolls saved = {{"Fireball", "8d6"}};
     for (const bool folderInTheWay : {true, true, false, true}) {
         QDir().rmdir(Conf());
         if (folderInTheWay) QFile::remove(Conf()), QDir().mkdir(Conf());
-        program.Saved[0].roll += "+1";  // a change each time
-        program.KeepSavedRolls();
-        program.SettleSettings();
+        saved[0].roll += "+1";  // a change each time
+        program.Saved().Set(saved);
+        program.Settings().SettleSettings();
     }
     EXPECT_EQ(desktop.notices.size(), 3u);
 }

@@ -386,7 +386,7 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
 }
 
 TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack) {
-    program.SavedRollsEdited({{"Longsword", "d20+7, 1d8+4"}, {"Bad", "d20+"}, {"Fireball", "8d6"}});
+    program.Saved().Set({{"Longsword", "d20+7, 1d8+4"}, {"Bad", "d20+"}, {"Fireball", "8d6"}});
     ASSERT_EQ(strip().ButtonCount(), LastSlot + 2);  // the one that cannot be thrown is left off
     EXPECT_EQ(strip().ButtonAt(LastSlot + 2).toolTip(), "Fireball: 8d6 (average 28, 8 to 48)");
     DiceButton& sword = strip().ButtonAt(LastSlot + 1);
@@ -425,11 +425,11 @@ TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack
 }
 
 TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
-    program.Saved = {{"Bad", "d20+"}};  // as read from a file edited by hand
+    program.Saved().Set({{"Bad", "d20+"}});  // as read from a file edited by hand
     frmRoll& window = program.Rolls();
     QTableWidget& list = *window.tblSaved;
     const auto kept = [&](const SavedRolls& rolls) {
-        EXPECT_EQ(program.Saved, rolls);
+        EXPECT_EQ(program.Saved().Rolls(), rolls);
         EXPECT_EQ(strip().ButtonCount() - LastSlot,
                   std::count_if(rolls.begin(), rolls.end(),
                                 [](const SavedRoll& r) { return r.roll != "d20+"; }));
@@ -461,10 +461,10 @@ TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
     window.txtName->clear();
     while (list.rowCount() < MaxSavedRolls)
         window.cmdAdd->click();
-    EXPECT_EQ(program.Saved.back(), (SavedRoll{"8d6", "8d6"}));  // named by its roll
+    EXPECT_EQ(program.Saved().Rolls().back(), (SavedRoll{"8d6", "8d6"}));  // named by its roll
     window.cmdAdd->click();
     EXPECT_EQ(window.lblSaved->text(), "At most 20 rolls can be saved: remove one to add another.");
-    EXPECT_EQ(program.Saved.size(), 20u);
+    EXPECT_EQ(program.Saved().Rolls().size(), 20u);
     EXPECT_EQ(strip().height(), 768);  // 30 buttons, drawn smaller to fit
 }
 
