@@ -46,6 +46,7 @@ TEST(SettingsFileRead, BringsEachValueIntoItsControlsRange) {
         {"Dice=2, 100, 6", "1 20 1 1000100001 1"},
         {"Multipliers=5, 50", "1 20 1 1111111111 1"},
         {"MultiplierPermanent=true\nMultipliers=5, 50", "1 20 1 1111111111 20"},
+        {"RefreshSeconds=3\nFuture=x\n[General]\nVersion=9", "3 20 1 1111111111 1"},
     };
     const QTemporaryDir dir;
     for (const auto& [lines, expected] : table) {
@@ -108,6 +109,31 @@ TEST(SettingsFileWrite, KeepsRollsAsWrittenAndKeysItDoesNotKnow) {
     SettingsFile last(path);
     last.Open();
     EXPECT_EQ(last.Rolls(), program.Rolls());
+}
+
+// Written as version 1 (a file without the key has that layout); a later version's number, and
+// every key this one does not know, stay as they were.
+TEST(SettingsFileWrite, NeverTakesALaterFilesVersionOrKeysAway) {
+    const std::pair<QByteArray, const char*> table[] = {
+        {"", "1"},
+        {"[General]\nVersion=x\n", "1"},
+        {"[General]\nVersion=0\n[Rolls]\n1\\roll=d6\n", "1"},
+        {"[General]\nVersion=7\nLayout=new\n[Settings]\nFuture=x\nRemember=true\n", "7"},
+    };
+    const QTemporaryDir dir;
+    for (const auto& [text, version] : table) {
+        const QString path = dir.filePath(QString::number(qHash(text)));
+        if (!text.isEmpty()) Put(path, text);
+        SettingsFile file(path);
+        file.Open();
+        ASSERT_TRUE(file.KeepSettings(Started(), {}) && file.ForgetSettings());
+        const QVariantMap before = ReadIni(text).values, after = ReadIni(Contents(path)).values;
+        EXPECT_EQ(IniValueText(after.value("Version")), version) << text.toStdString();
+        for (const QString& key : before.keys()) {
+            if (key == "Version" || key == "Settings/Remember") continue;  // ours to write
+            EXPECT_EQ(after.value(key), before.value(key)) << key.toStdString();
+        }
+    }
 }
 
 // A full disk: every file stops at 200 bytes (root writes into a read-only folder too).
