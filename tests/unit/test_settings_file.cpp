@@ -114,21 +114,21 @@ TEST(SettingsFileWrite, KeepsRollsAsWrittenAndKeysItDoesNotKnow) {
 // Written as version 1 (a file without the key has that layout); a later version's number, and
 // every key this one does not know, stay as they were.
 TEST(SettingsFileWrite, NeverTakesALaterFilesVersionOrKeysAway) {
-    const std::pair<QByteArray, const char*> table[] = {
-        {"", "1"},
-        {"[General]\nVersion=x\n", "1"},
-        {"[General]\nVersion=0\n[Rolls]\n1\\roll=d6\n", "1"},
-        {"[General]\nVersion=7\nLayout=new\n[Settings]\nFuture=x\nRemember=true\n", "7"},
+    const std::pair<QByteArray, int> table[] = {
+        {"", 1},
+        {"[General]\nVersion=x\n", 1},
+        {"[General]\nVersion=0\n[Rolls]\n1\\roll=d6\n", 1},
+        {"[General]\nVersion=7\nLayout=new\n[Settings]\nFuture=x\nRemember=true\n", 7},
     };
     const QTemporaryDir dir;
     for (const auto& [text, version] : table) {
-        const QString path = dir.filePath(QString::number(qHash(text)));
-        if (!text.isEmpty()) Put(path, text);
-        SettingsFile file(path);
+        SettingsFile file(dir.filePath(QString::number(qHash(text))));
+        if (!text.isEmpty()) Put(file.Path(), text);
         file.Open();
         ASSERT_TRUE(file.KeepSettings(Started(), {}) && file.ForgetSettings());
-        const QVariantMap before = ReadIni(text).values, after = ReadIni(Contents(path)).values;
-        EXPECT_EQ(IniValueText(after.value("Version")), version) << text.toStdString();
+        const QVariantMap before = ReadIni(text).values;
+        const QVariantMap after = ReadIni(Contents(file.Path())).values;
+        EXPECT_EQ(IniValueText(after.value("Version")), QString::number(version)) << text.data();
         for (const QString& key : before.keys()) {
             if (key == "Version" || key == "Settings/Remember") continue;  // ours to write
             EXPECT_EQ(after.value(key), before.value(key)) << key.toStdString();
