@@ -76,7 +76,8 @@ void SettingsKeeper::Remember(bool remember) {
 }
 
 void SettingsKeeper::KeepSavedRolls() {
-    if (!file_) return;
+    // The rolls just read, or just taken back from the file, are nothing to write.
+    if (!file_ || file_->Rolls() == saved_.Rolls()) return;
     file_->SetRolls(saved_.Rolls());
     // A roll kept beyond the strip's room takes a place that came free.
     saved_.Set(file_->Rolls());
