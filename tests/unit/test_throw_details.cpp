@@ -465,7 +465,11 @@ TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
     window.cmdAdd->click();
     EXPECT_EQ(window.lblSaved->text(), "At most 20 rolls can be saved: remove one to add another.");
     EXPECT_EQ(program.Saved().Rolls().size(), 20u);
-    EXPECT_EQ(strip().height(), 768);  // 30 buttons, drawn smaller to fit
+    EXPECT_EQ(strip().height(), 768);         // 30 buttons, drawn smaller to fit
+    program.Saved().Set({{"Dagger", "d4"}});  // a change from elsewhere: the list shows it
+    ASSERT_EQ(list.rowCount(), 1);
+    EXPECT_EQ(list.item(0, 0)->text() + ": " + list.item(0, 2)->text(),
+              "Dagger: average 2.5, 1 to 4");
 }
 
 }  // namespace
