@@ -69,6 +69,7 @@ void SettingsKeeper::KeepSettings() {
 
 void SettingsKeeper::Remember(bool remember) {
     remember_ = remember;
+    if (!file_) return;  // not opened yet: nothing to write into
     if (remember)
         file_->KeepSettings(state_, place_ ? place_() : QPoint());
     else
