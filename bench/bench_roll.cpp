@@ -9,9 +9,9 @@
 #include <string>
 
 #include "app/SingleStrip.h"
+#include "settings/SettingsFile.h"
 #include "state/Odds.h"
 #include "state/Roll.h"
-#include "state/SettingsFile.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "state/IniText.h"
-#include "state/SettingsFile.h"
+#include "settings/IniText.h"
+#include "settings/SettingsFile.h"
 
 namespace {
 

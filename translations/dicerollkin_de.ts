@@ -148,33 +148,6 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
-    <message>
-        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
-        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde nach %2 verschoben, und Dice Rollkin startet mit den Standardeinstellungen.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
-        <translation>Die Einstellungsdatei %1 konnte weder gelesen noch beiseitegelegt werden. Dice Rollkin startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
-        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden. Dice Rollkin läuft weiter und versucht es bei der nächsten Änderung erneut.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
-        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Dice Rollkin startet mit den Standardeinstellungen und lässt sie unverändert.</translation>
-    </message>
-    <message>
-        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
-        <translation>Der Ordner der Einstellungsdatei %1 kann nicht gelesen werden. Dice Rollkin startet mit den Standardeinstellungen und lässt den Ordner unverändert.</translation>
-    </message>
-    <message>
-        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
-        <translation>Dice Rollkin konnte die Zeile(n) %2 der Einstellungsdatei %1 nicht lesen und übergeht sie; alles andere darin bleibt erhalten. Die Datei bleibt unverändert, bis sich eine Einstellung ändert; dann wird sie zuerst vollständig daneben in eine Datei kopiert, deren Name auf .bad endet.</translation>
-    </message>
-</context>
-<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -676,6 +649,33 @@ Das Handbuch: man dicerollkin
         <source>%1: %2</source>
         <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::SettingsKeeper</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden. Sie wurde nach %2 verschoben, und Dice Rollkin startet mit den Standardeinstellungen.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Die Einstellungsdatei %1 konnte weder gelesen noch beiseitegelegt werden. Dice Rollkin startet mit den Standardeinstellungen und lässt die Datei unverändert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden. Dice Rollkin läuft weiter und versucht es bei der nächsten Änderung erneut.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>Die Einstellungsdatei %1 ist keine gewöhnliche Datei. Dice Rollkin startet mit den Standardeinstellungen und lässt sie unverändert.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>Der Ordner der Einstellungsdatei %1 kann nicht gelesen werden. Dice Rollkin startet mit den Standardeinstellungen und lässt den Ordner unverändert.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>Dice Rollkin konnte die Zeile(n) %2 der Einstellungsdatei %1 nicht lesen und übergeht sie; alles andere darin bleibt erhalten. Die Datei bleibt unverändert, bis sich eine Einstellung ändert; dann wird sie zuerst vollständig daneben in eine Datei kopiert, deren Name auf .bad endet.</translation>
     </message>
 </context>
 <context>

@@ -148,33 +148,6 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
-    <message>
-        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
-        <translation>No se pudo leer el archivo de configuración %1. Se ha movido a %2 y Dice Rollkin se inicia con la configuración predeterminada.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
-        <translation>No se pudo leer ni apartar el archivo de configuración %1. Dice Rollkin se inicia con la configuración predeterminada y deja el archivo como está.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
-        <translation>No se pudo escribir el archivo de configuración %1. Dice Rollkin continúa y lo intentará de nuevo en el próximo cambio.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
-        <translation>El archivo de configuración %1 no es un archivo normal. Dice Rollkin se inicia con la configuración predeterminada y lo deja como está.</translation>
-    </message>
-    <message>
-        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
-        <translation>No se puede leer la carpeta del archivo de configuración %1. Dice Rollkin se inicia con la configuración predeterminada y deja la carpeta como está.</translation>
-    </message>
-    <message>
-        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
-        <translation>Dice Rollkin no pudo leer la(s) línea(s) %2 del archivo de configuración %1 y las ignora; todo lo demás se conserva. El archivo queda como está hasta que cambie un ajuste; entonces primero se copia entero a su lado, con un nombre que termina en .bad.</translation>
-    </message>
-</context>
-<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -676,6 +649,33 @@ El manual: man dicerollkin
         <source>%1: %2</source>
         <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::SettingsKeeper</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>No se pudo leer el archivo de configuración %1. Se ha movido a %2 y Dice Rollkin se inicia con la configuración predeterminada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>No se pudo leer ni apartar el archivo de configuración %1. Dice Rollkin se inicia con la configuración predeterminada y deja el archivo como está.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>No se pudo escribir el archivo de configuración %1. Dice Rollkin continúa y lo intentará de nuevo en el próximo cambio.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>El archivo de configuración %1 no es un archivo normal. Dice Rollkin se inicia con la configuración predeterminada y lo deja como está.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>No se puede leer la carpeta del archivo de configuración %1. Dice Rollkin se inicia con la configuración predeterminada y deja la carpeta como está.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>Dice Rollkin no pudo leer la(s) línea(s) %2 del archivo de configuración %1 y las ignora; todo lo demás se conserva. El archivo queda como está hasta que cambie un ajuste; entonces primero se copia entero a su lado, con un nombre que termina en .bad.</translation>
     </message>
 </context>
 <context>

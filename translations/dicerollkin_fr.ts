@@ -148,33 +148,6 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
-    <message>
-        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
-        <translation>Le fichier de configuration %1 est illisible. Il a été déplacé vers %2, et Dice Rollkin démarre avec la configuration par défaut.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
-        <translation>Le fichier de configuration %1 est illisible et n&apos;a pas pu être mis de côté. Dice Rollkin démarre avec la configuration par défaut et laisse le fichier tel quel.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
-        <translation>Le fichier de configuration %1 n&apos;a pas pu être écrit. Dice Rollkin continue et réessaiera à la prochaine modification.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
-        <translation>Le fichier de configuration %1 n’est pas un fichier ordinaire. Dice Rollkin démarre avec les réglages par défaut et le laisse tel quel.</translation>
-    </message>
-    <message>
-        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
-        <translation>Le dossier du fichier de configuration %1 ne peut pas être lu. Dice Rollkin démarre avec les réglages par défaut et laisse le dossier tel quel.</translation>
-    </message>
-    <message>
-        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
-        <translation>Dice Rollkin n’a pas pu lire la ou les lignes %2 du fichier de configuration %1 et les ignore ; tout le reste est conservé. Le fichier reste tel quel jusqu’au prochain changement de réglage ; il est alors d’abord copié en entier à côté de lui, sous un nom finissant par .bad.</translation>
-    </message>
-</context>
-<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -676,6 +649,33 @@ Le manuel : man dicerollkin
         <source>%1: %2</source>
         <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
         <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::SettingsKeeper</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Le fichier de configuration %1 est illisible. Il a été déplacé vers %2, et Dice Rollkin démarre avec la configuration par défaut.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Le fichier de configuration %1 est illisible et n&apos;a pas pu être mis de côté. Dice Rollkin démarre avec la configuration par défaut et laisse le fichier tel quel.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Le fichier de configuration %1 n&apos;a pas pu être écrit. Dice Rollkin continue et réessaiera à la prochaine modification.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>Le fichier de configuration %1 n’est pas un fichier ordinaire. Dice Rollkin démarre avec les réglages par défaut et le laisse tel quel.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>Le dossier du fichier de configuration %1 ne peut pas être lu. Dice Rollkin démarre avec les réglages par défaut et laisse le dossier tel quel.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>Dice Rollkin n’a pas pu lire la ou les lignes %2 du fichier de configuration %1 et les ignore ; tout le reste est conservé. Le fichier reste tel quel jusqu’au prochain changement de réglage ; il est alors d’abord copié en entier à côté de lui, sous un nom finissant par .bad.</translation>
     </message>
 </context>
 <context>

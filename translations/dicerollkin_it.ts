@@ -148,33 +148,6 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
-    <message>
-        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
-        <translation>Impossibile leggere il file delle impostazioni %1. È stato spostato in %2 e Dice Rollkin si avvia con le impostazioni predefinite.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
-        <translation>Impossibile leggere o spostare il file delle impostazioni %1. Dice Rollkin si avvia con le impostazioni predefinite e lascia il file com&apos;è.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
-        <translation>Impossibile scrivere il file delle impostazioni %1. Dice Rollkin continua e riproverà alla prossima modifica.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
-        <translation>Il file delle impostazioni %1 non è un file normale. Dice Rollkin si avvia con le impostazioni predefinite e lo lascia com’è.</translation>
-    </message>
-    <message>
-        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
-        <translation>La cartella del file delle impostazioni %1 non può essere letta. Dice Rollkin si avvia con le impostazioni predefinite e lascia la cartella com’è.</translation>
-    </message>
-    <message>
-        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
-        <translation>Dice Rollkin non ha potuto leggere la riga o le righe %2 del file delle impostazioni %1 e le ignora; tutto il resto viene mantenuto. Il file resta com’è finché un’impostazione non cambia; allora viene prima copiato per intero accanto a sé, con un nome che termina in .bad.</translation>
-    </message>
-</context>
-<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -676,6 +649,33 @@ Il manuale: man dicerollkin
         <source>%1: %2</source>
         <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::SettingsKeeper</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Impossibile leggere il file delle impostazioni %1. È stato spostato in %2 e Dice Rollkin si avvia con le impostazioni predefinite.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Impossibile leggere o spostare il file delle impostazioni %1. Dice Rollkin si avvia con le impostazioni predefinite e lascia il file com&apos;è.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Impossibile scrivere il file delle impostazioni %1. Dice Rollkin continua e riproverà alla prossima modifica.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>Il file delle impostazioni %1 non è un file normale. Dice Rollkin si avvia con le impostazioni predefinite e lo lascia com’è.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>La cartella del file delle impostazioni %1 non può essere letta. Dice Rollkin si avvia con le impostazioni predefinite e lascia la cartella com’è.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>Dice Rollkin non ha potuto leggere la riga o le righe %2 del file delle impostazioni %1 e le ignora; tutto il resto viene mantenuto. Il file resta com’è finché un’impostazione non cambia; allora viene prima copiato per intero accanto a sé, con un nome che termina in .bad.</translation>
     </message>
 </context>
 <context>

@@ -148,33 +148,6 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
-    <name>Program</name>
-    <message>
-        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
-        <translation>Não foi possível ler o arquivo de configurações %1. Ele foi movido para %2, e o Dice Rollkin inicia com as configurações padrão.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
-        <translation>Não foi possível ler nem mover o arquivo de configurações %1. O Dice Rollkin inicia com as configurações padrão e deixa o arquivo como está.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
-        <translation>Não foi possível gravar o arquivo de configurações %1. O Dice Rollkin continua e tentará de novo na próxima alteração.</translation>
-    </message>
-    <message>
-        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
-        <translation>O arquivo de configurações %1 não é um arquivo comum. O Dice Rollkin inicia com as configurações padrão e o deixa como está.</translation>
-    </message>
-    <message>
-        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
-        <translation>A pasta do arquivo de configurações %1 não pode ser lida. O Dice Rollkin inicia com as configurações padrão e deixa a pasta como está.</translation>
-    </message>
-    <message>
-        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
-        <translation>O Dice Rollkin não conseguiu ler a(s) linha(s) %2 do arquivo de configurações %1 e as ignora; todo o resto é mantido. O arquivo fica como está até que uma configuração mude; então ele é primeiro copiado inteiro ao lado de si mesmo, com um nome terminado em .bad.</translation>
-    </message>
-</context>
-<context>
     <name>QAccessibleActionInterface</name>
     <message>
         <source>Triggers the action</source>
@@ -676,6 +649,33 @@ O manual: man dicerollkin
         <source>%1: %2</source>
         <extracomment>A saved roll&apos;s line in History and its tooltip; %1 is the roll&apos;s name, %2 its line.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>rollkin::SettingsKeeper</name>
+    <message>
+        <source>The settings file %1 could not be read. It has been moved to %2, and Dice Rollkin starts with its default settings.</source>
+        <translation>Não foi possível ler o arquivo de configurações %1. Ele foi movido para %2, e o Dice Rollkin inicia com as configurações padrão.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read, nor moved aside. Dice Rollkin starts with its default settings and leaves the file as it is.</source>
+        <translation>Não foi possível ler nem mover o arquivo de configurações %1. O Dice Rollkin inicia com as configurações padrão e deixa o arquivo como está.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written. Dice Rollkin goes on and tries again at the next change.</source>
+        <translation>Não foi possível gravar o arquivo de configurações %1. O Dice Rollkin continua e tentará de novo na próxima alteração.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is not a regular file. Dice Rollkin starts with its default settings and leaves it as it is.</source>
+        <translation>O arquivo de configurações %1 não é um arquivo comum. O Dice Rollkin inicia com as configurações padrão e o deixa como está.</translation>
+    </message>
+    <message>
+        <source>The folder of the settings file %1 cannot be read. Dice Rollkin starts with its default settings and leaves the folder as it is.</source>
+        <translation>A pasta do arquivo de configurações %1 não pode ser lida. O Dice Rollkin inicia com as configurações padrão e deixa a pasta como está.</translation>
+    </message>
+    <message>
+        <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
+        <translation>O Dice Rollkin não conseguiu ler a(s) linha(s) %2 do arquivo de configurações %1 e as ignora; todo o resto é mantido. O arquivo fica como está até que uma configuração mude; então ele é primeiro copiado inteiro ao lado de si mesmo, com um nome terminado em .bad.</translation>
     </message>
 </context>
 <context>

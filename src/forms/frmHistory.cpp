@@ -26,9 +26,9 @@
 #include "forms/BesideStrip.h"
 #include "forms/RollText.h"
 #include "platform/Desktop.h"
+#include "settings/WholeFile.h"
 #include "state/Luck.h"
 #include "state/ThrowHistory.h"
-#include "state/WholeFile.h"
 
 namespace rollkin {
 

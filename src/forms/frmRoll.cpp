@@ -11,13 +11,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSpinBox>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
-#include <utility>
 
 #include "forms/BesideStrip.h"
 #include "forms/OddsChart.h"
@@ -49,9 +46,6 @@ QLabel* NewLineLabel(QWidget* parent, const char* name, Qt::TextFormat format) {
     return label;
 }
 
-// The odds column is worked out from the roll, never edited.
-enum SavedColumn { NameColumn, RollColumn, OddsColumn, SavedColumns };
-
 // Edits a saved roll's name or roll in place, no longer than either may be.
 class SavedRollDelegate final : public QStyledItemDelegate {
 public:
@@ -61,8 +55,8 @@ public:
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->setMaxLength(index.column() == NameColumn ? MaxSavedRollName
-                                                            : RollLimits::Characters);
+            line->setMaxLength(index.column() == frmRoll::NameColumn ? MaxSavedRollName
+                                                                     : RollLimits::Characters);
         return editor;
     }
 };
@@ -76,7 +70,8 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 
 }  // namespace
 
-frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Window), rng_(rng) {
+frmRoll::frmRoll(Random& rng, const Desktop& screen, SavedRollsModel& saved)
+    : QDialog(nullptr, Qt::Window), rng_(rng), saved_(saved) {
     SetUpBesideStrip(*this, "frmRoll", tr("Dice Rollkin Rolls"), RollWidth, RollHeight, screen);
 
     cboRoll = new QComboBox(this);
@@ -155,6 +150,8 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     layout->addLayout(thrown, 2, 0, 1, 2);
     layout->addLayout(odds, 2, 2);
     layout->addWidget(NewSavedList(), 3, 0, 1, 3);
+    ShowSavedRolls();
+    connect(&saved_, &SavedRollsModel::Changed, this, &frmRoll::SavedRollsChanged);
     layout->setColumnStretch(1, 1);
     // The saved list takes what is left, never under its rows.
     layout->setRowStretch(3, 1);
@@ -332,124 +329,6 @@ bool frmRoll::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void frmRoll::ShowSavedRolls(const SavedRolls& rolls) {
-    saved_ = rolls;
-    tblSaved->setRowCount(static_cast<int>(rolls.size()));
-    for (int row = 0; row < tblSaved->rowCount(); ++row)
-        ShowSavedRow(row, rolls[static_cast<std::size_t>(row)]);
-}
-
-void frmRoll::ShowSavedRow(int row, const SavedRoll& saved) {
-    const QSignalBlocker quiet(tblSaved);  // shown, not edited
-    for (int column : {NameColumn, RollColumn}) {
-        const std::string& text = column == NameColumn ? saved.name : saved.roll;
-        if (tblSaved->item(row, column) == nullptr)
-            tblSaved->setItem(row, column, new QTableWidgetItem);
-        tblSaved->item(row, column)->setText(QString::fromStdString(text));
-    }
-    MarkSavedRow(row);
-}
-
-QString frmRoll::RowError(int row) const {
-    const QString name = tblSaved->item(row, NameColumn)->text().trimmed();
-    if (name.isEmpty()) return tr("A saved roll needs a name.");
-    const DiceRoll roll(tblSaved->item(row, RollColumn)->text().trimmed().toStdString());
-    return roll.Error() ? RollErrorText(*roll.Error()) : QString();
-}
-
-QString frmRoll::MarkSavedRow(int row) {
-    const QString error = RowError(row);
-    {
-        const QSignalBlocker quiet(tblSaved);
-        for (int column : {NameColumn, RollColumn}) {
-            tblSaved->item(row, column)->setToolTip(error);
-            tblSaved->item(row, column)->setData(Qt::AccessibleDescriptionRole, error);
-        }
-        // Not by colour alone: the warning sign, and the error in the tooltip and under the list.
-        tblSaved->item(row, RollColumn)
-            ->setIcon(error.isEmpty() ? QIcon()
-                                      : style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    }
-    if (row == tblSaved->currentRow()) lblSaved->setText(error);
-    ShowSavedOdds(row, error.isEmpty());
-    return error;
-}
-
-void frmRoll::ShowSavedOdds(int row, bool throwable) {
-    const QSignalBlocker quiet(tblSaved);
-    if (tblSaved->item(row, OddsColumn) == nullptr) {
-        auto* item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        tblSaved->setItem(row, OddsColumn, item);
-    }
-    QString odds;
-    if (throwable) {
-        const DiceRoll roll(tblSaved->item(row, RollColumn)->text().trimmed().toStdString());
-        odds = RollOddsSummary(RollOdds(roll));
-    }
-    tblSaved->item(row, OddsColumn)
-        ->setText(QString(odds).replace(QLatin1Char('\n'), QStringLiteral("; ")));
-    tblSaved->item(row, OddsColumn)->setToolTip(odds);
-}
-
-void frmRoll::tblSaved_Change(int row) {
-    const QString error = MarkSavedRow(row);
-    const SavedRoll now{tblSaved->item(row, NameColumn)->text().trimmed().toStdString(),
-                        tblSaved->item(row, RollColumn)->text().trimmed().toStdString()};
-    auto& kept = saved_.at(static_cast<std::size_t>(row));
-    if (!error.isEmpty() || now == kept) return;  // as it was until it can be thrown
-    kept = now;
-    emit SavedRollsEdited(saved_);
-}
-
-void frmRoll::cmdAdd_Click() {
-    const QString roll = cboRoll->currentText().trimmed();
-    QString name = txtName->text().trimmed();
-    if (name.isEmpty()) name = roll.left(MaxSavedRollName);
-    QString refused;
-    if (tblSaved->rowCount() >= MaxSavedRolls) {
-        refused =
-            tr("At most %1 rolls can be saved: remove one to add another.").arg(MaxSavedRolls);
-    } else if (roll.isEmpty()) {
-        refused = tr("Type the roll to save in the field above.");
-    } else if (const DiceRoll parsed(roll.toStdString()); parsed.Error()) {
-        refused = RollErrorText(*parsed.Error());
-    }
-    lblSaved->setText(refused);
-    if (!refused.isEmpty()) return;
-    const int row = tblSaved->rowCount();
-    saved_.push_back({name.toStdString(), roll.toStdString()});
-    tblSaved->insertRow(row);
-    ShowSavedRow(row, saved_.back());
-    tblSaved->setCurrentCell(row, NameColumn);
-    txtName->clear();
-    emit SavedRollsEdited(saved_);
-}
-
-void frmRoll::cmdRemove_Click() {
-    const int row = tblSaved->currentRow();
-    if (row < 0) return;
-    saved_.erase(saved_.begin() + row);
-    tblSaved->removeRow(row);
-    emit SavedRollsEdited(saved_);
-}
-
-void frmRoll::cmdMove_Click(int by) {
-    const int row = tblSaved->currentRow(), to = row + by;
-    if (row < 0 || to < 0 || to >= tblSaved->rowCount()) return;
-    {
-        const QSignalBlocker quiet(tblSaved);
-        for (int column : {NameColumn, RollColumn, OddsColumn}) {
-            QTableWidgetItem* moving = tblSaved->takeItem(row, column);
-            tblSaved->setItem(row, column, tblSaved->takeItem(to, column));
-            tblSaved->setItem(to, column, moving);
-        }
-    }
-    std::swap(saved_.at(static_cast<std::size_t>(row)), saved_.at(static_cast<std::size_t>(to)));
-    tblSaved->setCurrentCell(to, tblSaved->currentColumn());
-    emit SavedRollsEdited(saved_);
 }
 
 }  // namespace rollkin

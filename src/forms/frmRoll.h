@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+#include "settings/SavedRollsModel.h"
 #include "state/Roll.h"
-#include "state/SavedRolls.h"
 
 class QComboBox;
 class QLabel;
@@ -25,15 +25,18 @@ class Random;
 // the field as soon as its text cannot be thrown, and the last roll's line under the button.
 // Esc and the title bar's close only hide it. Under them, the saved rolls: added from the field
 // with a name, removed, moved, edited in place; one that cannot be thrown shows its error and
-// is not taken until it can be.
+// is not taken until it can be. The list is a view of the saved rolls' model: what the player
+// changes goes into the model, and a change from elsewhere is shown.
 class frmRoll final : public QDialog {
     Q_OBJECT
 
 public:
+    // The saved list's columns; the odds are worked out from the roll, never edited.
+    enum SavedColumn { NameColumn, RollColumn, OddsColumn, SavedColumns };
     // How many rolls the drop-down keeps.
     static constexpr int Remembered = 20;
 
-    frmRoll(Random& rng, const Desktop& screen);
+    frmRoll(Random& rng, const Desktop& screen, SavedRollsModel& saved);
     ~frmRoll() override;
 
     QComboBox* cboRoll;
@@ -55,9 +58,6 @@ public:
     QPushButton* cmdDown;
     QLabel* lblSaved;  // why a roll was not taken, or the chosen one's error
 
-    // Lists the saved rolls as kept, those that cannot be thrown with their error.
-    void ShowSavedRolls(const SavedRolls& rolls);
-
     // Shows the window beside the strip (see BesideStrip.h), the field ready for typing.
     void Open(const QWidget& strip);
 
@@ -70,8 +70,6 @@ signals:
     // A roll was thrown: its line as copied ("d20+7: [14] + 7 = 21"), as Qt rich text, and its
     // columns.
     void Rolled(const rollkin::RollLines& lines);
-    // The saved rolls as the player left them: every change that can be kept.
-    void SavedRollsEdited(const SavedRolls& rolls);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +83,11 @@ private:
     void ShowResult(const QString& line, const QString& markup);
     void Remember(const QString& roll);
     QWidget* NewSavedList();
+    // Lists the saved rolls as kept, those that cannot be thrown with their error.
+    void ShowSavedRolls();
+    void SavedRollsChanged();
+    // The player's change into the model.
+    void Give(const SavedRolls& rolls);
     // Fills a row of the list and marks it when it cannot be kept.
     void ShowSavedRow(int row, const SavedRoll& saved);
     // Marks a row that cannot be kept with its error (returned; empty when it can).
@@ -99,7 +102,8 @@ private:
     QTimer* oddsTimer_;
     bool placed_ = false;
     // A row each, as last taken: an edit that cannot be kept leaves its row's entry as it was.
-    SavedRolls saved_;
+    SavedRollsModel& saved_;
+    const SavedRolls* giving_ = nullptr;  // what the rows gave the model, while it takes it
 };
 
 }  // namespace rollkin

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace rollkin {
@@ -85,19 +86,60 @@ constexpr Integer DefaultMultiplierRange = 20;
 constexpr Integer MinRefreshSeconds = 0, MaxRefreshSeconds = 5;
 constexpr Integer MinMultiplierRange = 5, MaxMultiplierRange = 40;
 
-// Gives the settings their start values, the ones "Apply Default" offers again: every slot
-// offered, multipliers up to 20, totals shown for a second, nothing permanent, on top, anchored
-// at the upper left.
+// One key of the settings file's Settings group: the field it keeps, what a value read is
+// brought into, and the field's start value, the one "Apply Default" offers again. The file
+// reads and writes every key through this one table, and ResetSettings starts from it.
+struct SettingKey {
+    enum class Kind {
+        Number,      // a number, brought into lo..hi; one that is not a number leaves the field
+        Flag,        // true or false (1 or 0)
+        Dice,        // the sides of the slots offered; a list naming none of them leaves them all
+        Multipliers  // a number a slot, brought into lo..the field `hiFrom`
+    };
+    const char* name;
+    Kind kind;
+    Integer AppState::*field = nullptr;               // Number, Flag
+    SlotArray<Integer> AppState::*perSlot = nullptr;  // Dice, Multipliers
+    int lo = 0;
+    int hi = 0;
+    Integer AppState::*hiFrom = nullptr;
+    // Kept and read only while this flag is set.
+    Boolean AppState::*when = nullptr;
+    // None: the field is not reset (the multipliers start at 1 when the strip loads).
+    std::optional<Integer> start;
+};
+
+// In the order they are read: a key that another key's range or condition depends on first.
+// Every slot offered, multipliers up to 20, totals shown for a second, nothing permanent, on
+// top, anchored at the upper left.
+inline const SettingKey SettingKeys[] = {
+    {"RefreshSeconds", SettingKey::Kind::Number, &AppState::RefreshSeconds, nullptr,
+     MinRefreshSeconds, MaxRefreshSeconds, nullptr, nullptr, 1},
+    {"MultiplierRange", SettingKey::Kind::Number, &AppState::MultiplierRange, nullptr,
+     MinMultiplierRange, MaxMultiplierRange, nullptr, nullptr, DefaultMultiplierRange},
+    {"AnchorPosition", SettingKey::Kind::Number, &AppState::AnchorPosition, nullptr, FirstPosition,
+     LastPosition, nullptr, nullptr, 1},
+    {"MultiplierPermanent", SettingKey::Kind::Flag, &AppState::MultiplierPermanent, nullptr, 0, 0,
+     nullptr, nullptr, False},
+    {"ResultPermanent", SettingKey::Kind::Flag, &AppState::ResultPermanent, nullptr, 0, 0, nullptr,
+     nullptr, False},
+    {"StayOnTop", SettingKey::Kind::Flag, &AppState::StayOnTop, nullptr, 0, 0, nullptr, nullptr,
+     True},
+    {"FreePosition", SettingKey::Kind::Flag, &AppState::FreePosition, nullptr, 0, 0, nullptr,
+     nullptr, False},
+    {"Dice", SettingKey::Kind::Dice, nullptr, &AppState::DiceEnabled, 0, 0, nullptr, nullptr, True},
+    {"Multipliers", SettingKey::Kind::Multipliers, nullptr, &AppState::DiceMultiplier, 1, 0,
+     &AppState::MultiplierRange, &AppState::MultiplierPermanent, std::nullopt},
+};
+
+// Gives the settings their start values.
 inline void ResetSettings(AppState& s) {
-    for (int i = FirstSlot; i <= LastSlot; ++i)
-        s.DiceEnabled(i) = True;
-    s.MultiplierRange = DefaultMultiplierRange;
-    s.RefreshSeconds = 1;
-    s.MultiplierPermanent = False;
-    s.ResultPermanent = False;
-    s.StayOnTop = True;
-    s.AnchorPosition = 1;
-    s.FreePosition = False;
+    for (const SettingKey& key : SettingKeys) {
+        if (!key.start) continue;
+        if (key.field != nullptr) s.*key.field = *key.start;
+        for (int i = FirstSlot; i <= LastSlot && key.perSlot != nullptr; ++i)
+            (s.*key.perSlot)(i) = *key.start;
+    }
 }
 
 }  // namespace rollkin

@@ -90,6 +90,9 @@ struct EventMix {
 // ROLLKIN_GESTURE_MIX=drag (or all) puts it back.
 EventMix MixFromEnvironment();
 
+// A button's caption read as a total: whether it is one, and the number.
+bool ParseTotal(const QString& caption, int& total);
+
 // One program on the recording desktop, started, with a deterministic generator.
 struct Session {
     explicit Session(std::uint64_t seed, int screenW = 1024, int screenH = 768, float tpp = 15);

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QAccessible>
+#include <QTest>
+#include <utility>
+
 #include "ProgramFixture.h"
+#include "forms/DiceButton.h"
 #include "platform/MouseArgs.h"
 
 namespace rollkin::test {
@@ -23,6 +28,17 @@ protected:
         Down(slot, vbRightButton, shift);
         Up(slot, vbRightButton, shift);
     }
+};
+
+// Every way to throw, one a row: each must land in the history.
+inline const std::pair<const char*, void (*)(DiceButton&)> ThrowPaths[] = {
+    {"mouse", [](DiceButton& b) { QTest::mouseClick(&b, Qt::LeftButton); }},
+    {"keyboard", [](DiceButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
+    {"screen reader",
+     [](DiceButton& b) {
+         QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
+             QAccessibleActionInterface::pressAction());
+     }},
 };
 
 }  // namespace rollkin::test

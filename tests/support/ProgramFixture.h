@@ -46,7 +46,7 @@ class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override { program.Start(); }
 
-    AppState& state() { return program.State; }
+    AppState& state() { return program.Settings().State(); }
     frmRollkin& strip() { return program.Rollkin(); }
     frmScroller& scroller() { return program.Scroller(); }
     frmMenu& menu() { return program.Menu(); }

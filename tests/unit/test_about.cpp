@@ -14,7 +14,7 @@ namespace {
 using About = ProgramFixture;
 
 TEST_F(About, ShowsTheHelpTableRowByRow) {
-    frmAbout a(program.Screen);
+    frmAbout a(desktop);
     std::vector<std::pair<int, QString>> rows;  // (top, "action gesture")
     for (int k = 0; k < 8; ++k) {
         QLabel* action = a.Label1(k);
@@ -42,7 +42,7 @@ TEST_F(About, ShowsTheHelpTableRowByRow) {
 }
 
 TEST_F(About, HasItsTitleIconAndOneFocusableButton) {
-    frmAbout a(program.Screen);
+    frmAbout a(desktop);
     EXPECT_EQ(a.windowTitle(), "About Dice Rollkin");
     EXPECT_EQ(a.size(), QSize(307, 243));
     EXPECT_EQ(a.minimumSize(), a.maximumSize());
@@ -63,7 +63,7 @@ TEST_F(About, HasItsTitleIconAndOneFocusableButton) {
 
 TEST_F(About, OkEnterAndSpaceCloseItEscDoesNot) {
     for (int key : {0, int{Qt::Key_Return}, int{Qt::Key_Space}, int{Qt::Key_Escape}}) {
-        frmAbout a(program.Screen);
+        frmAbout a(desktop);
         a.show();
         a.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&a));

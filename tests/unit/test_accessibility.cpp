@@ -46,7 +46,7 @@ TEST_F(Accessibility, DiceButtonsSayWhatTheyThrowAndTheirLastTotal) {
 }
 
 TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     int named = 0;
     for (QAbstractButton* b : d.findChildren<QAbstractButton*>()) {
         // The anchors' short captions are named in words.
@@ -69,7 +69,7 @@ TEST_F(Accessibility, EveryDialogControlIsNamedByItsCaption) {
     EXPECT_EQ(AccessibleName(d.optPos(1)), "Upper left corner");
     EXPECT_EQ(AccessibleRole(d.chkStayOnTop), QAccessible::CheckBox);
 
-    frmAbout a(program.Screen);
+    frmAbout a(desktop);
     EXPECT_EQ(AccessibleName(a.cmdOK), "OK");
     EXPECT_EQ(AccessibleName(&a), "About Dice Rollkin");
 }

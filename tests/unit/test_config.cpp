@@ -60,7 +60,7 @@ protected:
 
 TEST_F(Config, LoadsTheStoredSettingsIntoItsControls) {
     StoreUnusualSettings();
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     for (int i = 1; i <= 10; ++i)
         EXPECT_EQ(Value(d.chkDice(i)), (i == 2 || i == 7) ? 0 : 1) << i;
     EXPECT_EQ(d.sldMultiplier->value(), 33);
@@ -75,7 +75,7 @@ TEST_F(Config, LoadsTheStoredSettingsIntoItsControls) {
 }
 
 TEST_F(Config, OkWritesTheControlsBackAndUnloads) {
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     QSignalSpy finished(&d, &QDialog::finished);
     SetValue(d.chkDice(1), 0);
     SetValue(d.chkDice(10), 0);
@@ -102,7 +102,7 @@ TEST_F(Config, OkWritesTheControlsBackAndUnloads) {
 
 TEST_F(Config, SliderEndsAreStoredAsTheyAre) {
     for (auto [range, seconds] : {std::pair{5, 5}, std::pair{40, 0}}) {
-        frmConfig d(program.State, program.Screen);
+        frmConfig d(program.Settings().State(), desktop);
         d.sldMultiplier->setValue(range);
         d.sldRefresh->setValue(seconds);
         d.cmdOk_Click();
@@ -115,7 +115,7 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
     StoreUnusualSettings();
     const Settings before = Stored();
     {
-        frmConfig d(program.State, program.Screen);
+        frmConfig d(program.Settings().State(), desktop);
         QSignalSpy closed(&d, &QDialog::finished);
         d.cmdDefault_Click();
         SetValue(d.chkDice(3), 0);
@@ -124,7 +124,7 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
     }
     EXPECT_EQ(Stored(), before);
     {
-        frmConfig d(program.State, program.Screen);
+        frmConfig d(program.Settings().State(), desktop);
         QSignalSpy closed(&d, &QDialog::finished);
         d.cmdDefault_Click();
         d.show();
@@ -137,7 +137,7 @@ TEST_F(Config, CancelAndTheTitleBarCloseWriteNothing) {
 TEST_F(Config, ApplyDefaultThenOkGivesTheSettingsOfAFreshStart) {
     const Settings fresh = Stored();
     StoreUnusualSettings();
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     QSignalSpy closed(&d, &QDialog::finished);
     d.cmdDefault_Click();
     EXPECT_TRUE(closed.isEmpty());  // the dialog stays open
@@ -147,7 +147,7 @@ TEST_F(Config, ApplyDefaultThenOkGivesTheSettingsOfAFreshStart) {
 
 TEST_F(Config, WithNoDiceCheckedOkShowsTheMessageAndStaysOpen) {
     const Settings before = Stored();
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     QSignalSpy closed(&d, &QDialog::finished);
     for (int i = 1; i <= 10; ++i)
         SetValue(d.chkDice(i), 0);
@@ -171,7 +171,7 @@ TEST_F(Config, WithNoDiceCheckedOkShowsTheMessageAndStaysOpen) {
 TEST_F(Config, FreeAndBoundedCheckEachOtherOut) {
     state().FreePosition = True;
     state().AnchorPosition = 4;
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     EXPECT_EQ(Value(d.chkFreePos), 1);
     EXPECT_EQ(Value(d.chkBoundPos), 0);
     EXPECT_TRUE(AllOptionsEnabled(d, false));
@@ -189,7 +189,7 @@ TEST_F(Config, FreeAndBoundedCheckEachOtherOut) {
 }
 
 TEST_F(Config, FreeWithADisabledOptionStoresThatAnchor) {
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     d.optPos(3)->setChecked(true);
     SetValue(d.chkFreePos, 1);
     EXPECT_FALSE(d.optPos(3)->isEnabled());
@@ -197,7 +197,7 @@ TEST_F(Config, FreeWithADisabledOptionStoresThatAnchor) {
     d.cmdOk_Click();
     EXPECT_EQ(state().FreePosition, True);
     EXPECT_EQ(state().AnchorPosition, 3);
-    frmConfig again(program.State, program.Screen);
+    frmConfig again(program.Settings().State(), desktop);
     SetValue(again.chkBoundPos, 1);
     EXPECT_TRUE(again.optPos(3)->isChecked());
     EXPECT_TRUE(again.optPos(3)->isEnabled());
@@ -206,7 +206,7 @@ TEST_F(Config, FreeWithADisabledOptionStoresThatAnchor) {
 TEST_F(Config, UncheckingACheckedFreeLeavesBothUncheckedAndStoresAnAnchor) {
     state().FreePosition = True;
     state().AnchorPosition = 2;
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     QTest::mouseClick(d.chkFreePos, Qt::LeftButton);
     EXPECT_EQ(Value(d.chkFreePos), 0);
     EXPECT_EQ(Value(d.chkBoundPos), 0);
@@ -219,7 +219,7 @@ TEST_F(Config, UncheckingACheckedFreeLeavesBothUncheckedAndStoresAnAnchor) {
 TEST_F(Config, ApplyDefaultOnAFreeDialogBindsItToTheUpperLeft) {
     state().FreePosition = True;
     state().AnchorPosition = 9;
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     d.cmdDefault_Click();
     EXPECT_EQ(Value(d.chkBoundPos), 1);
     EXPECT_EQ(Value(d.chkFreePos), 0);
@@ -230,22 +230,22 @@ TEST_F(Config, ApplyDefaultOnAFreeDialogBindsItToTheUpperLeft) {
 
 TEST_F(Config, ReopeningShowsWhatOkStoredAndNotWhatCancelDropped) {
     {
-        frmConfig d(program.State, program.Screen);
+        frmConfig d(program.Settings().State(), desktop);
         d.sldRefresh->setValue(3);
         d.cmdOk_Click();
     }
     {
-        frmConfig d(program.State, program.Screen);
+        frmConfig d(program.Settings().State(), desktop);
         EXPECT_EQ(d.sldRefresh->value(), 3);
         d.sldRefresh->setValue(5);
         d.cmdCancel_Click();
     }
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     EXPECT_EQ(d.sldRefresh->value(), 3);
 }
 
 TEST_F(Config, HasTheDesignLayoutAndCaptions) {
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     EXPECT_EQ(d.windowTitle(), "Dice Rollkin Configuration");
     EXPECT_EQ(d.size(), QSize(351, 327));
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
@@ -270,7 +270,7 @@ TEST_F(Config, HasTheDesignLayoutAndCaptions) {
 }
 
 TEST_F(Config, NeitherEnterNorEscCloses) {
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     QSignalSpy closed(&d, &QDialog::finished);
     d.show();
     QTest::keyClick(&d, Qt::Key_Escape);
@@ -285,7 +285,7 @@ TEST_F(Config, NeitherEnterNorEscCloses) {
 
 TEST_F(Config, TabVisitsTheControlsInTheDesignOrder) {
     state().AnchorPosition = 6;  // the option group is entered at the stored anchor, MR
-    frmConfig d(program.State, program.Screen);
+    frmConfig d(program.Settings().State(), desktop);
     d.show();
     d.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&d));

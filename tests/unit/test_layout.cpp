@@ -124,7 +124,7 @@ TEST_F(Layout, SavedRollsLengthenTheStripAndTheAnchorsTakeItWhole) {
         {20, "Savage Worlds Trait Roll", 2, 9000, 160, 600, {0, 432, 864}, {0, 84, 168}},
         {0, "Fire", 1, 6000, 80, 400, {0, 472, 944}, {0, 184, 368}}};
     for (const Row& r : rows) {
-        program.SavedRollsEdited(SavedRolls(static_cast<std::size_t>(r.saved), {r.name, "8d6"}));
+        program.Saved().Set(SavedRolls(static_cast<std::size_t>(r.saved), {r.name, "8d6"}));
         EXPECT_EQ(functions::ApplyLayout(state(), r.saved, r.columns).height, r.height);
         if (r.columns == 2) {
             EXPECT_EQ(strip().ButtonAt(LastSlot + 1).ShownCaption(), "Savage Worlds\nTrait Roll");

@@ -6,7 +6,7 @@
 #include "forms/frmScroller.h"
 #include "layout/StripLayout.h"
 #include "platform/Monitors.h"
-#include "state/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 namespace rollkin::test {
 namespace {

@@ -42,8 +42,8 @@ TEST_F(PreparedScroller, OpensAndClosesLikeOneThatWasNot) {
     unprepared.Start();
     scroller().Prepare();
     for (Program* p : {&program, &unprepared}) {
-        p->State.DiceMultiplier(5) = 4;
-        p->State.PressCursor = {30, 200};
+        p->Settings().State().DiceMultiplier(5) = 4;
+        p->Settings().State().PressCursor = {30, 200};
         p->OpenScroller(5);
     }
     EXPECT_TRUE(scroller().isVisible());

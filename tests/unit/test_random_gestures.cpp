@@ -59,7 +59,7 @@ Outcome RunSeed(std::uint64_t seed, std::uint64_t events, Screen screen, EventMi
     out.reached = driver.Coverage();
     out.dialogs = driver.Dialogs();
     out.events = driver.Events();
-    out.finalState = session.program->State;
+    out.finalState = session.program->Settings().State();
     return out;
 }
 
@@ -70,7 +70,7 @@ protected:
     Session session{1};
     GestureDriver driver{session};
     Program& program = *session.program;
-    AppState& state = session.program->State;
+    AppState& state = session.program->Settings().State();
 
     // As a right click or the scroller would: the label follows the multiplier.
     void SetMultiplier(int slot, Integer m) {

@@ -23,7 +23,7 @@ protected:
     }
     Program& p() { return replacement_ ? *replacement_ : program; }
     int SliderAfterMoveTo(Long x) {
-        p().State.DragCursor = {x, 0};
+        p().Settings().State().DragCursor = {x, 0};
         p().TrackScroller();
         return p().Scroller().sldScroller->value();
     }
@@ -53,7 +53,7 @@ TEST_F(Scroller, NormalLayoutMapsTheSliderFromInsideTheStripsRightEdge) {
 TEST_F(Scroller, MirroredLayoutMapsTheSliderLeftwardsFromTheStripsLeftEdge) {
     Restart(5);
     p().Rollkin().move(700, 0);  // Left 3500 twips
-    p().State.ScrollerMirrored = True;
+    p().Settings().State().ScrollerMirrored = True;
     SetSlider(9);
     EXPECT_EQ(SliderAfterMoveTo(692), 20);  // 40 twips left of the strip: multiplier 1
     EXPECT_EQ(p().Scroller().ShownMultiplier(20), 1);
@@ -69,7 +69,7 @@ TEST_F(Scroller, RawValuesRoundHalfToEven) {
     // At 2.5 twips per pixel and range 48 one step is 3055 / 47 = 65 twips, so raw values
     // of exactly 2.5 and 3.5 lie on whole pixels.
     Restart(2.5f);
-    p().State.MultiplierRange = 48;
+    p().Settings().State().MultiplierRange = 48;
     p().Scroller().sldScroller->setMaximum(48);
     EXPECT_EQ(SliderAfterMoveTo(529), 3);  // d = 162.5: raw 2.5 -> 2, multiplier 3
     EXPECT_EQ(SliderAfterMoveTo(555), 5);  // d = 227.5: raw 3.5 -> 4, multiplier 5
@@ -83,16 +83,16 @@ TEST_F(Scroller, TheScrollerOpensOnTheSideFacingTheScreensCentre) {
     auto left = [&q](const char* name) {
         return static_cast<float>(q.Scroller().findChild<QWidget*>(name)->x());
     };
-    q.State.PressCursor = {0, 500};
+    q.Settings().State().PressCursor = {0, 500};
     q.Rollkin().move(1400, 0);  // centre exactly on the screen's: right-hand layout
     q.OpenScroller(5);
-    EXPECT_EQ(q.State.ScrollerMirrored, False);
+    EXPECT_EQ(q.Settings().State().ScrollerMirrored, False);
     EXPECT_EQ(q.Scroller().Left(), 2600.0f);
     EXPECT_EQ(left("sldScroller"), 0.0f);
     EXPECT_EQ(left("lblValue"), 3510.0f - 365.0f);
     q.Rollkin().move(1401, 0);  // one twip right of the centre: opens on the left
     q.OpenScroller(5);
-    EXPECT_EQ(q.State.ScrollerMirrored, True);
+    EXPECT_EQ(q.Settings().State().ScrollerMirrored, True);
     EXPECT_EQ(q.Scroller().Left(), 1401.0f - 3510.0f);
     EXPECT_EQ(left("sldScroller"), 375.0f);
     EXPECT_EQ(left("lblValue"), 0.0f);

@@ -9,8 +9,8 @@
 #include <csignal>
 
 #include "ProgramFixture.h"
-#include "state/IniText.h"
-#include "state/SettingsFile.h"
+#include "settings/IniText.h"
+#include "settings/SettingsFile.h"
 
 namespace rollkin::test {
 namespace {
@@ -46,6 +46,7 @@ TEST(SettingsFileRead, BringsEachValueIntoItsControlsRange) {
         {"Dice=2, 100, 6", "1 20 1 1000100001 1"},
         {"Multipliers=5, 50", "1 20 1 1111111111 1"},
         {"MultiplierPermanent=true\nMultipliers=5, 50", "1 20 1 1111111111 20"},
+        {"RefreshSeconds=3\nFuture=x\n[General]\nVersion=9", "3 20 1 1111111111 1"},
     };
     const QTemporaryDir dir;
     for (const auto& [lines, expected] : table) {
@@ -108,6 +109,31 @@ TEST(SettingsFileWrite, KeepsRollsAsWrittenAndKeysItDoesNotKnow) {
     SettingsFile last(path);
     last.Open();
     EXPECT_EQ(last.Rolls(), program.Rolls());
+}
+
+// Written as version 1 (a file without the key has that layout); a later version's number, and
+// every key this one does not know, stay as they were.
+TEST(SettingsFileWrite, NeverTakesALaterFilesVersionOrKeysAway) {
+    const std::pair<QByteArray, int> table[] = {
+        {"", 1},
+        {"[General]\nVersion=x\n", 1},
+        {"[General]\nVersion=0\n[Rolls]\n1\\roll=d6\n", 1},
+        {"[General]\nVersion=7\nLayout=new\n[Settings]\nFuture=x\nRemember=true\n", 7},
+    };
+    const QTemporaryDir dir;
+    for (const auto& [text, version] : table) {
+        SettingsFile file(dir.filePath(QString::number(qHash(text))));
+        if (!text.isEmpty()) Put(file.Path(), text);
+        file.Open();
+        ASSERT_TRUE(file.KeepSettings(Started(), {}) && file.ForgetSettings());
+        const QVariantMap before = ReadIni(text).values;
+        const QVariantMap after = ReadIni(Contents(file.Path())).values;
+        EXPECT_EQ(IniValueText(after.value("Version")), QString::number(version)) << text.data();
+        for (const QString& key : before.keys()) {
+            if (key == "Version" || key == "Settings/Remember") continue;  // ours to write
+            EXPECT_EQ(after.value(key), before.value(key)) << key.toStdString();
+        }
+    }
 }
 
 // A full disk: every file stops at 200 bytes (root writes into a read-only folder too).
@@ -290,10 +316,10 @@ TEST_F(KeptSettings, RememberedSettingsSurviveARestartAndUncheckingForgetsThem) 
     for (int run = 0; run < 3; ++run) {
         Program program(desktop, rng);
         program.Start();
-        EXPECT_EQ(program.State.AnchorPosition, anchors[run]);
+        EXPECT_EQ(program.Settings().State().AnchorPosition, anchors[run]);
         EXPECT_EQ(program.Menu().mnuRemember->isChecked(), run == 1);
         EXPECT_EQ(QDir(home.path()).isEmpty(), run == 0);  // nothing asked, nothing made
-        program.State.AnchorPosition = 9;
+        program.Settings().State().AnchorPosition = 9;
         program.Menu().mnuRemember->trigger();
     }
 }
@@ -311,7 +337,7 @@ TEST_F(KeptSettings, AFreeStripsPlaceIsShownWholeAndKeptWhole) {
     EXPECT_EQ(program.Rollkin().pos(), QPoint(1024 - 80, 0));
     program.Rollkin().SetLeft(-30 * 15);
     emit program.Rollkin().Moved();
-    program.SettleSettings();
+    program.Settings().SettleSettings();
     EXPECT_EQ(program.Rollkin().x(), -30);
     const QByteArray kept = Contents(Conf());
     EXPECT_TRUE(kept.contains("Left=0\n") && kept.contains("Top=0\n")) << kept.toStdString();
@@ -330,13 +356,13 @@ TEST_F(KeptSettings, ABrokenFileMovesAsideAnUnwritableOneIsToldOnceUntilAWriteSu
     EXPECT_TRUE(desktop.notices[0].contains(Conf() + " "));
     EXPECT_TRUE(desktop.notices[0].contains(Conf() + ".bad.1"));
     EXPECT_EQ(Contents(Conf() + ".bad.1"), "not a settings file\n");
-    program.Saved = {{"Fireball", "8d6"}};
+    SavedRolls saved = {{"Fireball", "8d6"}};
     for (const bool folderInTheWay : {true, true, false, true}) {
         QDir().rmdir(Conf());
         if (folderInTheWay) QFile::remove(Conf()), QDir().mkdir(Conf());
-        program.Saved[0].roll += "+1";  // a change each time
-        program.KeepSavedRolls();
-        program.SettleSettings();
+        saved[0].roll += "+1";  // a change each time
+        program.Saved().Set(saved);
+        program.Settings().SettleSettings();
     }
     EXPECT_EQ(desktop.notices.size(), 3u);
 }

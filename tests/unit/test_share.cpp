@@ -241,7 +241,7 @@ using Sharing = ProgramFixture;
 
 // No module beside the unit tests nor installed: one message, posting off, the throws go on.
 TEST_F(Sharing, WithoutTheNetworkModulePostingStopsWithOneMessage) {
-    program.SetSharing(
+    program.Share().SetSharing(
         ShareSettings::FromMap({{"webhook", "https://discord.com/api/webhooks/1/x"}}));
     program.ShareThrow("d6: 4", ThrowSource::DiceButton);
     program.ShareThrow("d6: 5", ThrowSource::DiceButton);
@@ -262,10 +262,10 @@ TEST_F(Sharing, HistorysTooltipShowsWhyAsItCame) {
 }
 
 TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) {
-    program.SetSharing(ShareSettings::FromMap({{"webhook", "http://example.com/h"},
-                                               {"name", "Rogue"},
-                                               {"what", "chosen"},
-                                               {"clipboard", true}}));
+    program.Share().SetSharing(ShareSettings::FromMap({{"webhook", "http://example.com/h"},
+                                                       {"name", "Rogue"},
+                                                       {"what", "chosen"},
+                                                       {"clipboard", true}}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !desktop.notices.empty(); }));
     EXPECT_TRUE(desktop.notices[0].startsWith("Only https://"));
     QGuiApplication::clipboard()->setText("kept");

@@ -59,15 +59,15 @@ TEST(StartValuesAcrossRuns, ASecondRunStartsFromTheSameSettings) {
     {
         Program first(desktop, rng);
         first.Start();
-        first.State.MultiplierRange = 40;
-        first.State.DiceEnabled(3) = False;
-        first.State.AnchorPosition = 9;
+        first.Settings().State().MultiplierRange = 40;
+        first.Settings().State().DiceEnabled(3) = False;
+        first.Settings().State().AnchorPosition = 9;
     }
     Program second(desktop, rng);
     second.Start();
-    EXPECT_EQ(second.State.MultiplierRange, 20);
-    EXPECT_EQ(second.State.DiceEnabled(3), True);
-    EXPECT_EQ(second.State.AnchorPosition, 1);
+    EXPECT_EQ(second.Settings().State().MultiplierRange, 20);
+    EXPECT_EQ(second.Settings().State().DiceEnabled(3), True);
+    EXPECT_EQ(second.Settings().State().AnchorPosition, 1);
 }
 
 TEST(SlotArrays, IndicesRunFromOneToTen) {

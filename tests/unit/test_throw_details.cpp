@@ -181,17 +181,6 @@ TEST_F(ThrowOnTheStrip, NoTooltipWhileAButtonIsHeld) {
     EXPECT_FALSE(QToolTip::isVisible());
 }
 
-// Every way to throw, one a row: each must land in the history.
-const std::pair<const char*, void (*)(DiceButton&)> ThrowPaths[] = {
-    {"mouse", [](DiceButton& b) { QTest::mouseClick(&b, Qt::LeftButton); }},
-    {"keyboard", [](DiceButton& b) { QTest::keyClick(&b, Qt::Key_Space); }},
-    {"screen reader",
-     [](DiceButton& b) {
-         QAccessible::queryAccessibleInterface(&b)->actionInterface()->doAction(
-             QAccessibleActionInterface::pressAction());
-     }},
-};
-
 TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
     strip().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
@@ -383,89 +372,6 @@ TEST_F(ThrowOnTheStrip, SaveWritesTheLinesAsCopiedOrAsCsvAndAFailureLosesNothing
     ThrowD6();
     EXPECT_EQ(program.Throws().Count(), 1);
     EXPECT_EQ(window.cmdClear->text(), "Clear");
-}
-
-TEST_F(ThrowOnTheStrip, ASavedRollShowsItsTotalsUntilTheRefreshBringsItsNameBack) {
-    program.SavedRollsEdited({{"Longsword", "d20+7, 1d8+4"}, {"Bad", "d20+"}, {"Fireball", "8d6"}});
-    ASSERT_EQ(strip().ButtonCount(), LastSlot + 2);  // the one that cannot be thrown is left off
-    EXPECT_EQ(strip().ButtonAt(LastSlot + 2).toolTip(), "Fireball: 8d6 (average 28, 8 to 48)");
-    DiceButton& sword = strip().ButtonAt(LastSlot + 1);
-    EXPECT_EQ(sword.objectName(), "cmdSaved1");
-    EXPECT_EQ(sword.text(), "Longsword");
-    rng.draws = {0.99f, 0.0f, 0.5f, 0.0f};  // a d20's 20, a d8's 5
-    QTest::keyClick(&sword, Qt::Key_Space);
-    EXPECT_EQ(sword.text(), "27 / 9");
-    const QString line = "Longsword: d20+7: [20 (natural 20)] + 7 = 27; 1d8+4: [5] + 4 = 9";
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(&sword)->text(QAccessible::Name), line);
-    QTextDocument tooltip;
-    tooltip.setHtml(sword.toolTip());
-    EXPECT_EQ(tooltip.toPlainText(), line);  // rich, in the same words
-    EXPECT_EQ(program.Throws().Line(0), "12:00:00  " + line.toStdString());
-    EXPECT_TRUE(menu().tmrRefresh(LastSlot + 1).isActive());
-    menu().tmrRefresh_Timer(LastSlot + 1);
-    EXPECT_EQ(sword.text(), "Longsword");
-    RightClick(LastSlot + 1);  // nothing
-    EXPECT_EQ(sword.text(), "Longsword");
-    EXPECT_EQ(program.Throws().Count(), 1);
-    state().ResultPermanent = True;
-    for (int k = 0; k < 200; ++k) {
-        Down(LastSlot + 2, vbLeftButton);
-        Up(LastSlot + 2, vbLeftButton);
-        const int total = strip().ButtonAt(LastSlot + 2).text().toInt();
-        ASSERT_TRUE(total >= 8 && total <= 48) << total;
-    }
-    EXPECT_FALSE(menu().tmrRefresh(LastSlot + 2).isActive());
-    strip().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip()));
-    for (const auto& [path, throwIt] : ThrowPaths) {
-        const int before = program.Throws().Count();
-        throwIt(strip().ButtonAt(LastSlot + 2));
-        EXPECT_EQ(program.Throws().Count(), before + 1) << path;
-    }
-}
-
-TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
-    program.Saved = {{"Bad", "d20+"}};  // as read from a file edited by hand
-    frmRoll& window = program.Rolls();
-    QTableWidget& list = *window.tblSaved;
-    const auto kept = [&](const SavedRolls& rolls) {
-        EXPECT_EQ(program.Saved, rolls);
-        EXPECT_EQ(strip().ButtonCount() - LastSlot,
-                  std::count_if(rolls.begin(), rolls.end(),
-                                [](const SavedRoll& r) { return r.roll != "d20+"; }));
-    };
-    list.setCurrentCell(0, 0);
-    const QString error = "a number or a dice term is expected at column 5";
-    EXPECT_EQ(window.lblSaved->text(), error);
-    EXPECT_EQ(list.item(0, 1)->data(Qt::AccessibleDescriptionRole), error);  // the reader's too
-    window.cboRoll->setEditText("d20+");
-    window.cmdAdd->click();  // refused with the field's error
-    EXPECT_EQ(window.lblSaved->text(), error);
-    window.cboRoll->setEditText("8d6");
-    window.txtName->setText("Fireball");
-    QTest::keyClick(window.txtName, Qt::Key_Return);  // adds, and rolls nothing
-    EXPECT_EQ(program.Throws().Count(), 0);
-    kept({{"Bad", "d20+"}, {"Fireball", "8d6"}});
-    EXPECT_EQ(strip().ButtonAt(LastSlot + 1).text(), "Fireball");
-    list.item(1, 1)->setText("6d");  // not taken until it can be thrown
-    EXPECT_EQ(window.lblSaved->text(), "a number of faces, % or F is expected at column 3");
-    kept({{"Bad", "d20+"}, {"Fireball", "8d6"}});
-    list.item(1, 1)->setText("6d6");
-    window.cmdUp->click();
-    kept({{"Fireball", "6d6"}, {"Bad", "d20+"}});
-    window.cmdDown->click();
-    kept({{"Bad", "d20+"}, {"Fireball", "6d6"}});
-    list.setCurrentCell(0, 0);
-    window.cmdRemove->click();
-    kept({{"Fireball", "6d6"}});
-    window.txtName->clear();
-    while (list.rowCount() < MaxSavedRolls)
-        window.cmdAdd->click();
-    EXPECT_EQ(program.Saved.back(), (SavedRoll{"8d6", "8d6"}));  // named by its roll
-    window.cmdAdd->click();
-    EXPECT_EQ(window.lblSaved->text(), "At most 20 rolls can be saved: remove one to add another.");
-    EXPECT_EQ(program.Saved.size(), 20u);
-    EXPECT_EQ(strip().height(), 768);  // 30 buttons, drawn smaller to fit
 }
 
 }  // namespace

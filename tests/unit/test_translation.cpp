@@ -24,7 +24,7 @@ using Translation = ProgramFixture;
 
 TEST_F(Translation, GermanCatalogueSpeaksGermanAndTheCLocaleEnglish) {
     auto noDice = [this](Program& p) {  // the dialog's caption and its no-dice message
-        frmConfig dialog(p.State, p.Screen);
+        frmConfig dialog(p.Settings().State(), desktop);
         for (int i = 1; i <= 10; ++i)
             SetValue(dialog.chkDice(i), 0);
         dialog.cmdOk_Click();

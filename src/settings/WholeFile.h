@@ -13,4 +13,11 @@ namespace rollkin {
 QString WriteWholeFile(const QString& path, const QByteArray& bytes,
                        QFileDevice::Permissions mode = {});
 
+// Moves the file to the first name free beside it (path.bad, path.bad.1...), readable by its
+// owner alone. Neither a file nor a link already there is replaced or written through. Returns
+// the new name, empty when it could not be moved.
+QString MoveAside(const QString& path);
+// Writes `bytes` to a new file at the first name free beside `path`, as MoveAside names it.
+bool KeepAside(const QString& path, const QByteArray& bytes);
+
 }  // namespace rollkin

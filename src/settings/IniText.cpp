@@ -1,4 +1,4 @@
-#include "state/IniText.h"
+#include "settings/IniText.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "state/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,10 +12,10 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 
-#include "state/IniText.h"
-#include "state/WholeFile.h"
+#include "settings/IniText.h"
+#include "settings/SettingValues.h"
+#include "settings/WholeFile.h"
 
 namespace rollkin {
 
@@ -28,42 +28,17 @@ constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDev
 // How long a write waits for another strip's to end.
 constexpr int LockWaitMs = 5000;
 
-QStringList Items(const QVariant& v) {
-    QStringList items = IniValueText(v).split(QLatin1Char(','), Qt::SkipEmptyParts);
-    for (QString& item : items)
-        item = item.trimmed();
-    return items;
-}
+// The keys of the Settings group beside SettingKeys' (the set-up): whether to remember, and a
+// free strip's place. Any other key of the group is kept.
+const QString RememberKey = QStringLiteral("Remember");
+const QString LeftKey = QStringLiteral("Left");
+const QString TopKey = QStringLiteral("Top");
 
-QString Flag(Boolean b) {
-    return b ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-void ReadFlag(const QVariant& v, Boolean& field) {
-    const QString t = IniValueText(v).trimmed().toLower();
-    if (t == QLatin1String("true") || t == QLatin1String("1")) field = True;
-    if (t == QLatin1String("false") || t == QLatin1String("0")) field = False;
-}
-
-void ReadNumber(const QVariant& v, Integer& field, int lo, int hi) {
-    bool ok = false;
-    const int n = IniValueText(v).trimmed().toInt(&ok);
-    if (ok) field = static_cast<Integer>(std::clamp(n, lo, hi));
-}
-
-// The keys of the Settings group that this file writes; any other is kept.
-const QStringList SettingKeys = {QStringLiteral("Remember"),
-                                 QStringLiteral("RefreshSeconds"),
-                                 QStringLiteral("MultiplierRange"),
-                                 QStringLiteral("MultiplierPermanent"),
-                                 QStringLiteral("ResultPermanent"),
-                                 QStringLiteral("StayOnTop"),
-                                 QStringLiteral("FreePosition"),
-                                 QStringLiteral("AnchorPosition"),
-                                 QStringLiteral("Dice"),
-                                 QStringLiteral("Multipliers"),
-                                 QStringLiteral("Left"),
-                                 QStringLiteral("Top")};
+// The layout of the file this program writes. A file without the key has the layout of 1.
+// One from a later version is read for the keys this one knows; what it does not know stays in
+// the file as it was, and so does the later number.
+const QString VersionKey = QStringLiteral("Version");
+constexpr int FileVersion = 1;
 
 QString RollKey(int index, const char* field) {
     return RollsGroup + QString::number(index) + QLatin1Char('/') + QLatin1String(field);
@@ -109,62 +84,6 @@ Loaded Load(const QString& path) {
     return loaded;
 }
 
-// The names beside the file for what is put aside: .bad, .bad.1, .bad.2...
-QString AsideName(const QString& path, int n) {
-    return path + (n == 0 ? QStringLiteral(".bad") : QStringLiteral(".bad.%1").arg(n));
-}
-constexpr int AsideNames = 1000;
-
-// Moves the file to the first name free beside it. Neither a file nor a link (dangling or not)
-// already there is replaced or written through.
-QString MoveAside(const QString& path) {
-    const QByteArray from = QFile::encodeName(path);
-    for (int n = 0; n < AsideNames; ++n) {
-        const QString to = AsideName(path, n);
-        const QByteArray target = QFile::encodeName(to);
-        int moved =
-            ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
-        // A file system without it: a hard link, which does not replace either, then the unlink.
-        if (moved != 0 && errno == EINVAL) {
-            moved = ::link(from.constData(), target.constData());
-            if (moved == 0) ::unlink(from.constData());
-        }
-        if (moved == 0) {
-            // It may hold a webhook's address.
-            struct stat st {};
-            if (::lstat(target.constData(), &st) == 0 && S_ISREG(st.st_mode))
-                ::chmod(target.constData(), S_IRUSR | S_IWUSR);
-            return to;
-        }
-        if (errno != EEXIST) return {};
-    }
-    return {};
-}
-
-// Writes `bytes` to a new file at the first name free beside `path`, readable by its owner alone.
-bool KeepAside(const QString& path, const QByteArray& bytes) {
-    for (int n = 0; n < AsideNames; ++n) {
-        const QByteArray target = QFile::encodeName(AsideName(path, n));
-        const int fd =
-            ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno == EEXIST) continue;
-        if (fd < 0) return false;
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t wrote =
-                ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-            if (wrote < 0 && errno == EINTR) continue;
-            if (wrote <= 0) break;
-            done += wrote;
-        }
-        const bool whole = done == bytes.size() && ::fsync(fd) == 0;
-        ::close(fd);
-        if (!whole) ::unlink(target.constData());
-        return whole;
-    }
-    return false;
-}
-
 // One write: the file as it is now, with `changes` over it. Touches nothing but the file, its
 // lock and what is kept aside, so that it can run on any thread.
 bool Merge(const QString& path, const QVariantMap& changes, const SavedRolls* rolls) {
@@ -189,6 +108,11 @@ bool Merge(const QString& path, const QVariantMap& changes, const SavedRolls* ro
         else
             values.remove(it.key());
     }
+    // Never below the version of the file written over, whose keys it may not know.
+    bool numbered = false;
+    if (IniValueText(values.value(VersionKey)).trimmed().toInt(&numbered) < FileVersion ||
+        !numbered)
+        values.insert(VersionKey, QString::number(FileVersion));
     if (rolls) {
         int had = values.value(RollsSize).toInt();
         while (values.contains(RollKey(had + 1, "roll")) ||
@@ -401,72 +325,42 @@ bool SettingsFile::SetRolls(const SavedRolls& rolls) {
 
 bool SettingsFile::Remembered() const {
     Boolean on = False;
-    ReadFlag(values_.value(SettingsGroup + QStringLiteral("Remember")), on);
+    ReadFlag(values_.value(SettingsGroup + RememberKey), on);
     return on != False;
 }
 
 void SettingsFile::ReadSettings(AppState& s) const {
-    const auto value = [this](const char* key) {
-        return values_.value(SettingsGroup + QLatin1String(key));
-    };
-    ReadNumber(value("RefreshSeconds"), s.RefreshSeconds, MinRefreshSeconds, MaxRefreshSeconds);
-    ReadNumber(value("MultiplierRange"), s.MultiplierRange, MinMultiplierRange, MaxMultiplierRange);
-    ReadNumber(value("AnchorPosition"), s.AnchorPosition, FirstPosition, LastPosition);
-    ReadFlag(value("MultiplierPermanent"), s.MultiplierPermanent);
-    ReadFlag(value("ResultPermanent"), s.ResultPermanent);
-    ReadFlag(value("StayOnTop"), s.StayOnTop);
-    ReadFlag(value("FreePosition"), s.FreePosition);
-    // The dice offered, by their sides; the dialog offers none of them unchecked all at once.
-    const QStringList dice = Items(value("Dice"));
-    bool anyDice = false;
-    for (int i = FirstSlot; i <= LastSlot; ++i)
-        anyDice = anyDice || dice.contains(QString::number(DesignDiceSides[i - FirstSlot]));
-    for (int i = FirstSlot; i <= LastSlot && anyDice; ++i)
-        s.DiceEnabled(i) =
-            dice.contains(QString::number(DesignDiceSides[i - FirstSlot])) ? True : False;
-    if (!s.MultiplierPermanent) return;
-    const QStringList multipliers = Items(value("Multipliers"));
-    for (int i = FirstSlot; i <= LastSlot && i - FirstSlot < multipliers.size(); ++i)
-        ReadNumber(multipliers[i - FirstSlot], s.DiceMultiplier(i), 1, s.MultiplierRange);
+    for (const SettingKey& key : SettingKeys)
+        ReadKey(key, values_.value(SettingsGroup + QLatin1String(key.name)), s);
 }
 
 std::optional<QPoint> SettingsFile::Position() const {
     bool okX = false, okY = false;
-    const int x = IniValueText(values_.value(SettingsGroup + QStringLiteral("Left"))).toInt(&okX);
-    const int y = IniValueText(values_.value(SettingsGroup + QStringLiteral("Top"))).toInt(&okY);
+    const int x = IniValueText(values_.value(SettingsGroup + LeftKey)).toInt(&okX);
+    const int y = IniValueText(values_.value(SettingsGroup + TopKey)).toInt(&okY);
     if (!okX || !okY) return std::nullopt;
     return QPoint(x, y);
 }
 
 bool SettingsFile::KeepSettings(const AppState& s, QPoint position) {
     Changes changes;
-    const auto set = [this, &changes](const char* key, const QVariant& v) {
-        Change(changes, SettingsGroup + QLatin1String(key), v);
+    Change(changes, SettingsGroup + RememberKey, Flag(True));
+    for (const SettingKey& key : SettingKeys)
+        Change(changes, SettingsGroup + QLatin1String(key.name), KeyValue(key, s));
+    const auto place = [&s](int at) {
+        return s.FreePosition ? QVariant(QString::number(at)) : QVariant();
     };
-    set("Remember", Flag(True));
-    set("RefreshSeconds", QString::number(s.RefreshSeconds));
-    set("MultiplierRange", QString::number(s.MultiplierRange));
-    set("MultiplierPermanent", Flag(s.MultiplierPermanent));
-    set("ResultPermanent", Flag(s.ResultPermanent));
-    set("StayOnTop", Flag(s.StayOnTop));
-    set("FreePosition", Flag(s.FreePosition));
-    set("AnchorPosition", QString::number(s.AnchorPosition));
-    QStringList dice, multipliers;
-    for (int i = FirstSlot; i <= LastSlot; ++i) {
-        if (s.DiceEnabled(i)) dice << QString::number(DesignDiceSides[i - FirstSlot]);
-        multipliers << QString::number(s.DiceMultiplier(i));
-    }
-    set("Dice", dice);
-    set("Multipliers", s.MultiplierPermanent ? QVariant(multipliers) : QVariant());
-    set("Left", s.FreePosition ? QVariant(QString::number(position.x())) : QVariant());
-    set("Top", s.FreePosition ? QVariant(QString::number(position.y())) : QVariant());
+    Change(changes, SettingsGroup + LeftKey, place(position.x()));
+    Change(changes, SettingsGroup + TopKey, place(position.y()));
     return Write(std::move(changes));
 }
 
 bool SettingsFile::ForgetSettings() {
     Changes changes;
-    for (const QString& key : SettingKeys)
+    for (const QString& key : {RememberKey, LeftKey, TopKey})
         Change(changes, SettingsGroup + key, {});
+    for (const SettingKey& key : SettingKeys)
+        Change(changes, SettingsGroup + QLatin1String(key.name), {});
     return Write(std::move(changes));
 }
 
