@@ -333,10 +333,10 @@ ShareQueue* Program::Queue() {
 
 void Program::ShareThrow(const QString& plainLine, ThrowSource source) {
     if (!sharing_.Wants(source)) return;
-    const QString content = ShareContent(sharing_.name, plainLine);
+    const QString content = sharing_.Content(plainLine);
     if (sharing_.copyToClipboard) QGuiApplication::clipboard()->setText(content);
     if (ShareQueue* queue = sharing_.Posting() ? Queue() : nullptr)
-        queue->Add(WebhookMessage(content), Throws().Newest());
+        queue->Add(sharing_.Message(content), Throws().Newest());
 }
 
 void Program::SharingStopped(const QString& message) {
