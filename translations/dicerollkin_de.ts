@@ -393,6 +393,10 @@ Das Handbuch: man dicerollkin
         <translation>Eine Webhook-Adresse enthält keinen Benutzernamen und kein Passwort.</translation>
     </message>
     <message>
+        <source>The thread_id in the address should be one thread&apos;s number: digits only.</source>
+        <translation>Die thread_id in der Adresse muss die Nummer eines Threads sein: nur Ziffern.</translation>
+    </message>
+    <message>
         <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
         <translation>Nur https://-Adressen werden angenommen (http:// nur zu diesem Computer, zum Testen).</translation>
     </message>
@@ -954,6 +958,30 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Copy each throw to the clipboard</source>
         <translation>Jeden Wurf in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discord</translation>
+    </message>
+    <message>
+        <source>Slack-compatible</source>
+        <translation>Slack-kompatibel</translation>
+    </message>
+    <message>
+        <source>Chat format</source>
+        <translation>Chat-Format</translation>
+    </message>
+    <message>
+        <source>Chat &amp;format:</source>
+        <translation>Chat-&amp;Format:</translation>
+    </message>
+    <message>
+        <source>Post &amp;quietly, without notifying anyone</source>
+        <translation>&amp;Leise posten, ohne jemanden zu benachrichtigen</translation>
+    </message>
+    <message>
+        <source>Set from the address.</source>
+        <translation>Aus der Adresse bestimmt.</translation>
     </message>
     <message>
         <source>Test</source>

@@ -393,6 +393,10 @@ El manual: man dicerollkin
         <translation>Una dirección de webhook no lleva usuario ni contraseña.</translation>
     </message>
     <message>
+        <source>The thread_id in the address should be one thread&apos;s number: digits only.</source>
+        <translation>El thread_id de la dirección debe ser el número de un hilo: solo dígitos.</translation>
+    </message>
+    <message>
         <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
         <translation>Solo se aceptan direcciones https:// (http:// solo hacia este equipo, para pruebas).</translation>
     </message>
@@ -954,6 +958,30 @@ El manual: man dicerollkin
     <message>
         <source>Copy each throw to the clipboard</source>
         <translation>Copiar cada tirada al portapapeles</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discord</translation>
+    </message>
+    <message>
+        <source>Slack-compatible</source>
+        <translation>Compatible con Slack</translation>
+    </message>
+    <message>
+        <source>Chat format</source>
+        <translation>Formato del chat</translation>
+    </message>
+    <message>
+        <source>Chat &amp;format:</source>
+        <translation>&amp;Formato del chat:</translation>
+    </message>
+    <message>
+        <source>Post &amp;quietly, without notifying anyone</source>
+        <translation>Publicar en &amp;silencio, sin notificar a nadie</translation>
+    </message>
+    <message>
+        <source>Set from the address.</source>
+        <translation>Fijado por la dirección.</translation>
     </message>
     <message>
         <source>Test</source>

@@ -393,6 +393,10 @@ Le manuel : man dicerollkin
         <translation>Une adresse de webhook ne contient ni nom d&apos;utilisateur ni mot de passe.</translation>
     </message>
     <message>
+        <source>The thread_id in the address should be one thread&apos;s number: digits only.</source>
+        <translation>Le thread_id de l&apos;adresse doit être le numéro d&apos;un fil : des chiffres seulement.</translation>
+    </message>
+    <message>
         <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
         <translation>Seules les adresses https:// sont acceptées (http:// seulement vers cet ordinateur, pour les tests).</translation>
     </message>
@@ -954,6 +958,30 @@ Le manuel : man dicerollkin
     <message>
         <source>Copy each throw to the clipboard</source>
         <translation>Copier chaque lancer dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discord</translation>
+    </message>
+    <message>
+        <source>Slack-compatible</source>
+        <translation>Compatible Slack</translation>
+    </message>
+    <message>
+        <source>Chat format</source>
+        <translation>Format du chat</translation>
+    </message>
+    <message>
+        <source>Chat &amp;format:</source>
+        <translation>&amp;Format du chat :</translation>
+    </message>
+    <message>
+        <source>Post &amp;quietly, without notifying anyone</source>
+        <translation>Publier &amp;discrètement, sans notifier personne</translation>
+    </message>
+    <message>
+        <source>Set from the address.</source>
+        <translation>Déduit de l&apos;adresse.</translation>
     </message>
     <message>
         <source>Test</source>

@@ -393,6 +393,10 @@ Il manuale: man dicerollkin
         <translation>Un indirizzo di webhook non contiene nome utente né password.</translation>
     </message>
     <message>
+        <source>The thread_id in the address should be one thread&apos;s number: digits only.</source>
+        <translation>Il thread_id nell&apos;indirizzo deve essere il numero di un thread: solo cifre.</translation>
+    </message>
+    <message>
         <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
         <translation>Sono accettati solo indirizzi https:// (http:// solo verso questo computer, per le prove).</translation>
     </message>
@@ -954,6 +958,30 @@ Il manuale: man dicerollkin
     <message>
         <source>Copy each throw to the clipboard</source>
         <translation>Copia ogni lancio negli appunti</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discord</translation>
+    </message>
+    <message>
+        <source>Slack-compatible</source>
+        <translation>Compatibile con Slack</translation>
+    </message>
+    <message>
+        <source>Chat format</source>
+        <translation>Formato della chat</translation>
+    </message>
+    <message>
+        <source>Chat &amp;format:</source>
+        <translation>&amp;Formato della chat:</translation>
+    </message>
+    <message>
+        <source>Post &amp;quietly, without notifying anyone</source>
+        <translation>Pubblicare in &amp;silenzio, senza notificare nessuno</translation>
+    </message>
+    <message>
+        <source>Set from the address.</source>
+        <translation>Stabilito dall&apos;indirizzo.</translation>
     </message>
     <message>
         <source>Test</source>

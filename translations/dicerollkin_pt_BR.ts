@@ -393,6 +393,10 @@ O manual: man dicerollkin
         <translation>Um endereço de webhook não contém usuário nem senha.</translation>
     </message>
     <message>
+        <source>The thread_id in the address should be one thread&apos;s number: digits only.</source>
+        <translation>O thread_id no endereço deve ser o número de um tópico: somente dígitos.</translation>
+    </message>
+    <message>
         <source>Only https:// addresses are taken (http:// only to this computer, for testing).</source>
         <translation>Somente endereços https:// são aceitos (http:// só para este computador, para testes).</translation>
     </message>
@@ -954,6 +958,30 @@ O manual: man dicerollkin
     <message>
         <source>Copy each throw to the clipboard</source>
         <translation>Copiar cada rolagem para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <translation>Discord</translation>
+    </message>
+    <message>
+        <source>Slack-compatible</source>
+        <translation>Compatível com Slack</translation>
+    </message>
+    <message>
+        <source>Chat format</source>
+        <translation>Formato do chat</translation>
+    </message>
+    <message>
+        <source>Chat &amp;format:</source>
+        <translation>&amp;Formato do chat:</translation>
+    </message>
+    <message>
+        <source>Post &amp;quietly, without notifying anyone</source>
+        <translation>Publicar em &amp;silêncio, sem notificar ninguém</translation>
+    </message>
+    <message>
+        <source>Set from the address.</source>
+        <translation>Definido pelo endereço.</translation>
     </message>
     <message>
         <source>Test</source>

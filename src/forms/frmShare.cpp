@@ -1,6 +1,7 @@
 #include "forms/frmShare.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +18,7 @@ namespace {
 
 // Size at the first opening, in twips: room for a webhook's address and the longest choice.
 constexpr float ShareWidth = 7200;
-constexpr float ShareHeight = 4200;
+constexpr float ShareHeight = 5000;
 
 template <typename Widget, typename... Args>
 Widget* Named(const char* name, Args&&... args) {
@@ -50,6 +51,14 @@ frmShare::frmShare(const Desktop& screen) : QDialog(nullptr, Qt::Window) {
     auto* webhookCaption = Named<QLabel>("lblWebhook", tr("&Webhook URL:"), this);
     webhookCaption->setBuddy(txtWebhook);
 
+    cboFormat = Named<QComboBox>("cboFormat", this);
+    cboFormat->addItem(tr("Discord"));
+    cboFormat->addItem(tr("Slack-compatible"));
+    cboFormat->setAccessibleName(tr("Chat format"));
+    auto* formatCaption = Named<QLabel>("lblFormat", tr("Chat &format:"), this);
+    formatCaption->setBuddy(cboFormat);
+    chkQuiet = Named<QCheckBox>("chkQuiet", tr("Post &quietly, without notifying anyone"), this);
+
     auto* whatCaption = Named<QLabel>("lblWhat", tr("Post:"), this);
     optEvery = Named<QRadioButton>("optEvery", tr("&Every throw"), this);
     optChosen =
@@ -78,20 +87,25 @@ frmShare::frmShare(const Desktop& screen) : QDialog(nullptr, Qt::Window) {
     layout->addWidget(webhookCaption, 1, 0);
     layout->addWidget(txtWebhook, 1, 1);
     layout->addWidget(lblError, 2, 1);
-    layout->addWidget(whatCaption, 3, 0);
-    layout->addWidget(optEvery, 3, 1);
-    layout->addWidget(optChosen, 4, 1);
-    layout->addWidget(chkClipboard, 5, 1);
-    layout->addLayout(test, 6, 1);
-    layout->setRowStretch(7, 1);
-    layout->addLayout(buttons, 8, 0, 1, 2);
+    layout->addWidget(formatCaption, 3, 0);
+    layout->addWidget(cboFormat, 3, 1, Qt::AlignLeft);
+    layout->addWidget(chkQuiet, 4, 1);
+    layout->addWidget(whatCaption, 5, 0);
+    layout->addWidget(optEvery, 5, 1);
+    layout->addWidget(optChosen, 6, 1);
+    layout->addWidget(chkClipboard, 7, 1);
+    layout->addLayout(test, 8, 1);
+    layout->setRowStretch(9, 1);
+    layout->addLayout(buttons, 10, 0, 1, 2);
     layout->setColumnStretch(1, 1);
 
     // What was said of the address before is not said of a new one.
     connect(txtWebhook, &QLineEdit::textChanged, this, [this] {
         lblError->clear();
         lblAnswer->clear();
+        FollowAddress();
     });
+    connect(cboFormat, &QComboBox::currentIndexChanged, this, [this] { FollowAddress(); });
     connect(cmdTest, &QPushButton::clicked, this, [this] { cmdTest_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -104,6 +118,9 @@ void frmShare::Open(const QWidget& strip, const ShareSettings& settings) {
     txtWebhook->setText(settings.webhook);
     (settings.everyThrow ? optEvery : optChosen)->setChecked(true);
     chkClipboard->setChecked(settings.copyToClipboard);
+    cboFormat->setCurrentIndex(static_cast<int>(settings.Format()));
+    chkQuiet->setChecked(settings.quiet);
+    FollowAddress();
     lblError->clear();
     lblAnswer->clear();
     OpenBesideStrip(*this, strip, placed_);
@@ -125,7 +142,17 @@ ShareSettings frmShare::Entered() const {
     s.webhook = txtWebhook->text().trimmed();
     s.everyThrow = optEvery->isChecked();
     s.copyToClipboard = chkClipboard->isChecked();
+    s.format = static_cast<ChatFormat>(cboFormat->currentIndex());
+    s.quiet = chkQuiet->isChecked();
     return s;
+}
+
+void frmShare::FollowAddress() {
+    const auto known = KnownFormat(txtWebhook->text());
+    if (known) cboFormat->setCurrentIndex(static_cast<int>(*known));
+    cboFormat->setEnabled(!known);
+    cboFormat->setToolTip(known ? tr("Set from the address.") : QString());
+    chkQuiet->setEnabled(cboFormat->currentIndex() == static_cast<int>(ChatFormat::Discord));
 }
 
 bool frmShare::CheckAddress() {
@@ -139,8 +166,7 @@ void frmShare::cmdTest_Click() {
     if (!CheckAddress()) return;
     lblAnswer->setText(tr("Posting a test line..."));
     const ShareSettings s = Entered();
-    emit TestAsked(s.webhook,
-                   WebhookMessage(ShareContent(s.name, tr("a test of Dice Rollkin's posting"))));
+    emit TestAsked(s.webhook, s.Message(s.Content(tr("a test of Dice Rollkin's posting"))));
 }
 
 void frmShare::cmdOK_Click() {

@@ -6,6 +6,7 @@
 #include "share/Webhook.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,8 @@ namespace rollkin {
 class Desktop;
 
 // How the player's throws reach the group's chat, in a normal window beside the strip: the
-// player's name, the webhook's address (masked except while edited), what to post, whether to
+// player's name, the webhook's address (masked except while edited), the chat's format (set
+// from the address where its host is known), whether to post quietly, what to post, whether to
 // copy each throw, and a Test that posts a line and shows the answer. OK takes the settings,
 // Cancel, Esc and the title bar's close drop them.
 class frmShare final : public QDialog {
@@ -29,6 +31,8 @@ public:
     QLineEdit* txtName;
     QLineEdit* txtWebhook;
     QLabel* lblError;
+    QComboBox* cboFormat;  // in ChatFormat's order
+    QCheckBox* chkQuiet;
     QRadioButton* optEvery;
     QRadioButton* optChosen;
     QCheckBox* chkClipboard;
@@ -58,6 +62,8 @@ private:
     ShareSettings Entered() const;
     // Shows why the address is refused; false then.
     bool CheckAddress();
+    // The format fixed by a known host, chosen by hand otherwise; quiet is Discord's alone.
+    void FollowAddress();
 
     bool placed_ = false;
 };

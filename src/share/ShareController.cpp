@@ -78,10 +78,10 @@ ShareQueue* ShareController::Queue() {
 void ShareController::ShareThrow(const QString& plainLine, ThrowSource source,
                                  std::uint64_t serial) {
     if (!sharing_.Wants(source)) return;
-    const QString content = ShareContent(sharing_.name, plainLine);
+    const QString content = sharing_.Content(plainLine);
     if (sharing_.copyToClipboard) emit CopyAsked(content);
     if (ShareQueue* queue = sharing_.Posting() ? Queue() : nullptr)
-        queue->Add(WebhookMessage(content), serial);
+        queue->Add(sharing_.Message(content), serial);
 }
 
 void ShareController::SharingStopped(const QString& message) {

@@ -33,8 +33,9 @@ Millis RetryAfter(const Answer& answer) {
     return wait < 0 ? ShareQueue::UnnamedWait : wait;
 }
 
+// 410: Slack's answer for a channel archived, which takes no more posts.
 bool Refused(int status) {
-    return status == 401 || status == 403 || status == 404;
+    return status == 401 || status == 403 || status == 404 || status == 410;
 }
 
 }  // namespace

@@ -57,7 +57,7 @@ public:
 
 // The throws on their way to the webhook, one post at a time, in the order thrown. Paced by
 // what the webhook answers: a 429 waits the time it names, a rate limit used up waits for its
-// reset, a network error is tried again with growing waits; 401, 403 and 404 stop posting.
+// reset, a network error is tried again with growing waits; 401, 403, 404 and 410 stop posting.
 class ShareQueue {
     Q_DECLARE_TR_FUNCTIONS(ShareQueue)
 

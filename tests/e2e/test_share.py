@@ -42,14 +42,14 @@ def serve(handler):
     return server
 
 
-def enter_webhook(x, app, url):
+def enter_webhook(x, app, url, *keys):
     choose(x, app.window, "Share...")
     share = x.wait_window(SHARE)
     x.click(share.x + share.w // 2, share.y + 20)  # the name
     x.xdotool("type", "--delay", "20", "Rogue")
     x.xdotool("key", "Tab")
     x.xdotool("type", "--delay", "5", url)
-    x.xdotool("key", "Return")
+    x.xdotool("key", *keys, "Return")
     wait_closed(x, SHARE)
 
 
@@ -88,6 +88,17 @@ def test_throws_arrive_in_order_and_without_the_webhook_are_marked_not_sent(x, b
         choose(x, app.window, "Exit")
         assert app.wait_exit(timeout=5) == 0, app.error_output()[-3000:]
         assert "s3cret" not in app.error_output()
+
+
+def test_a_slack_compatible_chat_gets_its_text_field(x, binary):
+    server = serve(Webhook)
+    with App(x, binary, NO_PROXY) as app:
+        # The host names no chat: the format is chosen, the one after Discord.
+        enter_webhook(x, app, f"http://127.0.0.1:{server.server_port}/T0/s3cret", "Tab", "Down")
+        x.click(40, 180)  # d6
+        _, body = wait_for(lambda: server.posts, 10, what="the post")[0]
+        assert re.fullmatch(r"Rogue: d6: [1-6]", body.pop("text")), body
+        assert body == {"mrkdwn": False}
 
 
 def test_a_refusing_webhook_is_told_beside_the_strip_and_blocks_nothing(x, binary):

@@ -1,7 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -70,6 +72,7 @@ TEST(ShareQueue, KeepsTheOrderAndPacesByTheAnswers) {
         {"limit used up", {A(204, {}, {}, "0", "0.5"), A(204, {}, {}, "0", "0.25"), ok}, "a@0 b@500 c@750", "SSS"},
         {"limit left", {A(204, {}, {}, "3", "9"), ok, ok}, "a@0 b@0 c@0", "SSS"},
         {"404", {A(404)}, "a@0", "NNN"},
+        {"410, a channel archived", {A(410)}, "a@0", "NNN"},
         {"no answer", {none, none, none, none, ok, ok}, "a@0 a@1000 a@3000 a@7000 b@7000 c@7000", "NSS"},
         {"503, then taken", {A(503), ok, ok, ok}, "a@0 a@1000 b@1000 c@1000", "SSS"},
         {"a redirect", {A(301), ok, ok}, "a@0 b@0 c@0", "NSS"},
@@ -102,21 +105,44 @@ TEST(ShareQueue, KeepsTheOrderAndPacesByTheAnswers) {
         for (const auto& [tag, state] : states)
             got += state;
         EXPECT_EQ(got, row.states) << row.what;
-        EXPECT_EQ(stops.size(), row.answers.back().status == 404) << row.what;
-        EXPECT_TRUE(stops.isEmpty() || stops[0].contains("answered 404")) << row.what;
+        EXPECT_EQ(stops.size(), row.states == std::string("NNN")) << row.what;
+        EXPECT_TRUE(stops.isEmpty() || stops[0].contains("answered 4")) << row.what;
     }
 }
 
-TEST(ShareQueue, TheMessageNamesThePlayerMentionsNobodyAndIsCutAt2000) {
+TEST(ShareQueue, TheMessageNamesThePlayerMentionsNobodyAndIsCutAtItsFormatsLimit) {
     EXPECT_EQ(WebhookMessage(ShareContent(" Rogue ", "d20+7: 14 + 7 = 21")),
               R"({"allowed_mentions":{"parse":[]},"content":"Rogue: d20+7: 14 + 7 = 21",)"
               R"("username":"Dice Rollkin"})");
+    EXPECT_EQ(
+        WebhookMessage("d6: 4", ChatFormat::Discord, true),
+        R"({"allowed_mentions":{"parse":[]},"content":"d6: 4","flags":4096,"username":"Dice Rollkin"})");
+    EXPECT_EQ(WebhookMessage("d20>15 & <!channel>", ChatFormat::Slack, true),
+              R"({"mrkdwn":false,"text":"d20&gt;15 &amp; &lt;!channel&gt;"})");
     EXPECT_EQ(ShareContent("", "@everyone"), "@everyone");
     EXPECT_EQ(ShareContent("Rogue", QString(2100, 'x')), "Rogue: " + QString(1990, 'x') + "...");
     EXPECT_EQ(ShareContent("R", QString(1997, 'x')), "R: " + QString(1997, 'x'));  // just fits
     // The dice are cut, the total kept.
     const QString dice = "500d6: [" + QString(2990, '6') + "] = 1750";
     EXPECT_EQ(ShareContent("R", dice), "R: " + dice.left(1987) + "... = 1750");
+    const auto slack = ShareSettings::FromMap({{"name", "R"}, {"format", "slack"}});
+    const QString many = "500d6: [" + QString(4990, '6') + "] = 1750";
+    EXPECT_EQ(slack.Content(many), "R: " + many.left(3987) + "... = 1750");
+    EXPECT_EQ(slack.Content(QString(3997, 'x')), "R: " + QString(3997, 'x'));  // just fits
+}
+
+// A known host fixes the format; another takes the one chosen, Discord in a file without one.
+TEST(ShareQueue, TheFormatComesFromAKnownHostElseFromTheChoice) {
+    const std::tuple<const char*, const char*, ChatFormat> rows[] = {
+        {"https://canary.discordapp.com/api/webhooks/1/x", "slack", ChatFormat::Discord},
+        {"https://hooks.slack.com/services/T/B/x", "discord", ChatFormat::Slack},
+        {"https://notdiscord.com/h", "slack", ChatFormat::Slack},
+        {"https://chat.example.org/hooks/abc", "", ChatFormat::Discord}};
+    for (const auto& [url, chosen, format] : rows) {
+        const auto settings = ShareSettings::FromMap({{"webhook", url}, {"format", chosen}});
+        EXPECT_EQ(settings.Format(), format) << url;
+        EXPECT_EQ(ShareSettings::FromMap(settings.ToMap()), settings) << url;
+    }
 }
 
 // Whatever a chat or a file says is shown as it came, on one line, within bounds, in a label
@@ -154,7 +180,10 @@ TEST(ShareQueue, OnlyHttpsOrLoopbackHttpAddressesAreTaken) {
         {"http://discord.com/api/webhooks/1/abc", false}, {"http://128.0.0.1/hook", false},
         {"http://localhost.example.com/hook", false}, {"https://user:pw@discord.com/h", false},
         {"ftp://127.0.0.1/hook", false}, {"file:///etc/passwd", false},
-        {"discord.com/api/webhooks", false}, {"", false}};
+        {"discord.com/api/webhooks", false}, {"", false},
+        {"https://d.com/h?wait=true&thread_id=1234567890123456789", true},
+        {"https://d.com/h?thread_id=12a", false}, {"https://d.com/h?thread_id=", false},
+        {"https://d.com/h?thread_id=1&thread_id=2", false}, {"https://d.com/h?thread_id=-1", false}};
     // clang-format on
     for (const auto& [url, taken] : rows)
         EXPECT_EQ(!WebhookUrl::Refusal(url), taken) << url;
@@ -185,13 +214,19 @@ TEST(ShareWindow, ARefusedAddressIsSaidAndNotTakenAndTheSecretIsMaskedUnlessEdit
     EXPECT_EQ(window.lblAnswer->textFormat(), Qt::PlainText);
     EXPECT_TRUE(window.lblAnswer->text().startsWith("Not sent: 404 <"))
         << window.lblAnswer->text().toStdString();
+    // A known host sets the format; posting quietly is Discord's alone.
+    window.txtWebhook->setText("https://hooks.slack.com/services/T/B/secret");
+    EXPECT_FALSE(window.cboFormat->isEnabled() || window.chkQuiet->isEnabled());
+    EXPECT_EQ(window.cboFormat->currentText(), "Slack-compatible");
     window.txtWebhook->setText("https://discord.com/api/webhooks/1/secret");
     EXPECT_TRUE(window.lblAnswer->text().isEmpty() && window.lblError->text().isEmpty());
     window.optChosen->setChecked(true);
+    window.chkQuiet->setChecked(true);
     window.cmdOK->click();
     ASSERT_EQ(changed.count(), 1);
     const auto taken = changed[0][0].value<ShareSettings>();
     EXPECT_EQ(taken.ToMap().value("what"), "chosen");
+    EXPECT_TRUE(taken.quiet && taken.format == ChatFormat::Discord);
 }
 
 // The transport comes from the first folder that holds the network module; a folder without
