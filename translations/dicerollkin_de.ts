@@ -125,6 +125,21 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Diese Ausgabe von Dice Rollkin wurde ohne X11-Unterstützung gebaut, die Tasten aus jedem Fenster brauchen.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>Wayland erlaubt keinem Programm, Tasten aus anderen Fenstern zu nehmen: Diese Tasten funktionieren auf einem X11-Desktop.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>Tasten aus jedem Fenster brauchen einen X11-Desktop.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -172,6 +187,15 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
         <translation>Dice Rollkin konnte die Zeile(n) %2 der Einstellungsdatei %1 nicht lesen und übergeht sie; alles andere darin bleibt erhalten. Die Datei bleibt unverändert, bis sich eine Einstellung ändert; dann wird sie zuerst vollständig daneben in eine Datei kopiert, deren Name auf .bad endet.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Strg+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Ein anderes Programm belegt diese Tasten, daher werfen sie keine gespeicherten Würfe: %1.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +918,10 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Chancen</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Gespeicherte Würfe mit Strg+Alt+1 bis 9 aus jedem &amp;Fenster werfen</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Esta compilación de Dice Rollkin no tiene soporte para X11, necesario para las teclas desde cualquier ventana.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>Wayland no permite a ningún programa tomar teclas de las demás ventanas: estas teclas funcionan en un escritorio X11.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>Las teclas desde cualquier ventana necesitan un escritorio X11.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -172,6 +187,15 @@ El manual: man dicerollkin
     <message>
         <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
         <translation>Dice Rollkin no pudo leer la(s) línea(s) %2 del archivo de configuración %1 y las ignora; todo lo demás se conserva. El archivo queda como está hasta que cambie un ajuste; entonces primero se copia entero a su lado, con un nombre que termina en .bad.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Ctrl+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Otro programa ocupa estas teclas, así que no lanzan tiradas guardadas: %1.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +918,10 @@ El manual: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Probabilidades</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Lanzar las tiradas guardadas con Ctrl+Alt+1 a 9 desde cualquier &amp;ventana</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Esta compilação do Dice Rollkin não tem suporte a X11, necessário para as teclas a partir de qualquer janela.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>O Wayland não permite que nenhum programa pegue teclas das outras janelas: estas teclas funcionam em um desktop X11.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>As teclas a partir de qualquer janela precisam de um desktop X11.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -172,6 +187,15 @@ O manual: man dicerollkin
     <message>
         <source>Dice Rollkin could not read line(s) %2 of the settings file %1 and ignores them; everything else in it is kept. The file stays as it is until a setting changes; then it is first copied whole beside itself, to a name ending in .bad.</source>
         <translation>O Dice Rollkin não conseguiu ler a(s) linha(s) %2 do arquivo de configurações %1 e as ignora; todo o resto é mantido. O arquivo fica como está até que uma configuração mude; então ele é primeiro copiado inteiro ao lado de si mesmo, com um nome terminado em .bad.</translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Ctrl+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Outro programa ocupa estas teclas, então elas não fazem as rolagens salvas: %1.</translation>
     </message>
 </context>
 <context>
@@ -894,6 +918,10 @@ O manual: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Chances</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Fazer as rolagens salvas com Ctrl+Alt+1 a 9 de qualquer &amp;janela</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@ Program::Program(Desktop& desktop, Random& rng, Transports transports)
     : Rnd(rng), Screen(desktop), transports_(std::move(transports)) {}
 
 Program::~Program() {
+    if (globalKeys_) Screen.ReleaseGlobalKeys();  // no key reaches a program that is gone
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
     menu_.reset();
     // Posts on their way are dropped: the transports go before the queue they answer.
@@ -49,6 +50,7 @@ void Program::Start() {
     file_->WriteInBackground([this](bool ok) { Written(ok); });
     Saved = file_->Rolls();
     remember_ = file_->Remembered();
+    globalKeys_ = file_->GlobalKeys();
     if (const QVariantMap share = file_->Group(QStringLiteral("Share")); !share.isEmpty())
         SetSharing(ShareSettings::FromMap(share));
     rollkin_ = std::make_unique<frmRollkin>(State, Rnd, Screen);
@@ -94,6 +96,7 @@ void Program::Start() {
     strip->SetSavedRolls(Saved);
     strip->Form_Load();
     if (remember_) ApplyLayout();  // the remembered dice, height and refresh time
+    if (globalKeys_) TakeGlobalKeys(true);
     Screen.WatchMonitors([strip] { strip->MonitorsChanged(); });
     if (const QString prompt = OpenedMessage(static_cast<int>(opened)); !prompt.isEmpty()) {
         // Once the strip shows, beside it.
@@ -254,6 +257,12 @@ frmRoll& Program::Rolls() {
     QObject::connect(rolls_.get(), &frmRoll::SavedRollsEdited,
                      [this](const SavedRolls& rolls) { SavedRollsEdited(rolls); });
     rolls_->ShowSavedRolls(Saved);
+    rolls_->ShowGlobalKeys(globalKeys_);
+    QObject::connect(rolls_.get(), &frmRoll::GlobalKeysChosen, [this](bool on) {
+        globalKeys_ = on;
+        file_->SetGlobalKeys(on);
+        TakeGlobalKeys(on);
+    });
     return *rolls_;
 }
 
@@ -263,6 +272,31 @@ std::int32_t Program::Today() {
 
 void Program::AddRoll(const RollLines& lines) {
     Throws().Add(lines, static_cast<int>(Screen.TimeOfDay()), Today());
+}
+
+void Program::TakeGlobalKeys(bool on) {
+    if (!on) return Screen.ReleaseGlobalKeys();
+    if (!Screen.CanGrabGlobalKeys(nullptr)) return;  // the Rolls window says why
+    const QList<int> refused = Screen.GrabGlobalKeys([this](int n) { ThrowSavedByKey(n); });
+    if (refused.isEmpty()) return;
+    QStringList keys;
+    for (const int n : refused)
+        //: A key that throws a saved roll from any window; %1 is its digit, 1 to 9.
+        keys << tr("Ctrl+Alt+%1").arg(n);
+    const QString message =
+        tr("Another program holds these keys, so they do not throw saved rolls: %1.")
+            .arg(keys.join(QStringLiteral(", ")));
+    // From the event loop: at start, once the strip shows, beside it.
+    QTimer::singleShot(0, &Rollkin(), [this, message] {
+        if (!ended_) Screen.Notice(message);
+    });
+}
+
+void Program::ThrowSavedByKey(int number) {
+    // The strip's saved buttons in its order, which are the rolls that can be thrown.
+    if (ended_ || !rollkin_ || number < 1 || number > rollkin_->SavedButtons()) return;
+    rollkin_->ThrowDown(LastSlot + number);
+    rollkin_->ThrowUp(LastSlot + number);
 }
 
 void Program::SavedRollsEdited(const SavedRolls& rolls) {

@@ -97,6 +97,9 @@ public:
     // the strip shows them at once.
     void SavedRollsEdited(const SavedRolls& rolls);
 
+    // Ctrl+Alt+n from any window throws the strip's saved roll n as a click on it would.
+    void ThrowSavedByKey(int number);
+
     // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
     void End();
     bool Ended() const { return ended_; }
@@ -133,6 +136,9 @@ private:
     void KeepSharing();
     // Replaces a group of the settings file (Share's), whatever "Remember Settings" says.
     void KeepGroup(const QString& name, const QVariantMap& values);
+    // Takes Ctrl+Alt+1 to 9 from the desktop or gives them back; the keys another program holds
+    // are said in one notice.
+    void TakeGlobalKeys(bool on);
 
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
@@ -150,6 +156,7 @@ private:
     std::unique_ptr<WebhookTransport> transport_;
     std::unique_ptr<WebhookTransport> testTransport_;
     std::unique_ptr<ShareQueue> queue_;
+    bool globalKeys_ = false;  // as chosen in the Rolls window
     bool ended_ = false;
 };
 

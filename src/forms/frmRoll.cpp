@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -23,6 +24,7 @@
 #include "forms/OddsChart.h"
 #include "forms/OddsText.h"
 #include "forms/RollText.h"
+#include "platform/Desktop.h"
 #include "state/Roll.h"
 
 namespace rollkin {
@@ -155,6 +157,16 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
     layout->addLayout(thrown, 2, 0, 1, 2);
     layout->addLayout(odds, 2, 2);
     layout->addWidget(NewSavedList(), 3, 0, 1, 3);
+    chkGlobalKeys =
+        new QCheckBox(tr("Throw saved rolls with Ctrl+Alt+1 to 9 from any &window"), this);
+    chkGlobalKeys->setObjectName(QStringLiteral("chkGlobalKeys"));
+    if (QString why; !screen.CanGrabGlobalKeys(&why)) {
+        chkGlobalKeys->setEnabled(false);
+        chkGlobalKeys->setToolTip(why);
+        chkGlobalKeys->setAccessibleDescription(why);
+    }
+    connect(chkGlobalKeys, &QCheckBox::toggled, this, &frmRoll::GlobalKeysChosen);
+    layout->addWidget(chkGlobalKeys, 4, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     // The saved list takes what is left, never under its rows.
     layout->setRowStretch(3, 1);
@@ -172,6 +184,11 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen) : QDialog(nullptr, Qt::Wind
 }
 
 frmRoll::~frmRoll() = default;
+
+void frmRoll::ShowGlobalKeys(bool on) {
+    const QSignalBlocker quiet(chkGlobalKeys);
+    chkGlobalKeys->setChecked(on);
+}
 
 void frmRoll::Open(const QWidget& strip) {
     OpenBesideStrip(*this, strip, placed_);

@@ -5,6 +5,7 @@
 #include "state/Roll.h"
 #include "state/SavedRolls.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QScrollArea;
@@ -54,9 +55,15 @@ public:
     QPushButton* cmdUp;
     QPushButton* cmdDown;
     QLabel* lblSaved;  // why a roll was not taken, or the chosen one's error
+    // Ctrl+Alt+1 to 9 throw the saved rolls from any window; greyed out, with the reason,
+    // where the desktop has no such keys.
+    QCheckBox* chkGlobalKeys;
 
     // Lists the saved rolls as kept, those that cannot be thrown with their error.
     void ShowSavedRolls(const SavedRolls& rolls);
+
+    // Ticks the keys' box or not, as chosen before; says nothing.
+    void ShowGlobalKeys(bool on);
 
     // Shows the window beside the strip (see BesideStrip.h), the field ready for typing.
     void Open(const QWidget& strip);
@@ -72,6 +79,8 @@ signals:
     void Rolled(const rollkin::RollLines& lines);
     // The saved rolls as the player left them: every change that can be kept.
     void SavedRollsEdited(const SavedRolls& rolls);
+    // The player ticked the keys' box, or cleared it.
+    void GlobalKeysChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

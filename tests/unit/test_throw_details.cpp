@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDate>
@@ -24,6 +25,7 @@
 #include "Gestures.h"
 #include "forms/frmHistory.h"
 #include "forms/frmRoll.h"
+#include "state/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin::test {
@@ -466,6 +468,50 @@ TEST_F(ThrowOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows) {
     EXPECT_EQ(window.lblSaved->text(), "At most 20 rolls can be saved: remove one to add another.");
     EXPECT_EQ(program.Saved.size(), 20u);
     EXPECT_EQ(strip().height(), 768);  // 30 buttons, drawn smaller to fit
+}
+
+TEST_F(ThrowOnTheStrip, CtrlAltNumbersThrowTheSavedRollsFromAnyWindowOnceChosen) {
+    program.SavedRollsEdited({{"Bad", "d20+"}, {"Fireball", "8d6"}, {"Dagger", "d4"}});
+    const auto kept = [] {
+        SettingsFile file(SettingsFile::DefaultPath());
+        file.Open();
+        return file.GlobalKeys();
+    };
+    QCheckBox& box = *program.Rolls().chkGlobalKeys;
+    EXPECT_TRUE(box.isEnabled());
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(desktop.globalKeyGrabs, 0);  // off: nothing taken
+    desktop.globalKeysHeld = {2, 7};
+    box.click();
+    EXPECT_EQ(desktop.globalKeyGrabs, 1);
+    program.SettleSettings();
+    EXPECT_TRUE(kept());
+    QCoreApplication::processEvents();  // the notice comes from the event loop
+    ASSERT_EQ(desktop.notices.size(), 1u);
+    EXPECT_EQ(desktop.notices[0],
+              "Another program holds these keys, so they do not throw saved "
+              "rolls: Ctrl+Alt+2, Ctrl+Alt+7.");
+    // Key 1 is the strip's first saved button (the roll that cannot be thrown has none).
+    rng.draws = std::deque<float>(16, 0.0f);  // every die a 1
+    desktop.PressGlobalKey(1);
+    EXPECT_EQ(strip().ButtonAt(LastSlot + 1).text(), "8");
+    EXPECT_EQ(program.Throws().Line(0), "12:00:00  Fireball: 8d6: [1, 1, 1, 1, 1, 1, 1, 1] = 8");
+    EXPECT_TRUE(menu().tmrRefresh(LastSlot + 1).isActive());
+    EXPECT_FALSE(strip().ButtonAt(LastSlot + 1).isDown());
+    desktop.PressGlobalKey(3);  // no third button
+    EXPECT_EQ(program.Throws().Count(), 1);
+    box.click();
+    EXPECT_FALSE(desktop.globalKeyPressed);
+    program.SettleSettings();
+    EXPECT_FALSE(kept());
+}
+
+TEST_F(ThrowOnTheStrip, WhereNoKeyCanBeTakenTheBoxIsGreyedWithTheReason) {
+    desktop.globalKeysRefusal = "Keys from any window need an X11 desktop.";
+    QCheckBox& box = *program.Rolls().chkGlobalKeys;
+    EXPECT_FALSE(box.isEnabled());
+    EXPECT_EQ(box.toolTip(), desktop.globalKeysRefusal);
+    EXPECT_EQ(box.accessibleDescription(), desktop.globalKeysRefusal);
 }
 
 }  // namespace
