@@ -113,12 +113,14 @@ public:
         const auto& key = *reinterpret_cast<xcb_key_press_event_t*>(event);
         if (std::find(roots_.begin(), roots_.end(), key.event) == roots_.end()) return false;
         const int number = Number(key.detail);
-        if (number == 0 || (key.state & Modifiers()) != Modifiers()) return false;
+        if (number == 0) return false;
+        // Ctrl or Alt may have been let go first.
         if (kind == XCB_KEY_RELEASE) {
             held_.erase(std::remove(held_.begin(), held_.end(), key.detail), held_.end());
             lastRelease_ = {key.detail, key.time};
             return true;
         }
+        if ((key.state & Modifiers()) != Modifiers()) return false;
         // A key held down repeats: as presses alone, or as a release and a press at one time.
         const bool repeat = std::find(held_.begin(), held_.end(), key.detail) != held_.end() ||
                             (lastRelease_.code == key.detail && lastRelease_.time == key.time);
