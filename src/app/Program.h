@@ -97,9 +97,6 @@ public:
     // the strip shows them at once.
     void SavedRollsEdited(const SavedRolls& rolls);
 
-    // Ctrl+Alt+n from any window throws the strip's saved roll n as a click on it would.
-    void ThrowSavedByKey(int number);
-
     // Ends the run at once: every window closes. Handlers that return afterwards do nothing more.
     void End();
     bool Ended() const { return ended_; }
@@ -139,6 +136,8 @@ private:
     // Takes Ctrl+Alt+1 to 9 from the desktop or gives them back; the keys another program holds
     // are said in one notice.
     void TakeGlobalKeys(bool on);
+    // Ctrl+Alt+n from any window throws the strip's saved button n as a click on it would.
+    void ThrowSavedByKey(int number);
 
     std::unique_ptr<frmRollkin> rollkin_;
     std::unique_ptr<frmMenu> menu_;
