@@ -125,6 +125,21 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Diese Ausgabe von Dice Rollkin wurde ohne X11-Unterstützung gebaut, die Tasten aus jedem Fenster brauchen.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>Wayland erlaubt keinem Programm, Tasten aus anderen Fenstern zu nehmen: Diese Tasten funktionieren auf einem X11-Desktop.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>Tasten aus jedem Fenster brauchen einen X11-Desktop.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -145,6 +160,18 @@ Das Handbuch: man dicerollkin
     <message>
         <source>network error %1</source>
         <translation>Netzwerkfehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Strg+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Ein anderes Programm belegt diese Tasten, daher werfen sie keine gespeicherten Würfe: %1.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +925,10 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Chancen</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Gespeicherte Würfe mit Strg+Alt+1 bis 9 aus jedem &amp;Fenster werfen</translation>
     </message>
 </context>
 <context>

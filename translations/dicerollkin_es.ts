@@ -125,6 +125,21 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Esta compilación de Dice Rollkin no tiene soporte para X11, necesario para las teclas desde cualquier ventana.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>Wayland no permite a ningún programa tomar teclas de las demás ventanas: estas teclas funcionan en un escritorio X11.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>Las teclas desde cualquier ventana necesitan un escritorio X11.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -145,6 +160,18 @@ El manual: man dicerollkin
     <message>
         <source>network error %1</source>
         <translation>error de red %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Ctrl+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Otro programa ocupa estas teclas, así que no lanzan tiradas guardadas: %1.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +925,10 @@ El manual: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Probabilidades</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Lanzar las tiradas guardadas con Ctrl+Alt+1 a 9 desde cualquier &amp;ventana</translation>
     </message>
 </context>
 <context>

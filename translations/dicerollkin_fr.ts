@@ -125,6 +125,21 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Cette version de Dice Rollkin est compilée sans prise en charge de X11, nécessaire aux touches depuis n&apos;importe quelle fenêtre.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>Wayland ne permet à aucun programme de prendre les touches des autres fenêtres : ces touches fonctionnent sur un bureau X11.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>Les touches depuis n&apos;importe quelle fenêtre nécessitent un bureau X11.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -145,6 +160,18 @@ Le manuel : man dicerollkin
     <message>
         <source>network error %1</source>
         <translation>erreur réseau %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Ctrl+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Un autre programme occupe ces touches, elles ne lancent donc pas de jets enregistrés : %1.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +925,10 @@ Le manuel : man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Probabilités</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Lancer les jets enregistrés avec Ctrl+Alt+1 à 9 depuis n&apos;importe quelle &amp;fenêtre</translation>
     </message>
 </context>
 <context>

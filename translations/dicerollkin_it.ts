@@ -125,6 +125,21 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Questa build di Dice Rollkin non ha il supporto X11, necessario per i tasti da qualsiasi finestra.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>Wayland non permette a nessun programma di prendere i tasti dalle altre finestre: questi tasti funzionano su un desktop X11.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>I tasti da qualsiasi finestra richiedono un desktop X11.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -145,6 +160,18 @@ Il manuale: man dicerollkin
     <message>
         <source>network error %1</source>
         <translation>errore di rete %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Ctrl+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Un altro programma occupa questi tasti, quindi non eseguono i lanci salvati: %1.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +925,10 @@ Il manuale: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Probabilità</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Esegui i lanci salvati con Ctrl+Alt+1-9 da qualsiasi &amp;finestra</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>GlobalKeys</name>
+    <message>
+        <source>This build of Dice Rollkin has no X11 support, which keys from any window need.</source>
+        <translation>Esta compilação do Dice Rollkin não tem suporte a X11, necessário para as teclas a partir de qualquer janela.</translation>
+    </message>
+    <message>
+        <source>Wayland lets no program take keys from the other windows: these keys work on an X11 desktop.</source>
+        <translation>O Wayland não permite que nenhum programa pegue teclas das outras janelas: estas teclas funcionam em um desktop X11.</translation>
+    </message>
+    <message>
+        <source>Keys from any window need an X11 desktop.</source>
+        <translation>As teclas a partir de qualquer janela precisam de um desktop X11.</translation>
+    </message>
+</context>
+<context>
     <name>NetworkTransport</name>
     <message>
         <source>connection refused</source>
@@ -145,6 +160,18 @@ O manual: man dicerollkin
     <message>
         <source>network error %1</source>
         <translation>erro de rede %1</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Ctrl+Alt+%1</source>
+        <extracomment>A key that throws a saved roll from any window; %1 is its digit, 1 to 9.</extracomment>
+        <translation>Ctrl+Alt+%1</translation>
+    </message>
+    <message>
+        <source>Another program holds these keys, so they do not throw saved rolls: %1.</source>
+        <translation>Outro programa ocupa estas teclas, então elas não fazem as rolagens salvas: %1.</translation>
     </message>
 </context>
 <context>
@@ -898,6 +925,10 @@ O manual: man dicerollkin
     <message>
         <source>Odds</source>
         <translation>Chances</translation>
+    </message>
+    <message>
+        <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
+        <translation>Fazer as rolagens salvas com Ctrl+Alt+1 a 9 de qualquer &amp;janela</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,7 @@ Program::Program(Desktop& desktop, Random& rng, Transports transports)
 }
 
 Program::~Program() {
+    screen_.ReleaseGlobalKeys();  // no key reaches a program that is gone
     // The host of the timers goes first, so that no timer can fire into a destroyed strip.
     menu_.reset();
     share_.reset();  // posts on their way are dropped, and mark nothing
@@ -114,6 +115,7 @@ void Program::Start() {
     strip->SetSavedRolls(saved_->Rolls());
     strip->Form_Load();
     if (settings_->Remembered()) ApplyLayout();  // the remembered dice, height and refresh time
+    if (settings_->GlobalKeys()) TakeGlobalKeys(true);
     screen_.WatchMonitors([strip] { strip->MonitorsChanged(); });
     if (const QString prompt = settings_->OpenedMessage(); !prompt.isEmpty()) {
         // Once the strip shows, beside it.
@@ -195,6 +197,11 @@ frmRoll& Program::Rolls() {
         AddRoll(lines);
         ShareThrow(QString::fromStdString(lines.plain), ThrowSource::RollWindow);
     });
+    rolls_->ShowGlobalKeys(settings_->GlobalKeys());
+    QObject::connect(rolls_.get(), &frmRoll::GlobalKeysChosen, [this](bool on) {
+        settings_->SetGlobalKeys(on);
+        TakeGlobalKeys(on);
+    });
     return *rolls_;
 }
 
@@ -204,6 +211,31 @@ std::int32_t Program::Today() {
 
 void Program::AddRoll(const RollLines& lines) {
     Throws().Add(lines, static_cast<int>(screen_.TimeOfDay()), Today());
+}
+
+void Program::TakeGlobalKeys(bool on) {
+    if (!on) return screen_.ReleaseGlobalKeys();
+    if (!screen_.CanGrabGlobalKeys(nullptr)) return;  // the Rolls window says why
+    const QList<int> refused = screen_.GrabGlobalKeys([this](int n) { ThrowSavedByKey(n); });
+    if (refused.isEmpty()) return;
+    QStringList keys;
+    for (const int n : refused)
+        //: A key that throws a saved roll from any window; %1 is its digit, 1 to 9.
+        keys << tr("Ctrl+Alt+%1").arg(n);
+    const QString message =
+        tr("Another program holds these keys, so they do not throw saved rolls: %1.")
+            .arg(keys.join(QStringLiteral(", ")));
+    // From the event loop: at start, once the strip shows, beside it.
+    QTimer::singleShot(0, &Rollkin(), [this, message] {
+        if (!ended_) screen_.Notice(message);
+    });
+}
+
+void Program::ThrowSavedByKey(int number) {
+    // The strip's saved buttons in its order, which are the rolls that can be thrown.
+    if (ended_ || !rollkin_ || number < 1 || number > rollkin_->SavedButtons()) return;
+    rollkin_->ThrowDown(LastSlot + number);
+    rollkin_->ThrowUp(LastSlot + number);
 }
 
 frmShare& Program::ShareWindow() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QString>
 #include <memory>
@@ -29,6 +30,8 @@ class frmShare;
 // creates them and connects them to whoever acts. A window other than the strip is created,
 // hidden, at its first reference.
 class Program final {
+    Q_DECLARE_TR_FUNCTIONS(Program)
+
 public:
     // Where Share's transports come from: the network module in a run, a stand-in in tests.
     using Transports = ShareController::Transports;
@@ -99,6 +102,11 @@ private:
     void Tell(const QString& message);
     // The parts' signals to whoever acts.
     void WireParts();
+    // Takes Ctrl+Alt+1 to 9 from the desktop or gives them back; the keys another program holds
+    // are said in one notice.
+    void TakeGlobalKeys(bool on);
+    // Ctrl+Alt+n from any window throws the strip's saved button n as a click on it would.
+    void ThrowSavedByKey(int number);
 
     Random& rng_;
     Desktop& screen_;

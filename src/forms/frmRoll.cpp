@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -20,6 +21,7 @@
 #include "forms/OddsChart.h"
 #include "forms/OddsText.h"
 #include "forms/RollText.h"
+#include "platform/Desktop.h"
 #include "state/Roll.h"
 
 namespace rollkin {
@@ -152,6 +154,16 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen, SavedRollsModel& saved)
     layout->addWidget(NewSavedList(), 3, 0, 1, 3);
     ShowSavedRolls();
     connect(&saved_, &SavedRollsModel::Changed, this, &frmRoll::SavedRollsChanged);
+    chkGlobalKeys =
+        new QCheckBox(tr("Throw saved rolls with Ctrl+Alt+1 to 9 from any &window"), this);
+    chkGlobalKeys->setObjectName(QStringLiteral("chkGlobalKeys"));
+    if (QString why; !screen.CanGrabGlobalKeys(&why)) {
+        chkGlobalKeys->setEnabled(false);
+        chkGlobalKeys->setToolTip(why);
+        chkGlobalKeys->setAccessibleDescription(why);
+    }
+    connect(chkGlobalKeys, &QCheckBox::toggled, this, &frmRoll::GlobalKeysChosen);
+    layout->addWidget(chkGlobalKeys, 4, 0, 1, 3);
     layout->setColumnStretch(1, 1);
     // The saved list takes what is left, never under its rows.
     layout->setRowStretch(3, 1);
@@ -169,6 +181,11 @@ frmRoll::frmRoll(Random& rng, const Desktop& screen, SavedRollsModel& saved)
 }
 
 frmRoll::~frmRoll() = default;
+
+void frmRoll::ShowGlobalKeys(bool on) {
+    const QSignalBlocker quiet(chkGlobalKeys);
+    chkGlobalKeys->setChecked(on);
+}
 
 void frmRoll::Open(const QWidget& strip) {
     OpenBesideStrip(*this, strip, placed_);

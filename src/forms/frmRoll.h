@@ -5,6 +5,7 @@
 #include "settings/SavedRollsModel.h"
 #include "state/Roll.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QScrollArea;
@@ -57,6 +58,12 @@ public:
     QPushButton* cmdUp;
     QPushButton* cmdDown;
     QLabel* lblSaved;  // why a roll was not taken, or the chosen one's error
+    // Ctrl+Alt+1 to 9 throw the saved rolls from any window; greyed out, with the reason,
+    // where the desktop has no such keys.
+    QCheckBox* chkGlobalKeys;
+
+    // Ticks the keys' box or not, as chosen before; says nothing.
+    void ShowGlobalKeys(bool on);
 
     // Shows the window beside the strip (see BesideStrip.h), the field ready for typing.
     void Open(const QWidget& strip);
@@ -70,6 +77,8 @@ signals:
     // A roll was thrown: its line as copied ("d20+7: [14] + 7 = 21"), as Qt rich text, and its
     // columns.
     void Rolled(const rollkin::RollLines& lines);
+    // The player ticked the keys' box, or cleared it.
+    void GlobalKeysChosen(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

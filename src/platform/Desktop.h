@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -108,6 +109,18 @@ public:
 
     // Ends the run: every window closes and the event loop returns with status 0.
     virtual void EndProgram() = 0;
+
+    // Keys from anywhere: Ctrl+Alt+1 to Ctrl+Alt+9 taken from the whole desktop, so that they
+    // reach the program while another window keeps the focus.
+    // Whether this desktop lets the program take them; if not, *reason (when given) says why,
+    // in words for the player.
+    virtual bool CanGrabGlobalKeys(QString* reason) const = 0;
+    // Takes the keys, with NumLock and CapsLock on or off, in place of any taken before; then
+    // `pressed` is called with 1 to 9 at each press. Returns the numbers of those another
+    // program holds, which stay unheard; the others work.
+    virtual QList<int> GrabGlobalKeys(std::function<void(int)> pressed) = 0;
+    // Gives back every key taken; `pressed` is not called again.
+    virtual void ReleaseGlobalKeys() = 0;
 
 private:
     float stripScale_ = 1;

@@ -27,6 +27,7 @@
 #include <utility>
 
 #include "platform/CloseRequests.h"
+#include "platform/GlobalKeys.h"
 #include "platform/Monitors.h"
 #include "platform/StayOnTop.h"
 
@@ -148,7 +149,8 @@ private:
 
 }  // namespace
 
-QtDesktop::QtDesktop() : closeRequests_(PassCloseRequests()) {}
+QtDesktop::QtDesktop()
+    : closeRequests_(PassCloseRequests()), globalKeys_(NewGlobalKeys(globalKeysReason_)) {}
 
 // The filter takes itself out of the application as it goes.
 QtDesktop::~QtDesktop() = default;
@@ -391,6 +393,25 @@ void QtDesktop::EndProgram() {
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();
     QCoreApplication::exit(0);
+}
+
+bool QtDesktop::CanGrabGlobalKeys(QString* reason) const {
+    if (reason != nullptr) *reason = globalKeysReason_;
+    return globalKeys_ != nullptr;
+}
+
+QList<int> QtDesktop::GrabGlobalKeys(std::function<void(int)> pressed) {
+    if (!globalKeys_) {
+        QList<int> all;
+        for (int n = GlobalKeys::First; n <= GlobalKeys::Last; ++n)
+            all << n;
+        return all;
+    }
+    return globalKeys_->Grab(std::move(pressed));
+}
+
+void QtDesktop::ReleaseGlobalKeys() {
+    if (globalKeys_) globalKeys_->Release();
 }
 
 }  // namespace rollkin

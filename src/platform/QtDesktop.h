@@ -11,6 +11,8 @@ class QAbstractNativeEventFilter;
 
 namespace rollkin {
 
+class GlobalKeys;
+
 // The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
 class QtDesktop final : public Desktop {
     Q_DECLARE_TR_FUNCTIONS(QtDesktop)
@@ -41,9 +43,15 @@ public:
     QString SaveFileName(QWidget& over, const QString& caption, const QString& suggested,
                          const QString& filters) override;
     void EndProgram() override;
+    bool CanGrabGlobalKeys(QString* reason) const override;
+    QList<int> GrabGlobalKeys(std::function<void(int)> pressed) override;
+    void ReleaseGlobalKeys() override;
 
 private:
     std::unique_ptr<QAbstractNativeEventFilter> closeRequests_;  // where the platform has them
+    // Ctrl+Alt+1 to 9 from any window, where the platform has them; else why not.
+    QString globalKeysReason_;
+    std::unique_ptr<GlobalKeys> globalKeys_;
 
     // Makes a window the strip opens stay above the strip: in its band, and transient for the
     // window that opened it (none: no owner).

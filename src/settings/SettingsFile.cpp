@@ -364,6 +364,18 @@ bool SettingsFile::ForgetSettings() {
     return Write(std::move(changes));
 }
 
+bool SettingsFile::GlobalKeys() const {
+    Boolean on = False;
+    ReadFlag(values_.value(SettingsGroup + QStringLiteral("GlobalKeys")), on);
+    return on != False;
+}
+
+bool SettingsFile::SetGlobalKeys(bool on) {
+    Changes changes;
+    Change(changes, SettingsGroup + QStringLiteral("GlobalKeys"), Flag(on ? True : False));
+    return Write(std::move(changes));
+}
+
 QVariantMap SettingsFile::Group(const QString& name) const {
     QVariantMap group;
     const QString prefix = name + QLatin1Char('/');

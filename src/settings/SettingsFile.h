@@ -74,6 +74,11 @@ public:
     bool KeepSettings(const AppState& s, QPoint position);
     bool ForgetSettings();
 
+    // Whether Ctrl+Alt+1 to 9 throw the saved rolls from any window; off unless chosen. Kept
+    // whatever "Remember Settings" says: ticking the box is asking for it.
+    bool GlobalKeys() const;
+    bool SetGlobalKeys(bool on);
+
     // Every key of a group, for a part with keys of its own; SetGroup replaces the group whole.
     QVariantMap Group(const QString& name) const;
     bool SetGroup(const QString& name, const QVariantMap& values);

@@ -84,6 +84,14 @@ void SettingsKeeper::KeepSavedRolls() {
     saved_.Set(file_->Rolls());
 }
 
+bool SettingsKeeper::GlobalKeys() const {
+    return file_ && file_->GlobalKeys();
+}
+
+void SettingsKeeper::SetGlobalKeys(bool on) {
+    if (file_) file_->SetGlobalKeys(on);
+}
+
 void SettingsKeeper::SettleSettings() {
     if (file_) file_->Settle();
 }

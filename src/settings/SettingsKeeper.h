@@ -49,6 +49,10 @@ public:
     // Writes the model's rolls, whatever "Remember Settings" says: a player who makes a saved
     // roll asks to keep it. A roll kept beyond the strip's room may come onto it.
     void KeepSavedRolls();
+    // Whether Ctrl+Alt+1 to 9 throw saved rolls from any window, as the player chose; kept
+    // whatever "Remember Settings" says, since ticking the box asks for it.
+    bool GlobalKeys() const;
+    void SetGlobalKeys(bool on);
     // Waits for the file's writes on their way, and tells how they ended.
     void SettleSettings();
 

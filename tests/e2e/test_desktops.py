@@ -10,7 +10,8 @@ import pytest
 
 from desktops import DESKTOPS, start
 from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP, App, anchor_option,
-                   choose, click_box, click_button, settings_file, typing_window, wait_closed)
+                   choose, click_box, click_button, region, settings_file, typing_window,
+                   wait_closed)
 from x11 import XServer, wait_for
 
 
@@ -157,3 +158,23 @@ def test_hover_details_show_on_the_inactive_strip_and_leave_the_typing(manager, 
             time.sleep(0.5)
             assert x.focused_window() == typing.id
         other.terminate()
+
+
+def test_ctrl_alt_1_throws_the_first_saved_roll_and_leaves_the_typing(binary):
+    with start("openbox") as x:
+        settings_file(x, "[Settings]\nRemember=true\nResultPermanent=true\nGlobalKeys=true\n"
+                         "[Rolls]\n1\\name=Fireball\n1\\roll=8d6\nsize=1\n")
+        other, typing = typing_window(x)
+        with App(x, binary):
+            saved = (0, 400, 80, 40)  # under the ten dice
+            name = region(x, saved)
+            x.xdotool("type", "ab")
+            x.xdotool("key", "ctrl+alt+1")
+            wait_for(lambda: region(x, saved) != name, 5, what="the saved roll's total")
+            x.xdotool("type", "cd")
+            assert x.focused_window() == typing.id
+        other.terminate()
+        typed = re.findall(r"KeyPress event.*?keysym 0x\w+, (\w+)\)", other.communicate()[0],
+                           re.S)
+    # The key went to the strip alone: the typing window saw its Ctrl and Alt, never the 1.
+    assert [k for k in typed if len(k) == 1] == list("abcd"), typed

@@ -92,6 +92,27 @@ public:
     }
     void EndProgram() override { ++ends; }
 
+    // Keys from anywhere: the reason they cannot be had (none: they can), the numbers another
+    // program holds, and whom a press goes to while they are taken (nobody: released).
+    QString globalKeysRefusal;
+    QList<int> globalKeysHeld;
+    std::function<void(int)> globalKeyPressed;
+    int globalKeyGrabs = 0;
+    bool CanGrabGlobalKeys(QString* reason) const override {
+        if (reason != nullptr) *reason = globalKeysRefusal;
+        return globalKeysRefusal.isEmpty();
+    }
+    QList<int> GrabGlobalKeys(std::function<void(int)> pressed) override {
+        ++globalKeyGrabs;
+        globalKeyPressed = std::move(pressed);
+        return globalKeysHeld;
+    }
+    void ReleaseGlobalKeys() override { globalKeyPressed = nullptr; }
+    // Ctrl+Alt+number pressed in another window.
+    void PressGlobalKey(int number) {
+        if (globalKeyPressed && !globalKeysHeld.contains(number)) globalKeyPressed(number);
+    }
+
 private:
     int pointer_ = PointerDefault;
 };

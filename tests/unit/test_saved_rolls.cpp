@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 
 #include "Gestures.h"
 #include "forms/frmRoll.h"
+#include "settings/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin::test {
@@ -104,6 +106,50 @@ TEST_F(SavedRollsOnTheStrip, TheRollsWindowEditsTheSavedRollsAndTheStripFollows)
     ASSERT_EQ(list.rowCount(), 1);
     EXPECT_EQ(list.item(0, 0)->text() + ": " + list.item(0, 2)->text(),
               "Dagger: average 2.5, 1 to 4");
+}
+
+TEST_F(SavedRollsOnTheStrip, CtrlAltNumbersThrowTheSavedRollsFromAnyWindowOnceChosen) {
+    program.Saved().Set({{"Bad", "d20+"}, {"Fireball", "8d6"}, {"Dagger", "d4"}});
+    const auto kept = [] {
+        SettingsFile file(SettingsFile::DefaultPath());
+        file.Open();
+        return file.GlobalKeys();
+    };
+    QCheckBox& box = *program.Rolls().chkGlobalKeys;
+    EXPECT_TRUE(box.isEnabled());
+    EXPECT_FALSE(box.isChecked());
+    EXPECT_EQ(desktop.globalKeyGrabs, 0);  // off: nothing taken
+    desktop.globalKeysHeld = {2, 7};
+    box.click();
+    EXPECT_EQ(desktop.globalKeyGrabs, 1);
+    program.Settings().SettleSettings();
+    EXPECT_TRUE(kept());
+    QCoreApplication::processEvents();  // the notice comes from the event loop
+    ASSERT_EQ(desktop.notices.size(), 1u);
+    EXPECT_EQ(desktop.notices[0],
+              "Another program holds these keys, so they do not throw saved "
+              "rolls: Ctrl+Alt+2, Ctrl+Alt+7.");
+    // Key 1 is the strip's first saved button (the roll that cannot be thrown has none).
+    rng.draws = std::deque<float>(16, 0.0f);  // every die a 1
+    desktop.PressGlobalKey(1);
+    EXPECT_EQ(strip().ButtonAt(LastSlot + 1).text(), "8");
+    EXPECT_EQ(program.Throws().Line(0), "12:00:00  Fireball: 8d6: [1, 1, 1, 1, 1, 1, 1, 1] = 8");
+    EXPECT_TRUE(menu().tmrRefresh(LastSlot + 1).isActive());
+    EXPECT_FALSE(strip().ButtonAt(LastSlot + 1).isDown());
+    desktop.PressGlobalKey(3);  // no third button
+    EXPECT_EQ(program.Throws().Count(), 1);
+    box.click();
+    EXPECT_FALSE(desktop.globalKeyPressed);
+    program.Settings().SettleSettings();
+    EXPECT_FALSE(kept());
+}
+
+TEST_F(SavedRollsOnTheStrip, WhereNoKeyCanBeTakenTheBoxIsGreyedWithTheReason) {
+    desktop.globalKeysRefusal = "Keys from any window need an X11 desktop.";
+    QCheckBox& box = *program.Rolls().chkGlobalKeys;
+    EXPECT_FALSE(box.isEnabled());
+    EXPECT_EQ(box.toolTip(), desktop.globalKeysRefusal);
+    EXPECT_EQ(box.accessibleDescription(), desktop.globalKeysRefusal);
 }
 
 }  // namespace
