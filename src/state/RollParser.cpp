@@ -490,26 +490,13 @@ private:
             const DiceRoll::Node& n = roll_.nodes_[static_cast<std::size_t>(i)];
             const RollValue x = n.a >= 0 ? at(n.a) : 0, y = n.b >= 0 ? at(n.b) : 0;
             RollValue& r = v[static_cast<std::size_t>(i - first)];
-            switch (n.op) {
-                case Op::Number:
-                    r = n.value;
-                    break;
-                case Op::Negate:
-                case Op::Add:
-                case Op::Subtract:
-                case Op::Multiply:
-                case Op::Divide:
-                case Op::Remainder:
-                case Op::Power:
-                    if (const auto failed = DiceRoll::Arithmetic(n.op, x, y, r)) {
-                        roll_.error_ = RollError{*failed, n.column};
-                        return false;
-                    }
-                    break;
-                case Op::Dice:
-                case Op::Group:
-                    roll_.error_ = RollError{RollErrorKind::DiceInCount, n.column};
-                    return false;
+            if (n.op == Op::Dice || n.op == Op::Group) {
+                roll_.error_ = RollError{RollErrorKind::DiceInCount, n.column};
+                return false;
+            }
+            if (const auto failed = DiceRoll::Arithmetic(n, x, y, r)) {
+                roll_.error_ = RollError{*failed, n.column};
+                return false;
             }
         }
         out = at(root);
