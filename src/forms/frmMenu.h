@@ -37,12 +37,9 @@ public:
     QTimer& tmrRefresh(int index);
 
     void tmrRefresh_Timer(int index);
+    // Opens the configuration dialog and says when it has closed; the other items emit their
+    // signals directly.
     void mnuConfigure_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
-    void mnuRoll_Click();
-    void mnuShare_Click();
-    void mnuHistory_Click();
     void mnuRemember_Click();
 
     // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
