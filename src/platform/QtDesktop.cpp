@@ -3,6 +3,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDialog>
 #include <QDir>
@@ -391,6 +392,15 @@ void QtDesktop::EndProgram() {
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();
     QCoreApplication::exit(0);
+}
+
+QRect QtDesktop::WorkAreaOf(const QWidget& window) const {
+    const QScreen* s = window.screen();
+    return s != nullptr ? s->availableGeometry() : QRect();
+}
+
+void QtDesktop::CopyText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
 }
 
 }  // namespace rollkin

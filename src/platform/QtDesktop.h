@@ -11,7 +11,7 @@ class QAbstractNativeEventFilter;
 
 namespace rollkin {
 
-// The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
+// The desktop as Qt sees it: its screens, the cursor, the clipboard, real menus and dialogs.
 class QtDesktop final : public Desktop {
     Q_DECLARE_TR_FUNCTIONS(QtDesktop)
 
@@ -41,6 +41,8 @@ public:
     QString SaveFileName(QWidget& over, const QString& caption, const QString& suggested,
                          const QString& filters) override;
     void EndProgram() override;
+    QRect WorkAreaOf(const QWidget& window) const override;
+    void CopyText(const QString& text) override;
 
 private:
     std::unique_ptr<QAbstractNativeEventFilter> closeRequests_;  // where the platform has them
