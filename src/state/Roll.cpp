@@ -4,8 +4,9 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
+// A parsed roll's arithmetic and the least and most each roll can give; the throw is in
+// RollThrow.cpp, the line in RollLine.cpp, the parser in RollParser.cpp and RollTerms.cpp.
 namespace rollkin {
 
 namespace {
