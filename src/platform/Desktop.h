@@ -33,8 +33,8 @@ constexpr int MsgInformation = 64;
 inline constexpr const char* AppTitle = "DiceRollkin";
 
 // What the program needs of the desktop, in the units it needs: screens, the cursor, the
-// clipboard, window placement, menus, dialogs and messages. Above src/platform/ no code asks Qt
-// for a screen or the clipboard but through it; tests use a recording double.
+// clipboard, window placement, menus, dialogs and messages. The windows reach the screens and the
+// clipboard through it alone; tests use a recording double.
 class Desktop {
 public:
     virtual ~Desktop() = default;
