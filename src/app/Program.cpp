@@ -1,8 +1,6 @@
 #include "app/Program.h"
 
-#include <QClipboard>
 #include <QDate>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QTimer>
 #include <stdexcept>
@@ -58,7 +56,7 @@ void Program::WireParts() {
     QObject::connect(share, &ShareController::Stopped,
                      [this](const QString& message) { Tell(message); });
     QObject::connect(share, &ShareController::CopyAsked,
-                     [](const QString& text) { QGuiApplication::clipboard()->setText(text); });
+                     [this](const QString& text) { screen_.CopyText(text); });
     QObject::connect(share, &ShareController::Marked,
                      [this](std::uint64_t serial, ThrowHistory::Post post, const QString& why) {
                          Throws().Mark(serial, post, why.toStdString());

@@ -1,7 +1,6 @@
 #include "forms/BesideStrip.h"
 
 #include <QPointer>
-#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -16,9 +15,15 @@ namespace rollkin {
 
 namespace {
 
+// A window that opens beside the strip, and the desktop it was set up on.
+struct Beside {
+    QPointer<QWidget> window;
+    const Desktop* screen;
+};
+
 // The windows that open beside the strip, for each to keep clear of the others.
-std::vector<QPointer<QWidget>>& BesideWindows() {
-    static std::vector<QPointer<QWidget>> windows;
+std::vector<Beside>& BesideWindows() {
+    static std::vector<Beside> windows;
     return windows;
 }
 
@@ -26,13 +31,16 @@ std::vector<QPointer<QWidget>>& BesideWindows() {
 // past the windows already open there.
 void PlaceBesideStrip(QWidget& window, const QWidget& strip) {
     const QRect s = strip.frameGeometry();
-    const QScreen* screen = strip.screen();
-    const QRect area = screen ? screen->availableGeometry() : s;
+    const auto setUp = std::find_if(BesideWindows().begin(), BesideWindows().end(),
+                                    [&window](const Beside& b) { return b.window == &window; });
+    QRect area = setUp != BesideWindows().end() ? setUp->screen->WorkAreaOf(strip) : QRect();
+    if (area.isNull()) area = s;
     const int width = window.width();
     const int height = window.height();
     std::vector<QRect> open;
-    for (const QPointer<QWidget>& w : BesideWindows()) {
-        if (w && w != &window && w->isVisible()) open.push_back(w->frameGeometry());
+    for (const Beside& b : BesideWindows()) {
+        if (b.window && b.window != &window && b.window->isVisible())
+            open.push_back(b.window->frameGeometry());
     }
     int left = functions::BesideLeft(s, window.frameGeometry().size(), area, open);
     left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - width));
@@ -45,7 +53,7 @@ void PlaceBesideStrip(QWidget& window, const QWidget& strip) {
 
 void SetUpBesideStrip(QWidget& window, const char* name, const QString& title, float width,
                       float height, const Desktop& screen) {
-    BesideWindows().emplace_back(&window);
+    BesideWindows().push_back({&window, &screen});
     window.setObjectName(QString::fromLatin1(name));
     window.setWindowTitle(title);
     window.setWindowIcon(ProgramIcon());

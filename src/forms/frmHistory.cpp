@@ -4,7 +4,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -346,7 +345,7 @@ void frmHistory::cmdCopy_Click() {
     std::vector<int> rows;
     for (const QModelIndex& index : lstThrows->selectionModel()->selectedIndexes())
         rows.push_back(index.row());
-    QGuiApplication::clipboard()->setText(QString::fromStdString(throws.Text(rows)));
+    screen_.CopyText(QString::fromStdString(throws.Text(rows)));
 }
 
 void frmHistory::cmdSave_Click() {

@@ -10,6 +10,37 @@
 
 namespace rollkin {
 
+namespace {
+
+// The menu's items in their order: where each is kept, its name, its text, and what choosing it
+// runs (a signal, or a handler that emits one).
+struct MenuItem {
+    QAction* frmMenu::*action;
+    const char* name;
+    const char* text;
+    void (frmMenu::*chosen)();
+    bool separatorBefore = false;
+};
+
+const MenuItem MenuItems[] = {
+    {&frmMenu::mnuConfigure, "mnuConfigure", QT_TRANSLATE_NOOP("rollkin::frmMenu", "Configure..."),
+     &frmMenu::mnuConfigure_Click},
+    {&frmMenu::mnuExit, "mnuExit", QT_TRANSLATE_NOOP("rollkin::frmMenu", "Exit"),
+     &frmMenu::mnuExit_Click},
+    {&frmMenu::mnuAbout, "mnuAbout", QT_TRANSLATE_NOOP("rollkin::frmMenu", "About..."),
+     &frmMenu::mnuAbout_Click},
+    {&frmMenu::mnuRoll, "mnuRoll", QT_TRANSLATE_NOOP("rollkin::frmMenu", "Roll..."),
+     &frmMenu::RollAsked, true},
+    {&frmMenu::mnuShare, "mnuShare", QT_TRANSLATE_NOOP("rollkin::frmMenu", "Share..."),
+     &frmMenu::ShareAsked},
+    {&frmMenu::mnuHistory, "mnuHistory", QT_TRANSLATE_NOOP("rollkin::frmMenu", "History..."),
+     &frmMenu::HistoryAsked},
+    {&frmMenu::mnuRemember, "mnuRemember",
+     QT_TRANSLATE_NOOP("rollkin::frmMenu", "Remember Settings"), &frmMenu::mnuRemember_Click},
+};
+
+}  // namespace
+
 frmMenu::frmMenu(AppState& state, Desktop& screen)
     : state_(state), screen_(screen), interval_(functions::DesignRefreshInterval) {
     setObjectName(QStringLiteral("frmMenu"));
@@ -19,43 +50,25 @@ frmMenu::frmMenu(AppState& state, Desktop& screen)
     mnuHidden = new QMenu(QStringLiteral("Hidden"), this);
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
     mnuHidden->installEventFilter(this);
-    mnuConfigure = mnuHidden->addAction(tr("Configure..."));
-    mnuConfigure->setObjectName(QStringLiteral("mnuConfigure"));
-    mnuExit = mnuHidden->addAction(tr("Exit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuAbout = mnuHidden->addAction(tr("About..."));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuHidden->addSeparator();
-    mnuRoll = mnuHidden->addAction(tr("Roll..."));
-    mnuRoll->setObjectName(QStringLiteral("mnuRoll"));
-    mnuShare = mnuHidden->addAction(tr("Share..."));
-    mnuShare->setObjectName(QStringLiteral("mnuShare"));
-    mnuHistory = mnuHidden->addAction(tr("History..."));
-    mnuHistory->setObjectName(QStringLiteral("mnuHistory"));
-    mnuRemember = mnuHidden->addAction(tr("Remember Settings"));
-    mnuRemember->setObjectName(QStringLiteral("mnuRemember"));
-    mnuRemember->setCheckable(true);
 
     // The menu closes before it runs what was chosen in it. An item chosen while the menu is
     // still open came from outside it, from a screen reader: its call is answered first, and the
     // command (perhaps a modal window) runs once the menu has closed.
-    const auto command = [this](void (frmMenu::*click)()) {
-        return [this, click] {
+    for (const MenuItem& item : MenuItems) {
+        if (item.separatorBefore) mnuHidden->addSeparator();
+        QAction* action = mnuHidden->addAction(tr(item.text));
+        action->setObjectName(QString::fromLatin1(item.name));
+        this->*item.action = action;
+        connect(action, &QAction::triggered, this, [this, chosen = item.chosen] {
             if (!mnuHidden->isVisible()) {
-                (this->*click)();
+                (this->*chosen)();
                 return;
             }
             mnuHidden->close();
-            QTimer::singleShot(0, this, click);
-        };
-    };
-    connect(mnuConfigure, &QAction::triggered, this, command(&frmMenu::mnuConfigure_Click));
-    connect(mnuExit, &QAction::triggered, this, command(&frmMenu::mnuExit_Click));
-    connect(mnuAbout, &QAction::triggered, this, command(&frmMenu::mnuAbout_Click));
-    connect(mnuRoll, &QAction::triggered, this, command(&frmMenu::mnuRoll_Click));
-    connect(mnuShare, &QAction::triggered, this, command(&frmMenu::mnuShare_Click));
-    connect(mnuHistory, &QAction::triggered, this, command(&frmMenu::mnuHistory_Click));
-    connect(mnuRemember, &QAction::triggered, this, command(&frmMenu::mnuRemember_Click));
+            QTimer::singleShot(0, this, chosen);
+        });
+    }
+    mnuRemember->setCheckable(true);
 
     for (int i = FirstSlot; i <= LastSlot; ++i)
         timers_(i) = NewTimer(i);
@@ -90,26 +103,6 @@ void frmMenu::mnuConfigure_Click() {
         screen_.ShowModal(config);
     }  // unloaded
     emit Configured();
-}
-
-void frmMenu::mnuExit_Click() {
-    emit ExitAsked();
-}
-
-void frmMenu::mnuAbout_Click() {
-    emit AboutAsked();
-}
-
-void frmMenu::mnuRoll_Click() {
-    emit RollAsked();
-}
-
-void frmMenu::mnuShare_Click() {
-    emit ShareAsked();
-}
-
-void frmMenu::mnuHistory_Click() {
-    emit HistoryAsked();
 }
 
 void frmMenu::mnuRemember_Click() {

@@ -37,13 +37,13 @@ public:
     QTimer& tmrRefresh(int index);
 
     void tmrRefresh_Timer(int index);
+    // Opens the configuration dialog and says when it has closed; the other items emit their
+    // signals directly.
     void mnuConfigure_Click();
-    void mnuExit_Click();
-    void mnuAbout_Click();
-    void mnuRoll_Click();
-    void mnuShare_Click();
-    void mnuHistory_Click();
     void mnuRemember_Click();
+    // The run ends at once; About opens modally. Said to whoever acts.
+    void mnuExit_Click() { emit ExitAsked(); }
+    void mnuAbout_Click() { emit AboutAsked(); }
 
     // Opened from the keyboard, the menu starts on its first item, as desktop menus do: Enter
     // chooses it at once.

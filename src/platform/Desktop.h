@@ -33,8 +33,9 @@ constexpr int MsgInformation = 64;
 // Every window title of a message box.
 inline constexpr const char* AppTitle = "DiceRollkin";
 
-// What the program needs of the desktop, in the units it needs. The Qt implementation is the
-// only code that knows the window system; tests use a recording double.
+// What the program needs of the desktop, in the units it needs: screens, the cursor, the
+// clipboard, window placement, menus, dialogs and messages. The windows reach the screens and the
+// clipboard through it alone; tests use a recording double.
 class Desktop {
 public:
     virtual ~Desktop() = default;
@@ -98,7 +99,8 @@ public:
     // the keyboard, where the cursor may be anywhere).
     virtual void PopupMenuAt(QMenu& menu, Long x, Long y) = 0;
 
-    // Shows a dialog modally, centred on the screen; returns once it has been closed.
+    // Shows a dialog modally, centred on the strip's monitor (the primary one before there is a
+    // strip); returns once it has been closed.
     virtual void ShowModal(QDialog& dialog) = 0;
     // Asks for a file to write, with a dialog over the window offering the name filters ("Text
     // (*.txt);;CSV (*.csv)"), opened at `suggested` (a folder and a name). The name gets the
@@ -121,6 +123,12 @@ public:
     virtual QList<int> GrabGlobalKeys(std::function<void(int)> pressed) = 0;
     // Gives back every key taken; `pressed` is not called again.
     virtual void ReleaseGlobalKeys() = 0;
+
+    // The part of the monitor the window is on that other windows may take (without the
+    // desktop's panels), in pixels of the whole desktop; null when there is no screen.
+    virtual QRect WorkAreaOf(const QWidget& window) const = 0;
+    // Puts the text on the clipboard, in place of what was there.
+    virtual void CopyText(const QString& text) = 0;
 
 private:
     float stripScale_ = 1;

@@ -3,6 +3,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDialog>
 #include <QDir>
@@ -412,6 +413,15 @@ QList<int> QtDesktop::GrabGlobalKeys(std::function<void(int)> pressed) {
 
 void QtDesktop::ReleaseGlobalKeys() {
     if (globalKeys_) globalKeys_->Release();
+}
+
+QRect QtDesktop::WorkAreaOf(const QWidget& window) const {
+    const QScreen* s = window.screen();
+    return s != nullptr ? s->availableGeometry() : QRect();
+}
+
+void QtDesktop::CopyText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
 }
 
 }  // namespace rollkin

@@ -13,7 +13,8 @@ namespace rollkin {
 
 class GlobalKeys;
 
-// The desktop as Qt sees it: the primary screen, the X11 cursor, real menus and dialogs.
+// The desktop as Qt sees it: its screens, the cursor, the clipboard, real menus and dialogs,
+// the keys from anywhere.
 class QtDesktop final : public Desktop {
     Q_DECLARE_TR_FUNCTIONS(QtDesktop)
 
@@ -46,6 +47,8 @@ public:
     bool CanGrabGlobalKeys(QString* reason) const override;
     QList<int> GrabGlobalKeys(std::function<void(int)> pressed) override;
     void ReleaseGlobalKeys() override;
+    QRect WorkAreaOf(const QWidget& window) const override;
+    void CopyText(const QString& text) override;
 
 private:
     std::unique_ptr<QAbstractNativeEventFilter> closeRequests_;  // where the platform has them

@@ -1,6 +1,9 @@
 #include "settings/IniText.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace rollkin {
 
@@ -14,6 +17,18 @@ int HexDigit(QChar c) {
     if (u >= 'a' && u <= 'f') return u - 'a' + 10;
     if (u >= 'A' && u <= 'F') return u - 'A' + 10;
     return -1;
+}
+
+// The characters a value writes as a backslash and a letter, and the letter: read back alike.
+constexpr std::pair<char16_t, char16_t> Escapes[] = {
+    {u'"', u'"'}, {u'\\', u'\\'}, {u'\n', u'n'}, {u'\r', u'r'}, {u'\t', u't'}};
+
+// The escape pair whose character (or, with `letter`, whose letter) is c; null when none.
+const std::pair<char16_t, char16_t>* EscapeOf(QChar c, bool letter) {
+    const auto* found = std::find_if(std::begin(Escapes), std::end(Escapes), [&](const auto& e) {
+        return (letter ? e.second : e.first) == c.unicode();
+    });
+    return found != std::end(Escapes) ? found : nullptr;
 }
 
 // A half of a surrogate pair alone cannot be written as UTF-8.
@@ -110,28 +125,17 @@ QVariant ParseValue(const QString& text) {
             endItem();
         } else if (c == QLatin1Char('\\') && i + 1 < text.size()) {
             const QChar e = text.at(++i);
-            switch (e.unicode()) {
-                case 'n':
-                    item += QLatin1Char('\n');
-                    break;
-                case 'r':
-                    item += QLatin1Char('\r');
-                    break;
-                case 't':
-                    item += QLatin1Char('\t');
-                    break;
-                case '0':
-                    item += QChar(0);
-                    break;
-                case 'x': {
-                    int code = 0, n = 0;
-                    for (; n < 4 && i + 1 < text.size() && HexDigit(text.at(i + 1)) >= 0; ++n)
-                        code = code * 16 + HexDigit(text.at(++i));
-                    item += n ? Character(code) : QChar(u'x');
-                    break;
-                }
-                default:
-                    item += e;
+            if (const auto* escape = EscapeOf(e, true)) {
+                item += QChar(escape->first);
+            } else if (e == QLatin1Char('0')) {
+                item += QChar(0);
+            } else if (e == QLatin1Char('x')) {
+                int code = 0, n = 0;
+                for (; n < 4 && i + 1 < text.size() && HexDigit(text.at(i + 1)) >= 0; ++n)
+                    code = code * 16 + HexDigit(text.at(++i));
+                item += n ? Character(code) : QChar(u'x');
+            } else {
+                item += e;
             }
             kept = item.size();
         } else if (quoted || !c.isSpace() || !item.isEmpty()) {
@@ -160,27 +164,13 @@ QString EscapeItem(QString s) {
     if (!NeedsQuotes(s)) return s;
     QString out = QStringLiteral("\"");
     for (const QChar c : s) {
-        switch (c.unicode()) {
-            case '"':
-                out += QLatin1String("\\\"");
-                break;
-            case '\\':
-                out += QLatin1String("\\\\");
-                break;
-            case '\n':
-                out += QLatin1String("\\n");
-                break;
-            case '\r':
-                out += QLatin1String("\\r");
-                break;
-            case '\t':
-                out += QLatin1String("\\t");
-                break;
-            default:
-                if (c.unicode() < 0x20)
-                    out += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-                else
-                    out += c;
+        if (const auto* escape = EscapeOf(c, false)) {
+            out += QLatin1Char('\\');
+            out += QChar(escape->second);
+        } else if (c.unicode() < 0x20) {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            out += c;
         }
     }
     return out + QLatin1Char('"');

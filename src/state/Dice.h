@@ -40,7 +40,4 @@ std::string ThrowDescription(const ThrowRecord& record,
 std::string ThrowLine(const ThrowRecord& record);
 std::string ThrowLineMarkup(const ThrowRecord& record);
 
-// One die of `sides` faces for the draw r: floor of the exact product, plus 1.
-Integer DieFace(float sides, float r);
-
 }  // namespace rollkin

@@ -20,4 +20,11 @@ float Random::DrawFromBits(std::uint32_t bits) {
     return static_cast<float>(bits >> 8) * Scale;
 }
 
+std::int64_t DieFace(std::int64_t faces, float r, float finer) {
+    const auto high = static_cast<std::uint64_t>(r * 16777216.0f);
+    const auto low = static_cast<std::uint64_t>(finer * 16777216.0f);
+    const auto f = static_cast<std::uint64_t>(faces);
+    return static_cast<std::int64_t>((high * f + ((low * f) >> 24)) >> 24) + 1;
+}
+
 }  // namespace rollkin

@@ -23,4 +23,11 @@ private:
     std::mt19937 engine_;
 };
 
+// The face, 1 to `faces`, that a draw r gives: floor(faces * r) + 1. A second draw `finer` adds 24
+// bits below r's, for dice of many faces, which 24 bits would share out 6 % unevenly; the
+// face is then floor(faces * (r + finer * 2^-24)) + 1. Worked out exactly in 64-bit integers
+// for draws that are multiples of 2^-24 (a double would round the product), so every face owns
+// floor or ceil of its share of the draws.
+std::int64_t DieFace(std::int64_t faces, float r, float finer = 0);
+
 }  // namespace rollkin

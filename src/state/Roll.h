@@ -175,9 +175,10 @@ public:
     enum class Compare : std::uint8_t { None, AtLeast, Above, AtMost, Below, Equal, NotEqual };
     // Whether a value meets (compare, target); Compare::None meets every value.
     static bool Meets(Compare compare, RollValue value, RollValue target);
-    // x op y for the arithmetic nodes (Negate takes x alone): the error that stops the throw,
-    // or none with the result in r.
-    static std::optional<RollErrorKind> Arithmetic(Op op, RollValue x, RollValue y, RollValue& r);
+    // How many of n dice or sub-rolls a selection keeps, and whether it keeps the highest (drops
+    // the lowest first).
+    static RollValue Kept(Select select, RollValue keep, RollValue n);
+    static bool KeepsHighest(Select select);
     // A compare point: the values that meet it.
     struct Point {
         Compare compare = Compare::None;
@@ -222,6 +223,10 @@ public:
         int a = -1, b = -1;   // operands, always earlier nodes
         RollValue value = 0;  // a number, a term's index, or a group's index
     };
+    // A number's value, or x op y for the arithmetic nodes (Negate takes x alone): the error
+    // that stops the throw, or none with the result in r. Dice and groups are left to the caller.
+    static std::optional<RollErrorKind> Arithmetic(const Node& n, RollValue x, RollValue y,
+                                                   RollValue& r);
     // {a, b, ...}: sub-rolls, each an expression whose root is one of `members` (earlier nodes
     // of the same part). Keep and drop choose sub-rolls by total; the group's value is the sum
     // of the kept totals, or with `compare` set the number of kept sub-rolls meeting target.
@@ -278,8 +283,5 @@ RollLines RollLinesOf(const RollOutcome& outcome, const RollWords& words = {});
 // The text with each control character written as an escape (\n, \t, \x1b), so that it stays
 // one line and prints nothing but itself.
 std::string EscapedControls(std::string_view text);
-
-// A face of a die with `faces` faces, 1 to faces, from two draws.
-RollValue RollDieFace(Random& rng, RollValue faces);
 
 }  // namespace rollkin

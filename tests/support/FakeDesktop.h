@@ -50,6 +50,7 @@ public:
     QString saveAnswer;     // the file the player picks in a file dialog; empty: cancelled
     QString saveSuggested;  // where the last file dialog opened
     int ends = 0;
+    std::vector<QString> copied;  // what was put on the clipboard, in order
     QWidget* strip = nullptr;
 
     // Runs inside PopupMenu / ShowModal in place of the user (e.g. triggers an item, clicks OK).
@@ -91,6 +92,9 @@ public:
         return saveAnswer;
     }
     void EndProgram() override { ++ends; }
+    // The fake desktop has no panels.
+    QRect WorkAreaOf(const QWidget& window) const override { return MonitorOf(window); }
+    void CopyText(const QString& text) override { copied.push_back(text); }
 
     // Keys from anywhere: the reason they cannot be had (none: they can), the numbers another
     // program holds, and whom a press goes to while they are taken (nobody: released).

@@ -167,10 +167,7 @@ TEST(GeneratorEdges, EachFaceGetsItsShareOfTheDrawsToWithinOne) {
     // face must own floor(2^24 / k) or ceil(2^24 / k) of the 2^24 draws.
     constexpr std::int64_t Draws = 1 << 24;
     for (Integer k : DesignDiceSides) {
-        const auto sides = static_cast<float>(k);
-        auto face = [&](std::int64_t m) {
-            return DieFace(sides, static_cast<float>(m) * 0x1p-24f);
-        };
+        auto face = [&](std::int64_t m) { return DieFace(k, static_cast<float>(m) * 0x1p-24f); };
         EXPECT_EQ(face(0), 1);
         EXPECT_EQ(face(Draws - 1), k);
         std::int64_t start = 0;

@@ -2,7 +2,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -24,6 +23,7 @@
 #include "Gestures.h"
 #include "forms/frmHistory.h"
 #include "forms/frmRoll.h"
+#include "state/LineText.h"
 #include "state/ThrowHistory.h"
 
 namespace rollkin::test {
@@ -76,6 +76,20 @@ TEST(ThrowTexts, TwoDiceMarkTheHighestAndTheLowest) {
     // Every face that ties for highest or lowest is marked.
     EXPECT_EQ(ThrowTooltip({"3d6", {6, 1, 6}, 13}),
               "<nobr>3d6: <b>6</b> + <u>1</u> + <b>6</b> = 13</nobr>");
+}
+
+TEST(ThrowTexts, WordingFillsEachNumberOnceWhereverATranslationPutsIt) {
+    const struct {
+        const char* format;
+        const char* worded;
+    } rows[] = {
+        {"%1, highest %2", "%2a, highest b"},  // an argument is not worded again
+        {"%2 before %1", "b before %2a"},
+        {"%1 and %1", "%2a and %2a"},
+        {"%3 has no argument, 100% stays", "%3 has no argument, 100% stays"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Worded(row.format, {"%2a", "b"}), row.worded) << row.format;
 }
 
 TEST(ThrowTexts, FortyDiceWrapTenToALine) {
@@ -215,13 +229,14 @@ TEST_F(ThrowOnTheStrip, EveryThrowLandsInTheHistoryWhichTheMenuOpens) {
     EXPECT_EQ(newest.data(Qt::AccessibleDescriptionRole),
               "3d6: 2 + 5 + 6 = 13, highest 6, lowest 2");
 
-    QGuiApplication::clipboard()->clear();
+    desktop.copied.clear();
     window.cmdCopy->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({}));
     window.lstThrows->setCurrentIndex(model.index(2, 0));
     window.lstThrows->selectionModel()->select(newest, QItemSelectionModel::Select);
     QTest::keyClick(window.lstThrows, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), program.Throws().Text({0, 2}));
+    EXPECT_EQ(desktop.copied,
+              (std::vector<QString>{QString::fromStdString(program.Throws().Text({})),
+                                    QString::fromStdString(program.Throws().Text({0, 2}))}));
 
     // Tab goes round the list and the buttons.
     window.lstThrows->setFocus();
