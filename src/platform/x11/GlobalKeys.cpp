@@ -18,10 +18,12 @@ namespace {
 
 // The keysyms of the digits 1 to 9 follow each other from XK_1; those of the keys that make
 // the modifiers this grab needs to know.
-constexpr xcb_keysym_t KeysymOne = 0x31;
-constexpr xcb_keysym_t KeysymNumLock = 0xff7f;
-constexpr xcb_keysym_t KeysymAltL = 0xffe9;
-constexpr xcb_keysym_t KeysymAltR = 0xffea;
+enum Keysym : xcb_keysym_t {
+    KeysymOne = 0x31,
+    KeysymNumLock = 0xff7f,
+    KeysymAltL = 0xffe9,
+    KeysymAltR = 0xffea,
+};
 constexpr std::size_t Numbers = GlobalKeys::Last - GlobalKeys::First + 1;
 
 template <typename Reply>
