@@ -406,6 +406,19 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 liegt in keinem der Ordner %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: das Fenstermodul konnte nicht geladen werden (%1)
+</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

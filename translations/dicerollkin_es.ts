@@ -406,6 +406,19 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 no está en ninguna de las carpetas %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: no se pudo cargar el módulo de ventanas (%1)
+</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

@@ -406,6 +406,19 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 ne se trouve dans aucun des dossiers %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: le module des fenêtres n&apos;a pas pu être chargé (%1)
+</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

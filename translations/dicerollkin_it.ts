@@ -406,6 +406,19 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 non si trova in nessuna delle cartelle %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: impossibile caricare il modulo delle finestre (%1)
+</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

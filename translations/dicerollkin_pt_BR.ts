@@ -406,6 +406,19 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 não está em nenhuma das pastas %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: não foi possível carregar o módulo de janelas (%1)
+</translation>
+    </message>
+</context>
+<context>
     <name>WebhookUrl</name>
     <message>
         <source>The webhook address is empty.</source>

@@ -24,11 +24,11 @@
 #include <utility>
 
 #include "forms/BesideStrip.h"
-#include "forms/RollText.h"
 #include "platform/Desktop.h"
 #include "state/Luck.h"
 #include "state/ThrowHistory.h"
 #include "state/WholeFile.h"
+#include "text/RollText.h"
 
 namespace rollkin {
 

@@ -21,9 +21,9 @@
 
 #include "forms/BesideStrip.h"
 #include "forms/OddsChart.h"
-#include "forms/OddsText.h"
-#include "forms/RollText.h"
 #include "state/Roll.h"
+#include "text/OddsText.h"
+#include "text/RollText.h"
 
 namespace rollkin {
 
