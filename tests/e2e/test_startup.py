@@ -133,7 +133,8 @@ def test_help_version_and_a_wrong_argument_need_no_display(binary):
             (["--seed", "5"], 2, "", r"dicerollkin: --seed needs --roll;[^\n]*\n"),
             # A roll's control characters escaped: one line, nothing sent to the terminal.
             (["--roll", "1d6\n+2\x1b[2J"], 2, "",
-             r"dicerollkin: 1d6\\n\+2\\x1b\[2J: [^\n]* column 4\n")):
+             r"dicerollkin: 1d6\\n\+2\\x1b\[2J: [^\n]* column 4\n"),
+            (["--odds", "d6\x07"], 2, "", r"dicerollkin: d6\\x07: [^\n]* column 3\n")):
         r = subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
         assert r.returncode == status and re.fullmatch(out, r.stdout, re.S) and \
             re.fullmatch(err, r.stderr, re.S), (args, r)
