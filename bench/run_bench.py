@@ -5,8 +5,10 @@ private Xvfb, and prints min / median / max of each with the median ratios.
 Start-up and click-to-screen figures come from N runs after a warm-up, the programs taking turns
 run by run; memory after 1,000 throws and idle CPU from one run of each, side by side, each in an
 X server of its own; the roll engine's parsing and throwing, and the reading of the settings
-file, from bench/bench_roll (Google Benchmark), 15 repetitions. Nothing here passes or fails on a timing: the status is 0 when every figure
-was measured, 1 when a program or the tool failed.
+file, from bench/bench_roll (Google Benchmark), 15 repetitions; the command line's start against
+a Qt program that only starts QCoreApplication, and 100,000 rolls, from N runs each. Nothing here
+passes or fails on a timing: the status is 0 when every figure was measured, 1 when a program or
+the tool failed.
 """
 
 import argparse
@@ -226,6 +228,52 @@ def report_rolls(medians, smoke):
           f"refused under {ODDS_WORST:g} us: {worst[0]:.2f} us ({worst[1]})")
 
 
+CLI_ROLLS = 100_000  # 5,000 arguments of 20 repeats: the most one line of notation holds
+CLI_RATIO = 1.3  # --roll's start against the core floor's, at most
+CLI_PER_ROLL = 2.0  # microseconds a roll, printing included, under
+
+
+def cli_figures(build, runs, smoke):
+    """Wall and CPU milliseconds of command-line runs, medians, the programs taking turns after a
+    warm-up (none in a smoke run): --roll against a Qt program that only starts QCoreApplication, and 100,000 rolls
+    printed to /dev/null."""
+    program = os.path.join(build, "dicerollkin")
+    commands = {"dicerollkin --roll d20+7": [program, "--roll", "d20+7"],
+                "QCoreApplication floor": [os.path.join(build, "bench", "bench_floor_core")],
+                f"{CLI_ROLLS:,} rolls of 4d6dl1+1d8+3":
+                    [program, "--roll"] + ["20x 4d6dl1+1d8+3"] * (CLI_ROLLS // 20)}
+    env = dict(os.environ, LC_ALL="C.UTF-8")
+    quiet = [(os.POSIX_SPAWN_OPEN, 1, os.devnull, os.O_WRONLY, 0)]
+    times = {name: ([], []) for name in commands}
+    warm_up = 0 if smoke else 1
+    for run in range(runs + warm_up):
+        for name, command in commands.items():
+            start = time.perf_counter()
+            pid = os.posix_spawn(command[0], command, env, file_actions=quiet)
+            _, status, usage = os.wait4(pid, 0)
+            wall = (time.perf_counter() - start) * 1e3
+            if status != 0:
+                raise BenchError(f"{name}: status {status}")
+            if run >= warm_up:
+                times[name][0].append(wall)
+                times[name][1].append((usage.ru_utime + usage.ru_stime) * 1e3)
+    return {name: (statistics.median(w), statistics.median(c)) for name, (w, c) in times.items()}
+
+
+def report_cli(medians, runs):
+    print(f"\ncommand line (medians of {runs} run(s), milliseconds):")
+    print(f"  {'':<36} {'wall':>9} {'CPU':>9}")
+    for name, (wall, cpu) in medians.items():
+        print(f"  {name:<36} {wall:9.2f} {cpu:9.2f}")
+    (roll, _), (floor, _), (many, _) = medians.values()
+    print("targets (medians, wall time):")
+    print(f"  {'holds ' if roll <= CLI_RATIO * floor else 'MISSES'} --roll within {CLI_RATIO} x "
+          f"the QCoreApplication floor: {roll / floor:.2f} x")
+    per_roll = many * 1e3 / CLI_ROLLS
+    print(f"  {'holds ' if per_roll < CLI_PER_ROLL else 'MISSES'} {CLI_ROLLS:,} rolls under "
+          f"{CLI_PER_ROLL:g} us a roll, printing included: {per_roll:.2f} us")
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
@@ -254,7 +302,8 @@ def main():
                 ("X11 floor", [os.path.join(build, "bench", "bench_floor_x11")])]
     if args.only:
         programs = [(n, shlex.split(c)) for n, c in (p.split("=", 1) for p in args.only)]
-    roll_bench = [] if args.only else [os.path.join(build, "bench", "bench_roll")]
+    roll_bench = [] if args.only else [os.path.join(build, "bench", n)
+                                       for n in ("bench_roll", "bench_floor_core")]
     for path in [xmeasure] + [c[0] for _, c in programs] + roll_bench:
         if not os.access(path, os.X_OK):
             print(f"missing {path}: build the release preset first (scripts/bench does)",
@@ -310,6 +359,7 @@ def main():
     if not args.only:
         try:
             report_rolls(roll_figures(build, args.smoke), args.smoke)
+            report_cli(cli_figures(build, args.runs, args.smoke), args.runs)
         except (BenchError, subprocess.TimeoutExpired, KeyError, ValueError) as e:
             print(f"benchmark failed: {e}", file=sys.stderr)
             return 1

@@ -13,16 +13,17 @@ set(ROLLKIN_DOC_DIR ${CMAKE_CURRENT_BINARY_DIR}/doc)
 # tree's RUNPATH with empty entries, and the loader reads an empty entry as the working directory.
 set_target_properties(dicerollkin PROPERTIES INSTALL_RPATH "")
 install(TARGETS dicerollkin RUNTIME DESTINATION ${ROLLKIN_INSTALL_GAMESDIR})
-# Share's network module, private to the program. The program finds it from where it is itself,
-# so that an installation under any prefix works, and at the configured place after that. In
-# Debian's multiarch folder whatever the prefix: the package's /usr is chosen only when cpack
-# runs, and a library right below /usr/lib would have cpack call ldconfig, which lintian refuses.
+# Share's network module and the windows' module, private to the program. The program finds
+# them from where it is itself, so that an installation under any prefix works, and at the
+# configured place after that. In Debian's multiarch folder whatever the prefix: the package's
+# /usr is chosen only when cpack runs, and a library right below /usr/lib would have cpack call
+# ldconfig, which lintian refuses.
 if(CMAKE_LIBRARY_ARCHITECTURE)
     set(ROLLKIN_MODULE_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/dicerollkin)
 else()
     set(ROLLKIN_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/dicerollkin)
 endif()
-install(TARGETS dicerollkin-network LIBRARY DESTINATION ${ROLLKIN_MODULE_DIR}
+install(TARGETS dicerollkin-network dicerollkin-window LIBRARY DESTINATION ${ROLLKIN_MODULE_DIR}
         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 file(RELATIVE_PATH ROLLKIN_MODULE_FROM_PROGRAM ${CMAKE_INSTALL_PREFIX}/${ROLLKIN_INSTALL_GAMESDIR}
      ${CMAKE_INSTALL_PREFIX}/${ROLLKIN_MODULE_DIR})
@@ -30,6 +31,10 @@ set_property(SOURCE src/share/TransportModule.cpp APPEND PROPERTY COMPILE_DEFINI
              ROLLKIN_MODULE_FROM_PROGRAM="${ROLLKIN_MODULE_FROM_PROGRAM}"
              ROLLKIN_MODULE_DIR="${CMAKE_INSTALL_PREFIX}/${ROLLKIN_MODULE_DIR}"
              ROLLKIN_NETWORK_MODULE="$<TARGET_FILE_NAME:dicerollkin-network>")
+set_property(SOURCE src/app/WindowModule.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+             ROLLKIN_MODULE_FROM_PROGRAM="${ROLLKIN_MODULE_FROM_PROGRAM}"
+             ROLLKIN_MODULE_DIR="${CMAKE_INSTALL_PREFIX}/${ROLLKIN_MODULE_DIR}"
+             ROLLKIN_WINDOW_MODULE="$<TARGET_FILE_NAME:dicerollkin-window>")
 # The desktop entry is named after QGuiApplication::desktopFileName, by which desktops match the
 # running program to its entry, name and icon.
 install(FILES packaging/dicerollkin.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -62,7 +67,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # No Homepage field: the project has no web site yet.
 # Depends from dpkg-shlibdeps. Qt's X11 platform plugin, loaded at run time, ships in libqt6gui6
-# on Debian 12, which the binary links anyway; the package test checks that this still holds.
+# on Debian 12, which the window module links anyway; the package test checks that this holds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The windows ask for Arial; Liberation Sans is its metric twin, so captions fit as designed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")

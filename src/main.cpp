@@ -1,3 +1,5 @@
+// The strip's start: the window module's one entry, which the program calls once the command
+// line has asked for no other answer.
 #include <QApplication>
 #include <QTimer>
 #include <QTranslator>
@@ -10,11 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "app/SingleStrip.h"
 #include "app/Terminal.h"
-#include "app/Translation.h"
+#include "app/WindowModule.h"
 #include "forms/ProgramIcon.h"
 #include "forms/frmRollkin.h"
 #include "forms/frmScroller.h"
@@ -105,20 +106,11 @@ private:
 
 }  // namespace
 
-int main(int argc, char** argv) {
+extern "C" __attribute__((visibility("default"))) int rollkin_show_strip(int* argc, char** argv,
+                                                                         QTranslator* catalogue) {
     using namespace rollkin;
-    // Loaded first, for the answers to the command line and the display check's error lines;
-    // installed once the application exists, before the first window, whose texts are
-    // translated as it is built.
-    QTranslator catalogue;
-    const bool translated = LoadDesktopCatalogue(catalogue);
-    // --help, --version or a wrong argument: answered before any display is looked for.
-    if (const std::optional<int> status =
-            AnswerCommandLine(argc, argv, stdout, stderr, translated ? &catalogue : nullptr))
-        return *status;
     const DisplayEnvironment env{std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
-                                 std::getenv("WAYLAND_DISPLAY"), &CanConnectX11,
-                                 translated ? &catalogue : nullptr};
+                                 std::getenv("WAYLAND_DISPLAY"), &CanConnectX11, catalogue};
     const DisplayChoice choice = ChooseDisplay(env);
     if (!choice.error.empty()) {
         std::fprintf(stderr, "%s\n", ToTerminal(QString::fromStdString(choice.error)).constData());
@@ -130,13 +122,15 @@ int main(int argc, char** argv) {
     if (single.HandOver()) return 0;
 
     std::optional<StartupMessages> startup(std::in_place, PlatformFailure(env, choice.platform));
-    QApplication app(argc, argv);
+    QApplication app(*argc, argv);
     startup.reset();
     QApplication::setApplicationName(QStringLiteral("dicerollkin"));
     QGuiApplication::setDesktopFileName(QStringLiteral("dicerollkin"));
     // The strip's unload or the menu's Exit ends the run, not the closing of some other window.
     QApplication::setQuitOnLastWindowClosed(false);
-    if (translated) QCoreApplication::installTranslator(&catalogue);
+    // Installed once the application exists, before the first window, whose texts are translated
+    // as it is built.
+    if (catalogue != nullptr) QCoreApplication::installTranslator(catalogue);
     single.Listen();  // before the strip, so that a start meanwhile finds it
     if (const QString problem = single.Problem(); !problem.isEmpty())
         std::fprintf(stderr, "%s\n", ToTerminal(problem).constData());

@@ -31,10 +31,20 @@ Options:
       --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
-d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
-term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
-and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d100, NdF Fate dice; numbers, + - * / % ^ and parentheses, in a count or a
+number of faces too: (2*3)d6. After a term, in any order, each once:
+  ! !&gt;=9 !! !p      explode on the highest face or on the compare point;
+                    compound into one die; penetrate (added dice count 1 less)
+  r r&lt;3 ro          reroll while a die meets the point (r: lowest face); once
+  khK klK dhK dlK   keep or drop the K highest or lowest
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  count the dice that meet T; f1 after it counts failures
+  cs&gt;=19 cf1        name critical successes and failures
+  s sd mi2 ma5      sort the dice up or down; raise each die to 2, lower to 5
+{R, R}kh1 keeps the best of a group&apos;s rolls, {R, R}&gt;10 counts those over 10;
+6x R is six rolls of R; R [text] labels a roll; # text ends it with a note.
+Commas separate up to 20 rolls.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [to hit], 2d6+3 [slashing] # sneak&apos;
 
 The manual: man dicerollkin
 </source>
@@ -54,11 +64,25 @@ Optionen:
       --odds WURF  die genaue Wahrscheinlichkeit jeder Summe jedes WURF zeigen und beenden
 
 Ein Wurf ist Würfelnotation: NdM sind N Würfel mit M Seiten (N darf fehlen),
-d% ist d100, NdF sind Fate-Würfel; Zahlen, + - * / (abgerundet) und Klammern.
-Nach einem Term lässt ! seine Würfel explodieren, khK klK dhK dlK behalten oder
-streichen die K höchsten oder niedrigsten, und &gt;=T &gt;T &lt;=T &lt;T =T zählen die
-Würfel, die T erfüllen. Kommas trennen Würfe.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d% ist d100, NdF sind Fate-Würfel; Zahlen, + - * / % ^ und Klammern, auch in
+einer Anzahl oder Seitenzahl: (2*3)d6. Nach einem Term, in jeder Reihenfolge,
+jedes einmal:
+  ! !&gt;=9 !! !p      explodieren auf der höchsten Seite oder dem Vergleichswert;
+                    in einen Würfel aufaddieren; durchdringen (Zusatzwürfel
+                    zählen 1 weniger)
+  r r&lt;3 ro          neu würfeln, solange ein Würfel den Wert erfüllt (r: die
+                    niedrigste Seite); einmal
+  khK klK dhK dlK   die K höchsten oder niedrigsten behalten oder streichen
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  die Würfel zählen, die T erfüllen; f1 danach zählt
+                    Fehlschläge
+  cs&gt;=19 cf1        kritische Erfolge und Fehlschläge benennen
+  s sd mi2 ma5      die Würfel auf- oder absteigend ordnen; jeden Würfel auf 2
+                    heben, auf 5 senken
+{R, R}kh1 behält den besten Wurf einer Gruppe, {R, R}&gt;10 zählt die über 10;
+6x R sind sechs Würfe von R; R [Text] benennt einen Wurf; # Text beendet ihn
+mit einer Notiz. Kommas trennen bis zu 20 Würfe.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [Angriff], 2d6+3 [Hieb] # hinterrücks&apos;
 
 Das Handbuch: man dicerollkin
 </translation>
@@ -403,6 +427,19 @@ Das Handbuch: man dicerollkin
     <message>
         <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
         <translation>Das Netzwerkmodul konnte nicht geladen werden (%1): Das Posten ist ausgeschaltet. Die Würfe gehen weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 liegt in keinem der Ordner %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: das Fenstermodul konnte nicht geladen werden (%1)
+</translation>
     </message>
 </context>
 <context>

@@ -31,10 +31,20 @@ Options:
       --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
-d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
-term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
-and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d100, NdF Fate dice; numbers, + - * / % ^ and parentheses, in a count or a
+number of faces too: (2*3)d6. After a term, in any order, each once:
+  ! !&gt;=9 !! !p      explode on the highest face or on the compare point;
+                    compound into one die; penetrate (added dice count 1 less)
+  r r&lt;3 ro          reroll while a die meets the point (r: lowest face); once
+  khK klK dhK dlK   keep or drop the K highest or lowest
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  count the dice that meet T; f1 after it counts failures
+  cs&gt;=19 cf1        name critical successes and failures
+  s sd mi2 ma5      sort the dice up or down; raise each die to 2, lower to 5
+{R, R}kh1 keeps the best of a group&apos;s rolls, {R, R}&gt;10 counts those over 10;
+6x R is six rolls of R; R [text] labels a roll; # text ends it with a note.
+Commas separate up to 20 rolls.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [to hit], 2d6+3 [slashing] # sneak&apos;
 
 The manual: man dicerollkin
 </source>
@@ -54,11 +64,25 @@ Opciones:
       --odds TIRADA  muestra la probabilidad exacta de cada total de cada TIRADA y termina
 
 Una tirada se escribe en notación de dados: NdM son N dados de M caras (N puede
-faltar), d% es un d100, NdF dados Fate; números, + - * / (redondeo hacia abajo)
-y paréntesis. Tras un término, ! hace explotar sus dados, khK klK dhK dlK
-conservan o descartan los K más altos o más bajos, y &gt;=T &gt;T &lt;=T &lt;T =T cuentan
-los dados que cumplen T. Las comas separan tiradas.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+faltar), d% es un d100, NdF dados Fate; números, + - * / % ^ y paréntesis,
+también en una cantidad o un número de caras: (2*3)d6. Tras un término, en
+cualquier orden, cada uno una vez:
+  ! !&gt;=9 !! !p      explotar en la cara más alta o en el punto de comparación;
+                    acumular en un solo dado; penetrar (los dados añadidos
+                    cuentan 1 menos)
+  r r&lt;3 ro          volver a tirar mientras un dado cumpla el punto (r: la cara
+                    más baja); una sola vez
+  khK klK dhK dlK   conservar o descartar los K más altos o más bajos
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  contar los dados que cumplen T; f1 detrás cuenta los
+                    fallos
+  cs&gt;=19 cf1        señalar éxitos y fallos críticos
+  s sd mi2 ma5      ordenar los dados de menor a mayor o al revés; subir cada
+                    dado a 2, bajarlo a 5
+{R, R}kh1 conserva la mejor tirada de un grupo, {R, R}&gt;10 cuenta las de más de
+10; 6x R son seis tiradas de R; R [texto] da nombre a una tirada; # texto la
+termina con una nota. Las comas separan hasta 20 tiradas.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [ataque], 2d6+3 [tajo] # por la espalda&apos;
 
 El manual: man dicerollkin
 </translation>
@@ -403,6 +427,19 @@ El manual: man dicerollkin
     <message>
         <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
         <translation>No se pudo cargar el módulo de red (%1): la publicación está desactivada. Las tiradas siguen.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 no está en ninguna de las carpetas %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: no se pudo cargar el módulo de ventanas (%1)
+</translation>
     </message>
 </context>
 <context>

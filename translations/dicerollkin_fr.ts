@@ -31,10 +31,20 @@ Options:
       --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
-d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
-term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
-and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d100, NdF Fate dice; numbers, + - * / % ^ and parentheses, in a count or a
+number of faces too: (2*3)d6. After a term, in any order, each once:
+  ! !&gt;=9 !! !p      explode on the highest face or on the compare point;
+                    compound into one die; penetrate (added dice count 1 less)
+  r r&lt;3 ro          reroll while a die meets the point (r: lowest face); once
+  khK klK dhK dlK   keep or drop the K highest or lowest
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  count the dice that meet T; f1 after it counts failures
+  cs&gt;=19 cf1        name critical successes and failures
+  s sd mi2 ma5      sort the dice up or down; raise each die to 2, lower to 5
+{R, R}kh1 keeps the best of a group&apos;s rolls, {R, R}&gt;10 counts those over 10;
+6x R is six rolls of R; R [text] labels a roll; # text ends it with a note.
+Commas separate up to 20 rolls.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [to hit], 2d6+3 [slashing] # sneak&apos;
 
 The manual: man dicerollkin
 </source>
@@ -54,11 +64,25 @@ Options :
       --odds JET  afficher la probabilité exacte de chaque total de chaque JET et quitter
 
 Un jet s&apos;écrit en notation de dés : NdM est N dés à M faces (N peut manquer),
-d% est un d100, NdF des dés Fate ; des nombres, + - * / (arrondi vers le bas)
-et des parenthèses. Après un terme, ! fait exploser ses dés, khK klK dhK dlK
-gardent ou retirent les K plus hauts ou plus bas, et &gt;=T &gt;T &lt;=T &lt;T =T comptent
-les dés qui atteignent T. Des virgules séparent les jets.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d% est un d100, NdF des dés Fate ; des nombres, + - * / % ^ et des parenthèses,
+aussi dans un nombre de dés ou de faces : (2*3)d6. Après un terme, dans
+n&apos;importe quel ordre, chacun une fois :
+  ! !&gt;=9 !! !p      exploser sur la face la plus haute ou sur le point de
+                    comparaison ; cumuler en un seul dé ; pénétrer (chaque dé
+                    ajouté compte 1 de moins)
+  r r&lt;3 ro          relancer tant qu&apos;un dé atteint le point (r : la face la
+                    plus basse) ; une seule fois
+  khK klK dhK dlK   garder ou retirer les K plus hauts ou plus bas
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  compter les dés qui atteignent T ; f1 ensuite compte
+                    les échecs
+  cs&gt;=19 cf1        nommer les réussites et les échecs critiques
+  s sd mi2 ma5      trier les dés par ordre croissant ou décroissant ; monter
+                    chaque dé à 2, le baisser à 5
+{R, R}kh1 garde le meilleur jet d&apos;un groupe, {R, R}&gt;10 compte ceux au-dessus
+de 10 ; 6x R fait six jets de R ; R [texte] nomme un jet ; # texte le termine
+par une note. Des virgules séparent jusqu&apos;à 20 jets.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [attaque], 2d6+3 [taille] # en traître&apos;
 
 Le manuel : man dicerollkin
 </translation>
@@ -403,6 +427,19 @@ Le manuel : man dicerollkin
     <message>
         <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
         <translation>Le module réseau n&apos;a pas pu être chargé (%1) : la publication est désactivée. Les lancers continuent.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 ne se trouve dans aucun des dossiers %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: le module des fenêtres n&apos;a pas pu être chargé (%1)
+</translation>
     </message>
 </context>
 <context>

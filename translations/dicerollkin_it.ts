@@ -31,10 +31,20 @@ Options:
       --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
-d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
-term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
-and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d100, NdF Fate dice; numbers, + - * / % ^ and parentheses, in a count or a
+number of faces too: (2*3)d6. After a term, in any order, each once:
+  ! !&gt;=9 !! !p      explode on the highest face or on the compare point;
+                    compound into one die; penetrate (added dice count 1 less)
+  r r&lt;3 ro          reroll while a die meets the point (r: lowest face); once
+  khK klK dhK dlK   keep or drop the K highest or lowest
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  count the dice that meet T; f1 after it counts failures
+  cs&gt;=19 cf1        name critical successes and failures
+  s sd mi2 ma5      sort the dice up or down; raise each die to 2, lower to 5
+{R, R}kh1 keeps the best of a group&apos;s rolls, {R, R}&gt;10 counts those over 10;
+6x R is six rolls of R; R [text] labels a roll; # text ends it with a note.
+Commas separate up to 20 rolls.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [to hit], 2d6+3 [slashing] # sneak&apos;
 
 The manual: man dicerollkin
 </source>
@@ -54,11 +64,25 @@ Opzioni:
       --odds TIRO  mostra la probabilità esatta di ogni totale di ogni TIRO ed esce
 
 Un tiro si scrive in notazione dei dadi: NdM sono N dadi da M facce (N si può
-omettere), d% è un d100, NdF dadi Fate; numeri, + - * / (arrotondando per
-difetto) e parentesi. Dopo un termine, ! fa esplodere i suoi dadi, khK klK dhK
-dlK tengono o scartano i K più alti o più bassi, e &gt;=T &gt;T &lt;=T &lt;T =T contano i
-dadi che soddisfano T. Le virgole separano i tiri.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+omettere), d% è un d100, NdF dadi Fate; numeri, + - * / % ^ e parentesi, anche
+in un numero di dadi o di facce: (2*3)d6. Dopo un termine, in qualsiasi
+ordine, ciascuno una volta:
+  ! !&gt;=9 !! !p      esplodere sulla faccia più alta o sul punto di confronto;
+                    sommare in un solo dado; penetrare (ogni dado aggiunto
+                    conta 1 in meno)
+  r r&lt;3 ro          ritirare finché un dado soddisfa il punto (r: la faccia più
+                    bassa); una sola volta
+  khK klK dhK dlK   tenere o scartare i K più alti o più bassi
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  contare i dadi che soddisfano T; f1 dopo conta i
+                    fallimenti
+  cs&gt;=19 cf1        indicare successi e fallimenti critici
+  s sd mi2 ma5      ordinare i dadi in modo crescente o decrescente; alzare
+                    ogni dado a 2, abbassarlo a 5
+{R, R}kh1 tiene il tiro migliore di un gruppo, {R, R}&gt;10 conta quelli sopra 10;
+6x R sono sei tiri di R; R [testo] dà un nome a un tiro; # testo lo chiude con
+una nota. Le virgole separano fino a 20 tiri.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [attacco], 2d6+3 [fendente] # alle spalle&apos;
 
 Il manuale: man dicerollkin
 </translation>
@@ -403,6 +427,19 @@ Il manuale: man dicerollkin
     <message>
         <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
         <translation>Impossibile caricare il modulo di rete (%1): la pubblicazione è disattivata. I lanci continuano.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 non si trova in nessuna delle cartelle %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: impossibile caricare il modulo delle finestre (%1)
+</translation>
     </message>
 </context>
 <context>

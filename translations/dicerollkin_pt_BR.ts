@@ -31,10 +31,20 @@ Options:
       --odds ROLL  print the exact chance of each total of each ROLL, and exit
 
 A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is
-d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a
-term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,
-and &gt;=T &gt;T &lt;=T &lt;T =T count the dice that meet T. Commas separate rolls.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+d100, NdF Fate dice; numbers, + - * / % ^ and parentheses, in a count or a
+number of faces too: (2*3)d6. After a term, in any order, each once:
+  ! !&gt;=9 !! !p      explode on the highest face or on the compare point;
+                    compound into one die; penetrate (added dice count 1 less)
+  r r&lt;3 ro          reroll while a die meets the point (r: lowest face); once
+  khK klK dhK dlK   keep or drop the K highest or lowest
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  count the dice that meet T; f1 after it counts failures
+  cs&gt;=19 cf1        name critical successes and failures
+  s sd mi2 ma5      sort the dice up or down; raise each die to 2, lower to 5
+{R, R}kh1 keeps the best of a group&apos;s rolls, {R, R}&gt;10 counts those over 10;
+6x R is six rolls of R; R [text] labels a roll; # text ends it with a note.
+Commas separate up to 20 rolls.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [to hit], 2d6+3 [slashing] # sneak&apos;
 
 The manual: man dicerollkin
 </source>
@@ -54,11 +64,25 @@ Opções:
       --odds ROLAGEM  mostra a chance exata de cada total de cada ROLAGEM e sai
 
 Uma rolagem se escreve em notação de dados: NdM são N dados de M faces (N pode
-faltar), d% é um d100, NdF dados Fate; números, + - * / (arredondando para
-baixo) e parênteses. Depois de um termo, ! faz seus dados explodirem, khK klK
-dhK dlK mantêm ou descartam os K maiores ou menores, e &gt;=T &gt;T &lt;=T &lt;T =T contam
-os dados que atingem T. Vírgulas separam rolagens.
-  dicerollkin --roll d20+7 2d20kh1 4d6dl1 &apos;3d6!&apos; &apos;5d10&gt;=7&apos; 4dF &apos;d20+5, 2d6+3&apos;
+faltar), d% é um d100, NdF dados Fate; números, + - * / % ^ e parênteses,
+também numa quantidade ou num número de faces: (2*3)d6. Depois de um termo, em
+qualquer ordem, cada um uma vez:
+  ! !&gt;=9 !! !p      explodir na face mais alta ou no ponto de comparação;
+                    acumular num só dado; penetrar (cada dado somado conta
+                    1 a menos)
+  r r&lt;3 ro          rolar de novo enquanto um dado atinge o ponto (r: a face
+                    mais baixa); uma só vez
+  khK klK dhK dlK   manter ou descartar os K maiores ou menores
+  &gt;=T &gt;T &lt;=T &lt;T =T &lt;&gt;T  contar os dados que atingem T; f1 depois conta as
+                    falhas
+  cs&gt;=19 cf1        marcar sucessos e falhas críticos
+  s sd mi2 ma5      ordenar os dados em ordem crescente ou decrescente; subir
+                    cada dado para 2, baixá-lo para 5
+{R, R}kh1 mantém a melhor rolagem de um grupo, {R, R}&gt;10 conta as acima de 10;
+6x R são seis rolagens de R; R [texto] dá nome a uma rolagem; # texto a
+termina com uma nota. Vírgulas separam até 20 rolagens.
+  dicerollkin --roll d20+7 4d6dl1 &apos;3d6!&apos; 4dF &apos;10d10&gt;=7f1&apos; &apos;{d8!, d6!}kh1&apos; \
+      &apos;6x 4d6dl1&apos; &apos;d20+5 [ataque], 2d6+3 [corte] # pelas costas&apos;
 
 O manual: man dicerollkin
 </translation>
@@ -403,6 +427,19 @@ O manual: man dicerollkin
     <message>
         <source>The network module could not be loaded (%1): posting is switched off. Throws go on.</source>
         <translation>Não foi possível carregar o módulo de rede (%1): a publicação está desativada. As rolagens continuam.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowModule</name>
+    <message>
+        <source>%1 is in none of the folders %2</source>
+        <translation>%1 não está em nenhuma das pastas %2</translation>
+    </message>
+    <message>
+        <source>dicerollkin: the window module could not be loaded (%1)
+</source>
+        <translation>dicerollkin: não foi possível carregar o módulo de janelas (%1)
+</translation>
     </message>
 </context>
 <context>

@@ -8,15 +8,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/Terminal.h"
 #include "app/Translation.h"
-#include "forms/OddsText.h"
-#include "forms/RollText.h"
 #include "state/Random.h"
 #include "state/Roll.h"
+#include "text/OddsText.h"
+#include "text/RollText.h"
 
 namespace rollkin {
 
@@ -57,10 +58,20 @@ QString Help(const QTranslator* catalogue) {
             "      --odds ROLL  print the exact chance of each total of each ROLL, and exit\n"
             "\n"
             "A roll is dice notation: NdM is N dice of M faces (N may be left out), d% is\n"
-            "d100, NdF Fate dice; numbers, + - * / (rounding down) and parentheses. After a\n"
-            "term, ! explodes its dice, khK klK dhK dlK keep or drop the K highest or lowest,\n"
-            "and >=T >T <=T <T =T count the dice that meet T. Commas separate rolls.\n"
-            "  dicerollkin --roll d20+7 2d20kh1 4d6dl1 '3d6!' '5d10>=7' 4dF 'd20+5, 2d6+3'\n"
+            "d100, NdF Fate dice; numbers, + - * / % ^ and parentheses, in a count or a\n"
+            "number of faces too: (2*3)d6. After a term, in any order, each once:\n"
+            "  ! !>=9 !! !p      explode on the highest face or on the compare point;\n"
+            "                    compound into one die; penetrate (added dice count 1 less)\n"
+            "  r r<3 ro          reroll while a die meets the point (r: lowest face); once\n"
+            "  khK klK dhK dlK   keep or drop the K highest or lowest\n"
+            "  >=T >T <=T <T =T <>T  count the dice that meet T; f1 after it counts failures\n"
+            "  cs>=19 cf1        name critical successes and failures\n"
+            "  s sd mi2 ma5      sort the dice up or down; raise each die to 2, lower to 5\n"
+            "{R, R}kh1 keeps the best of a group's rolls, {R, R}>10 counts those over 10;\n"
+            "6x R is six rolls of R; R [text] labels a roll; # text ends it with a note.\n"
+            "Commas separate up to 20 rolls.\n"
+            "  dicerollkin --roll d20+7 4d6dl1 '3d6!' 4dF '10d10>=7f1' '{d8!, d6!}kh1' \\\n"
+            "      '6x 4d6dl1' 'd20+5 [to hit], 2d6+3 [slashing] # sneak'\n"
             "\n"
             "The manual: man dicerollkin\n"));
 }
@@ -133,28 +144,70 @@ std::string OddsTable(const PartOdds& part) {
     return out;
 }
 
+// Standard output in large writes: a flush a line would cost more than the throw itself. What is
+// held is written before any message on standard error, so that on a terminal both keep their
+// order.
+class Output {
+public:
+    Output(std::FILE* stream, bool utf8) : stream_(stream), utf8_(utf8) {}
+    // `text` in UTF-8, as the engine writes it.
+    void Add(const std::string& text) {
+        if (utf8_) {
+            held_ += text;
+        } else {
+            const QByteArray bytes = ToTerminal(QString::fromStdString(text));
+            held_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        }
+        if (held_.size() >= Chunk) Flush();
+    }
+    // False once a write has failed.
+    bool Flush() {
+        written_ = std::fwrite(held_.data(), 1, held_.size(), stream_) == held_.size() &&
+                   std::fflush(stream_) == 0 && written_;
+        held_.clear();
+        return written_;
+    }
+
+private:
+    static constexpr std::size_t Chunk = 64 * 1024;
+    std::FILE* stream_;
+    bool utf8_;
+    bool written_ = true;
+    std::string held_;
+};
+
+// A roll from the command line for the engine, in UTF-8. ASCII on a UTF-8 terminal, which rolls
+// nearly always are, is taken as it is.
+std::string RollFromArgument(const char* text, bool utf8) {
+    if (utf8 && std::all_of(text, text + std::strlen(text),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return text;
+    return FromTerminal(text).toStdString();
+}
+
 // Prints the odds of each roll; false when one cannot be worked out.
-bool PrintOdds(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTranslator* catalogue,
-               bool& written) {
+bool PrintOdds(const Rolls& rolls, Output& out, std::FILE* err, const QTranslator* catalogue) {
     bool answered = true;
     for (const char* text : rolls.odds) {
         const QString roll = FromTerminal(text);
         const DiceRoll parsed(roll.toStdString());
         if (parsed.Error()) {
+            out.Flush();
             Print(err, QStringLiteral("dicerollkin: %1: %2\n")
-                           .arg(roll, RollErrorText(*parsed.Error(), catalogue)));
+                           .arg(Shown(roll), RollErrorText(*parsed.Error(), catalogue)));
             answered = false;
             continue;
         }
         for (const PartOdds& part : RollOdds(parsed)) {
             if (part.error) {
+                out.Flush();
                 Print(err, QStringLiteral("dicerollkin: %1: %2\n")
-                               .arg(QString::fromStdString(part.text),
+                               .arg(Shown(QString::fromStdString(part.text)),
                                     OddsErrorText(*part.error, catalogue)));
                 answered = false;
                 continue;
             }
-            written = Print(out, QString::fromStdString(OddsTable(part))) && written;
+            out.Add(OddsTable(part));
         }
     }
     return answered;
@@ -182,21 +235,26 @@ int ThrowRolls(const Rolls& rolls, std::FILE* out, std::FILE* err, const QTransl
     // The seed's 32 bits as they are: Randomize seeds with the bit pattern of its float.
     rng.Randomize(std::bit_cast<float>(seed));
     const RollWords words = RollWordsText(catalogue);
-    bool written = true;
-    bool thrown = PrintOdds(rolls, out, err, catalogue, written);
+    const bool utf8 = TerminalIsUtf8();
+    Output lines(out, utf8);
+    bool thrown = PrintOdds(rolls, lines, err, catalogue);
+    std::string line;
     for (const char* text : rolls.texts) {
-        const QString roll = FromTerminal(text);
-        const RollOutcome outcome = DiceRoll(roll.toStdString()).Throw(rng);
+        const std::string roll = RollFromArgument(text, utf8);
+        const RollOutcome outcome = DiceRoll(roll).Throw(rng);
         if (outcome.error) {
+            lines.Flush();
             Print(err, QStringLiteral("dicerollkin: %1: %2\n")
-                           .arg(Shown(roll), RollErrorText(*outcome.error, catalogue)));
+                           .arg(Shown(QString::fromStdString(roll)),
+                                RollErrorText(*outcome.error, catalogue)));
             thrown = false;
         } else {
-            written =
-                Print(out, QString::fromStdString(RollLine(outcome, words)) + '\n') && written;
+            line = RollLine(outcome, words);
+            line += '\n';
+            lines.Add(line);
         }
     }
-    if (!written) {
+    if (!lines.Flush()) {
         Print(err,
               TranslateEarly(catalogue, "CommandLine",
                              QT_TRANSLATE_NOOP("CommandLine",

@@ -50,6 +50,10 @@ QByteArray Convert(const char* to, const char* from, const QByteArray& in, char 
 
 }  // namespace
 
+bool TerminalIsUtf8() {
+    return IsUtf8(Charset());
+}
+
 QByteArray ToTerminal(const QString& text) {
     const QByteArray charset = Charset();
     if (IsUtf8(charset)) return text.toUtf8();

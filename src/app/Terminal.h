@@ -10,5 +10,7 @@ namespace rollkin {
 // nearest it has ("„" as '"'), or '?'.
 QByteArray ToTerminal(const QString& text);
 QString FromTerminal(const char* bytes);
+// Whether that character set is UTF-8, so that UTF-8 text goes to the terminal as it is.
+bool TerminalIsUtf8();
 
 }  // namespace rollkin

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TranslateEarly.h"
+#include "text/TranslateEarly.h"
 
 class QLocale;
 class QTranslator;

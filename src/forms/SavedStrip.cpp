@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "forms/DiceButton.h"
-#include "forms/OddsText.h"
-#include "forms/RollText.h"
 #include "forms/TwipsWindow.h"
 #include "forms/frmRollkin.h"
 #include "layout/StripLayout.h"
 #include "platform/Desktop.h"
 #include "platform/Units.h"
+#include "text/OddsText.h"
+#include "text/RollText.h"
 
 namespace rollkin {
 

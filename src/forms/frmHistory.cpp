@@ -23,11 +23,11 @@
 #include <utility>
 
 #include "forms/BesideStrip.h"
-#include "forms/RollText.h"
 #include "platform/Desktop.h"
 #include "settings/WholeFile.h"
 #include "state/Luck.h"
 #include "state/ThrowHistory.h"
+#include "text/RollText.h"
 
 namespace rollkin {
 

@@ -19,10 +19,10 @@
 
 #include "forms/BesideStrip.h"
 #include "forms/OddsChart.h"
-#include "forms/OddsText.h"
-#include "forms/RollText.h"
 #include "platform/Desktop.h"
 #include "state/Roll.h"
+#include "text/OddsText.h"
+#include "text/RollText.h"
 
 namespace rollkin {
 

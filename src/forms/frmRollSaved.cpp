@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <utility>
 
-#include "forms/OddsText.h"
-#include "forms/RollText.h"
 #include "state/Roll.h"
+#include "text/OddsText.h"
+#include "text/RollText.h"
 
 // The Rolls window's saved list: the rows as the model holds them, the player's edits back into
 // the model.

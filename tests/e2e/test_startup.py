@@ -2,6 +2,7 @@
 
 import os
 import re
+import shutil
 import socket
 import subprocess
 import tempfile
@@ -132,10 +133,35 @@ def test_help_version_and_a_wrong_argument_need_no_display(binary):
             (["--seed", "5"], 2, "", r"dicerollkin: --seed needs --roll;[^\n]*\n"),
             # A roll's control characters escaped: one line, nothing sent to the terminal.
             (["--roll", "1d6\n+2\x1b[2J"], 2, "",
-             r"dicerollkin: 1d6\\n\+2\\x1b\[2J: [^\n]* column 4\n")):
+             r"dicerollkin: 1d6\\n\+2\\x1b\[2J: [^\n]* column 4\n"),
+            (["--odds", "d6\x07"], 2, "", r"dicerollkin: d6\\x07: [^\n]* column 3\n")):
         r = subprocess.run([binary, *args], env=env, capture_output=True, text=True, timeout=60)
         assert r.returncode == status and re.fullmatch(out, r.stdout, re.S) and \
             re.fullmatch(err, r.stderr, re.S), (args, r)
+
+
+def test_the_command_line_maps_no_window_library_and_the_strip_needs_its_module(binary, tmp_path):
+    env = dict(without_display(), LD_DEBUG="files", LD_DEBUG_OUTPUT=str(tmp_path / "ld"))
+    for args in (["--roll", "d6"], ["--odds", "2d6"], ["--help"], ["--version"], ["-x"]):
+        subprocess.run([binary, *args], env=env, capture_output=True, timeout=60)
+    loaded = "".join(p.read_text() for p in tmp_path.glob("ld.*"))
+    assert "file=libQt6Core" in loaded, loaded[:2000]
+    assert not re.findall(r"file=(\S*(?:Gui|Widgets|Network|xcb|X11)\S*)", loaded)
+    # The program alone, without its window module: the command line still answers; the strip
+    # gets one line and status 1, whether the module is missing or broken.
+    alone = tmp_path / "dicerollkin"
+    shutil.copy(binary, alone)
+    env = without_display()
+    r = subprocess.run([alone, "--roll", "2"], env=env, capture_output=True, text=True, timeout=60)
+    assert (r.returncode, r.stdout) == (0, "2: 2 = 2\n"), r
+    cannot = r"dicerollkin: the window module could not be loaded \({}\)\n"
+    r = subprocess.run([alone], env=env, capture_output=True, text=True, timeout=60)
+    assert r.returncode == 1 and re.fullmatch(
+        cannot.format(r"libdicerollkin-window\.so is in none of the folders [^\n]+"), r.stderr), r
+    (tmp_path / "libdicerollkin-window.so").write_bytes(b"not a library")
+    r = subprocess.run([alone], env=env, capture_output=True, text=True, timeout=60)
+    broken = cannot.format(r"[^\n]*libdicerollkin-window\.so[^\n]*")
+    assert r.returncode == 1 and re.fullmatch(broken, r.stderr), r
 
 
 def test_roll_prints_each_line_and_a_seed_repeats_them(binary):

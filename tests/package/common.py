@@ -22,12 +22,15 @@ METAINFO = f"share/metainfo/{APP_ID}.metainfo.xml"
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 PROGRAM = "games/dicerollkin"  # a game, where Debian keeps games
 MANUAL = "share/man/man6/dicerollkin.6.gz"
-# Share's transport, loaded at first use, in the multiarch folder.
-NETWORK = f"lib/{sysconfig.get_config_var('MULTIARCH')}/dicerollkin/libdicerollkin-network.so"
+# Share's transport, loaded at first use, and the windows, loaded when the strip is shown, in the
+# multiarch folder.
+MODULES = f"lib/{sysconfig.get_config_var('MULTIARCH')}/dicerollkin"
+NETWORK = f"{MODULES}/libdicerollkin-network.so"
+WINDOW = f"{MODULES}/libdicerollkin-window.so"
 
 # Every file an installation puts under its prefix, and nothing else.
-FILES = sorted([PROGRAM, NETWORK, DESKTOP, METAINFO, MANUAL, "share/doc/dicerollkin/copyright",
-                "share/doc/dicerollkin/changelog.gz",
+FILES = sorted([PROGRAM, NETWORK, WINDOW, DESKTOP, METAINFO, MANUAL,
+                "share/doc/dicerollkin/copyright", "share/doc/dicerollkin/changelog.gz",
                 "share/icons/hicolor/scalable/apps/dicerollkin.svg"] +
                [f"share/icons/hicolor/{s}x{s}/apps/dicerollkin.png" for s in ICON_SIZES])
 
@@ -103,15 +106,16 @@ def check_starts(binary, entry):
         assert status == 0, (status, app.error_output()[-2000:])
 
 
-def check_binaries(program, module):
-    """The installed program and its network module hardened; the program itself needs no
-    network library (the module brings it when Share first posts)."""
+def check_binaries(program, *modules):
+    """The installed program and its modules hardened; the program itself needs neither a network
+    nor a window library (the modules bring them when Share first posts, when the strip shows)."""
     missing = hardening.problems(program, installed=True)
     assert not missing, f"installed program lacks: {missing}"
-    missing = hardening.problems(module, installed=True, module=True)
-    assert not missing, f"installed network module lacks: {missing}"
+    for module in modules:
+        missing = hardening.problems(module, installed=True, module=True)
+        assert not missing, f"installed {os.path.basename(module)} lacks: {missing}"
     needed = needed_libraries(program)
-    assert not [n for n in needed if "Network" in n], needed
+    assert not [n for n in needed if re.search(r"Network|Gui|Widgets|xcb|X11", n)], needed
     return needed
 
 

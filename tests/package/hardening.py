@@ -87,7 +87,7 @@ WEAKENED = {
 }
 
 
-def main(compiler, binary, module):
+def main(compiler, binary, *modules):
     failures = 0
     missing = problems(binary)
     if missing:
@@ -95,10 +95,11 @@ def main(compiler, binary, module):
         print(f"FAIL {binary} lacks: {', '.join(missing)}")
     else:
         print(f"PASS {binary}: PIE, full RELRO, stack protector, fortified, no exec stack")
-    missing = problems(module, module=True)
-    failures += bool(missing)
-    print(f"FAIL {module} lacks: {', '.join(missing)}" if missing else
-          f"PASS {module}: full RELRO, stack protector, no exec stack")
+    for module in modules:
+        missing = problems(module, module=True)
+        failures += bool(missing)
+        print(f"FAIL {module} lacks: {', '.join(missing)}" if missing else
+              f"PASS {module}: full RELRO, stack protector, no exec stack")
 
     with tempfile.TemporaryDirectory() as tmp:
         source = os.path.join(tmp, "sample.cpp")
@@ -128,4 +129,4 @@ def main(compiler, binary, module):
 
 
 if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:4]))
+    sys.exit(main(*sys.argv[1:]))

@@ -66,19 +66,20 @@ def main(cpack, build_dir, version, out):
     tree = os.path.join(out, "contents")
     run("dpkg-deb", "-x", deb, tree)
     binary = os.path.join(tree, "usr", common.PROGRAM)
-    module = os.path.join(tree, "usr", common.NETWORK)
-    needed = common.check_binaries(binary, module)
-    print("PASS packaged program and network module hardened, no RUNPATH, no Qt Network")
+    modules = [os.path.join(tree, "usr", m) for m in (common.NETWORK, common.WINDOW)]
+    needed = common.check_binaries(binary, *modules)
+    print("PASS packaged program and modules hardened, no RUNPATH, program on Qt Core alone")
 
-    # Every library the program and its module link, and Qt's X11 platform plugin it loads at
+    # Every library the program and its modules link, and Qt's X11 platform plugin it loads at
     # run time, must come from a package that Depends names, or apt would not bring it onto a
     # fresh system.
     assert fields["Depends"], "the package depends on nothing"
     depends = {alt.split()[0].split(":")[0] for dep in fields["Depends"].split(",")
                for alt in dep.split("|")}
-    needed += common.needed_libraries(module)
-    resolved = dict(re.findall(r"^\s*(\S+) => (/\S+)", run("ldd", binary) + run("ldd", module),
-                               re.M))
+    for module in modules:
+        needed += common.needed_libraries(module)
+    resolved = dict(re.findall(r"^\s*(\S+) => (/\S+)",
+                               "".join(run("ldd", path) for path in [binary, *modules]), re.M))
     plugins = glob.glob("/usr/lib/*/qt6/plugins/platforms/libqxcb.so")
     assert needed and plugins, (needed, plugins)
     providers = {lib: owner(resolved[lib]) for lib in needed}

@@ -29,8 +29,9 @@ def main(cmake, build_dir, version):
         print(f"PASS {len(installed)} files, all under {PREFIX}")
 
         common.check_binaries(os.path.join(prefix, common.PROGRAM),
-                              os.path.join(prefix, common.NETWORK))
-        print("PASS installed program and network module hardened, no RUNPATH, no Qt Network")
+                              os.path.join(prefix, common.NETWORK),
+                              os.path.join(prefix, common.WINDOW))
+        print("PASS installed program and modules hardened, no RUNPATH, program on Qt Core alone")
 
         entry = common.check_tree(prefix, version)
         print("PASS desktop entry, metainfo and icons valid and consistent")

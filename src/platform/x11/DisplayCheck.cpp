@@ -2,7 +2,7 @@
 
 #include <xcb/xcb.h>
 
-#include "platform/TranslateEarly.h"
+#include "text/TranslateEarly.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "platform/TranslateEarly.h"
+#include "text/TranslateEarly.h"
 
 #include <QTranslator>
 

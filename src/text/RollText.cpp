@@ -1,10 +1,10 @@
-#include "forms/RollText.h"
+#include "text/RollText.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTranslator>
 
-#include "platform/TranslateEarly.h"
+#include "text/TranslateEarly.h"
 
 namespace rollkin {
 

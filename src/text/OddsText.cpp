@@ -1,12 +1,12 @@
-#include "forms/OddsText.h"
+#include "text/OddsText.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "forms/RollText.h"
-#include "platform/TranslateEarly.h"
+#include "text/RollText.h"
+#include "text/TranslateEarly.h"
 
 namespace rollkin {
 
