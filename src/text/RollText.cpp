@@ -41,66 +41,82 @@ const char* Expected(RollExpected expected) {
     return QT_TRANSLATE_NOOP("Roll", "a number or a dice term is expected at column %1");
 }
 
+// What fills an error's %1 and %2.
+enum class Fill { Nothing, Column, Limit, Characters, Rolls, Depth, Dice, Text };
+
+struct Wording {
+    RollErrorKind kind;
+    const char* source;
+    Fill first;
+    Fill second;
+};
+
+// Every error but a syntax error, whose words say what was expected.
+constexpr Wording Wordings[] = {
+    {RollErrorKind::TooLong, QT_TRANSLATE_NOOP("Roll", "the roll is longer than %1 characters"),
+     Fill::Characters, Fill::Nothing},
+    {RollErrorKind::TooManyRolls, QT_TRANSLATE_NOOP("Roll", "more than %1 rolls at column %2"),
+     Fill::Rolls, Fill::Column},
+    {RollErrorKind::TooDeep,
+     QT_TRANSLATE_NOOP("Roll", "parentheses nested more than %1 deep at column %2"), Fill::Depth,
+     Fill::Column},
+    {RollErrorKind::TooManyDice,
+     QT_TRANSLATE_NOOP("Roll", "too many dice (more than %1) at column %2"), Fill::Dice,
+     Fill::Column},
+    {RollErrorKind::NumberTooLarge,
+     QT_TRANSLATE_NOOP("Roll", "the number at column %1 is larger than %2"), Fill::Column,
+     Fill::Limit},
+    {RollErrorKind::NoDice, QT_TRANSLATE_NOOP("Roll", "0 dice at column %1"), Fill::Column,
+     Fill::Nothing},
+    {RollErrorKind::NoFaces, QT_TRANSLATE_NOOP("Roll", "dice of 0 faces at column %1"),
+     Fill::Column, Fill::Nothing},
+    {RollErrorKind::CannotExplode,
+     QT_TRANSLATE_NOOP("Roll", "a d1 or a Fate die cannot explode, at column %1"), Fill::Column,
+     Fill::Nothing},
+    {RollErrorKind::DivisionByZero, QT_TRANSLATE_NOOP("Roll", "division by zero at column %1"),
+     Fill::Column, Fill::Nothing},
+    {RollErrorKind::Overflow, QT_TRANSLATE_NOOP("Roll", "a value past 64 bits at column %1"),
+     Fill::Column, Fill::Nothing},
+    {RollErrorKind::AlwaysRerolls,
+     QT_TRANSLATE_NOOP("Roll", "every face would be rerolled, at column %1"), Fill::Column,
+     Fill::Nothing},
+    {RollErrorKind::AlwaysExplodes,
+     QT_TRANSLATE_NOOP("Roll", "every die would explode, at column %1"), Fill::Column,
+     Fill::Nothing},
+    {RollErrorKind::TextTooLong,
+     QT_TRANSLATE_NOOP("Roll", "a label or note longer than %1 characters at column %2"),
+     Fill::Text, Fill::Column},
+    {RollErrorKind::ControlCharacter, QT_TRANSLATE_NOOP("Roll", "a control character at column %1"),
+     Fill::Column, Fill::Nothing},
+    {RollErrorKind::DiceInCount,
+     QT_TRANSLATE_NOOP("Roll", "dice in a count or a number of faces, at column %1"), Fill::Column,
+     Fill::Nothing},
+    {RollErrorKind::NoRepeats, QT_TRANSLATE_NOOP("Roll", "0 repeats at column %1"), Fill::Column,
+     Fill::Nothing},
+};
+
+RollValue Filled(Fill fill, const RollError& e) {
+    // In the order of Fill.
+    const RollValue values[] = {0,
+                                e.column,
+                                e.limit,
+                                RollLimits::Characters,
+                                RollLimits::Rolls,
+                                RollLimits::Depth,
+                                RollLimits::Dice,
+                                RollLimits::Text};
+    return values[static_cast<int>(fill)];
+}
+
 }  // namespace
 
 QString RollErrorText(const RollError& e, const QTranslator* catalogue) {
-    const auto text = [catalogue](const char* source) { return Translated(catalogue, source); };
-    switch (e.kind) {
-        case RollErrorKind::Syntax:
-            return text(Expected(e.expected)).arg(e.column);
-        case RollErrorKind::TooLong:
-            return text(QT_TRANSLATE_NOOP("Roll", "the roll is longer than %1 characters"))
-                .arg(RollLimits::Characters);
-        case RollErrorKind::TooManyRolls:
-            return text(QT_TRANSLATE_NOOP("Roll", "more than %1 rolls at column %2"))
-                .arg(RollLimits::Rolls)
-                .arg(e.column);
-        case RollErrorKind::TooDeep:
-            return text(QT_TRANSLATE_NOOP("Roll",
-                                          "parentheses nested more than %1 deep at column %2"))
-                .arg(RollLimits::Depth)
-                .arg(e.column);
-        case RollErrorKind::TooManyDice:
-            return text(QT_TRANSLATE_NOOP("Roll", "too many dice (more than %1) at column %2"))
-                .arg(RollLimits::Dice)
-                .arg(e.column);
-        case RollErrorKind::NumberTooLarge:
-            return text(QT_TRANSLATE_NOOP("Roll", "the number at column %1 is larger than %2"))
-                .arg(e.column)
-                .arg(e.limit);
-        case RollErrorKind::NoDice:
-            return text(QT_TRANSLATE_NOOP("Roll", "0 dice at column %1")).arg(e.column);
-        case RollErrorKind::NoFaces:
-            return text(QT_TRANSLATE_NOOP("Roll", "dice of 0 faces at column %1")).arg(e.column);
-        case RollErrorKind::CannotExplode:
-            return text(
-                       QT_TRANSLATE_NOOP("Roll", "a d1 or a Fate die cannot explode, at column %1"))
-                .arg(e.column);
-        case RollErrorKind::DivisionByZero:
-            return text(QT_TRANSLATE_NOOP("Roll", "division by zero at column %1")).arg(e.column);
-        case RollErrorKind::Overflow:
-            return text(QT_TRANSLATE_NOOP("Roll", "a value past 64 bits at column %1"))
-                .arg(e.column);
-        case RollErrorKind::AlwaysRerolls:
-            return text(QT_TRANSLATE_NOOP("Roll", "every face would be rerolled, at column %1"))
-                .arg(e.column);
-        case RollErrorKind::AlwaysExplodes:
-            return text(QT_TRANSLATE_NOOP("Roll", "every die would explode, at column %1"))
-                .arg(e.column);
-        case RollErrorKind::TextTooLong:
-            return text(QT_TRANSLATE_NOOP("Roll",
-                                          "a label or note longer than %1 characters at column %2"))
-                .arg(RollLimits::Text)
-                .arg(e.column);
-        case RollErrorKind::ControlCharacter:
-            return text(QT_TRANSLATE_NOOP("Roll", "a control character at column %1"))
-                .arg(e.column);
-        case RollErrorKind::DiceInCount:
-            return text(QT_TRANSLATE_NOOP("Roll",
-                                          "dice in a count or a number of faces, at column %1"))
-                .arg(e.column);
-        case RollErrorKind::NoRepeats:
-            return text(QT_TRANSLATE_NOOP("Roll", "0 repeats at column %1")).arg(e.column);
+    if (e.kind == RollErrorKind::Syntax)
+        return Translated(catalogue, Expected(e.expected)).arg(e.column);
+    for (const Wording& w : Wordings) {
+        if (w.kind != e.kind) continue;
+        QString text = Translated(catalogue, w.source).arg(Filled(w.first, e));
+        return w.second == Fill::Nothing ? text : text.arg(Filled(w.second, e));
     }
     return {};
 }
