@@ -78,7 +78,8 @@ ShareQueue* ShareController::Queue() {
 void ShareController::ShareThrow(const QString& plainLine, ThrowSource source,
                                  std::uint64_t serial) {
     if (!sharing_.Wants(source)) return;
-    const QString content = ShareContent(sharing_.name, plainLine);
+    const QString content =
+        ShareContent(characterName_.isEmpty() ? sharing_.name : characterName_, plainLine);
     if (sharing_.copyToClipboard) emit CopyAsked(content);
     if (ShareQueue* queue = sharing_.Posting() ? Queue() : nullptr)
         queue->Add(WebhookMessage(content), serial);
