@@ -96,7 +96,8 @@ void frmRoll::ShowCharacters() {
 QString frmRoll::NameError(const QString& name, int except) const {
     if (name.isEmpty()) return tr("A character needs a name.");
     const int known = saved_.Find(name);
-    if (known >= 0 && known != except) return tr("There is a character named \"%1\" already.").arg(name);
+    if (known >= 0 && known != except)
+        return tr("There is a character named \"%1\" already.").arg(name);
     return {};
 }
 
@@ -130,10 +131,9 @@ void frmRoll::cmdRenameCharacter_Click() {
 void frmRoll::cmdRemoveCharacter_Click() {
     if (saved_.Characters().size() < 2) return;
     const QString name = saved_.ShownName(saved_.CurrentIndex());
-    auto* box = new QMessageBox(
-        QMessageBox::Question, windowTitle(),
-        tr("Remove the character \"%1\" with its saved rolls?").arg(name),
-        QMessageBox::Yes | QMessageBox::Cancel, this);
+    auto* box = new QMessageBox(QMessageBox::Question, windowTitle(),
+                                tr("Remove the character \"%1\" with its saved rolls?").arg(name),
+                                QMessageBox::Yes | QMessageBox::Cancel, this);
     box->setDefaultButton(QMessageBox::Cancel);
     box->setWindowModality(Qt::WindowModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -145,8 +145,8 @@ void frmRoll::cmdRemoveCharacter_Click() {
 }
 
 void frmRoll::cmdExport_Click() {
-    auto* dialog = new QFileDialog(this, tr("Export Character"), QString(),
-                                   tr("Characters (*.json)"));
+    auto* dialog =
+        new QFileDialog(this, tr("Export Character"), QString(), tr("Characters (*.json)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("json"));
     dialog->selectFile(saved_.ShownName(saved_.CurrentIndex()) + QStringLiteral(".json"));
@@ -225,10 +225,10 @@ void frmRoll::Imported(const Character& character) {
     for (int row = 0; row < tblSaved->rowCount(); ++row)
         unthrowable += RowError(row).isEmpty() ? 0 : 1;
     const QString name = QString::fromStdString(character.name);
-    lblSaved->setText(unthrowable == 0
-                          ? tr("\"%1\" imported.").arg(name)
-                          : tr("\"%1\" imported; the rolls marked cannot be thrown as written.")
-                                .arg(name));
+    lblSaved->setText(
+        unthrowable == 0
+            ? tr("\"%1\" imported.").arg(name)
+            : tr("\"%1\" imported; the rolls marked cannot be thrown as written.").arg(name));
 }
 
 }  // namespace rollkin

@@ -47,8 +47,8 @@ QByteArray CharacterFile::Text(const Character& character) {
 
 CharacterFile::Read CharacterFile::Parse(const QByteArray& bytes) {
     if (bytes.size() > MaxBytes)
-        return {std::nullopt, tr("The file is larger than %1 KiB: it is not a character.")
-                                  .arg(MaxBytes / 1024)};
+        return {std::nullopt,
+                tr("The file is larger than %1 KiB: it is not a character.").arg(MaxBytes / 1024)};
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
@@ -68,8 +68,8 @@ CharacterFile::Read CharacterFile::Parse(const QByteArray& bytes) {
     if (name->trimmed().isEmpty())
         return {std::nullopt, tr("The character in the file has no name.")};
     if (rolls.toArray().size() > MaxSavedRolls)
-        return {std::nullopt, tr("The character in the file has more than %1 saved rolls.")
-                                  .arg(MaxSavedRolls)};
+        return {std::nullopt,
+                tr("The character in the file has more than %1 saved rolls.").arg(MaxSavedRolls)};
     Character character{CutName(name->trimmed()).toStdString(),
                         CutName(shareName->trimmed()).toStdString(),
                         {},
@@ -77,8 +77,7 @@ CharacterFile::Read CharacterFile::Parse(const QByteArray& bytes) {
     for (const QJsonValue& value : rolls.toArray()) {
         const std::optional<QString> rollName = Field(value.toObject(), NameKey);
         const std::optional<QString> roll = Field(value.toObject(), RollKey);
-        if (!value.isObject() || !rollName || !roll || roll->trimmed().isEmpty())
-            return otherShape;
+        if (!value.isObject() || !rollName || !roll || roll->trimmed().isEmpty()) return otherShape;
         character.rolls.push_back(ShownRoll(rollName->trimmed(), roll->trimmed()));
     }
     return {std::move(character), {}};

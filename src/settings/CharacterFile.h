@@ -23,7 +23,7 @@ public:
 
     struct Read {
         std::optional<Character> character;  // none when refused
-        QString refusal;                      // why, for the player
+        QString refusal;                     // why, for the player
     };
 
     // The file's text; the rolls beyond the strip's room are the player's own, not shared.

@@ -200,7 +200,7 @@ SettingsFile::Opened SettingsFile::Open() {
     size = std::min(size, static_cast<int>(values_.size()));
     for (int i = 1; i <= size; ++i) {
         all.push_back(ShownRoll(IniValueText(values_.value(RollKey(i, "name"))),
-                            IniValueText(values_.value(RollKey(i, "roll")))));
+                                IniValueText(values_.value(RollKey(i, "roll")))));
     }
     for (int i = 1; i <= size; ++i) {
         values_.remove(RollKey(i, "name"));

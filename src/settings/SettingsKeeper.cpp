@@ -44,11 +44,12 @@ std::vector<Character> ReadCharacters(const SettingsFile& file, int& current) {
     };
     std::vector<Character> all{{name(QStringLiteral("name")), name(QStringLiteral("share")),
                                 file.Rolls(), file.BeyondStrip()}};
-    const int size = std::min(Text(group, QStringLiteral("size")).toInt(),
-                              static_cast<int>(group.size()));
+    const int size =
+        std::min(Text(group, QStringLiteral("size")).toInt(), static_cast<int>(group.size()));
     for (int n = 1; n <= size; ++n) {
         const QString prefix = QString::number(n) + QLatin1Char('/');
-        Character c{name(prefix + QStringLiteral("name")), name(prefix + QStringLiteral("share")),
+        Character c{name(prefix + QStringLiteral("name")),
+                    name(prefix + QStringLiteral("share")),
                     GroupRolls(group, prefix + QStringLiteral("rolls/")),
                     {}};
         if (c.rolls.size() > static_cast<std::size_t>(MaxSavedRolls)) {

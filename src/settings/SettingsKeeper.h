@@ -30,8 +30,9 @@ public:
     AppState& State() { return state_; }
     const AppState& State() const { return state_; }
 
-    // Reads the settings file: its characters and saved rolls into the model, and whether to remember. From
-    // now on each write goes to a thread of its own, and no gesture waits on the disk.
+    // Reads the settings file: its characters and saved rolls into the model, and whether to
+    // remember. From now on each write goes to a thread of its own, and no gesture waits on the
+    // disk.
     void Open();
     // What the player is told of the file as Open found it; empty when nothing is wrong.
     QString OpenedMessage() const;
