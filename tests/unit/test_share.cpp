@@ -22,6 +22,7 @@
 #include "ProgramFixture.h"
 #include "forms/frmHistory.h"
 #include "forms/frmShare.h"
+#include "settings/SavedRollsModel.h"
 #include "share/ShareQueue.h"
 #include "share/TransportModule.h"
 #include "share/Webhook.h"
@@ -273,6 +274,13 @@ TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) 
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
     program.ShareThrow("d20+7: [14] + 7 = 21", ThrowSource::SavedRoll);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Rogue: d20+7: [14] + 7 = 21");
+    // The current character's Share name in place of Share's; none: Share's again.
+    for (const auto& [character, named] : {std::pair{1, "Vex: d4: 2"}, {0, "Rogue: d4: 2"}}) {
+        if (character == 1) program.Saved().Add({"Vex", "Vex", {}, {}});
+        program.Saved().SetCurrent(character);
+        program.ShareThrow("d4: 2", ThrowSource::SavedRoll);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), named);
+    }
 }
 
 }  // namespace
