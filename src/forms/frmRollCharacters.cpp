@@ -149,13 +149,12 @@ void frmRoll::cmdExport_Click() {
         new QFileDialog(this, tr("Export Character"), QString(), tr("Characters (*.json)"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("json"));
-    dialog->selectFile(saved_.ShownName(saved_.CurrentIndex()) + QStringLiteral(".json"));
+    const QString name = saved_.ShownName(saved_.CurrentIndex());
+    dialog->selectFile(name + QStringLiteral(".json"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    const int index = saved_.CurrentIndex();
-    const QString name = saved_.ShownName(index);
     connect(dialog, &QFileDialog::fileSelected, this, [this, name](const QString& path) {
-        const int now = saved_.Find(name);
+        const int now = saved_.Find(name);  // the list may have changed meanwhile
         if (now < 0) return;
         Character character = saved_.Characters()[static_cast<std::size_t>(now)];
         character.name = name.toStdString();
