@@ -48,6 +48,9 @@ std::vector<Character> ReadCharacters(const SettingsFile& file, int& current) {
         std::min(Text(group, QStringLiteral("size")).toInt(), static_cast<int>(group.size()));
     for (int n = 1; n <= size; ++n) {
         const QString prefix = QString::number(n) + QLatin1Char('/');
+        // A larger size than there are characters is a hand edit's slip.
+        const auto at = group.lowerBound(prefix);
+        if (at == group.cend() || !at.key().startsWith(prefix)) break;
         Character c{name(prefix + QStringLiteral("name")),
                     name(prefix + QStringLiteral("share")),
                     GroupRolls(group, prefix + QStringLiteral("rolls/")),
