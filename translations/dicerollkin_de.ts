@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CharacterFile</name>
+    <message>
+        <source>The file is larger than %1 KiB: it is not a character.</source>
+        <translation>Die Datei ist größer als %1 KiB: Sie ist kein Charakter.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON, so it is not a character.</source>
+        <translation>Die Datei ist kein JSON und damit kein Charakter.</translation>
+    </message>
+    <message>
+        <source>The file is JSON, but not a character exported by Dice Rollkin.</source>
+        <translation>Die Datei ist JSON, aber kein von Dice Rollkin exportierter Charakter.</translation>
+    </message>
+    <message>
+        <source>The character in the file has no name.</source>
+        <translation>Der Charakter in der Datei hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>The character in the file has more than %1 saved rolls.</source>
+        <translation>Der Charakter in der Datei hat mehr als %1 gespeicherte Würfe.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation>Die Datei konnte nicht gelesen werden: Sie ist keine gewöhnliche Datei.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
@@ -712,6 +743,13 @@ Das Handbuch: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedRollsModel</name>
+    <message>
+        <source>Character %1</source>
+        <translation>Charakter %1</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::SavedStrip</name>
     <message>
         <source>%1: %2</source>
@@ -874,6 +912,10 @@ Das Handbuch: man dicerollkin
         <source>Remember Settings</source>
         <translation>Einstellungen merken</translation>
     </message>
+    <message>
+        <source>Character</source>
+        <translation>Charakter</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -966,6 +1008,106 @@ Das Handbuch: man dicerollkin
     <message>
         <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
         <translation>Gespeicherte Würfe mit Strg+Alt+1 bis 9 aus jedem &amp;Fenster werfen</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter:</source>
+        <translation>C&amp;harakter:</translation>
+    </message>
+    <message>
+        <source>Character&apos;s name</source>
+        <translation>Name des Charakters</translation>
+    </message>
+    <message>
+        <source>Share name (empty: Share&apos;s)</source>
+        <translation>Name beim Teilen (leer: der von Teilen)</translation>
+    </message>
+    <message>
+        <source>Name the character&apos;s throws are posted under</source>
+        <translation>Name, unter dem die Würfe des Charakters gepostet werden</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>character</comment>
+        <extracomment>Adds a character.</extracomment>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>character</comment>
+        <extracomment>Removes a character.</extracomment>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>A character needs a name.</source>
+        <translation>Ein Charakter braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>There is a character named &quot;%1&quot; already.</source>
+        <translation>Es gibt bereits einen Charakter namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Character %1</source>
+        <translation>Charakter %1</translation>
+    </message>
+    <message>
+        <source>Remove the character &quot;%1&quot; with its saved rolls?</source>
+        <translation>Den Charakter „%1“ mit seinen gespeicherten Würfen entfernen?</translation>
+    </message>
+    <message>
+        <source>Export Character</source>
+        <translation>Charakter exportieren</translation>
+    </message>
+    <message>
+        <source>Characters (*.json)</source>
+        <translation>Charaktere (*.json)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exported to %2.</source>
+        <translation>„%1“ nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be exported: %2</source>
+        <translation>„%1“ konnte nicht exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Import Character</source>
+        <translation>Charakter importieren</translation>
+    </message>
+    <message>
+        <source>Characters (*.json);;All files (*)</source>
+        <translation>Charaktere (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Es wurde nichts importiert. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported.</source>
+        <translation>„%1“ importiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported; the rolls marked cannot be thrown as written.</source>
+        <translation>„%1“ importiert; die markierten Würfe lassen sich so, wie sie geschrieben sind, nicht werfen.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CharacterFile</name>
+    <message>
+        <source>The file is larger than %1 KiB: it is not a character.</source>
+        <translation>El archivo ocupa más de %1 KiB: no es un personaje.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON, so it is not a character.</source>
+        <translation>El archivo no es JSON, así que no es un personaje.</translation>
+    </message>
+    <message>
+        <source>The file is JSON, but not a character exported by Dice Rollkin.</source>
+        <translation>El archivo es JSON, pero no un personaje exportado por Dice Rollkin.</translation>
+    </message>
+    <message>
+        <source>The character in the file has no name.</source>
+        <translation>El personaje del archivo no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>The character in the file has more than %1 saved rolls.</source>
+        <translation>El personaje del archivo tiene más de %1 tiradas guardadas.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>No se pudo leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation>No se pudo leer el archivo: no es un archivo normal.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
@@ -712,6 +743,13 @@ El manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedRollsModel</name>
+    <message>
+        <source>Character %1</source>
+        <translation>Personaje %1</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::SavedStrip</name>
     <message>
         <source>%1: %2</source>
@@ -874,6 +912,10 @@ El manual: man dicerollkin
         <source>Remember Settings</source>
         <translation>Recordar la configuración</translation>
     </message>
+    <message>
+        <source>Character</source>
+        <translation>Personaje</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -966,6 +1008,106 @@ El manual: man dicerollkin
     <message>
         <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
         <translation>Lanzar las tiradas guardadas con Ctrl+Alt+1 a 9 desde cualquier &amp;ventana</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter:</source>
+        <translation>&amp;Personaje:</translation>
+    </message>
+    <message>
+        <source>Character&apos;s name</source>
+        <translation>Nombre del personaje</translation>
+    </message>
+    <message>
+        <source>Share name (empty: Share&apos;s)</source>
+        <translation>Nombre al compartir (vacío: el de Compartir)</translation>
+    </message>
+    <message>
+        <source>Name the character&apos;s throws are posted under</source>
+        <translation>Nombre con el que se publican las tiradas del personaje</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>character</comment>
+        <extracomment>Adds a character.</extracomment>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>character</comment>
+        <extracomment>Removes a character.</extracomment>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>A character needs a name.</source>
+        <translation>Un personaje necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>There is a character named &quot;%1&quot; already.</source>
+        <translation>Ya hay un personaje llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Character %1</source>
+        <translation>Personaje %1</translation>
+    </message>
+    <message>
+        <source>Remove the character &quot;%1&quot; with its saved rolls?</source>
+        <translation>¿Quitar el personaje «%1» con sus tiradas guardadas?</translation>
+    </message>
+    <message>
+        <source>Export Character</source>
+        <translation>Exportar personaje</translation>
+    </message>
+    <message>
+        <source>Characters (*.json)</source>
+        <translation>Personajes (*.json)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exported to %2.</source>
+        <translation>«%1» exportado a %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be exported: %2</source>
+        <translation>No se pudo exportar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Import Character</source>
+        <translation>Importar personaje</translation>
+    </message>
+    <message>
+        <source>Characters (*.json);;All files (*)</source>
+        <translation>Personajes (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>No se importó nada. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Conservar ambos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported.</source>
+        <translation>«%1» importado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported; the rolls marked cannot be thrown as written.</source>
+        <translation>«%1» importado; las tiradas marcadas no se pueden tirar tal como están escritas.</translation>
     </message>
 </context>
 <context>

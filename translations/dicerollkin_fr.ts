@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CharacterFile</name>
+    <message>
+        <source>The file is larger than %1 KiB: it is not a character.</source>
+        <translation>Le fichier dépasse %1 Kio : ce n’est pas un personnage.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON, so it is not a character.</source>
+        <translation>Le fichier n’est pas du JSON : ce n’est donc pas un personnage.</translation>
+    </message>
+    <message>
+        <source>The file is JSON, but not a character exported by Dice Rollkin.</source>
+        <translation>Le fichier est du JSON, mais pas un personnage exporté par Dice Rollkin.</translation>
+    </message>
+    <message>
+        <source>The character in the file has no name.</source>
+        <translation>Le personnage du fichier n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>The character in the file has more than %1 saved rolls.</source>
+        <translation>Le personnage du fichier a plus de %1 jets enregistrés.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Le fichier n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation>Le fichier n’a pas pu être lu : ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
@@ -712,6 +743,13 @@ Le manuel : man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedRollsModel</name>
+    <message>
+        <source>Character %1</source>
+        <translation>Personnage %1</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::SavedStrip</name>
     <message>
         <source>%1: %2</source>
@@ -874,6 +912,10 @@ Le manuel : man dicerollkin
         <source>Remember Settings</source>
         <translation>Mémoriser la configuration</translation>
     </message>
+    <message>
+        <source>Character</source>
+        <translation>Personnage</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -966,6 +1008,106 @@ Le manuel : man dicerollkin
     <message>
         <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
         <translation>Lancer les jets enregistrés avec Ctrl+Alt+1 à 9 depuis n&apos;importe quelle &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter:</source>
+        <translation>&amp;Personnage :</translation>
+    </message>
+    <message>
+        <source>Character&apos;s name</source>
+        <translation>Nom du personnage</translation>
+    </message>
+    <message>
+        <source>Share name (empty: Share&apos;s)</source>
+        <translation>Nom de partage (vide : celui de Partager)</translation>
+    </message>
+    <message>
+        <source>Name the character&apos;s throws are posted under</source>
+        <translation>Nom sous lequel les jets du personnage sont publiés</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>character</comment>
+        <extracomment>Adds a character.</extracomment>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>character</comment>
+        <extracomment>Removes a character.</extracomment>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>A character needs a name.</source>
+        <translation>Un personnage a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>There is a character named &quot;%1&quot; already.</source>
+        <translation>Il existe déjà un personnage nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>Character %1</source>
+        <translation>Personnage %1</translation>
+    </message>
+    <message>
+        <source>Remove the character &quot;%1&quot; with its saved rolls?</source>
+        <translation>Retirer le personnage « %1 » avec ses jets enregistrés ?</translation>
+    </message>
+    <message>
+        <source>Export Character</source>
+        <translation>Exporter le personnage</translation>
+    </message>
+    <message>
+        <source>Characters (*.json)</source>
+        <translation>Personnages (*.json)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exported to %2.</source>
+        <translation>« %1 » exporté vers %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be exported: %2</source>
+        <translation>« %1 » n’a pas pu être exporté : %2</translation>
+    </message>
+    <message>
+        <source>Import Character</source>
+        <translation>Importer un personnage</translation>
+    </message>
+    <message>
+        <source>Characters (*.json);;All files (*)</source>
+        <translation>Personnages (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Rien n’a été importé. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported.</source>
+        <translation>« %1 » importé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported; the rolls marked cannot be thrown as written.</source>
+        <translation>« %1 » importé ; les jets marqués ne peuvent pas être lancés tels qu’ils sont écrits.</translation>
     </message>
 </context>
 <context>

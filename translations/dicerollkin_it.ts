@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CharacterFile</name>
+    <message>
+        <source>The file is larger than %1 KiB: it is not a character.</source>
+        <translation>Il file supera %1 KiB: non è un personaggio.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON, so it is not a character.</source>
+        <translation>Il file non è JSON, quindi non è un personaggio.</translation>
+    </message>
+    <message>
+        <source>The file is JSON, but not a character exported by Dice Rollkin.</source>
+        <translation>Il file è JSON, ma non un personaggio esportato da Dice Rollkin.</translation>
+    </message>
+    <message>
+        <source>The character in the file has no name.</source>
+        <translation>Il personaggio nel file non ha un nome.</translation>
+    </message>
+    <message>
+        <source>The character in the file has more than %1 saved rolls.</source>
+        <translation>Il personaggio nel file ha più di %1 lanci salvati.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Impossibile leggere il file: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation>Impossibile leggere il file: non è un file normale.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
@@ -712,6 +743,13 @@ Il manuale: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedRollsModel</name>
+    <message>
+        <source>Character %1</source>
+        <translation>Personaggio %1</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::SavedStrip</name>
     <message>
         <source>%1: %2</source>
@@ -874,6 +912,10 @@ Il manuale: man dicerollkin
         <source>Remember Settings</source>
         <translation>Ricorda le impostazioni</translation>
     </message>
+    <message>
+        <source>Character</source>
+        <translation>Personaggio</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -966,6 +1008,106 @@ Il manuale: man dicerollkin
     <message>
         <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
         <translation>Esegui i lanci salvati con Ctrl+Alt+1-9 da qualsiasi &amp;finestra</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter:</source>
+        <translation>&amp;Personaggio:</translation>
+    </message>
+    <message>
+        <source>Character&apos;s name</source>
+        <translation>Nome del personaggio</translation>
+    </message>
+    <message>
+        <source>Share name (empty: Share&apos;s)</source>
+        <translation>Nome per la condivisione (vuoto: quello di Condividi)</translation>
+    </message>
+    <message>
+        <source>Name the character&apos;s throws are posted under</source>
+        <translation>Nome con cui vengono pubblicati i lanci del personaggio</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>character</comment>
+        <extracomment>Adds a character.</extracomment>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>character</comment>
+        <extracomment>Removes a character.</extracomment>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Esporta...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importa...</translation>
+    </message>
+    <message>
+        <source>A character needs a name.</source>
+        <translation>Un personaggio ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>There is a character named &quot;%1&quot; already.</source>
+        <translation>Esiste già un personaggio di nome «%1».</translation>
+    </message>
+    <message>
+        <source>Character %1</source>
+        <translation>Personaggio %1</translation>
+    </message>
+    <message>
+        <source>Remove the character &quot;%1&quot; with its saved rolls?</source>
+        <translation>Rimuovere il personaggio «%1» con i suoi lanci salvati?</translation>
+    </message>
+    <message>
+        <source>Export Character</source>
+        <translation>Esporta personaggio</translation>
+    </message>
+    <message>
+        <source>Characters (*.json)</source>
+        <translation>Personaggi (*.json)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exported to %2.</source>
+        <translation>«%1» esportato in %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be exported: %2</source>
+        <translation>Impossibile esportare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Import Character</source>
+        <translation>Importa personaggio</translation>
+    </message>
+    <message>
+        <source>Characters (*.json);;All files (*)</source>
+        <translation>Personaggi (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Non è stato importato nulla. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Sostituisci</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Mantieni entrambi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported.</source>
+        <translation>«%1» importato.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported; the rolls marked cannot be thrown as written.</source>
+        <translation>«%1» importato; i lanci segnati non si possono lanciare così come sono scritti.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CharacterFile</name>
+    <message>
+        <source>The file is larger than %1 KiB: it is not a character.</source>
+        <translation>O arquivo tem mais de %1 KiB: não é um personagem.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON, so it is not a character.</source>
+        <translation>O arquivo não é JSON, portanto não é um personagem.</translation>
+    </message>
+    <message>
+        <source>The file is JSON, but not a character exported by Dice Rollkin.</source>
+        <translation>O arquivo é JSON, mas não um personagem exportado pelo Dice Rollkin.</translation>
+    </message>
+    <message>
+        <source>The character in the file has no name.</source>
+        <translation>O personagem do arquivo não tem nome.</translation>
+    </message>
+    <message>
+        <source>The character in the file has more than %1 saved rolls.</source>
+        <translation>O personagem do arquivo tem mais de %1 rolagens salvas.</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Não foi possível ler o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>The file could not be read: it is not a regular file.</source>
+        <translation>Não foi possível ler o arquivo: não é um arquivo comum.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>dicerollkin: unknown argument &apos;%1&apos;; &apos;dicerollkin --help&apos; lists the options
@@ -712,6 +743,13 @@ O manual: man dicerollkin
     </message>
 </context>
 <context>
+    <name>rollkin::SavedRollsModel</name>
+    <message>
+        <source>Character %1</source>
+        <translation>Personagem %1</translation>
+    </message>
+</context>
+<context>
     <name>rollkin::SavedStrip</name>
     <message>
         <source>%1: %2</source>
@@ -874,6 +912,10 @@ O manual: man dicerollkin
         <source>Remember Settings</source>
         <translation>Lembrar configurações</translation>
     </message>
+    <message>
+        <source>Character</source>
+        <translation>Personagem</translation>
+    </message>
 </context>
 <context>
     <name>rollkin::frmRoll</name>
@@ -966,6 +1008,106 @@ O manual: man dicerollkin
     <message>
         <source>Throw saved rolls with Ctrl+Alt+1 to 9 from any &amp;window</source>
         <translation>Fazer as rolagens salvas com Ctrl+Alt+1 a 9 de qualquer &amp;janela</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter:</source>
+        <translation>&amp;Personagem:</translation>
+    </message>
+    <message>
+        <source>Character&apos;s name</source>
+        <translation>Nome do personagem</translation>
+    </message>
+    <message>
+        <source>Share name (empty: Share&apos;s)</source>
+        <translation>Nome ao compartilhar (vazio: o de Compartilhar)</translation>
+    </message>
+    <message>
+        <source>Name the character&apos;s throws are posted under</source>
+        <translation>Nome com que as rolagens do personagem são publicadas</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>character</comment>
+        <extracomment>Adds a character.</extracomment>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>character</comment>
+        <extracomment>Removes a character.</extracomment>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>A character needs a name.</source>
+        <translation>Um personagem precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>There is a character named &quot;%1&quot; already.</source>
+        <translation>Já existe um personagem chamado “%1”.</translation>
+    </message>
+    <message>
+        <source>Character %1</source>
+        <translation>Personagem %1</translation>
+    </message>
+    <message>
+        <source>Remove the character &quot;%1&quot; with its saved rolls?</source>
+        <translation>Remover o personagem “%1” com suas rolagens salvas?</translation>
+    </message>
+    <message>
+        <source>Export Character</source>
+        <translation>Exportar personagem</translation>
+    </message>
+    <message>
+        <source>Characters (*.json)</source>
+        <translation>Personagens (*.json)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; exported to %2.</source>
+        <translation>“%1” exportado para %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be exported: %2</source>
+        <translation>Não foi possível exportar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Import Character</source>
+        <translation>Importar personagem</translation>
+    </message>
+    <message>
+        <source>Characters (*.json);;All files (*)</source>
+        <translation>Personagens (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was imported. %1</source>
+        <translation>Nada foi importado. %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <translation>Manter ambos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported.</source>
+        <translation>“%1” importado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; imported; the rolls marked cannot be thrown as written.</source>
+        <translation>“%1” importado; as rolagens marcadas não podem ser roladas como estão escritas.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,17 @@
 
 namespace rollkin {
 
+namespace {
+
+void ShowCharacters(frmMenu& menu, const SavedRollsModel& saved) {
+    QStringList names;
+    for (int i = 0; i < static_cast<int>(saved.Characters().size()); ++i)
+        names << saved.ShownName(i);
+    menu.ShowCharacters(names, saved.CurrentIndex());
+}
+
+}  // namespace
+
 Program::Program(Desktop& desktop, Random& rng, Transports transports)
     : rng_(rng),
       screen_(desktop),
@@ -52,6 +63,10 @@ void Program::WireParts() {
         if (rollkin_) rollkin_->ShowSavedRolls(saved_->Rolls());
     });
     ShareController* share = share_.get();
+    QObject::connect(saved_.get(), &SavedRollsModel::CharactersChanged, [this] {
+        share_->SetCharacterName(QString::fromStdString(saved_->Current().shareName));
+        if (menu_) ShowCharacters(*menu_, *saved_);
+    });
     QObject::connect(share, &ShareController::KeepAsked, settings, &SettingsKeeper::KeepGroup);
     QObject::connect(share, &ShareController::Stopped,
                      [this](const QString& message) { Tell(message); });
@@ -170,6 +185,8 @@ frmMenu& Program::Menu() {
     QObject::connect(menu, &frmMenu::HistoryAsked, [this] { History().Open(Rollkin()); });
     menu->mnuRemember->setChecked(settings_->Remembered());
     QObject::connect(menu, &frmMenu::RememberAsked, settings_.get(), &SettingsKeeper::Remember);
+    ShowCharacters(*menu, *saved_);
+    QObject::connect(menu, &frmMenu::CharacterAsked, saved_.get(), &SavedRollsModel::SetCurrent);
     return *menu_;
 }
 

@@ -51,6 +51,13 @@ frmMenu::frmMenu(AppState& state, Desktop& screen)
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
     mnuHidden->installEventFilter(this);
 
+    // After every other item, so that a player with one character has the menu as it was.
+    mnuCharacter = new QMenu(tr("Character"), mnuHidden);
+    mnuCharacter->setObjectName(QStringLiteral("mnuCharacter"));
+    characterItems_ = {mnuHidden->addSeparator(), mnuHidden->addMenu(mnuCharacter)};
+    for (QAction* item : characterItems_)
+        item->setVisible(false);
+
     // The menu closes before it runs what was chosen in it. An item chosen while the menu is
     // still open came from outside it, from a screen reader: its call is answered first, and the
     // command (perhaps a modal window) runs once the menu has closed.
@@ -125,6 +132,18 @@ void frmMenu::SetRefreshInterval(int milliseconds) {
         tmrRefresh(i).setInterval(milliseconds);
     for (QTimer* timer : savedTimers_)
         timer->setInterval(milliseconds);
+}
+
+void frmMenu::ShowCharacters(const QStringList& names, int current) {
+    mnuCharacter->clear();
+    for (int i = 0; i < names.size(); ++i) {
+        QAction* item = mnuCharacter->addAction(names[i]);
+        item->setCheckable(true);
+        item->setChecked(i == current);
+        connect(item, &QAction::triggered, this, [this, i] { emit CharacterAsked(i); });
+    }
+    for (QAction* item : characterItems_)
+        item->setVisible(names.size() > 1);
 }
 
 void frmMenu::StartOnFirstItem() {

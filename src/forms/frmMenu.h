@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <vector>
@@ -30,6 +31,9 @@ public:
     QAction* mnuShare;
     QAction* mnuHistory;
     QAction* mnuRemember;  // checkable
+    // Which character's saved rolls the strip shows, the current one checked; shown only when
+    // there are two or more.
+    QMenu* mnuCharacter;
 
     // Started by a throw's release, and started afresh by the next one, so that a second
     // throw's total stays the full interval too. Past LastSlot, a saved roll's button's timer,
@@ -51,6 +55,8 @@ public:
     // Stops every timer; the program is ending.
     void StopTimers();
     void SetRefreshInterval(int milliseconds);
+    // The characters by name, and which is current.
+    void ShowCharacters(const QStringList& names, int current);
 
 signals:
     // The configuration dialog has closed (its settings taken or dropped).
@@ -62,6 +68,8 @@ signals:
     void HistoryAsked();
     // "Remember Settings" was checked (true) or unchecked.
     void RememberAsked(bool remember);
+    // A character of the Character submenu was chosen, by its place in it.
+    void CharacterAsked(int index);
     // The slot's total has been shown long enough.
     void RefreshDue(int index);
 
@@ -74,6 +82,7 @@ private:
     // Another button's timer, firing RefreshDue(index).
     QTimer* NewTimer(int index);
 
+    std::vector<QAction*> characterItems_;  // the submenu and the separator above it
     SlotArray<QTimer*> timers_;
     std::vector<QTimer*> savedTimers_;  // LastSlot + 1 first
     int interval_;

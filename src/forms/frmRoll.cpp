@@ -318,13 +318,14 @@ QWidget* frmRoll::NewSavedList() {
     buttons->addStretch();
     auto* layout = new QGridLayout(list);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(caption, 0, 0, 1, 2);
-    layout->addWidget(tblSaved, 1, 0);
-    layout->addLayout(buttons, 1, 1);
-    layout->addWidget(txtName, 2, 0);
-    layout->addWidget(cmdAdd, 2, 1);
-    layout->addWidget(lblSaved, 3, 0, 1, 2);
-    layout->setRowStretch(1, 1);
+    layout->addWidget(NewCharacterBar(list), 0, 0, 1, 2);
+    layout->addWidget(caption, 1, 0, 1, 2);
+    layout->addWidget(tblSaved, 2, 0);
+    layout->addLayout(buttons, 2, 1);
+    layout->addWidget(txtName, 3, 0);
+    layout->addWidget(cmdAdd, 3, 1);
+    layout->addWidget(lblSaved, 4, 0, 1, 2);
+    layout->setRowStretch(2, 1);
 
     connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
     connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });

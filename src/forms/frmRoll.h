@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "settings/CharacterFile.h"
 #include "settings/SavedRollsModel.h"
 #include "state/Roll.h"
 
@@ -58,6 +59,15 @@ public:
     QPushButton* cmdUp;
     QPushButton* cmdDown;
     QLabel* lblSaved;  // why a roll was not taken, or the chosen one's error
+    // The character whose rolls the list shows, and what acts on characters.
+    QComboBox* cboCharacter;
+    QLineEdit* txtCharacter;  // the name to add or rename with
+    QLineEdit* txtShareName;
+    QPushButton* cmdAddCharacter;
+    QPushButton* cmdRenameCharacter;
+    QPushButton* cmdRemoveCharacter;
+    QPushButton* cmdExport;
+    QPushButton* cmdImport;
     // Ctrl+Alt+1 to 9 throw the saved rolls from any window; greyed out, with the reason,
     // where the desktop has no such keys.
     QCheckBox* chkGlobalKeys;
@@ -72,6 +82,15 @@ public:
     void cmdAdd_Click();
     void cmdRemove_Click();
     void cmdMove_Click(int by);
+    void cmdAddCharacter_Click();
+    void cmdRenameCharacter_Click();
+    // Asks first, window-modal, and returns at once.
+    void cmdRemoveCharacter_Click();
+    void cmdExport_Click();
+    void cmdImport_Click();
+    // A file read for import: refused with its reason, added, or asked about when a character
+    // has its name (Replace, Keep both, Cancel).
+    void Import(const CharacterFile::Read& read);
 
 signals:
     // A roll was thrown: its line as copied ("d20+7: [14] + 7 = 21"), as Qt rich text, and its
@@ -92,6 +111,11 @@ private:
     void ShowResult(const QString& line, const QString& markup);
     void Remember(const QString& roll);
     QWidget* NewSavedList();
+    QWidget* NewCharacterBar(QWidget* parent);
+    void ShowCharacters();
+    // Why a character cannot be named `name` (another one than `except` has it); empty if it can.
+    QString NameError(const QString& name, int except) const;
+    void Imported(const Character& character);
     // Lists the saved rolls as kept, those that cannot be thrown with their error.
     void ShowSavedRolls();
     void SavedRollsChanged();

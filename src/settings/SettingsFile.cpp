@@ -135,17 +135,20 @@ bool Merge(const QString& path, const QVariantMap& changes, const SavedRolls* ro
         .isEmpty();
 }
 
-// A saved roll as the strip shows it: named, and by a name it has room for.
-SavedRoll Shown(QString name, const QString& roll) {
-    if (name.trimmed().isEmpty()) name = roll;
+}  // namespace
+
+QString CutName(QString name) {
     if (name.size() > MaxSavedRollName) {
         name.truncate(MaxSavedRollName);
         if (name.back().isHighSurrogate()) name.chop(1);
     }
-    return {name.toStdString(), roll.toStdString()};
+    return name;
 }
 
-}  // namespace
+SavedRoll ShownRoll(QString name, const QString& roll) {
+    if (name.trimmed().isEmpty()) name = roll;
+    return {CutName(name).toStdString(), roll.toStdString()};
+}
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {
     writer_.setMaxThreadCount(1);  // one write after the other, in order
@@ -196,8 +199,8 @@ SettingsFile::Opened SettingsFile::Open() {
     // Each roll needs a key of its own: a larger size is a hand edit's slip.
     size = std::min(size, static_cast<int>(values_.size()));
     for (int i = 1; i <= size; ++i) {
-        all.push_back(Shown(IniValueText(values_.value(RollKey(i, "name"))),
-                            IniValueText(values_.value(RollKey(i, "roll")))));
+        all.push_back(ShownRoll(IniValueText(values_.value(RollKey(i, "name"))),
+                                IniValueText(values_.value(RollKey(i, "roll")))));
     }
     for (int i = 1; i <= size; ++i) {
         values_.remove(RollKey(i, "name"));
@@ -321,6 +324,13 @@ bool SettingsFile::SetRolls(const SavedRolls& rolls) {
         beyondStrip_.insert(beyondStrip_.begin(),
                             rolls.begin() + static_cast<std::ptrdiff_t>(shown), rolls.end());
     return Write({}, std::move(all));
+}
+
+bool SettingsFile::ReplaceRolls(const SavedRolls& all) {
+    const auto shown = std::min(all.size(), static_cast<std::size_t>(MaxSavedRolls));
+    rolls_.assign(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(shown));
+    beyondStrip_.assign(all.begin() + static_cast<std::ptrdiff_t>(shown), all.end());
+    return Write({}, std::make_shared<SavedRolls>(all));
 }
 
 bool SettingsFile::Remembered() const {

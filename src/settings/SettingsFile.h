@@ -16,6 +16,12 @@
 
 namespace rollkin {
 
+// A name cut to MaxSavedRollName characters, never between the halves of one.
+QString CutName(QString name);
+// A saved roll as the strip shows it: named (by its roll when it has no name), and by a name it
+// has room for.
+SavedRoll ShownRoll(QString name, const QString& roll);
+
 // The file that keeps what the player asked to keep: the saved rolls (the array `Rolls`), the
 // remembered set-up (the group `Settings`) and any other part's group (`Group`, `SetGroup`).
 // Qt's INI format, so that it can be edited by hand. Nothing is created until something is
@@ -62,6 +68,10 @@ public:
     // Writes the rolls; those beyond MaxSavedRolls that the file held at Open stay after them,
     // and the first of them moves onto the strip where the strip has room.
     bool SetRolls(const SavedRolls& rolls);
+    // The rolls held beyond MaxSavedRolls, shown nowhere.
+    const SavedRolls& BeyondStrip() const { return beyondStrip_; }
+    // Writes `all` in place of every roll, those beyond the strip's room included.
+    bool ReplaceRolls(const SavedRolls& all);
 
     // Whether the player asked to remember the set-up.
     bool Remembered() const;

@@ -30,8 +30,9 @@ public:
     AppState& State() { return state_; }
     const AppState& State() const { return state_; }
 
-    // Reads the settings file: its saved rolls into the model, and whether to remember. From
-    // now on each write goes to a thread of its own, and no gesture waits on the disk.
+    // Reads the settings file: its characters and saved rolls into the model, and whether to
+    // remember. From now on each write goes to a thread of its own, and no gesture waits on the
+    // disk.
     void Open();
     // What the player is told of the file as Open found it; empty when nothing is wrong.
     QString OpenedMessage() const;
@@ -46,8 +47,8 @@ public:
     void KeepSettings();
     // "Remember Settings" checked or not: the set-up is written, or removed from the file.
     void Remember(bool remember);
-    // Writes the model's rolls, whatever "Remember Settings" says: a player who makes a saved
-    // roll asks to keep it. A roll kept beyond the strip's room may come onto it.
+    // Writes the model's characters and rolls, whatever "Remember Settings" says: a player who
+    // makes a saved roll asks to keep it. A roll kept beyond the strip's room may come onto it.
     void KeepSavedRolls();
     // Whether Ctrl+Alt+1 to 9 throw saved rolls from any window, as the player chose; kept
     // whatever "Remember Settings" says, since ticking the box asks for it.
@@ -76,6 +77,7 @@ private:
     std::function<QPoint()> place_;
     bool remember_ = false;
     bool writeFailing_ = false;
+    bool reading_ = false;
 };
 
 }  // namespace rollkin

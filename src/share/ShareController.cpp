@@ -78,7 +78,7 @@ ShareQueue* ShareController::Queue() {
 void ShareController::ShareThrow(const QString& plainLine, ThrowSource source,
                                  std::uint64_t serial) {
     if (!sharing_.Wants(source)) return;
-    const QString content = sharing_.Content(plainLine);
+    const QString content = sharing_.Content(plainLine, characterName_);
     if (sharing_.copyToClipboard) emit CopyAsked(content);
     if (ShareQueue* queue = sharing_.Posting() ? Queue() : nullptr)
         queue->Add(sharing_.Message(content), serial);

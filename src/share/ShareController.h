@@ -41,6 +41,8 @@ public:
     void SetSharing(const ShareSettings& settings);
     // The player saved the Share window: the settings are taken, and kept.
     void Change(const ShareSettings& settings);
+    // The current character's Share name, posted in place of Share's own; empty: Share's.
+    void SetCharacterName(const QString& name) { characterName_ = name; }
     // Posts a throw (and copies it) as the settings ask; `serial` is its number in History,
     // whose line is marked as waiting, then posted or not sent.
     void ShareThrow(const QString& plainLine, ThrowSource source, std::uint64_t serial);
@@ -70,6 +72,7 @@ private:
 
     ShareSettings sharing_;
     ShareSettings kept_;  // as the settings file holds them
+    QString characterName_;
     std::unique_ptr<TimerClock> clock_;
     Transports transports_;
     std::unique_ptr<WebhookTransport> transport_;

@@ -65,8 +65,8 @@ ChatFormat ShareSettings::Format() const {
     return KnownFormat(webhook).value_or(format);
 }
 
-QString ShareSettings::Content(const QString& line) const {
-    return ShareContent(name, line, FormatLimit(Format()));
+QString ShareSettings::Content(const QString& line, const QString& named) const {
+    return ShareContent(named.isEmpty() ? name : named, line, FormatLimit(Format()));
 }
 
 QByteArray ShareSettings::Message(const QString& content) const {

@@ -41,7 +41,8 @@ struct ShareSettings {
     // The body posted: the host's own where it is known, else the one chosen.
     ChatFormat Format() const;
     // The line as posted (and copied), cut to the format's limit.
-    QString Content(const QString& line) const;
+    // `name`, when given, in place of the settings' own (the current character's Share name).
+    QString Content(const QString& line, const QString& name = {}) const;
     // The webhook's JSON body for a content, in the format posted.
     QByteArray Message(const QString& content) const;
 

@@ -230,3 +230,25 @@ def test_twenty_saved_rolls_stay_readable(x, binary, tmp_path):
         time.sleep(0.3)
         folder = os.environ.get("ROLLKIN_SHOTS", str(tmp_path))
         x.save_screenshot(os.path.join(folder, f"saved-rolls-{x.width}x{x.height}.png"))
+
+
+def test_switching_characters_changes_the_strips_saved_buttons(x, binary):
+    rolls = lambda prefix, n: "".join(f"{prefix}{i}\\name=R{i}\n{prefix}{i}\\roll=d{i + 1}\n"
+                                      for i in range(1, n + 1))
+    settings_file(x, "[Characters]\ncurrent=2\nsize=1\n1\\name=Rogue\n1\\rolls\\size=6\n"
+                  + rolls("1\\rolls\\", 6) + "[Rolls]\n" + rolls("", 2) + "size=2\n")
+    with App(x, binary) as app:
+        rogue = app.window.h
+        x.move(app.window.x + 40, app.window.y + 20)
+        before = {w.id for w in x.mapped_windows()}
+        x.xdotool("keydown", "shift", "mousedown", 1)
+        wait_for(lambda: any(w.id not in before for w in x.mapped_windows()), 5, what="the menu")
+        x.xdotool("keyup", "shift", "mouseup", 1)
+        # The Character submenu, last; its first item is the first character.
+        x.xdotool("key", "Up", "Right", "Return")
+        first = wait_for(lambda: (w := x.find_window(STRIP)) and w.h != rogue and w, 5,
+                         what="the strip with the first character's buttons")
+        assert first.h * 16 == rogue * 12, (rogue, first)  # 10 dice and 2 saved, not 6
+        conf = os.path.join(x.env["XDG_CONFIG_HOME"], "dicerollkin", "dicerollkin.conf")
+        with open(conf) as f:
+            assert "current=" not in f.read()

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -13,6 +14,7 @@
 
 #include "Gestures.h"
 #include "forms/frmRoll.h"
+#include "settings/CharacterFile.h"
 #include "settings/SettingsFile.h"
 #include "state/ThrowHistory.h"
 
@@ -150,6 +152,47 @@ TEST_F(SavedRollsOnTheStrip, WhereNoKeyCanBeTakenTheBoxIsGreyedWithTheReason) {
     EXPECT_FALSE(box.isEnabled());
     EXPECT_EQ(box.toolTip(), desktop.globalKeysRefusal);
     EXPECT_EQ(box.accessibleDescription(), desktop.globalKeysRefusal);
+}
+
+// An import of a name already there asks, window-modal over the Rolls window, and changes
+// nothing until answered; removing asks first too. The strip shows the current one's rolls.
+TEST_F(SavedRollsOnTheStrip, CharactersSwitchTheStripAndAnImportNeverOverwritesUnasked) {
+    frmRoll& window = program.Rolls();
+    const auto answer = [&window](const QString& button) {
+        auto* box = window.findChild<QMessageBox*>();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+        for (QAbstractButton* b : box->buttons()) {
+            if (b->text() == button) b->click();
+        }
+        delete box;
+    };
+    const auto names = [this] {
+        QStringList shown;
+        for (int i = 0; i < static_cast<int>(program.Saved().Characters().size()); ++i)
+            shown << program.Saved().ShownName(i);
+        return shown.join(',') + " " + program.Saved().ShownName(program.Saved().CurrentIndex());
+    };
+    program.Saved().Set({{"Axe", "d12"}});
+    window.txtCharacter->setText("Rogue");
+    window.cmdAddCharacter->click();
+    EXPECT_EQ(strip().ButtonCount(), LastSlot);  // the new one has no rolls yet
+    const Character rogue{"Rogue", "Sneaky", {{"Sneak", "3d6"}, {"Bad", "d20+"}}, {}};
+    window.Import(CharacterFile::Parse("{}"));
+    EXPECT_TRUE(window.lblSaved->text().startsWith("Nothing was imported."));
+    for (const char* button : {"Cancel", "Keep both", "Replace"}) {
+        window.Import(CharacterFile::Parse(CharacterFile::Text(rogue)));
+        EXPECT_EQ(program.Saved().Characters().size(), button[0] == 'R' ? 3u : 2u) << "asked";
+        answer(button);
+    }
+    EXPECT_EQ(names(), "Character 1,Rogue,Rogue (2) Rogue");
+    EXPECT_EQ(program.Saved().Current(), rogue);
+    EXPECT_EQ(strip().ButtonCount(), LastSlot + 1);  // the roll that cannot be thrown is left off
+    window.cboCharacter->activated(0);
+    EXPECT_EQ(strip().ButtonAt(LastSlot + 1).text(), "Axe");
+    window.cmdRemoveCharacter->click();
+    answer("&Yes");
+    EXPECT_EQ(names(), "Rogue,Rogue (2) Rogue");
 }
 
 }  // namespace

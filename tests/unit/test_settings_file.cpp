@@ -4,12 +4,15 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <csignal>
 
 #include "ProgramFixture.h"
+#include "settings/CharacterFile.h"
 #include "settings/IniText.h"
+#include "settings/SavedRollsModel.h"
 #include "settings/SettingsFile.h"
 
 namespace rollkin::test {
@@ -379,6 +382,94 @@ TEST_F(KeptSettings, RememberedMultipliersShowOnTheirButtonsAtStart) {
         const DiceButton& b = program.Rollkin().cmdDice(slot);
         EXPECT_EQ(QStringList({b.text(), b.toolTip(), b.SpokenName()}), QStringList(3, shown));
     }
+}
+
+// Today's file is one unnamed character with every roll it held; characters added survive a
+// restart, and with one unnamed character left the file is byte for byte as it was.
+TEST_F(KeptSettings, CharactersSurviveARestartAndOneUnnamedOneWritesNoNewKey) {
+    QVariantMap values{{"Version", "1"}, {"Rolls/size", "22"}, {"Share/name", "Ann"}};
+    for (int i = 1; i <= 22; ++i) {
+        values.insert(QString("Rolls/%1/name").arg(i), QString("R%1").arg(i));
+        values.insert(QString("Rolls/%1/roll").arg(i), QString("d%1").arg(i));
+    }
+    QDir().mkpath(home.filePath("dicerollkin"));
+    Put(Conf(), WriteIni(values));
+    const auto names = [](const SavedRollsModel& saved) {
+        QStringList shown;
+        for (int i = 0; i < static_cast<int>(saved.Characters().size()); ++i) {
+            const Character& c = saved.Characters()[static_cast<std::size_t>(i)];
+            shown << QString("%1/%2/%3+%4")
+                         .arg(saved.ShownName(i))
+                         .arg(c.shareName.c_str())
+                         .arg(c.rolls.size())
+                         .arg(c.kept.size());
+        }
+        return shown.join(' ') + (saved.CurrentIndex() ? " current 2" : "");
+    };
+    const SavedRolls rogue = {{"Sneak", "3d6"}, {"Bad", "d20+"}};
+    {
+        Program program(desktop, rng);
+        program.Start();
+        EXPECT_EQ(names(program.Saved()), "Character 1//20+2");
+        program.Saved().Add({"Rogue", "Sneaky", rogue, {}});
+        program.Saved().Rename(0, "Fighter", "");
+        program.Settings().SettleSettings();
+    }
+    {
+        Program program(desktop, rng);
+        program.Start();
+        EXPECT_EQ(names(program.Saved()), "Fighter//20+2 Rogue/Sneaky/2+0 current 2");
+        EXPECT_EQ(program.Saved().Rolls(), rogue);
+        EXPECT_EQ(program.Menu().mnuCharacter->actions().size(), 2);
+        program.Menu().mnuCharacter->actions()[0]->trigger();
+        EXPECT_EQ(program.Saved().Rolls().front().name, "R1");
+        program.Saved().Remove(1);
+        program.Saved().Rename(0, "", "");
+        program.Settings().SettleSettings();
+        EXPECT_EQ(Contents(Conf()), WriteIni(values)) << "no key of the characters is left";
+        program.Saved().Add({"Rogue", "Sneaky", rogue, {}});
+        program.Saved().Remove(0);  // the first one's rolls, and those beyond the strip, go
+        program.Settings().SettleSettings();
+    }
+    Program program(desktop, rng);
+    program.Start();
+    EXPECT_EQ(names(program.Saved()), "Rogue/Sneaky/2+0");
+    EXPECT_FALSE(Contents(Conf()).contains("R21"));
+}
+
+// Every refusal changes nothing and says why; what is taken is cut as the settings file cuts.
+TEST(CharacterFileRead, RefusesAnythingButACharacterAndRoundTrips) {
+    const QByteArray head = R"({"format": "dicerollkin-character", "version": 1, )";
+    QByteArray many = head + R"("name": "A", "rolls": [)";
+    for (int i = 0; i <= MaxSavedRolls; ++i)
+        many += QByteArray(i ? "," : "") + R"({"roll": "d6"})";
+    const std::pair<QByteArray, const char*> refused[] = {
+        {QByteArray(CharacterFile::MaxBytes + 1, ' '), "larger than 64 KiB"},
+        {"{\"format\": ", "not JSON"},
+        {"[1, 2]", "not a character exported"},
+        {R"({"format": "other", "version": 1, "name": "A", "rolls": []})", "not a character"},
+        {head.left(head.size() - 16) + R"("version": 0, "name": "A", "rolls": []})", "not a"},
+        {head + R"("name": "A", "rolls": {}})", "not a character exported"},
+        {head + R"("name": 7, "rolls": []})", "not a character exported"},
+        {head + R"("name": " ", "rolls": []})", "has no name"},
+        {head + R"("name": "A", "rolls": [{"name": "x"}]})", "not a character exported"},
+        {head + R"("name": "A", "rolls": ["d6"]})", "not a character exported"},
+        {many + "]}", "more than 20 saved rolls"},
+    };
+    for (const auto& [bytes, why] : refused) {
+        const CharacterFile::Read read = CharacterFile::Parse(bytes);
+        EXPECT_FALSE(read.character) << bytes.left(60).toStdString();
+        EXPECT_TRUE(read.refusal.contains(why)) << read.refusal.toStdString();
+    }
+    const Character rogue{"Rogue", "Sneaky", {{"Sneak", "3d6"}, {"Bad", "d20+"}}, {}};
+    EXPECT_EQ(CharacterFile::Parse(CharacterFile::Text(rogue)).character, rogue);
+    const CharacterFile::Read later = CharacterFile::Parse(
+        R"({"format": "dicerollkin-character", "version": 2, "name": "Savage Worlds Trait )"
+        R"(Roll + Wild", "rolls": [{"roll": "d20"}], "new": 1})");
+    ASSERT_TRUE(later.character);
+    EXPECT_EQ(later.character->name, "Savage Worlds Trait Roll");
+    EXPECT_EQ(later.character->rolls, (SavedRolls{{"d20", "d20"}}));
+    EXPECT_EQ(later.character->shareName, "");
 }
 
 }  // namespace

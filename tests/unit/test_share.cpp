@@ -23,6 +23,7 @@
 #include "ProgramFixture.h"
 #include "forms/frmHistory.h"
 #include "forms/frmShare.h"
+#include "settings/SavedRollsModel.h"
 #include "share/ShareQueue.h"
 #include "share/TransportModule.h"
 #include "share/Webhook.h"
@@ -306,6 +307,13 @@ TEST_F(Sharing, AnAddressTheWindowWouldRefuseIsSaidAndTheChosenThrowsAreCopied) 
     EXPECT_TRUE(desktop.copied.empty());
     program.ShareThrow("d20+7: [14] + 7 = 21", ThrowSource::SavedRoll);
     EXPECT_EQ(desktop.copied, std::vector<QString>{"Rogue: d20+7: [14] + 7 = 21"});
+    // The current character's Share name in place of Share's; none: Share's again.
+    for (const auto& [character, named] : {std::pair{1, "Vex: d4: 2"}, {0, "Rogue: d4: 2"}}) {
+        if (character == 1) program.Saved().Add({"Vex", "Vex", {}, {}});
+        program.Saved().SetCurrent(character);
+        program.ShareThrow("d4: 2", ThrowSource::SavedRoll);
+        EXPECT_EQ(desktop.copied.back(), named);
+    }
 }
 
 }  // namespace
