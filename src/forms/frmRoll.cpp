@@ -63,13 +63,6 @@ public:
     }
 };
 
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);  // Enter rolls, wherever the focus is
-    return button;
-}
-
 }  // namespace
 
 frmRoll::frmRoll(Random& rng, const Desktop& screen, SavedRollsModel& saved)
@@ -294,11 +287,7 @@ QWidget* frmRoll::NewSavedList() {
     auto* caption = new QLabel(tr("&Saved rolls:"), list);
     caption->setBuddy(tblSaved);
 
-    txtName = new QLineEdit(list);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setMaxLength(MaxSavedRollName);
-    txtName->setPlaceholderText(tr("Name"));
-    txtName->setAccessibleName(tr("Name of the roll to save"));
+    txtName = NewNameField(list, "txtName", tr("Name"), tr("Name of the roll to save"));
     txtName->installEventFilter(this);  // Enter there adds, not rolls
     cmdAdd = NewButton(list, "cmdAdd", tr("&Add"));
     cmdRemove = NewButton(list, "cmdRemove", tr("Re&move"));

@@ -112,6 +112,11 @@ private:
     void Remember(const QString& roll);
     QWidget* NewSavedList();
     QWidget* NewCharacterBar(QWidget* parent);
+    // A button that Enter does not press: Enter rolls, wherever the focus is.
+    static QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption);
+    // A field for a name of at most MaxSavedRollName characters.
+    static QLineEdit* NewNameField(QWidget* parent, const char* name, const QString& placeholder,
+                                   const QString& spoken);
     void ShowCharacters();
     // Why a character cannot be named `name` (another one than `except` has it); empty if it can.
     QString NameError(const QString& name, int except) const;

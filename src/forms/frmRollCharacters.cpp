@@ -18,16 +18,22 @@
 
 namespace rollkin {
 
-namespace {
-
-QPushButton* NewCharacterButton(QWidget* parent, const char* name, const QString& caption) {
+QPushButton* frmRoll::NewButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);  // Enter rolls, wherever the focus is
     return button;
 }
 
-}  // namespace
+QLineEdit* frmRoll::NewNameField(QWidget* parent, const char* name, const QString& placeholder,
+                                 const QString& spoken) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setMaxLength(MaxSavedRollName);
+    field->setPlaceholderText(placeholder);
+    field->setAccessibleName(spoken);
+    return field;
+}
 
 QWidget* frmRoll::NewCharacterBar(QWidget* parent) {
     auto* bar = new QWidget(parent);
@@ -35,23 +41,17 @@ QWidget* frmRoll::NewCharacterBar(QWidget* parent) {
     cboCharacter->setObjectName(QStringLiteral("cboCharacter"));
     auto* caption = new QLabel(tr("C&haracter:"), bar);
     caption->setBuddy(cboCharacter);
-    txtCharacter = new QLineEdit(bar);
-    txtCharacter->setObjectName(QStringLiteral("txtCharacter"));
-    txtCharacter->setMaxLength(MaxSavedRollName);
-    txtCharacter->setPlaceholderText(tr("Character's name"));
-    txtCharacter->setAccessibleName(tr("Character's name"));
-    txtShareName = new QLineEdit(bar);
-    txtShareName->setObjectName(QStringLiteral("txtShareName"));
-    txtShareName->setMaxLength(MaxSavedRollName);
-    txtShareName->setPlaceholderText(tr("Share name (empty: Share's)"));
-    txtShareName->setAccessibleName(tr("Name the character's throws are posted under"));
+    txtCharacter =
+        NewNameField(bar, "txtCharacter", tr("Character's name"), tr("Character's name"));
+    txtShareName = NewNameField(bar, "txtShareName", tr("Share name (empty: Share's)"),
+                                tr("Name the character's throws are posted under"));
     //: Adds a character.
-    cmdAddCharacter = NewCharacterButton(bar, "cmdAddCharacter", tr("Add", "character"));
-    cmdRenameCharacter = NewCharacterButton(bar, "cmdRenameCharacter", tr("Rename"));
+    cmdAddCharacter = NewButton(bar, "cmdAddCharacter", tr("Add", "character"));
+    cmdRenameCharacter = NewButton(bar, "cmdRenameCharacter", tr("Rename"));
     //: Removes a character.
-    cmdRemoveCharacter = NewCharacterButton(bar, "cmdRemoveCharacter", tr("Remove", "character"));
-    cmdExport = NewCharacterButton(bar, "cmdExport", tr("Export..."));
-    cmdImport = NewCharacterButton(bar, "cmdImport", tr("Import..."));
+    cmdRemoveCharacter = NewButton(bar, "cmdRemoveCharacter", tr("Remove", "character"));
+    cmdExport = NewButton(bar, "cmdExport", tr("Export..."));
+    cmdImport = NewButton(bar, "cmdImport", tr("Import..."));
 
     auto* layout = new QGridLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -15,28 +15,31 @@ QString Translated(const QTranslator* catalogue, const char* text) {
                                 : QCoreApplication::translate("Roll", text);
 }
 
+// A syntax error's words: what was expected at its column.
+struct ExpectedWording {
+    RollExpected expected;
+    const char* source;
+};
+
+constexpr ExpectedWording ExpectedWordings[] = {
+    {RollExpected::Number, QT_TRANSLATE_NOOP("Roll", "a number is expected at column %1")},
+    {RollExpected::Faces,
+     QT_TRANSLATE_NOOP("Roll", "a number of faces, % or F is expected at column %1")},
+    {RollExpected::HighOrLow, QT_TRANSLATE_NOOP("Roll", "h or l is expected at column %1")},
+    {RollExpected::CloseParen,
+     QT_TRANSLATE_NOOP("Roll", "a closing parenthesis is expected at column %1")},
+    {RollExpected::OperatorOrEnd,
+     QT_TRANSLATE_NOOP("Roll", "+, -, *, /, %, ^, a comma or the end is expected at column %1")},
+    {RollExpected::Operator, QT_TRANSLATE_NOOP("Roll", "an operator is expected at column %1")},
+    {RollExpected::CloseBrace,
+     QT_TRANSLATE_NOOP("Roll", "a comma or a closing brace is expected at column %1")},
+    {RollExpected::CloseBracket,
+     QT_TRANSLATE_NOOP("Roll", "a closing bracket is expected at column %1")},
+};
+
 const char* Expected(RollExpected expected) {
-    switch (expected) {
-        case RollExpected::Number:
-            return QT_TRANSLATE_NOOP("Roll", "a number is expected at column %1");
-        case RollExpected::Faces:
-            return QT_TRANSLATE_NOOP("Roll", "a number of faces, % or F is expected at column %1");
-        case RollExpected::HighOrLow:
-            return QT_TRANSLATE_NOOP("Roll", "h or l is expected at column %1");
-        case RollExpected::CloseParen:
-            return QT_TRANSLATE_NOOP("Roll", "a closing parenthesis is expected at column %1");
-        case RollExpected::OperatorOrEnd:
-            return QT_TRANSLATE_NOOP(
-                "Roll", "+, -, *, /, %, ^, a comma or the end is expected at column %1");
-        case RollExpected::Operator:
-            return QT_TRANSLATE_NOOP("Roll", "an operator is expected at column %1");
-        case RollExpected::CloseBrace:
-            return QT_TRANSLATE_NOOP("Roll", "a comma or a closing brace is expected at column %1");
-        case RollExpected::CloseBracket:
-            return QT_TRANSLATE_NOOP("Roll", "a closing bracket is expected at column %1");
-        case RollExpected::Nothing:
-        case RollExpected::NumberOrDice:
-            break;
+    for (const ExpectedWording& w : ExpectedWordings) {
+        if (w.expected == expected) return w.source;
     }
     return QT_TRANSLATE_NOOP("Roll", "a number or a dice term is expected at column %1");
 }
@@ -47,8 +50,8 @@ enum class Fill { Nothing, Column, Limit, Characters, Rolls, Depth, Dice, Text }
 struct Wording {
     RollErrorKind kind;
     const char* source;
-    Fill first;
-    Fill second;
+    Fill first = Fill::Column;
+    Fill second = Fill::Nothing;
 };
 
 // Every error but a syntax error, whose words say what was expected.
@@ -66,33 +69,24 @@ constexpr Wording Wordings[] = {
     {RollErrorKind::NumberTooLarge,
      QT_TRANSLATE_NOOP("Roll", "the number at column %1 is larger than %2"), Fill::Column,
      Fill::Limit},
-    {RollErrorKind::NoDice, QT_TRANSLATE_NOOP("Roll", "0 dice at column %1"), Fill::Column,
-     Fill::Nothing},
-    {RollErrorKind::NoFaces, QT_TRANSLATE_NOOP("Roll", "dice of 0 faces at column %1"),
-     Fill::Column, Fill::Nothing},
+    {RollErrorKind::NoDice, QT_TRANSLATE_NOOP("Roll", "0 dice at column %1")},
+    {RollErrorKind::NoFaces, QT_TRANSLATE_NOOP("Roll", "dice of 0 faces at column %1")},
     {RollErrorKind::CannotExplode,
-     QT_TRANSLATE_NOOP("Roll", "a d1 or a Fate die cannot explode, at column %1"), Fill::Column,
-     Fill::Nothing},
-    {RollErrorKind::DivisionByZero, QT_TRANSLATE_NOOP("Roll", "division by zero at column %1"),
-     Fill::Column, Fill::Nothing},
-    {RollErrorKind::Overflow, QT_TRANSLATE_NOOP("Roll", "a value past 64 bits at column %1"),
-     Fill::Column, Fill::Nothing},
+     QT_TRANSLATE_NOOP("Roll", "a d1 or a Fate die cannot explode, at column %1")},
+    {RollErrorKind::DivisionByZero, QT_TRANSLATE_NOOP("Roll", "division by zero at column %1")},
+    {RollErrorKind::Overflow, QT_TRANSLATE_NOOP("Roll", "a value past 64 bits at column %1")},
     {RollErrorKind::AlwaysRerolls,
-     QT_TRANSLATE_NOOP("Roll", "every face would be rerolled, at column %1"), Fill::Column,
-     Fill::Nothing},
+     QT_TRANSLATE_NOOP("Roll", "every face would be rerolled, at column %1")},
     {RollErrorKind::AlwaysExplodes,
-     QT_TRANSLATE_NOOP("Roll", "every die would explode, at column %1"), Fill::Column,
-     Fill::Nothing},
+     QT_TRANSLATE_NOOP("Roll", "every die would explode, at column %1")},
     {RollErrorKind::TextTooLong,
      QT_TRANSLATE_NOOP("Roll", "a label or note longer than %1 characters at column %2"),
      Fill::Text, Fill::Column},
-    {RollErrorKind::ControlCharacter, QT_TRANSLATE_NOOP("Roll", "a control character at column %1"),
-     Fill::Column, Fill::Nothing},
+    {RollErrorKind::ControlCharacter,
+     QT_TRANSLATE_NOOP("Roll", "a control character at column %1")},
     {RollErrorKind::DiceInCount,
-     QT_TRANSLATE_NOOP("Roll", "dice in a count or a number of faces, at column %1"), Fill::Column,
-     Fill::Nothing},
-    {RollErrorKind::NoRepeats, QT_TRANSLATE_NOOP("Roll", "0 repeats at column %1"), Fill::Column,
-     Fill::Nothing},
+     QT_TRANSLATE_NOOP("Roll", "dice in a count or a number of faces, at column %1")},
+    {RollErrorKind::NoRepeats, QT_TRANSLATE_NOOP("Roll", "0 repeats at column %1")},
 };
 
 RollValue Filled(Fill fill, const RollError& e) {
