@@ -51,13 +51,6 @@ frmMenu::frmMenu(AppState& state, Desktop& screen)
     mnuHidden->setObjectName(QStringLiteral("mnuHidden"));
     mnuHidden->installEventFilter(this);
 
-    // After every other item, so that a player with one character has the menu as it was.
-    mnuCharacter = new QMenu(tr("Character"), mnuHidden);
-    mnuCharacter->setObjectName(QStringLiteral("mnuCharacter"));
-    characterItems_ = {mnuHidden->addSeparator(), mnuHidden->addMenu(mnuCharacter)};
-    for (QAction* item : characterItems_)
-        item->setVisible(false);
-
     // The menu closes before it runs what was chosen in it. An item chosen while the menu is
     // still open came from outside it, from a screen reader: its call is answered first, and the
     // command (perhaps a modal window) runs once the menu has closed.
@@ -76,6 +69,13 @@ frmMenu::frmMenu(AppState& state, Desktop& screen)
         });
     }
     mnuRemember->setCheckable(true);
+
+    // After every other item, so that a player with one character has the menu as it was.
+    mnuCharacter = new QMenu(tr("Character"), mnuHidden);
+    mnuCharacter->setObjectName(QStringLiteral("mnuCharacter"));
+    characterItems_ = {mnuHidden->addSeparator(), mnuHidden->addMenu(mnuCharacter)};
+    for (QAction* item : characterItems_)
+        item->setVisible(false);
 
     for (int i = FirstSlot; i <= LastSlot; ++i)
         timers_(i) = NewTimer(i);
