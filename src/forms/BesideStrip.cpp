@@ -1,6 +1,7 @@
 #include "forms/BesideStrip.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,9 @@
 namespace rollkin {
 
 namespace {
+
+// How long a window manager may take to frame a new window.
+constexpr int FramedMs = 300;
 
 // A window that opens beside the strip, and the desktop it was set up on.
 struct Beside {
@@ -72,9 +76,23 @@ void OpenBesideStrip(QWidget& window, const QWidget& strip, bool& placed) {
         placed = true;
     }
     if (window.isMinimized()) window.showNormal();
+    const bool first = !window.testAttribute(Qt::WA_WState_Created);
     window.show();
     window.raise();
     window.activateWindow();
+    // The frame is unknown until the window manager has framed the window: placed at the top
+    // of the monitor, its title bar would be above it, out of reach. Once framed, it comes down.
+    if (first) {
+        QTimer::singleShot(FramedMs, &window, [&window, &strip] {
+            const auto setUp =
+                std::find_if(BesideWindows().begin(), BesideWindows().end(),
+                             [&window](const Beside& b) { return b.window == &window; });
+            if (setUp == BesideWindows().end()) return;
+            const QRect area = setUp->screen->WorkAreaOf(strip);
+            const QRect frame = window.frameGeometry();
+            if (!area.isNull() && frame.top() < area.top()) window.move(frame.left(), area.top());
+        });
+    }
 }
 
 }  // namespace rollkin

@@ -9,9 +9,9 @@ import time
 import pytest
 
 from desktops import DESKTOPS, start
-from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, STRIP, App, anchor_option,
-                   choose, click_box, click_button, region, settings_file, typing_window,
-                   wait_closed)
+from strip import (ABOUT, BOUNDED, CONFIG, FREE, OK, POSITIONS, ROLLS, STRIP, App,
+                   anchor_option, choose, click_box, click_button, region, settings_file,
+                   typing_window, wait_closed)
 from x11 import XServer, wait_for
 
 
@@ -40,6 +40,13 @@ def test_strip_on_a_desktop(desktop, binary):
         assert strip.geometry == (0, 0, 80, 400), strip
         assert x.frame(strip) == strip.geometry, "the strip has a frame"
         assert "_NET_WM_STATE_ABOVE" in x.property(strip, "_NET_WM_STATE")
+        # A window beside the strip at the monitor's top keeps its title bar on the screen.
+        choose(x, strip, "Roll...")
+        x.wait_window(ROLLS)
+        wait_for(lambda: (f := x.frame(x.find_window(ROLLS))) and f[1] >= 0, 5,
+                 what="the Rolls window's title bar on the screen")
+        x.close_request(x.find_window(ROLLS))
+        wait_closed(x, ROLLS)
         # The ordinary window, raised over the strip, stays below it.
         x.xdotool("windowactivate", ordinary.id)
         wait_for(lambda: x.focused_window() == ordinary.id, 5, what="the ordinary window raised")
@@ -81,7 +88,9 @@ def test_strip_on_a_desktop(desktop, binary):
         other.terminate()
         typed = re.findall(r"KeyPress event.*?keysym 0x\w+, (\w+)\)", other.communicate()[0],
                            re.S)
-    # Whole, before and after the click (later the dialogs come and go, and the keys with them).
+    # Whole, before and after the click (later the dialogs come and go, and the keys with them);
+    # the Shift that opened the menu for the Rolls window is no typing.
+    typed = [k for k in typed if not k.startswith("Shift")]
     assert typed[:4] == list("abcd"), typed
 
 
