@@ -1,5 +1,6 @@
 #include "forms/frmMenu.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -136,9 +137,13 @@ void frmMenu::SetRefreshInterval(int milliseconds) {
 
 void frmMenu::ShowCharacters(const QStringList& names, int current) {
     mnuCharacter->clear();
+    qDeleteAll(mnuCharacter->findChildren<QActionGroup*>(Qt::FindDirectChildrenOnly));
+    // One of them is current: the desktop's style draws them as radio items.
+    auto* group = new QActionGroup(mnuCharacter);
     for (int i = 0; i < names.size(); ++i) {
         QAction* item = mnuCharacter->addAction(names[i]);
         item->setCheckable(true);
+        item->setActionGroup(group);
         item->setChecked(i == current);
         connect(item, &QAction::triggered, this, [this, i] { emit CharacterAsked(i); });
     }
