@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QMenu>
 #include <QTimer>
@@ -249,6 +250,8 @@ void Program::TakeGlobalKeys(bool on) {
 void Program::ThrowSavedByKey(int number) {
     // The strip's saved buttons in its order, which are the rolls that can be thrown.
     if (ended_ || !rollkin_ || number < 1 || number > rollkin_->SavedButtons()) return;
+    // While Configure or About waits for an answer the strip takes no click, nor a key.
+    if (QApplication::activeModalWidget() != nullptr) return;
     rollkin_->ThrowDown(LastSlot + number);
     rollkin_->ThrowUp(LastSlot + number);
 }

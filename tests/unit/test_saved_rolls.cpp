@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -140,6 +141,13 @@ TEST_F(SavedRollsOnTheStrip, CtrlAltNumbersThrowTheSavedRollsFromAnyWindowOnceCh
     EXPECT_FALSE(strip().ButtonAt(LastSlot + 1).isDown());
     desktop.PressGlobalKey(3);  // no third button
     EXPECT_EQ(program.Throws().Count(), 1);
+    {
+        QDialog modal;  // Configure or About, waiting for an answer
+        modal.setModal(true);
+        modal.show();
+        desktop.PressGlobalKey(1);
+        EXPECT_EQ(program.Throws().Count(), 1);
+    }
     box.click();
     EXPECT_FALSE(desktop.globalKeyPressed);
     program.Settings().SettleSettings();
