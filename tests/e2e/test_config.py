@@ -103,19 +103,24 @@ def test_history_lists_both_throws_of_3d6_and_copy_puts_them_on_the_clipboard(x,
     wait_closed(x, HISTORY)
 
 
+def thrown_into_history(x, app, rolls, roll):
+    """Types the roll into the Roll window's field, enters it, and gives History's copied text."""
+    x.click(rolls.x + rolls.w // 2, rolls.y + 20)  # the field
+    x.xdotool("type", "--delay", "30", roll)
+    x.xdotool("key", "Return")
+    choose(x, app.window, "History...")
+    history = x.wait_window(HISTORY)
+    x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
+    return wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard", check=False), 5,
+                    what="the clipboard")
+
+
 def test_a_roll_typed_in_the_roll_window_and_entered_lands_in_history(x, app):
     choose(x, app.window, "Roll...")
     rolls = x.wait_window(ROLLS)
     assert rolls.x == app.window.x + app.window.w, rolls  # beside the strip
     assert "_NET_WM_STATE_ABOVE" in x.property(rolls, "_NET_WM_STATE")
-    x.click(rolls.x + rolls.w // 2, rolls.y + 20)  # the field
-    x.xdotool("type", "--delay", "30", "4d6dl1 + 2")
-    x.xdotool("key", "Return")
-    choose(x, app.window, "History...")
-    history = x.wait_window(HISTORY)
-    x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
-    text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
-                                  check=False), 5, what="the clipboard")
+    text = thrown_into_history(x, app, rolls, "4d6dl1 + 2")
     m = re.fullmatch(r"\d\d:\d\d:\d\d  4d6dl1 \+ 2: \[([~\d, ]+)\] \+ 2 = (\d+)", text)
     assert m, text
     dice = m.group(1).split(", ")
@@ -128,14 +133,7 @@ def test_a_roll_typed_in_the_roll_window_and_entered_lands_in_history(x, app):
 def test_a_grouped_labelled_roll_typed_in_the_roll_window_keeps_the_higher_sub_roll(x, app):
     choose(x, app.window, "Roll...")
     rolls = x.wait_window(ROLLS)
-    x.click(rolls.x + rolls.w // 2, rolls.y + 20)  # the field
-    x.xdotool("type", "--delay", "30", "{2d6+1, 1d4}kh1 [best]")
-    x.xdotool("key", "Return")
-    choose(x, app.window, "History...")
-    history = x.wait_window(HISTORY)
-    x.click(history.x + history.w - 224, history.y + history.h - 22)  # Copy
-    text = wait_for(lambda: x.run("xclip", "-o", "-selection", "clipboard",
-                                  check=False), 5, what="the clipboard")
+    text = thrown_into_history(x, app, rolls, "{2d6+1, 1d4}kh1 [best]")
     m = re.fullmatch(r"\d\d:\d\d:\d\d  best: \{(~?)\[(\d), (\d)\] \+ 1~?, (~?)\[(\d)\]~?\}kh1 = (\d+)",
                      text)
     assert m, text
